@@ -1,0 +1,20 @@
+// The window as the calculation sees it: a holder of named text fields.
+// The Qt window, the command-line tool and the tests all implement it, so
+// they drive the very same calculation code.
+#pragma once
+
+#include <string>
+
+class Campos {
+public:
+    virtual ~Campos() = default;
+
+    // Text of the field with this component name (UTF-8).
+    virtual std::string Texto(const std::string& nome) const = 0;
+    // Replaces the field's text.
+    virtual void DefinirTexto(const std::string& nome, const std::string& texto) = 0;
+    // Shows or hides the field (its caption is not affected).
+    virtual void DefinirVisivel(const std::string& nome, bool visivel) = 0;
+    // Whether CheckBox1 ("Sim": with the high-pressure turbine) is ticked.
+    virtual bool CheckBox1Marcado() const = 0;
+};

@@ -1,0 +1,3 @@
+#include "plant/DadosUsina.h"
+
+DadosUsina dadosUsina;

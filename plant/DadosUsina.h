@@ -1,0 +1,38 @@
+// The plant's data: the state table by flowsheet label, the per-label figures
+// and the global inputs and results. Zero at program start and never cleared:
+// each run overwrites what its sequence reaches.
+#pragma once
+
+#include <array>
+
+#include "properties/dtvpglob.h"
+
+inline constexpr int NumeroRotulos = 20;  // flowsheet labels 1 to 20
+
+// Per-label array indexed by label 1 to 20 (index 0 unused).
+using PorRotulo = std::array<double, NumeroRotulos + 1>;
+
+struct DadosUsina {
+    std::array<StatePoint, NumeroRotulos + 1> Estado{};
+    PorRotulo Eficiencia{};            // %
+    PorRotulo Potencia{};              // kW, delivered > 0, absorbed < 0
+    PorRotulo Vazao{};                 // kg/s
+    PorRotulo Irreversibilidade{};     // kW
+    PorRotulo EficienciaSegundaLei{};  // %
+
+    double CapacidadeUsina = 0.0;           // t cane/h
+    double BagacoDisponivel = 0.0;          // t/h
+    double PciBagaco = 0.0;                 // kJ/kg
+    double VaporPorTonelada = 0.0;          // kg/t cane
+    double BagacoPorTonelada = 0.0;         // kg/t cane
+    double PotenciaMoagemEspecifica = 0.0;  // kWh/t cane
+    double PercentualValvula = 0.0;         // %
+    double ProducaoVapor = 0.0;             // t/h
+    double ConsumoCombustivel = 0.0;        // kg/s
+    double VariacaoEntalpiaProcesso = 0.0;  // kW
+    double IrreversibilidadeProcesso = 0.0; // kW
+    double IrreversibilidadeValvula = 0.0;  // kW
+};
+
+// The program's one set of plant data, used by the window and the tool.
+extern DadosUsina dadosUsina;
