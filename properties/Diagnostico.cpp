@@ -1,1 +1,26 @@
-// stub
+#include "properties/Diagnostico.h"
+
+#include <cstdio>
+
+#include "properties/ArmadilhasPF.h"
+
+namespace {
+GravadorDiagnosticos* gravadorAtivo = nullptr;
+}
+
+GravadorDiagnosticos::GravadorDiagnosticos() : anterior_(gravadorAtivo) { gravadorAtivo = this; }
+
+GravadorDiagnosticos::~GravadorDiagnosticos() { gravadorAtivo = anterior_; }
+
+void EscreverDiagnostico(const std::string& linha) {
+    for (GravadorDiagnosticos* g = gravadorAtivo; g != nullptr; g = g->anterior_) {
+        g->linhas_.push_back(linha);
+    }
+    SuspensaoArmadilhas semArmadilhas;  // the C library's I/O is not ours
+    // Errors are ignored on purpose: a process without a usable standard
+    // output still evaluates every state.
+    std::fputs(linha.c_str(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+    std::clearerr(stdout);
+}

@@ -1,1 +1,296 @@
-// stub
+#include "properties/dtvp03.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "properties/Diagnostico.h"
+#include "properties/Erros.h"
+#include "properties/dTH2O_1.h"
+
+double SaturationResidual(double t, double p) {
+    return 22.088 * SaturationPressureRatio(t) - p;
+}
+
+void SaturationTemperature(int limite, double& t, double p, double tolerancia) {
+    for (int passo = 1; passo <= limite; ++passo) {
+        const double f0 = SaturationResidual(t, p);
+        const double f1 = SaturationResidual((1.0 + 5e-6) * t, p);
+        const double derivada = (f1 - f0) / (t * 5e-6);  // relative step, fixed
+        const double correcao = f0 / derivada;
+        t = t - correcao;
+        if (std::fabs(correcao) < std::fabs(tolerancia * t)) return;
+    }
+    EscreverDiagnostico("ATINGIDO O MAXIMO DE ITERACOES = " + std::to_string(limite));
+}
+
+void PropertyResiduals(int /*n*/, Par x, Par& F) {
+    const PropertyWorkspace& w = propertyWorkspace;
+    double p = 0.0, u = 0.0, h = 0.0, s = 0.0;
+    switch (w.modo) {
+    case ModoPressaoTemperatura:  // the known temperature replaces x2
+        HelmholtzProperties(x[0], w.valorConhecido, p, u, h, s);
+        F = {p - w.pressaoConhecida, 0.0};
+        break;
+    case ModoPressaoEntalpia:
+        HelmholtzProperties(x[0], x[1], p, u, h, s);
+        F = {p - w.pressaoConhecida, h - w.valorConhecido};
+        break;
+    case ModoPressaoEntropia:
+        HelmholtzProperties(x[0], x[1], p, u, h, s);
+        F = {p - w.pressaoConhecida, s - w.valorConhecido};
+        break;
+    case ModoSaturacao:
+        HelmholtzProperties(x[0], w.temperaturaSaturacao, p, u, h, s);
+        F = {p - w.pressaoConhecida, 0.0};
+        break;
+    default:  // no equations for other modes
+        break;
+    }
+}
+
+void NumericJacobian(int n, Par x, MatrizAumentada& A, double passo) {
+    Par F0{0.0, 0.0};
+    PropertyResiduals(n, x, F0);
+    for (int j = 0; j < n; ++j) {
+        Par deslocado = x;
+        deslocado[j] = deslocado[j] + passo;  // absolute step in the unknown's unit
+        Par F1{0.0, 0.0};
+        PropertyResiduals(n, deslocado, F1);
+        for (int i = 0; i < n; ++i) A[i][j] = (F1[i] - F0[i]) / passo;
+    }
+    for (int i = 0; i < n; ++i) A[i][n] = -F0[i];
+}
+
+void GaussSolve(int n, MatrizAumentada A, Par& dx) {
+    // Rows are addressed through l and never moved in storage.
+    int l[2] = {0, 1};
+    double razao[2] = {0.0, 0.0};
+    for (int k = 0; k < n - 1; ++k) {
+        for (int i = k; i < n; ++i) {
+            double escala = std::fabs(A[l[i]][k]);
+            for (int j = k + 1; j < n; ++j) {
+                if (std::fabs(A[l[i]][j]) > escala) escala = std::fabs(A[l[i]][j]);
+            }
+            if (escala < 1e-10) EscreverDiagnostico("GAUSS INFORMA: COEFICIENTES MUITO PEQUENOS");
+            if (escala == 0.0) {
+                EscreverDiagnostico(
+                    "GAUSS INFORMA: SISTEMA DE EQUACOES APRESENTA REDUNDANCIA > HALT");
+                throw ErroPropriedades(
+                    "Sistema de equações singular no cálculo das propriedades da água");
+            }
+            razao[l[i]] = std::fabs(A[l[i]][k]) / escala;
+        }
+        // The earlier row wins a tie: only a strictly greater ratio replaces it.
+        int pivo = k;
+        for (int i = k + 1; i < n; ++i) {
+            if (razao[l[i]] > razao[l[pivo]]) pivo = i;
+        }
+        if (pivo != k) std::swap(l[k], l[pivo]);
+        for (int i = k + 1; i < n; ++i) {
+            const double m = A[l[i]][k] / A[l[k]][k];
+            for (int j = k; j <= n; ++j) A[l[i]][j] = A[l[i]][j] - m * A[l[k]][j];
+        }
+    }
+    dx[n - 1] = A[l[n - 1]][n] / A[l[n - 1]][n - 1];
+    for (int i = n - 2; i >= 0; --i) {
+        double soma = 0.0;
+        for (int j = n - 1; j > i; --j) soma = soma + dx[j] * A[l[i]][j];
+        dx[i] = (A[l[i]][n] - soma) / A[l[i]][i];
+    }
+}
+
+void NewtonSolve(int n, int limite, Par& x, double passo, double tolerancia) {
+    for (int iteracao = 1; iteracao <= limite; ++iteracao) {
+        MatrizAumentada A{};
+        NumericJacobian(n, x, A, passo);
+        Par dx{0.0, 0.0};
+        GaussSolve(n, A, dx);
+        double m = 0.0;
+        for (int i = 0; i < n; ++i) m = m + std::fabs(dx[i]);
+        for (int i = 0; i < n; ++i) x[i] = x[i] + dx[i];
+        // Absolute test on the mean correction, mixing dm3/kg and degC.
+        if (m / n < tolerancia) return;
+    }
+    EscreverDiagnostico("SISTEMA INFORMA: NUMERO MAXIMO DE ITERACOES EXCEDIDO");
+}
+
+namespace {
+
+// A number for a message, with a decimal comma like the rest of the text.
+std::string TextoNumero(double valor) {
+    char buffer[400];
+    const double m = std::fabs(valor);
+    const bool fixo = m >= 1e-6 && m < 1e9;
+    const auto r = std::to_chars(buffer, buffer + sizeof buffer, valor,
+                                 fixo ? std::chars_format::fixed : std::chars_format::general);
+    std::string texto(buffer, r.ptr);
+    for (char& c : texto) {
+        if (c == '.') c = ',';
+    }
+    return texto;
+}
+
+// The saturation temperature and the two saturated states depend on the
+// pressure alone, and the plant evaluates many states at the same few
+// pressures. They are kept for the last few pressures, with the diagnostic
+// lines their computation wrote, so that a repeated pressure gives the very
+// same results and the very same output without recomputing them.
+struct SaturacaoGuardada {
+    bool valida = false;
+    double pressao = 0.0;  // MPa
+    double temperaturaSaturacao = 0.0;
+    StatePoint liquido;
+    StatePoint vapor;
+    std::vector<std::string> diagnosticos;
+};
+
+constexpr int TamanhoGuarda = 8;
+SaturacaoGuardada guarda[TamanhoGuarda];
+int proximaVaga = 0;
+
+void PreencherSaturado(const Par& x, double titulo, StatePoint& estado) {
+    estado.v = x[0];
+    estado.t = x[1];
+    HelmholtzProperties(estado.v, estado.t, estado.p, estado.u, estado.h, estado.s);
+    estado.ex = FlowExergy(estado.h, DeadState::h0, DeadState::T0, estado.s, DeadState::s0);
+    estado.x = titulo;
+}
+
+// Saturation temperature, saturated liquid and saturated vapour at p, into
+// the working state.
+void CalcularSaturacao(double p) {
+    PropertyWorkspace& w = propertyWorkspace;
+    for (const SaturacaoGuardada& g : guarda) {
+        if (g.valida && g.pressao == p) {
+            for (const std::string& linha : g.diagnosticos) EscreverDiagnostico(linha);
+            w.temperaturaSaturacao = g.temperaturaSaturacao;
+            w.liquidoSaturado = g.liquido;
+            w.vaporSaturado = g.vapor;
+            return;
+        }
+    }
+
+    GravadorDiagnosticos gravador;
+    const PropertyMode lembrado = w.modo;
+
+    w.temperaturaSaturacao = InicioTemperaturaSaturacao;
+    SaturationTemperature(LimiteSaturacao, w.temperaturaSaturacao, p, ToleranciaSolver);
+    const double tSat = w.temperaturaSaturacao;
+
+    Par x{InicioVolumeLiquido, tSat};
+    w.modo = ModoSaturacao;
+    NewtonSolve(1, LimiteNewton, x, PassoDiferencas, ToleranciaSolver);
+    w.modo = lembrado;
+    PreencherSaturado(x, 0.0, w.liquidoSaturado);
+
+    x = {(tSat + 273.15) * 0.46151 / p, tSat};  // ideal-gas volume
+    w.modo = ModoSaturacao;
+    NewtonSolve(1, LimiteNewton, x, PassoDiferencas, ToleranciaSolver);
+    w.modo = lembrado;
+    PreencherSaturado(x, 1.0, w.vaporSaturado);
+
+    SaturacaoGuardada& g = guarda[proximaVaga];
+    proximaVaga = (proximaVaga + 1) % TamanhoGuarda;
+    g = {true, p, tSat, w.liquidoSaturado, w.vaporSaturado, gravador.Linhas()};
+}
+
+// Solves for (v, t) from the start x and fills the single-phase state.
+void ResolverMonofasico(int n, Par x, StatePoint& estado) {
+    NewtonSolve(n, LimiteNewton, x, PassoDiferencas, ToleranciaSolver);
+    estado.v = x[0];
+    estado.t = x[1];
+    HelmholtzProperties(estado.v, estado.t, estado.p, estado.u, estado.h, estado.s);
+    estado.ex = FlowExergy(estado.h, DeadState::h0, DeadState::T0, estado.s, DeadState::s0);
+}
+
+}  // namespace
+
+void EvaluateState(PropertyMode modo, PhaseRegion& regiao, StatePoint& estado) {
+    PropertyWorkspace& w = propertyWorkspace;
+    if (modo < ModoPressaoTemperatura || modo > ModoPressaoTitulo) {
+        throw ErroPropriedades("Modo de cálculo das propriedades da água inválido: " +
+                               std::to_string(modo));
+    }
+    const double p = estado.p;  // MPa
+    double k = 0.0;
+    switch (modo) {
+    case ModoPressaoTemperatura: k = estado.t; break;
+    case ModoPressaoEntalpia: k = estado.h; break;
+    case ModoPressaoEntropia: k = estado.s; break;
+    default: k = estado.x; break;
+    }
+    if (!(p >= PressaoMinima && p <= PressaoMaxima)) {
+        throw ErroPropriedades(
+            "Pressão fora da faixa das propriedades da água (0,0006109 a 19 MPa): " +
+            TextoNumero(p));
+    }
+    if (modo == ModoPressaoTitulo && !(k >= 0.0 && k <= 1.0)) {
+        throw ErroPropriedades("Título fora do intervalo de 0 a 1: " + TextoNumero(k));
+    }
+
+    w.modo = modo;
+    w.pressaoConhecida = p;
+    w.valorConhecido = k;
+    CalcularSaturacao(p);
+
+    const double tSat = w.temperaturaSaturacao;
+    const StatePoint& liq = w.liquidoSaturado;
+    const StatePoint& vap = w.vaporSaturado;
+
+    // Position of the given value between the saturated states.
+    double xi = 0.0;
+    switch (modo) {
+    case ModoPressaoTemperatura: xi = k / tSat; break;
+    case ModoPressaoEntalpia: xi = (k - liq.h) / (vap.h - liq.h); break;
+    case ModoPressaoEntropia: xi = (k - liq.s) / (vap.s - liq.s); break;
+    default: xi = k; break;
+    }
+
+    StatePoint atual;
+    bool calculado = false;
+    PhaseRegion r = 0;
+    if (xi >= 0.0 && xi <= 1.0 && modo > ModoPressaoTemperatura) {
+        // Wet mixture: interpolate every slot, no iteration.
+        r = RegiaoMistura;
+        for (int i = 0; i <= 9; ++i) Slot(atual, i) = (1 - xi) * Slot(liq, i) + xi * Slot(vap, i);
+        atual.t = tSat;
+        atual.x = xi;
+        calculado = true;
+    }
+    if (xi > 1.0) {
+        r = RegiaoVapor;
+        if (modo == ModoPressaoTemperatura) {
+            ResolverMonofasico(1, {(k + 273.15) * 0.46151 / p, k}, atual);
+        } else {
+            ResolverMonofasico(2, {vap.v * xi, tSat * xi}, atual);
+        }
+        calculado = true;
+    }
+    if (xi < 0.0 || (modo == ModoPressaoTemperatura && k < tSat)) {
+        r = RegiaoLiquido;
+        if (modo == ModoPressaoTemperatura) {
+            ResolverMonofasico(1, {InicioVolumeLiquido, k}, atual);
+        } else if (modo == ModoPressaoEntalpia) {
+            ResolverMonofasico(2, {InicioVolumeLiquido, tSat - tSat * (liq.h - k) / liq.h}, atual);
+        } else {
+            ResolverMonofasico(2, {InicioVolumeLiquido, tSat - tSat * (liq.s - k) / liq.s}, atual);
+        }
+        calculado = true;
+    }
+    if (!calculado) {
+        // A temperature exactly at saturation: the saturated vapour.
+        r = RegiaoMistura;
+        atual = vap;
+    }
+
+    atual.r7 = atual.r8 = atual.r9 = 0.0;
+    atual.x = (atual.h - liq.h) / (vap.h - liq.h);  // enthalpy-based quality
+    w.atual = atual;
+    estado = atual;
+    if (atual.t > TemperaturaCritica) r = RegiaoSupercritica;
+    w.regiao = r;
+    regiao = r;
+}

@@ -1,0 +1,39 @@
+// A console reporter that adds, to every benchmark after the first, its time
+// as a multiple of the first benchmark's time (the unit of work), in the
+// counter "x_unidade".
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+class RelatorioRazao : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& execucoes) override {
+        std::vector<Run> copia = execucoes;
+        for (Run& r : copia) {
+            if (r.run_type != Run::RT_Iteration || r.iterations == 0) continue;
+            const double tempo = r.GetAdjustedRealTime();
+            if (unidade_ == 0.0) {
+                unidade_ = tempo;
+                continue;
+            }
+            r.counters["x_unidade"] = benchmark::Counter(tempo / unidade_);
+        }
+        ConsoleReporter::ReportRuns(copia);
+    }
+
+private:
+    double unidade_ = 0.0;
+};
+
+// main() for a benchmark program whose first benchmark is the unit of work.
+#define USINA_BENCHMARK_MAIN()                                    \
+    int main(int argc, char** argv) {                             \
+        benchmark::Initialize(&argc, argv);                       \
+        RelatorioRazao relatorio;                                 \
+        benchmark::RunSpecifiedBenchmarks(&relatorio);            \
+        benchmark::Shutdown();                                    \
+        return 0;                                                 \
+    }

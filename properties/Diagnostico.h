@@ -1,0 +1,27 @@
+// The property package's diagnostic lines on standard output.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Writes one line to standard output. A line that cannot be written (no
+// usable standard output) is dropped: it never aborts an evaluation.
+void EscreverDiagnostico(const std::string& linha);
+
+// While an object of this class lives, every diagnostic line written is also
+// kept, so that a saved result can later repeat the lines its computation
+// wrote.
+class GravadorDiagnosticos {
+public:
+    GravadorDiagnosticos();
+    ~GravadorDiagnosticos();
+    GravadorDiagnosticos(const GravadorDiagnosticos&) = delete;
+    GravadorDiagnosticos& operator=(const GravadorDiagnosticos&) = delete;
+
+    const std::vector<std::string>& Linhas() const { return linhas_; }
+
+private:
+    friend void EscreverDiagnostico(const std::string& linha);
+    std::vector<std::string> linhas_;
+    GravadorDiagnosticos* anterior_;
+};
