@@ -1,1 +1,27 @@
-// (a ser escrito)
+#include "equipment/Ubomba.h"
+
+#include <cmath>
+
+#include "properties/dtvp03.h"
+
+void Bomba(StatePoint& entrada, StatePoint& saida, double& potencia, double vazao,
+           double eficiencia, double& irreversibilidade, double& eficienciaSegundaLei) {
+    PhaseRegion regiao = 0;
+    EvaluateState(ModoPressaoTemperatura, regiao, entrada);
+
+    StatePoint isentropico;
+    isentropico.s = entrada.s;
+    isentropico.p = saida.p;
+    EvaluateState(ModoPressaoEntropia, regiao, isentropico);
+
+    // Negative for a compression: the outlet enthalpy exceeds the inlet's.
+    const double dh = (entrada.h - isentropico.h) / (eficiencia / 100);  // kJ/kg
+    saida.h = entrada.h - dh;
+    EvaluateState(ModoPressaoEntalpia, regiao, saida);
+
+    potencia = vazao * dh;
+    // Magnitudes, and no lower bound, unlike the turbine.
+    irreversibilidade = std::fabs(potencia) - std::fabs(vazao * (saida.ex - entrada.ex));
+    eficienciaSegundaLei =
+        (std::fabs(potencia) - std::fabs(irreversibilidade)) / std::fabs(potencia) * 100;
+}

@@ -1,1 +1,35 @@
-// (a ser escrito)
+#include "equipment/Uturbina.h"
+
+#include "properties/dtvp03.h"
+
+void Turbina(StatePoint& entrada, StatePoint& saida, double& eficiencia, double& potencia,
+             double& vazao, double& irreversibilidade, double& eficienciaSegundaLei) {
+    PhaseRegion regiao = 0;
+    EvaluateState(ModoPressaoTemperatura, regiao, entrada);
+
+    // Isentropic end state at the outlet pressure.
+    StatePoint isentropico;
+    isentropico.s = entrada.s;
+    isentropico.p = saida.p;
+    EvaluateState(ModoPressaoEntropia, regiao, isentropico);
+
+    const double dh = (entrada.h - isentropico.h) * eficiencia / 100;  // kJ/kg
+    saida.h = entrada.h - dh;
+    EvaluateState(ModoPressaoEntalpia, regiao, saida);
+
+    if (potencia == 0.0) {
+        potencia = vazao * dh;
+    } else {
+        vazao = potencia / dh;
+    }
+
+    irreversibilidade = (entrada.ex - saida.ex) * vazao - potencia;
+    if (!(irreversibilidade >= 0.0)) irreversibilidade = 0.0;
+
+    // A machine with no flow and no power has nothing to rate.
+    if (potencia == 0.0 && irreversibilidade == 0.0) {
+        eficienciaSegundaLei = 0.0;
+    } else {
+        eficienciaSegundaLei = potencia / (potencia + irreversibilidade) * 100;
+    }
+}

@@ -1,3 +1,44 @@
 // An in-memory holder of named text fields, for the command-line tool and the
 // tests. It starts with every input field at its default text.
 #pragma once
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "plant/Campos.h"
+
+class CamposMemoria : public Campos {
+public:
+    // Every input at its default text with ',' replaced by separador;
+    // CheckBox1 ticked; every field visible.
+    explicit CamposMemoria(const std::string& separador);
+
+    // "" for a field that was never written.
+    std::string Texto(const std::string& nome) const override;
+    // Accepts any name, as the calculation writes output fields too; the
+    // name is recorded the first time it is written.
+    void DefinirTexto(const std::string& nome, const std::string& texto) override;
+    void DefinirVisivel(const std::string& nome, bool visivel) override;
+    bool CheckBox1Marcado() const override { return checkBox1_; }
+
+    void DefinirCheckBox1(bool marcado) { checkBox1_ = marcado; }
+    // True unless the field was hidden.
+    bool Visivel(const std::string& nome) const;
+
+    // Types into an input field, as the user would: not recorded as written.
+    // Throws std::invalid_argument for a name that is not an input field.
+    void DefinirEntrada(const std::string& nome, const std::string& texto);
+
+    // Names written by DefinirTexto, in the order of their first write.
+    const std::vector<std::string>& CamposEscritos() const { return escritos_; }
+    void LimparEscritos();
+
+private:
+    std::map<std::string, std::string> textos_;
+    std::set<std::string> ocultos_;
+    std::vector<std::string> escritos_;
+    std::set<std::string> jaEscritos_;
+    bool checkBox1_ = true;
+};

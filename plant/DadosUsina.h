@@ -11,9 +11,11 @@ inline constexpr int NumeroRotulos = 20;  // flowsheet labels 1 to 20
 
 // Per-label array indexed by label 1 to 20 (index 0 unused).
 using PorRotulo = std::array<double, NumeroRotulos + 1>;
+// State table indexed by label 1 to 20 (index 0 unused).
+using TabelaEstados = std::array<StatePoint, NumeroRotulos + 1>;
 
 struct DadosUsina {
-    std::array<StatePoint, NumeroRotulos + 1> Estado{};
+    TabelaEstados Estado{};
     PorRotulo Eficiencia{};            // %
     PorRotulo Potencia{};              // kW, delivered > 0, absorbed < 0
     PorRotulo Vazao{};                 // kg/s

@@ -286,6 +286,12 @@ void EvaluateState(PropertyMode modo, PhaseRegion& regiao, StatePoint& estado) {
         atual = vap;
     }
 
+    // The equation's pressure at the converged point differs from the given
+    // one within the solver's tolerance. At the ends of the range that could
+    // put a state just outside it, and a later evaluation from this state
+    // (the plant passes pressures on from label to label) would be refused.
+    if (atual.p > PressaoMaxima) atual.p = PressaoMaxima;
+    if (atual.p < PressaoMinima) atual.p = PressaoMinima;
     atual.r7 = atual.r8 = atual.r9 = 0.0;
     atual.x = (atual.h - liq.h) / (vap.h - liq.h);  // enthalpy-based quality
     w.atual = atual;

@@ -159,6 +159,23 @@ TEST(EvaluateState, LimitesDePressaoAceitos) {
     EXPECT_EQ(r, RegiaoVapor);
 }
 
+// A state evaluated at either end of the range can be evaluated again from
+// its own pressure, as the plant does when it passes states on.
+TEST(EvaluateState, EstadoNoLimiteReavaliadoPelaPropriaPressao) {
+    for (double p : {PressaoMaxima, PressaoMinima}) {
+        for (double t = -10.0; t <= 1300.0; t += 7.3) {
+            SCOPED_TRACE(testing::Message() << "p=" << p << " t=" << t);
+            const StatePoint e = Avaliar(ModoPressaoTemperatura, PT(p, t));
+            StatePoint porEntalpia;
+            porEntalpia.p = e.p;
+            porEntalpia.h = e.h;
+            porEntalpia = Avaliar(ModoPressaoEntalpia, porEntalpia);
+            ASSERT_NO_THROW(Avaliar(ModoPressaoTemperatura, PT(porEntalpia.p, t)));
+            ASSERT_NO_THROW(Avaliar(ModoPressaoTemperatura, PT(e.p, t)));
+        }
+    }
+}
+
 // Errors instead of ending the program; the caller's record stays untouched.
 TEST(EvaluateState, ErrosDeixamORegistroIntacto) {
     struct Caso {

@@ -1,0 +1,12 @@
+// Steam turbine: expansion from the inlet state to the outlet pressure with
+// an isentropic efficiency.
+#pragma once
+
+#include "properties/dtvpglob.h"
+
+// entrada: p and t set (evaluated on return); saida: p set (evaluated on
+// return); eficiencia in %; potencia in kW: 0 on entry asks for it to be
+// computed from vazao (kg/s), any other value is the required power and the
+// flow is computed; irreversibilidade in kW; eficienciaSegundaLei in %.
+void Turbina(StatePoint& entrada, StatePoint& saida, double& eficiencia, double& potencia,
+             double& vazao, double& irreversibilidade, double& eficienciaSegundaLei);

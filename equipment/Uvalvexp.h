@@ -1,0 +1,8 @@
+// Isenthalpic expansion valve between two labels of the state table.
+#pragma once
+
+#include "plant/DadosUsina.h"
+
+// The outlet takes the inlet's flow and enthalpy at its own (preset)
+// pressure and is evaluated from them when the flow is not zero.
+void ValvulaExpansao(int entrada, int saida, PorRotulo& vazao, TabelaEstados& estado);

@@ -1,0 +1,106 @@
+// Reading a field's text as a number.
+#include <cfenv>
+#include <cfloat>
+#include <cmath>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "plant/Numeros.h"
+#include "properties/Erros.h"
+
+namespace {
+
+// U+066B ARABIC DECIMAL SEPARATOR: two bytes in UTF-8.
+const std::string SeparadorArabe = "\xD9\xAB";
+
+struct Aceito {
+    std::string texto;
+    std::string separador;
+    double valor;
+};
+
+// Expected values are the correctly rounded doubles of the literals.
+const Aceito CasosAceitos[] = {
+    {"400,0", ",", 400.0},
+    {" 12,5 ", ",", 12.5},
+    {"    4,0000E+002", ",", 400.0},  // a field as the calculation rewrites it
+    {"+1e3", ",", 1000.0},
+    {"-2,5E-3", ",", -0.0025},
+    {",5", ",", 0.5},
+    {"5,", ",", 5.0},
+    {"0,1", ",", 0.1},
+    {"00012", ",", 12.0},
+    {"1E+05", ",", 1e5},
+    {"1,7976931348623157E308", ",", DBL_MAX},
+    {"4,9406564584124654E-324", ",", 4.9406564584124654e-324},
+    {"2.5", ".", 2.5},
+    {"12\xD9\xAB" "5", SeparadorArabe, 12.5},
+    {"0E999999999999999999999", ",", 0.0},  // huge exponent on zero
+};
+
+TEST(LerNumero, AceitaAGramaticaDoCampo) {
+    for (const Aceito& c : CasosAceitos) {
+        SCOPED_TRACE("texto: '" + c.texto + "'");
+        EXPECT_EQ(LerNumero(c.texto, c.separador), c.valor);
+    }
+}
+
+TEST(LerNumero, ValorAbaixoDaFaixaViraZeroComSinal) {
+    EXPECT_EQ(LerNumero("1E-400", ","), 0.0);
+    EXPECT_TRUE(std::signbit(LerNumero("-1E-400", ",")));
+    EXPECT_EQ(LerNumero("0,00001E-99999999999999999999", ","), 0.0);
+    EXPECT_TRUE(std::signbit(LerNumero("-0", ",")));
+}
+
+struct Rejeitado {
+    std::string texto;
+    std::string separador;
+};
+
+const Rejeitado CasosRejeitados[] = {
+    {"", ","}, {"   ", ","},
+    {"2.5", ","}, {"1.000,5", ","}, {"1 000", ","}, {"2,5", "."},
+    {"1E", ","}, {"1e+", ","}, {"E5", ","}, {"1e 5", ","}, {"1E5,0", ","},
+    {",", ","}, {"+", ","}, {"-,", ","}, {"1,2,3", ","}, {"+-1", ","}, {"--1", ","},
+    {"1E400", ","}, {"-1E400", ","}, {"1,7976931348623159E308", ","},
+    {"1E99999999999999999999", ","},
+    {"\t1", ","}, {"1\t", ","}, {"abc", ","}, {"0x10", ","}, {"inf", ","}, {"nan", ","},
+    {"12,5", SeparadorArabe}, {"12\xD9" "5", SeparadorArabe},  // half a separator
+    {"1,5", ""},  // no separator at all: only integers read
+};
+
+TEST(LerNumero, RejeitaOResto) {
+    for (const Rejeitado& c : CasosRejeitados) {
+        SCOPED_TRACE("texto: '" + c.texto + "'");
+        EXPECT_THROW(LerNumero(c.texto, c.separador), ErroConversao);
+    }
+}
+
+TEST(LerNumero, MensagemTrazOTextoComoDigitado) {
+    try {
+        LerNumero(" 2.5 ", ",");
+        FAIL() << "2.5 accepted with a comma separator";
+    } catch (const ErroConversao& e) {
+        EXPECT_STREQ(e.what(), "' 2.5 ' is not a valid floating point value");
+    }
+}
+
+// The calculation reads and formats with floating-point traps armed: neither
+// an out-of-range text nor an extreme value may raise a trapped flag.
+TEST(LerNumero, NaoLevantaExcecoesDePontoFlutuante) {
+    constexpr int Armadas = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
+    std::feclearexcept(FE_ALL_EXCEPT);
+    for (const char* t : {"1E400", "-1E400", "1E-400", "1,7976931348623157E308", "4,9E-324"}) {
+        try {
+            LerNumero(t, ",");
+        } catch (const ErroConversao&) {
+        }
+    }
+    FormatarCampo(DBL_MAX, ",");
+    FormatarLongo(-DBL_MAX);
+    FormatarTabela(4.9e-324, ",");
+    EXPECT_EQ(std::fetestexcept(Armadas), 0);
+}
+
+}  // namespace

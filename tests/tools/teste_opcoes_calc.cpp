@@ -1,0 +1,71 @@
+// usina-calc's command line.
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "tools/OpcoesCalc.h"
+
+namespace {
+
+using Args = std::vector<std::string>;
+using Entradas = std::vector<std::pair<std::string, std::string>>;
+
+TEST(LerOpcoes, CampoIgualTexto) {
+    const OpcoesCalc op = LerOpcoes({"Ecapusi=500", "Eprevap=", "Emvalv= 2=5 ", "Ecapusi=600"});
+    // Order kept, empty text allowed (the run reports it), split at the first '='.
+    EXPECT_EQ(op.entradas, (Entradas{{"Ecapusi", "500"}, {"Eprevap", ""}, {"Emvalv", " 2=5 "},
+                                     {"Ecapusi", "600"}}));
+}
+
+TEST(LerOpcoes, Opcoes) {
+    OpcoesCalc op = LerOpcoes({"--json", "--without-hp-turbine", "--separator", ".", "--report",
+                               "saida final"});
+    EXPECT_TRUE(op.json);
+    EXPECT_TRUE(op.semTurbinaAlta);
+    EXPECT_EQ(op.separador, ".");
+    EXPECT_EQ(op.relatorio, "saida final");
+
+    op = LerOpcoes({"--separator=\xD9\xAB", "--report=r"});
+    EXPECT_EQ(op.separador, "\xD9\xAB");
+    EXPECT_EQ(op.relatorio, "r");
+}
+
+struct Invalida {
+    Args args;
+    std::string trecho;  // part of the message
+};
+
+const Invalida CasosInvalidos[] = {
+    {{"Foo=1"}, "unknown input field 'Foo'"},
+    {{"Ep18=1"}, "unknown input field 'Ep18'"},    // an output field
+    {{"Etxt=x"}, "unknown input field 'Etxt'"},    // file name, not used by the tool
+    {{"ecapusi=1"}, "unknown input field 'ecapusi'"},
+    {{"=1"}, "unknown input field ''"},
+    {{"Ecapusi"}, "neither an option nor FIELD=TEXT"},
+    {{"--separator"}, "needs a value"},
+    {{"--separator", ""}, "unusable decimal separator"},  // "400,0" would read as 4000
+    {{"--separator", "1"}, "unusable decimal separator"},
+    {{"--separator=E"}, "unusable decimal separator"},
+    {{"--separator", "-"}, "unusable decimal separator"},
+    {{"--separator", " "}, "unusable decimal separator"},
+    {{"--report"}, "needs a value"},
+    {{"--report="}, "needs a file name"},
+    {{"--bogus"}, "unknown option '--bogus'"},
+    {{"-x"}, "unknown option '-x'"},
+};
+
+TEST(LerOpcoes, LinhaDeComandoInutilizavel) {
+    for (const Invalida& c : CasosInvalidos) {
+        SCOPED_TRACE(c.trecho);
+        try {
+            LerOpcoes(c.args);
+            ADD_FAILURE() << "accepted";
+        } catch (const ErroOpcoes& e) {
+            EXPECT_NE(std::string(e.what()).find(c.trecho), std::string::npos) << e.what();
+        }
+    }
+}
+
+}  // namespace

@@ -1,0 +1,171 @@
+// usina-calc end to end: the built program, its output and its exit status.
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Resultado {
+    int status = -1;
+    std::string saida;
+    std::string erros;
+};
+
+std::string Aspas(const std::string& s) {
+    std::string q = "'";
+    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+std::string Ler(const fs::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+class UsinaCalc : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string modelo = (fs::temp_directory_path() / "usina-calc-XXXXXX").string();
+        ASSERT_NE(mkdtemp(modelo.data()), nullptr);
+        dir_ = modelo;
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    // Runs the program in the test's directory, under LC_ALL=C unless the
+    // arguments set the separator, with standard output sent to `destino`.
+    Resultado Executar(const std::vector<std::string>& args, const std::string& ambiente = "LC_ALL=C",
+                       const std::string& destino = "") {
+        std::string cmd = "cd " + Aspas(dir_.string()) + " && " + ambiente + " " + Aspas(USINA_CALC_EXE);
+        for (const auto& a : args) cmd += " " + Aspas(a);
+        const fs::path out = dir_ / "stdout", err = dir_ / "stderr";
+        cmd += " >" + Aspas(destino.empty() ? out.string() : destino) + " 2>" + Aspas(err.string());
+        const int w = std::system(cmd.c_str());
+        Resultado r;
+        r.status = WIFEXITED(w) ? WEXITSTATUS(w) : -1;
+        r.saida = destino.empty() ? Ler(out) : "";
+        r.erros = Ler(err);
+        return r;
+    }
+
+    fs::path dir_;
+};
+
+bool TemLinha(const std::string& saida, const std::string& linha) {
+    return ("\n" + saida).find("\n" + linha + "\n") != std::string::npos;
+}
+
+struct Caso {
+    std::vector<std::string> args;
+    std::vector<std::string> linhas;  // lines the output must hold
+};
+
+// Values the plant's defaults give exactly (192 t/h of steam, 104 t/h of
+// bagasse, 6000 kW of milling power) and the two input limits.
+const Caso CasosExecucao[] = {
+    {{"--separator", ","},
+     {"Ecapusi=    4,0000E+002", "Eprodvap=    1,9200E+002", "Eprodbag=    1,0400E+002",
+      "Epotmoa=    6,0000E+003"}},
+    {{"--separator", ".", "Ecapusi= 5.0E2 "},
+     {"Ecapusi=    5.0000E+002", "Eprodvap=    2.4000E+002", "Epotmoa=    7.5000E+003"}},
+    {{}, {"Eprodvap=    1.9200E+002"}},  // the C locale's separator
+    {{"--separator", ",", "Eprecal=200"}, {"Eprecal=    1,9000E+002", "Ep1c=    1,9000E+002"}},
+    {{"--separator", ",", "Etscal=1500"}, {"Etscal=    1,3000E+003", "Et1c=    1,3000E+003"}},
+    {{"--separator", ",", "--without-hp-turbine"}, {"Ep1t= ", "Ew12= ", "Epotmoa=    6,0000E+003"}},
+};
+
+TEST_F(UsinaCalc, ExecucaoEscreveOsCampos) {
+    for (const Caso& c : CasosExecucao) {
+        const Resultado r = Executar(c.args);
+        EXPECT_EQ(r.status, 0) << r.erros;
+        for (const auto& l : c.linhas) EXPECT_TRUE(TemLinha(r.saida, l)) << l << "\n" << r.saida;
+    }
+}
+
+TEST_F(UsinaCalc, JsonTemOsMesmosCamposNaMesmaOrdem) {
+    const Resultado texto = Executar({"--separator", ","});
+    const Resultado json = Executar({"--separator", ",", "--json"});
+    ASSERT_EQ(json.status, 0) << json.erros;
+    std::string esperado = "{";
+    std::istringstream linhas(texto.saida);
+    for (std::string l; std::getline(linhas, l);) {
+        const auto igual = l.find('=');
+        if (esperado.size() > 1) esperado += ',';
+        esperado += "\"" + l.substr(0, igual) + "\":\"" + l.substr(igual + 1) + "\"";
+    }
+    EXPECT_EQ(json.saida, esperado + "}\n");
+}
+
+// A bad text stops the run at its field: the fields read before it show their
+// rewritten values, nothing after it is written.
+TEST_F(UsinaCalc, TextoInvalidoParaNoCampo) {
+    const Resultado r = Executar({"--separator", ",", "Eprevap=2.5"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.erros, "'2.5' is not a valid floating point value.\n");
+    EXPECT_EQ(r.saida,
+              "Ecapusi=    4,0000E+002\nEvap=    4,8000E+002\nEbag=    2,6000E+002\n"
+              "Epci=    7,5300E+003\nEpotmoe=    1,5000E+001\n");
+
+    const Resultado vazio = Executar({"--separator", ",", "Ecapusi="});
+    EXPECT_EQ(vazio.status, 1);
+    EXPECT_EQ(vazio.erros, "'' is not a valid floating point value.\n");
+    EXPECT_EQ(vazio.saida, "");
+}
+
+TEST_F(UsinaCalc, FalhaDePontoFlutuante) {
+    const Resultado r = Executar({"--separator", ",", "Eefibom=0"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.erros, "Floating point division by zero.\n");
+    EXPECT_TRUE(TemLinha(r.saida, "Eefibom=    0,0000E+000")) << r.saida;
+    EXPECT_EQ(r.saida.find("Em18="), std::string::npos);  // the pump panel is not shown
+}
+
+TEST_F(UsinaCalc, LinhaDeComandoInutilizavelSaiCom2) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"Foo=1"}, {"--separator"}, {"--separator", ""}, {"--nada"}}) {
+        const Resultado r = Executar(args);
+        EXPECT_EQ(r.status, 2) << args[0];
+        EXPECT_EQ(r.saida, "");
+        EXPECT_NE(r.erros.find("usina-calc: "), std::string::npos);
+    }
+    const Resultado r = Executar({"Foo=1"});
+    EXPECT_NE(r.erros.find("'Foo'"), std::string::npos) << r.erros;
+}
+
+TEST_F(UsinaCalc, RelatorioSoAposExecucaoBemSucedida) {
+    Resultado r = Executar({"--report", "r"});
+    EXPECT_EQ(r.status, 0) << r.erros;
+    EXPECT_GT(fs::file_size(dir_ / "r.txt"), 0u);
+
+    r = Executar({"--separator", ",", "--report", "falha", "Eprevap=2.5"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_FALSE(fs::exists(dir_ / "falha.txt"));
+}
+
+TEST_F(UsinaCalc, RelatorioQueFalhaSai1EMostraOsCampos) {
+    const Resultado r = Executar({"--report", "nao/existe/r"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_FALSE(r.erros.empty());
+    EXPECT_TRUE(TemLinha(r.saida, "Eprodvap=    1.9200E+002")) << r.saida;
+}
+
+// A results line that cannot be written is a failure, not a success.
+TEST_F(UsinaCalc, SaidaPadraoCheia) {
+    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    const Resultado r = Executar({}, "LC_ALL=C", "/dev/full");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.erros.find("could not write"), std::string::npos) << r.erros;
+}
+
+}  // namespace

@@ -1,0 +1,42 @@
+#include "tools/ExecucaoCalc.h"
+
+#include <exception>
+#include <vector>
+
+#include "plant/CalculoUsina.h"
+#include "plant/CamposMemoria.h"
+#include "plant/MensagemErro.h"
+#include "tools/SaidaCalc.h"
+#include "ui/Relatorio.h"
+
+int ExecutarCalc(const OpcoesCalc& opcoes, const std::string& separador, std::ostream& saida,
+                 std::ostream& erros) {
+    CamposMemoria campos(separador);
+    for (const auto& [nome, texto] : opcoes.entradas) campos.DefinirEntrada(nome, texto);
+    campos.DefinirCheckBox1(!opcoes.semTurbinaAlta);
+
+    int status = 0;
+    std::vector<std::string> avisos;
+    std::string falha;
+    try {
+        CalcularUsina(campos, dadosUsina, separador, avisos);
+        // The report describes a finished run only.
+        if (opcoes.relatorio)
+            EscreverRelatorio(*opcoes.relatorio, dadosUsina, campos.CheckBox1Marcado(), separador);
+    } catch (const std::exception& e) {
+        falha = MensagemComPonto(e.what());
+        status = 1;
+    }
+    for (const std::string& aviso : avisos) erros << aviso << '\n';
+    if (status != 0) erros << falha << '\n';
+
+    if (opcoes.json) EscreverJson(saida, campos);
+    else EscreverCampos(saida, campos);
+    saida.flush();
+    // A full disk or a closed pipe must not pass for a successful run.
+    if (!saida) {
+        erros << "usina-calc: could not write the results to standard output\n";
+        return 1;
+    }
+    return status;
+}

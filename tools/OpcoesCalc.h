@@ -1,0 +1,42 @@
+// The command line of usina-calc: what the user asked for, checked before
+// anything is calculated.
+#pragma once
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+struct OpcoesCalc {
+    // CAMPO=TEXTO arguments in the order given (a later one for the same
+    // field wins when they are applied).
+    std::vector<std::pair<std::string, std::string>> entradas;
+    bool semTurbinaAlta = false;            // --without-hp-turbine: CheckBox1 cleared
+    std::optional<std::string> separador;   // --separator; else the locale's
+    std::optional<std::string> relatorio;   // --report NAME (".txt" is appended)
+    bool json = false;                      // --json
+    bool ajuda = false;                     // --help
+};
+
+// A command line that cannot be used; the tool exits with status 2.
+class ErroOpcoes : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Parses the arguments (without the program name). Throws ErroOpcoes for an
+// unknown option, a missing option value, an unusable separator, or a
+// CAMPO=TEXTO whose field is not an input of the calculation.
+OpcoesCalc LerOpcoes(const std::vector<std::string>& argumentos);
+
+// A decimal separator the number grammar can tell apart from the rest of a
+// number: not empty, and free of digits, signs, exponent letters and spaces.
+bool SeparadorValido(const std::string& separador);
+
+// The decimal separator of the user's locale (LC_NUMERIC as set by
+// setlocale(LC_ALL, "")), or "." when the locale's one is unusable.
+std::string SeparadorDoLocale();
+
+// Usage text for --help.
+std::string TextoAjuda();
