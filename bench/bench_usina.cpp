@@ -1,0 +1,45 @@
+// Cost of one whole plant calculation (default inputs, with the high-pressure
+// turbine, in-memory holder of fields), after one HelmholtzProperties call as
+// the unit: in microseconds, as a multiple of the unit ("x_unidade") and as
+// the number of equation evaluations per run ("avaliacoes").
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+#include "bench/RelatorioRazao.h"
+#include "plant/CalculoUsina.h"
+#include "plant/CamposMemoria.h"
+#include "properties/dTH2O_1.h"
+
+namespace {
+
+void Helmholtz(benchmark::State& estado) {
+    double v = 50.0, t = 450.0, p, u, h, s;
+    for (auto _ : estado) {
+        benchmark::DoNotOptimize(v);
+        HelmholtzProperties(v, t, p, u, h, s);
+        benchmark::DoNotOptimize(p);
+        benchmark::DoNotOptimize(h);
+    }
+}
+
+void UsinaPadrao(benchmark::State& estado) {
+    DadosUsina dados;
+    std::vector<std::string> avisos;
+    const auto antes = contadorHelmholtz;
+    for (auto _ : estado) {
+        CamposMemoria campos(",");  // every run starts from the default texts
+        CalcularUsina(campos, dados, ",", avisos);
+        benchmark::DoNotOptimize(dados);
+    }
+    estado.counters["avaliacoes"] =
+        static_cast<double>(contadorHelmholtz - antes) / static_cast<double>(estado.iterations());
+}
+
+}  // namespace
+
+BENCHMARK(Helmholtz);
+BENCHMARK(UsinaPadrao)->Unit(benchmark::kMicrosecond);
+
+USINA_BENCHMARK_MAIN();
