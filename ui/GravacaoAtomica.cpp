@@ -1,1 +1,127 @@
-// (a ser escrito)
+#include "ui/GravacaoAtomica.h"
+
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
+
+ErroGravacao::ErroGravacao(int codigo, const std::string& etapa)
+    : std::runtime_error(etapa + ": " + std::strerror(codigo)), codigo(codigo) {}
+
+namespace {
+
+// Directory part of a path, with its trailing '/', or "" for the working
+// directory.
+std::string Diretorio(const std::string& caminho) {
+    const auto barra = caminho.rfind('/');
+    return barra == std::string::npos ? std::string() : caminho.substr(0, barra + 1);
+}
+
+// A symbolic link is written through, as opening it would: the rename then
+// replaces the file it points to and the link stays.
+std::string SeguirLigacoes(std::string caminho) {
+    for (int salto = 0; salto < 40; ++salto) {
+        struct stat info {};
+        if (lstat(caminho.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return caminho;
+        std::string alvo(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 255) + 1, '\0');
+        const ssize_t n = readlink(caminho.c_str(), alvo.data(), alvo.size());
+        if (n < 0 || static_cast<std::size_t>(n) >= alvo.size()) return caminho;
+        alvo.resize(static_cast<std::size_t>(n));
+        caminho = alvo.starts_with('/') ? alvo : Diretorio(caminho) + alvo;
+    }
+    throw ErroGravacao(ELOOP, "ligação simbólica");
+}
+
+// Letters for the temporary name, varied by time, process and call count so
+// concurrent writers in one directory do not collide; O_EXCL settles the rest.
+std::string Sufixo(unsigned tentativa) {
+    static unsigned chamadas = 0;
+    auto semente = static_cast<unsigned long long>(
+        std::chrono::steady_clock::now().time_since_epoch().count());
+    semente ^= (static_cast<unsigned long long>(getpid()) << 32) ^ (++chamadas * 7919ULL) ^ tentativa;
+    constexpr std::string_view letras = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::string s;
+    for (int i = 0; i < 8; ++i) {
+        semente = semente * 6364136223846793005ULL + 1442695040888963407ULL;
+        s.push_back(letras[(semente >> 33) % letras.size()]);
+    }
+    return s;
+}
+
+}  // namespace
+
+GravacaoAtomica::GravacaoAtomica(const std::string& caminho) {
+    // The C library would silently cut the name at an embedded NUL.
+    if (caminho.find('\0') != std::string::npos) throw ErroGravacao(EINVAL, "nome");
+    caminho_ = SeguirLigacoes(caminho);
+
+    // An existing target must be one that opening for writing would accept;
+    // the new file then takes over its permission bits.
+    mode_t modoAnterior = 0;
+    bool existe = false;
+    struct stat info {};
+    if (stat(caminho_.c_str(), &info) == 0) {
+        if (S_ISDIR(info.st_mode)) throw ErroGravacao(EISDIR, "destino");
+        if (faccessat(AT_FDCWD, caminho_.c_str(), W_OK, AT_EACCESS) != 0)
+            throw ErroGravacao(errno, "destino");
+        existe = true;
+        modoAnterior = info.st_mode & 0777;
+    } else if (errno != ENOENT) {
+        throw ErroGravacao(errno, "destino");
+    }
+
+    // The temporary file lives beside the target so the rename stays on one
+    // file system. Mode 0666 lets the umask act as for any new file. The
+    // target's own name is cut short so the temporary name fits where the
+    // target's does.
+    const std::string diretorio = Diretorio(caminho_);
+    const std::string base = caminho_.substr(diretorio.size()).substr(0, 100);
+    for (unsigned tentativa = 0; descritor_ < 0; ++tentativa) {
+        temporario_ = diretorio + "." + base + "." + Sufixo(tentativa) + ".tmp";
+        descritor_ = open(temporario_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (descritor_ < 0 && (errno != EEXIST || tentativa >= 100)) {
+            const int codigo = errno;
+            temporario_.clear();
+            throw ErroGravacao(codigo, "criar");
+        }
+    }
+    if (existe) (void)fchmod(descritor_, modoAnterior);  // best effort
+}
+
+GravacaoAtomica::~GravacaoAtomica() {
+    if (descritor_ >= 0) close(descritor_);
+    if (!concluido_ && !temporario_.empty()) unlink(temporario_.c_str());
+}
+
+void GravacaoAtomica::Escrever(const void* dados, std::size_t tamanho) {
+    const char* p = static_cast<const char*>(dados);
+    while (tamanho > 0) {
+        const ssize_t n = write(descritor_, p, tamanho);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            throw ErroGravacao(errno, "escrever");
+        }
+        // No byte stored and no error reported: the device is full.
+        if (n == 0) throw ErroGravacao(ENOSPC, "escrever");
+        p += n;
+        tamanho -= static_cast<std::size_t>(n);
+    }
+}
+
+void GravacaoAtomica::Concluir() {
+    // The data must be on disk before the rename makes them the target, or
+    // a crash could leave an empty report in place of the old one. EINVAL:
+    // the file system has no use for fsync.
+    if (fsync(descritor_) != 0 && errno != EINVAL) throw ErroGravacao(errno, "fsync");
+    const int descritor = descritor_;
+    descritor_ = -1;
+    // After close on Linux the descriptor is gone even on EINTR, and fsync
+    // has already stored the data.
+    if (close(descritor) != 0 && errno != EINTR) throw ErroGravacao(errno, "fechar");
+    if (rename(temporario_.c_str(), caminho_.c_str()) != 0) throw ErroGravacao(errno, "renomear");
+    concluido_ = true;
+}

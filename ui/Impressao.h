@@ -5,8 +5,17 @@
 #include <QImage>
 #include <QRect>
 
+#include "properties/Erros.h"
+
 class QPrinter;
 class QWidget;
+
+// No printer to print on, a printer that cannot be used, or a job that could
+// not be started; nothing was printed.
+class ErroImpressao : public ErroUsina {
+public:
+    using ErroUsina::ErroUsina;
+};
 
 class DialogosImpressao {
 public:
@@ -34,4 +43,6 @@ private:
 QRect RetanguloImpressao(int larguraPagina, int alturaPagina, int largura, int altura);
 
 // "Imprimir": dialogue, then one page with the picture; cancel prints nothing.
+// Throws ErroImpressao ("There is no default printer currently selected",
+// "Printer selected is not valid", "Cannot start the print job").
 void ImprimirFluxograma(DialogosImpressao& dialogos, QPrinter& impressora, const QImage& figura);

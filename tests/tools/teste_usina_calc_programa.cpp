@@ -169,3 +169,35 @@ TEST_F(UsinaCalc, SaidaPadraoCheia) {
 }
 
 }  // namespace
+
+namespace {
+
+// The whole output of the default run, in both configurations, byte for byte
+// against the saved outputs; with no arguments under the C locale the same
+// lines come with a decimal point.
+TEST_F(UsinaCalc, SaidaCompletaDosDadosPadrao) {
+    const std::pair<std::vector<std::string>, const char*> casos[] = {
+        {{}, "saida_padrao.txt"},
+        {{"--without-hp-turbine"}, "saida_sem_turbina_alta.txt"},
+    };
+    for (const auto& [args, arquivo] : casos) {
+        SCOPED_TRACE(arquivo);
+        const std::string esperado = Ler(fs::path(USINA_DIRETORIO_TESTES) / arquivo);
+        std::vector<std::string> comVirgula = args;
+        comVirgula.insert(comVirgula.begin(), {"--separator", ","});
+        Resultado r = Executar(comVirgula);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.erros, "");
+        EXPECT_EQ(r.saida, esperado);
+
+        r = Executar(args, "LC_ALL=C");
+        EXPECT_EQ(r.status, 0);
+        std::string comPonto = esperado;
+        for (char& c : comPonto) {
+            if (c == ',') c = '.';
+        }
+        EXPECT_EQ(r.saida, comPonto);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,81 @@
+// The report as a file: its name, its bytes (Windows-1252, CR LF) and what
+// is left on disk when writing it fails.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <unistd.h>
+
+#include "DadosExemplo.h"
+#include "DiretorioTemporario.h"
+#include "properties/Erros.h"
+#include "ui/Relatorio.h"
+
+namespace {
+
+using RelatorioArquivo = DiretorioTemporario;
+
+// The message of the error that writing the report throws.
+std::string MensagemAoEscrever(const std::string& nome, const DadosUsina& d = DadosExemplo()) {
+    try {
+        EscreverRelatorio(nome, d, true, ",");
+    } catch (const ErroUsina& erro) {
+        return erro.what();
+    }
+    return "(sem erro)";
+}
+
+TEST_F(RelatorioArquivo, BytesWindows1252ComCrLfEmTodaLinha) {
+    EscreverRelatorio("dados", DadosExemplo(), true, ",");
+    const std::string bytes = Ler("dados.txt");
+    ASSERT_GT(bytes.size(), 3u);
+    EXPECT_NE(bytes.substr(0, 3), "\xEF\xBB\xBF");
+    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+    std::size_t linhas = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\n') ++linhas;
+        const bool crlf = bytes[i] == '\r' ? bytes[i + 1] == '\n' : bytes[i] != '\n' || bytes[i - 1] == '\r';
+        ASSERT_TRUE(crlf) << "CR ou LF isolado no byte " << i;
+    }
+    EXPECT_EQ(linhas, 153u);
+    EXPECT_EQ(bytes.find('\xC3'), std::string::npos);  // no UTF-8 leaked through
+    for (const char* esperado : {
+             "\r\nConfigura\xE7\xE3o com turbina de alta press\xE3o\r\n",
+             "\r\nTemperatura de sa\xED" "da da caldeira [\xB0" "C]= ",
+             "\r\nEfici\xEAncia de 2\xBA Lei [%]= ",
+             "\r\nR\xF3t Vaz\xE3o [kg/s]   Pot\xEAncia[kW]  Efici\xEAncia[%]\r\n",
+             "\r\nR\xF3t vol espec[m^3/kg] temperat[\xB0" "C]  press\xE3o[bar]  ener int[kJ/kg]   "
+             "entalpia [kJ/kg]  entropia[kJ/kgK] exergia[kJ/kg] T\xEDtulo\r\n1 "})
+        EXPECT_NE(bytes.find(esperado), std::string::npos) << esperado;
+
+    // The same data give the same bytes; the name is used exactly as typed.
+    EscreverRelatorio("dados.txt", DadosExemplo(), true, ",");
+    EXPECT_EQ(Ler("dados.txt.txt"), bytes);
+    EXPECT_EQ(Entradas(), (std::vector<std::string>{"dados.txt", "dados.txt.txt"}));
+}
+
+TEST_F(RelatorioArquivo, ErroNaoCriaNemEstragaArquivo) {
+    Gravar("dados.txt", "relatorio anterior\r\n");
+    std::filesystem::create_directory("pasta.txt");
+    const std::pair<std::string, const char*> casos[] = {
+        {"dados", "Invalid floating point operation"},  // all data zero
+        {"nao-existe/dados", "Invalid filename"},
+        {"dados.txt/dados", "Invalid filename"},  // a file used as a directory
+        {"pasta", "File access denied"},          // the name is a directory
+    };
+    for (const auto& [nome, mensagem] : casos)
+        EXPECT_EQ(MensagemAoEscrever(nome, nome == "dados" ? DadosUsina{} : DadosExemplo()), mensagem);
+    EXPECT_EQ(Ler("dados.txt"), "relatorio anterior\r\n");
+    EXPECT_EQ(Entradas(), (std::vector<std::string>{"dados.txt", "pasta.txt"}));
+    EXPECT_TRUE(Entradas("pasta.txt").empty());
+}
+
+TEST_F(RelatorioArquivo, ArquivoSomenteLeituraAcessoNegado) {
+    if (geteuid() == 0)
+        GTEST_SKIP() << "running as root: permission bits do not stop root from writing";
+    Gravar("dados.txt", "protegido");
+    std::filesystem::permissions("dados.txt", std::filesystem::perms::owner_read);
+    EXPECT_EQ(MensagemAoEscrever("dados"), "File access denied");
+    EXPECT_EQ(Ler("dados.txt"), "protegido");
+}
+
+}  // namespace
