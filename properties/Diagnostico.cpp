@@ -6,7 +6,10 @@
 
 namespace {
 GravadorDiagnosticos* gravadorAtivo = nullptr;
+std::FILE* saidaDiagnosticos = nullptr;  // null: standard output
 }
+
+void DefinirSaidaDiagnosticos(std::FILE* destino) { saidaDiagnosticos = destino; }
 
 GravadorDiagnosticos::GravadorDiagnosticos() : anterior_(gravadorAtivo) { gravadorAtivo = this; }
 
@@ -19,8 +22,9 @@ void EscreverDiagnostico(const std::string& linha) {
     SuspensaoArmadilhas semArmadilhas;  // the C library's I/O is not ours
     // Errors are ignored on purpose: a process without a usable standard
     // output still evaluates every state.
-    std::fputs(linha.c_str(), stdout);
-    std::fputc('\n', stdout);
-    std::fflush(stdout);
-    std::clearerr(stdout);
+    std::FILE* destino = saidaDiagnosticos != nullptr ? saidaDiagnosticos : stdout;
+    std::fputs(linha.c_str(), destino);
+    std::fputc('\n', destino);
+    std::fflush(destino);
+    std::clearerr(destino);
 }

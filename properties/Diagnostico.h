@@ -1,12 +1,17 @@
 // The property package's diagnostic lines on standard output.
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
 // Writes one line to standard output. A line that cannot be written (no
 // usable standard output) is dropped: it never aborts an evaluation.
 void EscreverDiagnostico(const std::string& linha);
+
+// Sends the diagnostic lines to another stream (standard output by default),
+// for a front end whose standard output must stay machine-readable.
+void DefinirSaidaDiagnosticos(std::FILE* destino);
 
 // While an object of this class lives, every diagnostic line written is also
 // kept, so that a saved result can later repeat the lines its computation
@@ -22,6 +27,10 @@ public:
 
 private:
     friend void EscreverDiagnostico(const std::string& linha);
+
+// Sends the diagnostic lines to another stream (standard output by default),
+// for a front end whose standard output must stay machine-readable.
+void DefinirSaidaDiagnosticos(std::FILE* destino);
     std::vector<std::string> linhas_;
     GravadorDiagnosticos* anterior_;
 };

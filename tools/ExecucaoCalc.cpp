@@ -6,6 +6,7 @@
 #include "plant/CalculoUsina.h"
 #include "plant/CamposMemoria.h"
 #include "plant/MensagemErro.h"
+#include "properties/Diagnostico.h"
 #include "tools/SaidaCalc.h"
 #include "ui/Relatorio.h"
 
@@ -14,6 +15,10 @@ int ExecutarCalc(const OpcoesCalc& opcoes, const std::string& separador, std::os
     CamposMemoria campos(separador);
     for (const auto& [nome, texto] : opcoes.entradas) campos.DefinirEntrada(nome, texto);
     campos.DefinirCheckBox1(!opcoes.semTurbinaAlta);
+
+    // JSON on standard output must stay parseable: the property package's
+    // diagnostic lines go to standard error instead.
+    if (opcoes.json) DefinirSaidaDiagnosticos(stderr);
 
     int status = 0;
     std::vector<std::string> avisos;

@@ -201,3 +201,21 @@ TEST_F(UsinaCalc, SaidaCompletaDosDadosPadrao) {
 }
 
 }  // namespace
+
+namespace {
+
+// The property package's diagnostic lines stay on standard output in the
+// plain listing but go to standard error with --json, so the JSON parses.
+TEST_F(UsinaCalc, DiagnosticosForaDoJson) {
+    const std::string linha = "SISTEMA INFORMA: NUMERO MAXIMO DE ITERACOES EXCEDIDO";
+    Resultado r = Executar({"--separator", ",", "Eprecon=0,00611"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(TemLinha(r.saida, linha));
+    r = Executar({"--json", "--separator", ",", "Eprecon=0,00611"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.saida.front(), '{');
+    EXPECT_EQ(r.saida.find("SISTEMA"), std::string::npos);
+    EXPECT_NE(r.erros.find(linha + "\n"), std::string::npos);
+}
+
+}  // namespace
