@@ -4,21 +4,11 @@
 // evaluations per call ("avaliacoes").
 #include <benchmark/benchmark.h>
 
-#include "bench/RelatorioRazao.h"
+#include "bench/UnidadeHelmholtz.h"
 #include "properties/dTH2O_1.h"
 #include "properties/dtvp03.h"
 
 namespace {
-
-void Helmholtz(benchmark::State& estado) {
-    double v = 50.0, t = 450.0, p, u, h, s;
-    for (auto _ : estado) {
-        benchmark::DoNotOptimize(v);
-        HelmholtzProperties(v, t, p, u, h, s);
-        benchmark::DoNotOptimize(p);
-        benchmark::DoNotOptimize(h);
-    }
-}
 
 // Evaluates the same state over and over, as the plant does at its few
 // pressures; slot is the slot the mode reads.

@@ -7,22 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "bench/RelatorioRazao.h"
+#include "bench/UnidadeHelmholtz.h"
 #include "plant/CalculoUsina.h"
 #include "plant/CamposMemoria.h"
 #include "properties/dTH2O_1.h"
 
 namespace {
-
-void Helmholtz(benchmark::State& estado) {
-    double v = 50.0, t = 450.0, p, u, h, s;
-    for (auto _ : estado) {
-        benchmark::DoNotOptimize(v);
-        HelmholtzProperties(v, t, p, u, h, s);
-        benchmark::DoNotOptimize(p);
-        benchmark::DoNotOptimize(h);
-    }
-}
 
 void UsinaPadrao(benchmark::State& estado) {
     DadosUsina dados;

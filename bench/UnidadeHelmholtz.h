@@ -1,12 +1,25 @@
-// A console reporter that adds, to every benchmark after the first, its time
-// as a multiple of the first benchmark's time (the unit of work), in the
-// counter "x_unidade".
+// The unit of work of the benchmarks, one HelmholtzProperties call, and a
+// console reporter that adds to every benchmark after the first its time as a
+// multiple of the first one's, in the counter "x_unidade".
 #pragma once
 
 #include <benchmark/benchmark.h>
 
+#include "properties/dTH2O_1.h"
+
 #include <string>
 #include <vector>
+
+// One evaluation of the fundamental equation; register it first.
+inline void Helmholtz(benchmark::State& estado) {
+    double v = 50.0, t = 450.0, p, u, h, s;
+    for (auto _ : estado) {
+        benchmark::DoNotOptimize(v);
+        HelmholtzProperties(v, t, p, u, h, s);
+        benchmark::DoNotOptimize(p);
+        benchmark::DoNotOptimize(h);
+    }
+}
 
 class RelatorioRazao : public benchmark::ConsoleReporter {
 public:
