@@ -27,7 +27,8 @@ public:
         std::vector<Run> copia = execucoes;
         for (Run& r : copia) {
             if (r.run_type != Run::RT_Iteration || r.iterations == 0) continue;
-            const double tempo = r.GetAdjustedRealTime();
+            // In seconds: the runs may report in different units.
+            const double tempo = r.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(r.time_unit);
             if (unidade_ == 0.0) {
                 unidade_ = tempo;
                 continue;
