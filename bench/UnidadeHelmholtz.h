@@ -27,8 +27,9 @@ public:
         std::vector<Run> copia = execucoes;
         for (Run& r : copia) {
             if (r.run_type != Run::RT_Iteration || r.iterations == 0) continue;
-            // In seconds: the runs may report in different units.
-            const double tempo = r.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(r.time_unit);
+            // CPU seconds (less disturbed by other work on the machine than
+            // wall time); the runs may report in different units.
+            const double tempo = r.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(r.time_unit);
             if (unidade_ == 0.0) {
                 unidade_ = tempo;
                 continue;

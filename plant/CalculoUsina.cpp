@@ -17,8 +17,10 @@ constexpr double BarPorMPa = 10.0;
 constexpr double PressaoMaximaCaldeira = 19.0;      // MPa, the top of the property range
 constexpr double TemperaturaMaximaCaldeira = 1300.0;  // degC
 
-// One run's access to the fields. Text handling runs with the traps
-// suspended: only the plant arithmetic is watched for faults.
+// One run's access to the fields. Reading and formatting numbers raise no
+// floating-point flags (a number out of range is reported as a text that is
+// not a number), so they run with the traps armed; a holder that calls into
+// foreign code suspends the traps itself.
 class Execucao {
 public:
     Execucao(Campos& campos, const std::string& separador)
@@ -26,7 +28,6 @@ public:
 
     // Reads a field's number without rewriting it.
     double Valor(const std::string& nome) {
-        SuspensaoArmadilhas suspensas;
         return LerNumero(campos_.Texto(nome), separador_);
     }
 
@@ -57,7 +58,6 @@ public:
     }
 
     void Mostrar(const std::string& nome, double valor) {
-        SuspensaoArmadilhas suspensas;
         campos_.DefinirTexto(nome, FormatarCampo(valor, separador_));
     }
 
@@ -66,17 +66,14 @@ public:
     }
 
     void Escrever(const std::string& nome, const std::string& texto) {
-        SuspensaoArmadilhas suspensas;
         campos_.DefinirTexto(nome, texto);
     }
 
     void Visivel(const std::string& nome, bool visivel) {
-        SuspensaoArmadilhas suspensas;
         campos_.DefinirVisivel(nome, visivel);
     }
 
     bool ComTurbinaAlta() {
-        SuspensaoArmadilhas suspensas;
         return campos_.CheckBox1Marcado();
     }
 

@@ -1,6 +1,8 @@
 // The window as the calculation sees it: a holder of named text fields.
 // The Qt window, the command-line tool and the tests all implement it, so
-// they drive the very same calculation code.
+// they drive the very same calculation code. The calculation calls these with
+// floating-point traps armed: an implementation that calls into code that is
+// not ours (the window toolkit) suspends them with SuspensaoArmadilhas.
 #pragma once
 
 #include <string>

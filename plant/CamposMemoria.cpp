@@ -5,30 +5,36 @@
 #include "plant/TextosPadrao.h"
 
 CamposMemoria::CamposMemoria(const std::string& separador) {
-    for (const CampoEntrada& c : CamposEntrada()) textos_[c.nome] = TextoPadrao(c.nome, separador);
+    for (const CampoEntrada& c : CamposEntrada()) campos_[c.nome].texto = TextoPadrao(c.nome, separador);
 }
 
 std::string CamposMemoria::Texto(const std::string& nome) const {
-    const auto it = textos_.find(nome);
-    return it == textos_.end() ? std::string() : it->second;
+    const auto it = campos_.find(nome);
+    return it == campos_.end() ? std::string() : it->second.texto;
 }
 
 void CamposMemoria::DefinirTexto(const std::string& nome, const std::string& texto) {
-    textos_[nome] = texto;
-    if (jaEscritos_.insert(nome).second) escritos_.push_back(nome);
+    Campo& campo = campos_[nome];
+    campo.texto = texto;
+    if (!campo.escrito) {
+        campo.escrito = true;
+        escritos_.push_back(nome);
+    }
 }
 
 void CamposMemoria::DefinirVisivel(const std::string& nome, bool visivel) {
-    if (visivel) ocultos_.erase(nome);
-    else ocultos_.insert(nome);
+    campos_[nome].oculto = !visivel;
 }
 
-bool CamposMemoria::Visivel(const std::string& nome) const { return ocultos_.count(nome) == 0; }
+bool CamposMemoria::Visivel(const std::string& nome) const {
+    const auto it = campos_.find(nome);
+    return it == campos_.end() || !it->second.oculto;
+}
 
 void CamposMemoria::DefinirEntrada(const std::string& nome, const std::string& texto) {
     for (const CampoEntrada& c : CamposEntrada()) {
         if (nome == c.nome) {
-            textos_[nome] = texto;
+            campos_[nome].texto = texto;
             return;
         }
     }
@@ -36,6 +42,6 @@ void CamposMemoria::DefinirEntrada(const std::string& nome, const std::string& t
 }
 
 void CamposMemoria::LimparEscritos() {
+    for (const std::string& nome : escritos_) campos_[nome].escrito = false;
     escritos_.clear();
-    jaEscritos_.clear();
 }

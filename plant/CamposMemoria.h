@@ -2,8 +2,7 @@
 // tests. It starts with every input field at its default text.
 #pragma once
 
-#include <map>
-#include <set>
+#include <unordered_map>
 #include <string>
 #include <vector>
 
@@ -36,9 +35,12 @@ public:
     void LimparEscritos();
 
 private:
-    std::map<std::string, std::string> textos_;
-    std::set<std::string> ocultos_;
+    struct Campo {
+        std::string texto;
+        bool escrito = false;  // written since the record was last cleared
+        bool oculto = false;
+    };
+    std::unordered_map<std::string, Campo> campos_;
     std::vector<std::string> escritos_;
-    std::set<std::string> jaEscritos_;
     bool checkBox1_ = true;
 };

@@ -1,5 +1,6 @@
 #include "plant/Numeros.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -60,32 +61,36 @@ std::string AlinharDireita(const std::string& s, std::size_t largura) {
     return n >= largura ? s : std::string(largura - n, ' ') + s;
 }
 
-// |valor| in scientific notation with `casas` digits after the point: the
-// mantissa "d.ddd..." and the decimal exponent. Rounded to nearest by
-// to_chars, so a carry such as 9.99996 -> 1.0000e+01 lands in the exponent.
-struct Cientifico {
-    std::string mantissa;
-    int expoente = 0;
-};
-
-Cientifico EmCientifico(double modulo, int casas) {
+// |valor| in scientific notation with `casas` digits after the mark, then
+// "E", the exponent's sign always and at least `digitosExpoente` digits.
+// Rounded to nearest by to_chars, so a carry such as 9.99996 -> 1.0000e+01
+// lands in the exponent. Padded on the left with spaces to `largura`
+// columns, in one string: the plant writes about a hundred numbers a run.
+std::string Cientifico(double modulo, int casas, const std::string& marca,
+                       std::size_t digitosExpoente, const char* sinal, std::size_t largura) {
     char buf[64];
     const auto r = std::to_chars(buf, buf + sizeof buf, modulo, std::chars_format::scientific, casas);
-    const std::string s(buf, r.ptr);
-    const std::size_t e = s.find('e');
-    Cientifico c;
-    c.mantissa = s.substr(0, e);
-    int exp = 0;
-    std::from_chars(s.data() + e + 2, s.data() + s.size(), exp);
-    c.expoente = s[e + 1] == '-' ? -exp : exp;
-    return c;
-}
+    const char* e = std::find(buf, r.ptr, 'e');
+    const char* digitos = e + 2;
+    while (digitos + 1 < r.ptr && *digitos == '0') ++digitos;  // to_chars gives at least two
+    const std::size_t nDigitos = static_cast<std::size_t>(r.ptr - digitos);
+    const std::size_t zeros = nDigitos < digitosExpoente ? digitosExpoente - nDigitos : 0;
+    const std::size_t nSinal = std::char_traits<char>::length(sinal);
+    const std::size_t nFracao = static_cast<std::size_t>(e - (buf + 2));
+    const std::size_t colunas = nSinal + 1 + Colunas(marca) + nFracao + 2 + zeros + nDigitos;
+    const std::size_t brancos = colunas < largura ? largura - colunas : 0;
 
-// "E", the exponent's sign always, and at least `digitos` exponent digits.
-std::string Expoente(int expoente, std::size_t digitos) {
-    std::string d = std::to_string(expoente < 0 ? -expoente : expoente);
-    if (d.size() < digitos) d.insert(0, digitos - d.size(), '0');
-    return std::string("E") + (expoente < 0 ? '-' : '+') + d;
+    std::string s(brancos + colunas - Colunas(marca) + marca.size(), ' ');
+    char* p = s.data() + brancos;
+    p = std::copy_n(sinal, nSinal, p);
+    *p++ = buf[0];
+    p = std::copy(marca.begin(), marca.end(), p);
+    p = std::copy_n(buf + 2, nFracao, p);
+    *p++ = 'E';
+    *p++ = e[1];  // the exponent's sign
+    p = std::fill_n(p, zeros, '0');
+    std::copy_n(digitos, nDigitos, p);
+    return s;
 }
 
 std::string NaoFinito(double valor) {
@@ -147,17 +152,12 @@ double LerNumero(const std::string& texto, const std::string& separador) {
 std::string FormatarCampo(double valor, const std::string& separador) {
     if (!std::isfinite(valor)) return AlinharDireita(NaoFinito(valor), 15);
     // valor < 0 is false for -0.0: a negative zero is shown as plain zero.
-    const Cientifico c = EmCientifico(std::fabs(valor), 4);
-    std::string s = valor < 0.0 ? "-" : "";
-    s += c.mantissa.substr(0, 1) + separador + c.mantissa.substr(2);
-    s += Expoente(c.expoente, 3);
-    return AlinharDireita(s, 15);
+    return Cientifico(std::fabs(valor), 4, separador, 3, valor < 0.0 ? "-" : "", 15);
 }
 
 std::string FormatarLongo(double valor) {
     if (!std::isfinite(valor)) return AlinharDireita(NaoFinito(valor), 23);
-    const Cientifico c = EmCientifico(std::fabs(valor), 14);
-    return std::string(valor < 0.0 ? "-" : " ") + c.mantissa + Expoente(c.expoente, 4);
+    return Cientifico(std::fabs(valor), 14, ".", 4, valor < 0.0 ? "-" : " ", 0);
 }
 
 std::string FormatarTabela(double valor, const std::string& separador) {

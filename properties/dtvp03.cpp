@@ -65,6 +65,10 @@ void NumericJacobian(int n, Par x, MatrizAumentada& A, double passo) {
 }
 
 void GaussSolve(int n, MatrizAumentada A, Par& dx) {
+    if (n == 1) {  // no elimination and no scale test for one unknown
+        dx[0] = A[0][1] / A[0][0];
+        return;
+    }
     // Rows are addressed through l and never moved in storage.
     int l[2] = {0, 1};
     double razao[2] = {0.0, 0.0};

@@ -1,1 +1,286 @@
-// (a ser escrito)
+#include "ui/Uusina.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <QTextEdit>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "plant/CalculoUsina.h"
+#include "plant/DadosUsina.h"
+#include "ui/CamposJanela.h"
+#include "ui/DefinicaoJanela.h"
+#include "ui/Fluxograma.h"
+#include "ui/Impressao.h"
+#include "ui/Memo.h"
+#include "ui/PaineisDados.h"
+#include "ui/PaineisSaida.h"
+#include "ui/Relatorio.h"
+#include "ui/SalvarJpeg.h"
+#include "ui/SeletorDiretorio.h"
+#include "ui/TratadorErros.h"
+
+namespace {
+
+constexpr int AlturaBanner = 41;  // pixels
+
+// Width that shows the memo's longest line unbroken, frame and margins
+// included (pixels).
+int LarguraTexto(const QTextEdit& memo) {
+    const QFontMetrics medidas = memo.fontMetrics();
+    int largura = 0;
+    for (const QString& linha : LinhasDoMemo(memo))
+        largura = std::max(largura, medidas.horizontalAdvance(linha));
+    return largura + 2 * (memo.frameWidth() + int(memo.document()->documentMargin())) + 12;
+}
+
+// Memo2 shows its three lines whole, without scroll bars.
+void AjustarAoTexto(QTextEdit& memo, int linhas) {
+    const int margens = 2 * (memo.frameWidth() + int(memo.document()->documentMargin())) + 4;
+    memo.setFixedSize(LarguraTexto(memo), memo.fontMetrics().lineSpacing() * linhas + margens);
+    memo.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+}  // namespace
+
+TFusina::TFusina(QWidget* pai)
+    : QWidget(pai),
+      figura_(DesenharFluxograma()),
+      impressora_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
+      dialogos_(std::make_unique<DialogosImpressaoQt>(this)) {
+    setObjectName("Fusina");
+    setWindowTitle(QString::fromUtf8(TituloJanela));
+
+    auto* topo = new QHBoxLayout;
+    topo->addWidget(CriarColunaEsquerda());
+    topo->addWidget(CriarAreaPaineis(), 1);
+
+    LinhaAviso = new QLabel(this);
+    LinhaAviso->setObjectName("LinhaAviso");
+    LinhaAviso->setWordWrap(true);
+    LinhaAviso->setStyleSheet("color: #a00000;");
+
+    auto* principal = new QVBoxLayout(this);
+    principal->addLayout(topo, 1);
+    principal->addWidget(LinhaAviso);
+    principal->addWidget(CriarBanner());
+
+    campos_ = std::make_unique<CamposJanela>(*this, *CheckBox1);
+    LigarEventos();
+    RadioGroup1Click();
+
+    // Fill the screen's work area; main() then maximizes.
+    if (QScreen* tela = screen()) setGeometry(tela->availableGeometry());
+}
+
+TFusina::~TFusina() = default;
+
+QWidget* TFusina::CriarColunaEsquerda() {
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName("Panel1");
+    Panel1->setFrameShape(QFrame::StyledPanel);
+    // As wide as its widest content, so no item of the list is cut.
+    Panel1->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+
+    Memo1 = CriarMemo("Memo1", LinhasMemo1(), true, Panel1);
+    Memo1->setLineWrapMode(QTextEdit::WidgetWidth);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setMinimumWidth(LarguraTexto(*Memo1) +
+                           Memo1->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+
+    RadioGroup1 = new QGroupBox(QString::fromUtf8(TituloComponentes), Panel1);
+    RadioGroup1->setObjectName("RadioGroup1");
+    itens_ = new QButtonGroup(RadioGroup1);
+    itens_->setExclusive(true);
+    auto* itens = new QVBoxLayout(RadioGroup1);
+    const auto& paineis = PaineisJanela();
+    for (int i = 0; i < NumeroPaineis; ++i) {
+        auto* item = new QRadioButton(QString::fromUtf8(paineis[i].item), RadioGroup1);
+        itens_->addButton(item, i);
+        itens->addWidget(item);
+    }
+    itens_->button(0)->setChecked(true);
+
+    BitBtn1 = new QPushButton("Executar", Panel1);
+    BitBtn1->setObjectName("BitBtn1");
+
+    auto* coluna = new QVBoxLayout(Panel1);
+    coluna->addWidget(Memo1, 1);
+    coluna->addWidget(RadioGroup1);
+    coluna->addWidget(BitBtn1);
+    return Panel1;
+}
+
+QWidget* TFusina::CriarAreaPaineis() {
+    // All twelve panels share one cell; only the chosen one is shown.
+    auto* area = new QWidget;
+    auto* grade = new QGridLayout(area);
+    grade->setContentsMargins(4, 8, 4, 4);
+    const std::string separador = SeparadorDecimal();
+    const auto& paineis = PaineisJanela();
+    for (int i = 0; i < NumeroPaineis; ++i) {
+        const DefinicaoPainel& definicao = paineis[i];
+        switch (definicao.forma) {
+        case FormaPainel::Dados: {
+            QGridLayout* linhas = CriarPainelDados(*this, definicao, separador, area);
+            if (definicao.painel == &TFusina::Panel11) {
+                // The configuration: with or without the high-pressure turbine.
+                Memo2 = CriarMemo("Memo2", LinhasMemo2(), false, Panel11);
+                AjustarAoTexto(*Memo2, 3);
+                CheckBox1 = new QCheckBox("Sim", Panel11);
+                CheckBox1->setObjectName("CheckBox1");
+                CheckBox1->setChecked(true);
+                const int proxima = linhas->rowCount();
+                linhas->addWidget(Memo2, proxima, 0, Qt::AlignRight);
+                linhas->addWidget(CheckBox1, proxima, 1);
+            }
+            break;
+        }
+        case FormaPainel::Relatorio:
+            seletor2_ = CriarPainelRelatorio(*this, definicao, separador, area);
+            break;
+        case FormaPainel::Figura:
+            seletor1_ = CriarPainelFigura(*this, definicao, separador, figura_, area);
+            break;
+        }
+        paineisPorItem_[i] = this->*definicao.painel;
+        grade->addWidget(paineisPorItem_[i], 0, 0, Qt::AlignLeft | Qt::AlignTop);
+    }
+
+    // Scrolls rather than clips on a small screen.
+    auto* rolagem = new QScrollArea(this);
+    rolagem->setObjectName("AreaPaineis");
+    rolagem->setFrameShape(QFrame::NoFrame);
+    rolagem->setWidgetResizable(true);
+    rolagem->setWidget(area);
+    return rolagem;
+}
+
+QFrame* TFusina::CriarBanner() {
+    Panel14 = new QFrame(this);
+    Panel14->setObjectName("Panel14");
+    Panel14->setFrameShape(QFrame::StyledPanel);
+    Panel14->setFixedHeight(AlturaBanner);
+    auto* texto = new QLabel(QString::fromUtf8(TextoBanner), Panel14);
+    texto->setObjectName("TextoBanner");
+    texto->setAlignment(Qt::AlignCenter);
+    auto* layout = new QHBoxLayout(Panel14);
+    layout->addWidget(texto);
+    return Panel14;
+}
+
+void TFusina::LigarEventos() {
+    // Fires when the selection changes, by mouse or keyboard, not when the
+    // chosen item is clicked again.
+    connect(itens_, &QButtonGroup::idToggled, this, [this](int, bool marcado) {
+        if (marcado) RadioGroup1Click();
+    });
+    connect(BitBtn1, &QPushButton::clicked, this, &TFusina::BitBtn1Click);
+    connect(Button1, &QPushButton::clicked, this, &TFusina::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TFusina::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &TFusina::Button3Click);
+    connect(Button4, &QPushButton::clicked, this, &TFusina::Button4Click);
+    connect(DriveComboBox1, &QComboBox::activated, this, &TFusina::DriveComboBox1Change);
+    connect(DriveComboBox2, &QComboBox::activated, this, &TFusina::DriveComboBox2Change);
+    connect(DirectoryListBox1, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { AbrirDiretorio(*seletor1_, item); });
+    connect(DirectoryListBox2, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { AbrirDiretorio(*seletor2_, item); });
+}
+
+void TFusina::DefinirDialogosImpressao(std::unique_ptr<DialogosImpressao> dialogos) {
+    dialogos_ = std::move(dialogos);
+}
+
+void TFusina::RadioGroup1Click() {
+    ExecutarTratando([this] {
+        const int escolhido = itens_->checkedId();
+        for (int i = 0; i < NumeroPaineis; ++i) paineisPorItem_[i]->setVisible(i == escolhido);
+    });
+}
+
+void TFusina::BitBtn1Click() {
+    ExecutarTratando([this] {
+        LinhaAviso->clear();
+        std::vector<std::string> avisos;
+        // Warnings found before a failure are shown too.
+        const auto mostrarAvisos = [&] {
+            QStringList textos;
+            for (const std::string& aviso : avisos) textos << QString::fromStdString(aviso);
+            LinhaAviso->setText(textos.join("  "));
+        };
+        try {
+            CalcularUsina(*campos_, dadosUsina, SeparadorDecimal(), avisos);
+        } catch (...) {
+            mostrarAvisos();
+            throw;
+        }
+        mostrarAvisos();
+    });
+}
+
+void TFusina::Button1Click() {
+    ExecutarTratando([this] {
+        EscreverRelatorio(Etxt->text().toStdString(), dadosUsina, CheckBox1->isChecked(),
+                          SeparadorDecimal());
+    });
+}
+
+void TFusina::Button2Click() {
+    ExecutarTratando([this] { ImprimirFluxograma(*dialogos_, *impressora_, figura_); });
+}
+
+void TFusina::Button3Click() {
+    ExecutarTratando([this] { SalvarFiguraJpeg(figura_, Ejpeg->text().toStdString()); });
+}
+
+void TFusina::Button4Click() {
+    ExecutarTratando([this] { dialogos_->ConfigurarImpressora(*impressora_); });
+}
+
+void TFusina::DriveComboBox1Change() {
+    ExecutarTratando([this] { seletor1_->EscolherUnidade(DriveComboBox1->currentIndex()); });
+    AtualizarSeletores();
+}
+
+void TFusina::DriveComboBox2Change() {
+    ExecutarTratando([this] { seletor2_->EscolherUnidade(DriveComboBox2->currentIndex()); });
+    AtualizarSeletores();
+}
+
+void TFusina::AbrirDiretorio(SeletorDiretorio& seletor, QListWidgetItem* item) {
+    ExecutarTratando([&] { seletor.AbrirEntrada(item); });
+    AtualizarSeletores();
+}
+
+void TFusina::AtualizarSeletores() {
+    // Both lists show the one working directory, whichever changed it. They
+    // are rebuilt once the widget's own signal has returned, since rebuilding
+    // deletes the entry or item that was just activated.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            ExecutarTratando([this] {
+                seletor1_->Atualizar();
+                seletor2_->Atualizar();
+            });
+        },
+        Qt::QueuedConnection);
+}

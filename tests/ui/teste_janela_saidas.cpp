@@ -1,0 +1,75 @@
+// The report and picture buttons: files named from the panels' fields in the
+// working directory, one printer setting, errors shown and the window kept.
+#include <QFile>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QPushButton>
+
+#include "teste_janela_apoio.h"
+#include "ui/Impressao.h"
+
+namespace {
+
+class DialogosGravados : public DialogosImpressao {
+public:
+    explicit DialogosGravados(bool confirmar, QString pdf) : confirmar_(confirmar), pdf_(pdf) {}
+    bool ConfirmarImpressao(QPrinter& impressora) override {
+        impressorasUsadas.push_back(&impressora);
+        impressora.setOutputFormat(QPrinter::PdfFormat);
+        impressora.setOutputFileName(pdf_);
+        return confirmar_;
+    }
+    void ConfigurarImpressora(QPrinter& impressora) override {
+        impressorasUsadas.push_back(&impressora);
+    }
+    std::vector<QPrinter*> impressorasUsadas;
+
+private:
+    bool confirmar_;
+    QString pdf_;
+};
+
+}  // namespace
+
+TEST_F(JanelaTeste, SalvarGravaJpegComONomeDigitado) {
+    janela->Button3->click();
+    QFile padrao(temporario.filePath("fluxograma.jpg"));
+    ASSERT_TRUE(padrao.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(padrao.read(2) == QByteArray("\xFF\xD8", 2));
+
+    janela->Ejpeg->setText("figura.jpg");  // the extension is appended all the same
+    janela->Button3->click();
+    EXPECT_TRUE(QFileInfo::exists(temporario.filePath("figura.jpg.jpg")));
+    EXPECT_TRUE(apresentador.erros.empty());
+}
+
+TEST_F(JanelaTeste, OkGravaORelatorioEFalhaViraMensagem) {
+    janela->BitBtn1->click();  // the report is of the last run
+    janela->Button1->click();
+    EXPECT_TRUE(QFileInfo::exists(temporario.filePath("dados.txt")));
+    EXPECT_TRUE(apresentador.erros.empty()) << Mensagens();
+
+    janela->Etxt->setText("nao_existe/dados");
+    janela->Button1->click();
+    ASSERT_EQ(apresentador.erros.size(), 1u);
+    EXPECT_TRUE(apresentador.erros[0].mensagem.endsWith('.'));
+    EXPECT_TRUE(janela->isVisible());
+}
+
+TEST_F(JanelaTeste, ImprimirEConfigurarUsamAMesmaImpressora) {
+    const QString pdf = temporario.filePath("pagina.pdf");
+    auto cancelar = std::make_unique<DialogosGravados>(false, pdf);
+    DialogosGravados* gravados = cancelar.get();
+    janela->DefinirDialogosImpressao(std::move(cancelar));
+    janela->Button4->click();
+    janela->Button2->click();
+    ASSERT_EQ(gravados->impressorasUsadas.size(), 2u);
+    EXPECT_EQ(gravados->impressorasUsadas[0], &janela->Impressora());
+    EXPECT_EQ(gravados->impressorasUsadas[1], &janela->Impressora());
+    EXPECT_FALSE(QFileInfo::exists(pdf));  // cancelled: nothing printed
+
+    janela->DefinirDialogosImpressao(std::make_unique<DialogosGravados>(true, pdf));
+    janela->Button2->click();
+    EXPECT_GT(QFileInfo(pdf).size(), 0);
+    EXPECT_TRUE(apresentador.erros.empty());
+}

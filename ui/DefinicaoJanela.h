@@ -1,0 +1,63 @@
+// The main window's definition as data: the twelve right-hand panels in the
+// order of the "Componentes" list, each with its title and its rows of
+// caption and field, and the fixed texts of the left column and the banner.
+// Each entry names the TFusina member it fills, so member and component name
+// always agree.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <string>
+#include <vector>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class TFusina;
+
+enum class TipoCampo {
+    Entrada,        // normal background, editable
+    Saida,          // shaded background, read-only
+    SaidaEditavel,  // shaded like an output but accepts typing
+};
+
+struct LinhaCampo {
+    QLabel* TFusina::* legenda;
+    QLineEdit* TFusina::* campo;
+    const char* nomeLegenda;  // "Label2"
+    const char* nomeCampo;    // "Ecapusi"
+    const char* texto;        // caption shown left of the field
+    TipoCampo tipo;
+};
+
+enum class FormaPainel {
+    Dados,      // one row of caption and field per entry
+    Relatorio,  // report file name, directory chooser, "OK"
+    Figura,     // flowsheet picture, printing, directory chooser, "Salvar"
+};
+
+struct DefinicaoPainel {
+    QFrame* TFusina::* painel;
+    QLabel* TFusina::* titulo;
+    const char* nomePainel;   // "Panel11"
+    const char* nomeTitulo;   // "Label1"
+    const char* textoTitulo;  // bold title at the top of the panel
+    const char* item;         // text of its item in "Componentes"
+    FormaPainel forma;
+    std::vector<LinhaCampo> linhas;  // top to bottom
+};
+
+// The twelve panels, index = item of the "Componentes" list.
+const std::vector<DefinicaoPainel>& PaineisJanela();
+
+inline constexpr int NumeroPaineis = 12;
+
+// Window caption, list caption, banner and the lines of the two memos.
+extern const char* const TituloJanela;
+extern const char* const TituloComponentes;
+extern const char* const TextoBanner;
+QStringList LinhasMemo1();
+QStringList LinhasMemo2();
+
+// The user's decimal separator, with which the window reads and shows numbers.
+std::string SeparadorDecimal();

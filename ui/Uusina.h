@@ -1,0 +1,162 @@
+// The main window: input and result panels, the "Componentes" list that
+// chooses the visible panel, "Executar", the report and the picture panels.
+// Every component is a public member whose name is also its Qt objectName.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPrinter;
+class QPushButton;
+class QTextEdit;
+class CamposJanela;
+class DialogosImpressao;
+class SeletorDiretorio;
+
+class TFusina : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TFusina(QWidget* pai = nullptr);
+    ~TFusina() override;
+
+    // Replaces the print dialogues (tests confirm or cancel them).
+    void DefinirDialogosImpressao(std::unique_ptr<DialogosImpressao> dialogos);
+    QPrinter& Impressora() { return *impressora_; }
+
+    // Event handlers.
+    void RadioGroup1Click();
+    void BitBtn1Click();
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void DriveComboBox1Change();
+    void DriveComboBox2Change();
+
+    // Left column.
+    QFrame* Panel1 = nullptr;
+    QTextEdit* Memo1 = nullptr;
+    QGroupBox* RadioGroup1 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+
+    // Right-hand panels.
+    QFrame *Panel2 = nullptr, *Panel3 = nullptr, *Panel4 = nullptr, *Panel5 = nullptr,
+           *Panel6 = nullptr, *Panel7 = nullptr, *Panel8 = nullptr, *Panel9 = nullptr,
+           *Panel10 = nullptr, *Panel11 = nullptr, *Panel12 = nullptr, *Panel13 = nullptr;
+    // Bottom banner.
+    QFrame* Panel14 = nullptr;
+
+    // Static captions: panel titles and field captions, numbered in the order
+    // of the "Componentes" list (each panel's title, then its captions top to
+    // bottom), see DefinicaoJanela.cpp.
+    QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr,
+           *Label5 = nullptr, *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr,
+           *Label9 = nullptr, *Label10 = nullptr, *Label11 = nullptr, *Label12 = nullptr,
+           *Label13 = nullptr, *Label14 = nullptr, *Label15 = nullptr, *Label16 = nullptr,
+           *Label17 = nullptr, *Label18 = nullptr, *Label19 = nullptr, *Label20 = nullptr,
+           *Label21 = nullptr, *Label22 = nullptr, *Label23 = nullptr, *Label24 = nullptr,
+           *Label25 = nullptr, *Label26 = nullptr, *Label27 = nullptr, *Label28 = nullptr,
+           *Label29 = nullptr, *Label30 = nullptr, *Label31 = nullptr, *Label32 = nullptr,
+           *Label33 = nullptr, *Label34 = nullptr, *Label35 = nullptr, *Label36 = nullptr,
+           *Label37 = nullptr, *Label38 = nullptr, *Label39 = nullptr, *Label40 = nullptr,
+           *Label41 = nullptr, *Label42 = nullptr, *Label43 = nullptr, *Label44 = nullptr,
+           *Label45 = nullptr, *Label46 = nullptr, *Label47 = nullptr, *Label48 = nullptr,
+           *Label49 = nullptr, *Label50 = nullptr, *Label51 = nullptr, *Label52 = nullptr,
+           *Label53 = nullptr, *Label54 = nullptr, *Label55 = nullptr, *Label56 = nullptr,
+           *Label57 = nullptr, *Label58 = nullptr, *Label59 = nullptr, *Label60 = nullptr,
+           *Label61 = nullptr, *Label62 = nullptr, *Label63 = nullptr, *Label64 = nullptr,
+           *Label65 = nullptr, *Label66 = nullptr, *Label67 = nullptr, *Label68 = nullptr,
+           *Label69 = nullptr, *Label70 = nullptr, *Label71 = nullptr, *Label72 = nullptr,
+           *Label73 = nullptr, *Label74 = nullptr, *Label75 = nullptr, *Label76 = nullptr,
+           *Label77 = nullptr, *Label78 = nullptr, *Label79 = nullptr, *Label80 = nullptr,
+           *Label81 = nullptr, *Label82 = nullptr, *Label83 = nullptr, *Label84 = nullptr,
+           *Label85 = nullptr, *Label86 = nullptr, *Label87 = nullptr, *Label88 = nullptr,
+           *Label89 = nullptr, *Label90 = nullptr, *Label91 = nullptr, *Label92 = nullptr,
+           *Label93 = nullptr, *Label94 = nullptr, *Label95 = nullptr, *Label96 = nullptr,
+           *Label97 = nullptr, *Label98 = nullptr;
+
+    // Global inputs (Panel11) and the configuration check box.
+    QLineEdit *Ecapusi = nullptr, *Evap = nullptr, *Ebag = nullptr, *Epci = nullptr,
+              *Epotmoe = nullptr;
+    QCheckBox* CheckBox1 = nullptr;
+    QTextEdit* Memo2 = nullptr;
+    // Operating inputs (Panel2).
+    QLineEdit *Eprevap = nullptr, *Eprecal = nullptr, *Etscal = nullptr, *Eefical = nullptr,
+              *Epstap = nullptr, *Eefitap = nullptr, *Eprecon = nullptr, *Etcon = nullptr,
+              *Eefibom = nullptr, *Eefitb = nullptr, *Eefitm = nullptr, *Emvalv = nullptr,
+              *Eefitmp = nullptr;
+    // Process steam (Panel3).
+    QLineEdit *Em11 = nullptr, *Ep11 = nullptr, *Et11 = nullptr, *Etit11 = nullptr;
+    // Boiler (Panel5).
+    QLineEdit *Em1c = nullptr, *Ep19c = nullptr, *Et19c = nullptr, *Ep1c = nullptr,
+              *Et1c = nullptr, *Eefi17 = nullptr, *Emcomb = nullptr;
+    // High-pressure turbine (Panel4).
+    QLineEdit *Ep1t = nullptr, *Et1t = nullptr, *Em2 = nullptr, *Ep2 = nullptr, *Et2 = nullptr,
+              *Eefi12 = nullptr, *Ew12 = nullptr, *Eirr12 = nullptr, *Ee2l12 = nullptr;
+    // Condensate pump (Panel6).
+    QLineEdit *Em18 = nullptr, *Ep18 = nullptr, *Et18 = nullptr, *Ep19b = nullptr,
+              *Et19b = nullptr, *Eefi20 = nullptr, *Ew20 = nullptr, *Eirr20 = nullptr,
+              *Ee2l20 = nullptr;
+    // Pump-drive turbine (Panel7).
+    QLineEdit *Ep6 = nullptr, *Et6 = nullptr, *Ep10 = nullptr, *Et10 = nullptr,
+              *Eefi16 = nullptr, *Ew16 = nullptr, *Em6 = nullptr, *Eirr16 = nullptr,
+              *Ee2l16 = nullptr;
+    // Mill-drive turbine (Panel8).
+    QLineEdit *Ep4 = nullptr, *Et4 = nullptr, *Ep8 = nullptr, *Et8 = nullptr,
+              *Eefi13 = nullptr, *Ew13 = nullptr, *Em4 = nullptr, *Eirr4 = nullptr,
+              *Ee2l4 = nullptr;
+    // Medium-pressure turbine (Panel9).
+    QLineEdit *Ep5 = nullptr, *Et5 = nullptr, *Ep9 = nullptr, *Et9 = nullptr, *Em5 = nullptr,
+              *Ew14 = nullptr, *Eefi14 = nullptr, *Eirr14 = nullptr, *Ee2l14 = nullptr;
+    // Global results (Panel12).
+    QLineEdit *Eprodvap = nullptr, *Eprodbag = nullptr, *Econbag = nullptr, *Eexbag = nullptr,
+              *Epotele = nullptr, *Epotmoa = nullptr, *Epotbombea = nullptr,
+              *Evarent = nullptr, *Etaxirr = nullptr, *Eirrvalv = nullptr;
+
+    // Report file (Panel10).
+    QLineEdit* Etxt = nullptr;
+    QPushButton* Button1 = nullptr;
+    QComboBox* DriveComboBox2 = nullptr;
+    QListWidget* DirectoryListBox2 = nullptr;
+
+    // Flowsheet picture (Panel13).
+    QLabel* Image1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QPushButton* Button3 = nullptr;
+    QPushButton* Button4 = nullptr;
+    QLineEdit* Ejpeg = nullptr;
+    QComboBox* DriveComboBox1 = nullptr;
+    QListWidget* DirectoryListBox1 = nullptr;
+
+    // Warnings of the last run, above the banner; empty when there are none.
+    QLabel* LinhaAviso = nullptr;
+
+private:
+    QWidget* CriarColunaEsquerda();
+    QWidget* CriarAreaPaineis();
+    QFrame* CriarBanner();
+    void LigarEventos();
+    void AbrirDiretorio(SeletorDiretorio& seletor, QListWidgetItem* item);
+    void AtualizarSeletores();
+
+    QButtonGroup* itens_ = nullptr;                 // the radio buttons of RadioGroup1
+    std::array<QFrame*, 12> paineisPorItem_{};      // panel of each list item
+    QImage figura_;                                 // the picture shown in Image1
+    std::unique_ptr<QPrinter> impressora_;          // one printer setting for the session
+    std::unique_ptr<DialogosImpressao> dialogos_;
+    std::unique_ptr<SeletorDiretorio> seletor1_;    // Panel13
+    std::unique_ptr<SeletorDiretorio> seletor2_;    // Panel10
+    std::unique_ptr<CamposJanela> campos_;
+};
