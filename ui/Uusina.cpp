@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QStyle>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -24,6 +25,7 @@
 
 #include "plant/CalculoUsina.h"
 #include "plant/DadosUsina.h"
+#include "plant/TextosPadrao.h"
 #include "ui/CamposJanela.h"
 #include "ui/DefinicaoJanela.h"
 #include "ui/Fluxograma.h"
@@ -203,6 +205,31 @@ void TFusina::LigarEventos() {
             [this](QListWidgetItem* item) { AbrirDiretorio(*seletor1_, item); });
     connect(DirectoryListBox2, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { AbrirDiretorio(*seletor2_, item); });
+    LigarTeclado();
+}
+
+void TFusina::LigarTeclado() {
+    // F9 runs the calculation from anywhere in the window.
+    auto* f9 = new QShortcut(QKeySequence(Qt::Key_F9), this);
+    f9->setObjectName("AtalhoExecutar");
+    f9->setContext(Qt::WindowShortcut);
+    connect(f9, &QShortcut::activated, this, &TFusina::BitBtn1Click);
+    BitBtn1->setToolTip("Executar (F9)");
+
+    // Enter in an input field does what the button of its panel does: the
+    // plant inputs run the calculation, the two file names write their file.
+    for (const CampoEntrada& entrada : CamposEntrada()) {
+        auto* campo = findChild<QLineEdit*>(entrada.nome);
+        if (campo == nullptr) continue;
+        const std::string nome = entrada.nome;
+        if (nome == "Etxt") {
+            connect(campo, &QLineEdit::returnPressed, this, &TFusina::Button1Click);
+        } else if (nome == "Ejpeg") {
+            connect(campo, &QLineEdit::returnPressed, this, &TFusina::Button3Click);
+        } else {
+            connect(campo, &QLineEdit::returnPressed, this, &TFusina::BitBtn1Click);
+        }
+    }
 }
 
 void TFusina::DefinirDialogosImpressao(std::unique_ptr<DialogosImpressao> dialogos) {

@@ -148,6 +148,7 @@ private:
     QWidget* CriarAreaPaineis();
     QFrame* CriarBanner();
     void LigarEventos();
+    void LigarTeclado();
     void AbrirDiretorio(SeletorDiretorio& seletor, QListWidgetItem* item);
     void AtualizarSeletores();
 
