@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Builds the Debian package of usina: a Release build in build-pacote/ (no
+# tests, no benchmarks), then CPack. Prints the path of the .deb; install it
+# with `sudo apt install ./build-pacote/usina_*.deb`.
+set -euo pipefail
+
+raiz=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+build="${USINA_PACOTE_DIR:-$raiz/build-pacote}"
+
+# What the Release build and CPack need: the compiler and Qt, and
+# dpkg-shlibdeps (dpkg-dev) and file for the package's Depends line.
+pacotes=(
+  cmake g++ make pkg-config
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  libjpeg62-turbo-dev
+  dpkg-dev file
+)
+faltando=()
+for p in "${pacotes[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    faltando+=("$p")
+  fi
+done
+if ((${#faltando[@]})); then
+  echo "Instalando pacotes: ${faltando[*]}"
+  sudo=""
+  if [ "$(id -u)" -ne 0 ]; then sudo=sudo; fi
+  $sudo apt-get update -qq
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${faltando[@]}"
+fi
+
+cmake -S "$raiz" -B "$build" -DCMAKE_BUILD_TYPE=Release \
+  -DUSINA_BUILD_UI=ON -DUSINA_BUILD_TESTS=OFF -DUSINA_BUILD_BENCH=OFF
+cmake --build "$build" -j "$(nproc)"
+
+# An older .deb left in the folder must not be taken for the new one.
+rm -f "$build"/usina_*.deb
+(cd "$build" && cpack -G DEB)
+
+deb=$(ls "$build"/usina_*.deb 2>/dev/null | head -n 1)
+if [ -z "$deb" ]; then
+  echo "package.sh: cpack did not produce a .deb in $build" >&2
+  exit 1
+fi
+echo
+echo "Pacote: $deb"
+echo "Instale com: sudo apt install $deb"
