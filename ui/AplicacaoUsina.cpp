@@ -1,8 +1,13 @@
 #include "ui/AplicacaoUsina.h"
 
 #include "ui/TratadorErros.h"
+#include "ui/Uusina.h"
 
-AplicacaoUsina::AplicacaoUsina(int& argc, char** argv) : QApplication(argc, argv) {}
+AplicacaoUsina::AplicacaoUsina(int& argc, char** argv) : QApplication(argc, argv) {
+    setWindowIcon(IconeUsina());
+    // Lets the desktop match the window with its installed entry and icon.
+    setDesktopFileName("io.github.usina.Usina");
+}
 
 bool AplicacaoUsina::notify(QObject* destino, QEvent* evento) {
     try {

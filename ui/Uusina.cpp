@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QIcon>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,6 +39,18 @@
 #include "ui/SeletorDiretorio.h"
 #include "ui/TratadorErros.h"
 
+// The icon's images are compiled into this library; a static library must
+// register them itself.
+static void RegistrarIcones() { Q_INIT_RESOURCE(icones); }
+
+QIcon IconeUsina() {
+    RegistrarIcones();
+    QIcon icone;
+    for (int tamanho : {16, 32, 48, 64, 128, 256})
+        icone.addFile(QString(":/icones/usina-%1.png").arg(tamanho), QSize(tamanho, tamanho));
+    return icone;
+}
+
 namespace {
 
 constexpr int AlturaBanner = 41;  // pixels
@@ -69,6 +82,7 @@ TFusina::TFusina(QWidget* pai)
       dialogos_(std::make_unique<DialogosImpressaoQt>(this)) {
     setObjectName("Fusina");
     setWindowTitle(QString::fromUtf8(TituloJanela));
+    setWindowIcon(IconeUsina());
 
     auto* topo = new QHBoxLayout;
     topo->addWidget(CriarColunaEsquerda());

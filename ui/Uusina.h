@@ -3,6 +3,7 @@
 // Every component is a public member whose name is also its Qt objectName.
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 #include <QWidget>
 #include <array>
@@ -23,6 +24,9 @@ class QTextEdit;
 class CamposJanela;
 class DialogosImpressao;
 class SeletorDiretorio;
+
+// The program's icon in every size it is drawn at.
+QIcon IconeUsina();
 
 class TFusina : public QWidget {
     Q_OBJECT

@@ -1,5 +1,6 @@
-// The window from the keyboard: F9 and Enter run the calculation, Enter in a
-// file name writes its file, and Tab walks each panel's fields top to bottom.
+// The window as a desktop program: its icon, and the keyboard (F9 and Enter
+// run the calculation, Enter in a file name writes its file, Tab walks each
+// panel's fields top to bottom).
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
@@ -71,6 +72,18 @@ TEST_F(TecladoJanela, TabSegueOsCamposDeCimaParaBaixo) {
             EXPECT_EQ(atual, esperados[k]) << "depois de " << esperados[k - 1]->objectName().toStdString();
             if (atual != esperados[k]) break;
         }
+    }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(TecladoJanela, JanelaTemOIconeDoPrograma) {
+    const QIcon icone = janela->windowIcon();
+    ASSERT_FALSE(icone.isNull());
+    for (int tamanho : {16, 48, 256}) {
+        EXPECT_EQ(icone.pixmap(tamanho, tamanho).width(), tamanho) << tamanho;
     }
 }
 
