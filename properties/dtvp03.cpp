@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -210,31 +211,10 @@ void ResolverMonofasico(int n, Par x, StatePoint& estado) {
     estado.ex = FlowExergy(estado.h, DeadState::h0, DeadState::T0, estado.s, DeadState::s0);
 }
 
-}  // namespace
-
-void EvaluateState(PropertyMode modo, PhaseRegion& regiao, StatePoint& estado) {
+// The evaluation proper, once the inputs are known to be valid: leaves the
+// result in the working state's current state and region code.
+void CalcularEstado(PropertyMode modo, double p, double k) {
     PropertyWorkspace& w = propertyWorkspace;
-    if (modo < ModoPressaoTemperatura || modo > ModoPressaoTitulo) {
-        throw ErroPropriedades("Modo de cálculo das propriedades da água inválido: " +
-                               std::to_string(modo));
-    }
-    const double p = estado.p;  // MPa
-    double k = 0.0;
-    switch (modo) {
-    case ModoPressaoTemperatura: k = estado.t; break;
-    case ModoPressaoEntalpia: k = estado.h; break;
-    case ModoPressaoEntropia: k = estado.s; break;
-    default: k = estado.x; break;
-    }
-    if (!(p >= PressaoMinima && p <= PressaoMaxima)) {
-        throw ErroPropriedades(
-            "Pressão fora da faixa das propriedades da água (0,0006109 a 19 MPa): " +
-            TextoNumero(p));
-    }
-    if (modo == ModoPressaoTitulo && !(k >= 0.0 && k <= 1.0)) {
-        throw ErroPropriedades("Título fora do intervalo de 0 a 1: " + TextoNumero(k));
-    }
-
     w.modo = modo;
     w.pressaoConhecida = p;
     w.valorConhecido = k;
@@ -298,9 +278,71 @@ void EvaluateState(PropertyMode modo, PhaseRegion& regiao, StatePoint& estado) {
     if (atual.p < PressaoMinima) atual.p = PressaoMinima;
     atual.r7 = atual.r8 = atual.r9 = 0.0;
     atual.x = (atual.h - liq.h) / (vap.h - liq.h);  // enthalpy-based quality
-    w.atual = atual;
-    estado = atual;
     if (atual.t > TemperaturaCritica) r = RegiaoSupercritica;
+    w.atual = atual;
     w.regiao = r;
-    regiao = r;
 }
+
+// A result depends on the mode and the two given values alone. The plant
+// evaluates the same state several times in one run (the drive turbines take
+// the same header steam, expand it alike), so the last few results are kept,
+// with the whole working state and the diagnostic lines their computation
+// wrote, and a repeated call gives them back bit for bit.
+struct EstadoGuardado {
+    bool valido = false;
+    PropertyMode modo = 0;
+    double p = 0.0;
+    double k = 0.0;
+    PropertyWorkspace area;
+    std::vector<std::string> diagnosticos;
+};
+
+constexpr int TamanhoMemoria = 4;
+EstadoGuardado memoria[TamanhoMemoria];
+int proximaMemoria = 0;
+
+bool MesmosBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+}  // namespace
+
+void EvaluateState(PropertyMode modo, PhaseRegion& regiao, StatePoint& estado) {
+    PropertyWorkspace& w = propertyWorkspace;
+    if (modo < ModoPressaoTemperatura || modo > ModoPressaoTitulo) {
+        throw ErroPropriedades("Modo de cálculo das propriedades da água inválido: " +
+                               std::to_string(modo));
+    }
+    const double p = estado.p;  // MPa
+    double k = 0.0;
+    switch (modo) {
+    case ModoPressaoTemperatura: k = estado.t; break;
+    case ModoPressaoEntalpia: k = estado.h; break;
+    case ModoPressaoEntropia: k = estado.s; break;
+    default: k = estado.x; break;
+    }
+    if (!(p >= PressaoMinima && p <= PressaoMaxima)) {
+        throw ErroPropriedades(
+            "Pressão fora da faixa das propriedades da água (0,0006109 a 19 MPa): " +
+            TextoNumero(p));
+    }
+    if (modo == ModoPressaoTitulo && !(k >= 0.0 && k <= 1.0)) {
+        throw ErroPropriedades("Título fora do intervalo de 0 a 1: " + TextoNumero(k));
+    }
+
+    for (const EstadoGuardado& g : memoria) {
+        if (g.valido && g.modo == modo && MesmosBits(g.p, p) && MesmosBits(g.k, k)) {
+            for (const std::string& linha : g.diagnosticos) EscreverDiagnostico(linha);
+            w = g.area;
+            estado = w.atual;
+            regiao = w.regiao;
+            return;
+        }
+    }
+
+    GravadorDiagnosticos gravador;
+    CalcularEstado(modo, p, k);
+    memoria[proximaMemoria] = {true, modo, p, k, w, gravador.Linhas()};
+    proximaMemoria = (proximaMemoria + 1) % TamanhoMemoria;
+    estado = w.atual;
+    regiao = w.regiao;
+}
+

@@ -16,6 +16,9 @@
 
 namespace {
 
+using testing::internal::CaptureStdout;
+using testing::internal::GetCapturedStdout;
+
 StatePoint Avaliar(PropertyMode modo, StatePoint e, PhaseRegion* regiao = nullptr) {
     PhaseRegion r = 0;
     EvaluateState(modo, r, e);
@@ -225,6 +228,37 @@ TEST(EvaluateState, PressaoRepetidaCustaMenosEDaOMesmoResultado) {
     EXPECT_EQ(std::memcmp(&a, &b, sizeof a), 0);
     EXPECT_LE(depois - meio, 25u);
     EXPECT_LT(depois - meio, meio - antes);
+}
+
+// A state given back from an earlier call at the same inputs writes the same
+// diagnostic lines as computing it did, and leaves the same working state.
+TEST(EvaluateState, ChamadaRepetidaRepeteOsDiagnosticos) {
+    StatePoint dado;
+    dado.p = 8.0;
+    dado.h = 9000.0;  // far beyond the table: the solver runs out of iterations
+    const std::string linha = "SISTEMA INFORMA: NUMERO MAXIMO DE ITERACOES EXCEDIDO\n";
+    CaptureStdout();
+    const StatePoint primeiro = Avaliar(ModoPressaoEntalpia, dado);
+    const PropertyWorkspace depoisDoPrimeiro = propertyWorkspace;
+    const std::string saida1 = GetCapturedStdout();
+    Avaliar(ModoPressaoTemperatura, PT(1.0, 20.0));  // something else in between
+    const auto antes = contadorHelmholtz;
+    CaptureStdout();
+    const StatePoint segundo = Avaliar(ModoPressaoEntalpia, dado);
+    const std::string saida2 = GetCapturedStdout();
+    EXPECT_EQ(contadorHelmholtz, antes);
+    EXPECT_EQ(saida1, linha);
+    EXPECT_EQ(saida2, linha);
+    EXPECT_EQ(std::memcmp(&primeiro, &segundo, sizeof primeiro), 0);
+    EXPECT_EQ(std::memcmp(&depoisDoPrimeiro, &propertyWorkspace, sizeof propertyWorkspace), 0);
+}
+
+// The sign of a zero is part of the input: -0 degC and +0 degC are told apart.
+TEST(EvaluateState, ZeroComSinalNaoSeConfunde) {
+    const StatePoint positivo = Avaliar(ModoPressaoTemperatura, PT(1.0, 0.0));
+    const StatePoint negativo = Avaliar(ModoPressaoTemperatura, PT(1.0, -0.0));
+    EXPECT_FALSE(std::signbit(positivo.t));
+    EXPECT_TRUE(std::signbit(negativo.t));
 }
 
 // Without a usable standard output the diagnostic line is dropped and the
