@@ -4,3 +4,8 @@ set -euo pipefail
 raiz=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$raiz/scripts/preparar.sh"
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+# The same suite under AddressSanitizer and UndefinedBehaviorSanitizer: on by
+# default in CI, on request elsewhere (USINA_SANITIZADORES=true).
+if [ "${USINA_SANITIZADORES:-${CI:-false}}" = true ]; then
+  "$raiz/scripts/testar_sanitizadores.sh"
+fi

@@ -1,6 +1,7 @@
 #include "plant/CalculoUsina.h"
 
 #include <charconv>
+#include <system_error>
 
 #include "equipment/Ubomba.h"
 #include "equipment/Ucal.h"
@@ -86,9 +87,13 @@ private:
 
 // A flow in t/h for a message, two decimals.
 std::string TextoVazao(double toneladasPorHora, const std::string& separador) {
-    char buffer[64];
+    // Room for any finite double in fixed notation (sign, 309 integer digits,
+    // point, two decimals): an absurd input can make the shortfall as large
+    // as that, and a shorter buffer would leave to_chars' output unspecified.
+    char buffer[400];
     const auto r = std::to_chars(buffer, buffer + sizeof buffer, toneladasPorHora,
                                  std::chars_format::fixed, 2);
+    if (r.ec != std::errc()) return "?";  // not reached for a finite value
     std::string texto;
     for (const char* c = buffer; c != r.ptr; ++c) {
         if (*c == '.') {

@@ -1,0 +1,342 @@
+#include "fuzz/EntradasFuzz.h"
+
+#include <cfloat>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <exception>
+#include <string_view>
+#include <vector>
+
+#include "plant/CalculoUsina.h"
+#include "plant/CamposMemoria.h"
+#include "plant/DadosUsina.h"
+#include "plant/Numeros.h"
+#include "plant/TextosPadrao.h"
+#include "properties/Erros.h"
+#include "ui/LinhasRelatorio.h"
+
+namespace {
+
+// ---------------------------------------------------------------------------
+// Number reader
+// ---------------------------------------------------------------------------
+
+// The fields' five significant digits: a value and the number its text reads
+// back as differ by at most half a unit in the fifth digit, 5e-5 of the
+// value. Below the normal range the nearest subnormal may be one step away.
+bool DentroDoArredondamento(double original, double relido) {
+    const double limite = 5e-5 * std::fabs(original) * (1 + 1e-12) + DBL_TRUE_MIN;
+    return std::fabs(relido - original) <= limite;
+}
+
+// The number text form: optional spaces, optional '-', one digit, the
+// separator, four digits, 'E', sign, at least three exponent digits.
+bool FormaDeCampo(const std::string& texto, const std::string& separador) {
+    std::size_t i = texto.find_first_not_of(' ');
+    if (texto.size() != 15 || i == std::string::npos) return false;
+    auto digitos = [&](std::size_t minimo) {
+        std::size_t n = 0;
+        while (i < texto.size() && texto[i] >= '0' && texto[i] <= '9') ++i, ++n;
+        return n >= minimo;
+    };
+    if (texto[i] == '-') ++i;
+    if (!digitos(1) || texto.compare(i, separador.size(), separador) != 0) return false;
+    i += separador.size();
+    const std::size_t antes = i;
+    if (!digitos(4) || i - antes != 4) return false;
+    if (i + 1 >= texto.size() || texto[i] != 'E' || (texto[i + 1] != '+' && texto[i + 1] != '-'))
+        return false;
+    i += 2;
+    return digitos(3) && i == texto.size();
+}
+
+// The same text as the C library reads it: the accepted grammar with the
+// separator replaced by a point. The fuzzing process never sets a locale, so
+// strtod uses the point.
+double LidoPelaBibliotecaC(const std::string& texto, const std::string& separador) {
+    std::string c = texto;
+    const std::size_t s = c.find(separador);
+    if (s != std::string::npos) c.replace(s, separador.size(), ".");
+    return std::strtod(c.c_str(), nullptr);
+}
+
+std::string VerificarNumero(const std::string& texto, const std::string& separador) {
+    const std::string onde = " (separador '" + separador + "', texto '" + texto + "')";
+    double valor = 0.0;
+    try {
+        valor = LerNumero(texto, separador);
+    } catch (const ErroConversao& e) {
+        // what() is a C string: a text with a NUL byte shows up to the NUL.
+        const std::string esperada = "'" + texto + "' is not a valid floating point value";
+        if (e.what() != esperada.substr(0, esperada.find('\0')))
+            return "mensagem de conversão inesperada: " + std::string(e.what()) + onde;
+        return "";
+    } catch (const std::exception& e) {
+        return "exceção fora das do sistema ao ler: " + std::string(e.what()) + onde;
+    }
+    if (!std::isfinite(valor)) return "valor lido não finito" + onde;
+    const double c = LidoPelaBibliotecaC(texto, separador);
+    if (!(c == valor) || std::signbit(c) != std::signbit(valor))
+        return "valor difere do da biblioteca C" + onde;
+
+    const std::string campo = FormatarCampo(valor, separador);
+    if (!FormaDeCampo(campo, separador)) return "campo fora da forma: '" + campo + "'" + onde;
+    double relido = 0.0;
+    try {
+        relido = LerNumero(campo, separador);
+    } catch (const ErroConversao&) {
+        // Five digits round the very largest doubles up to 1,7977E+308,
+        // beyond the range a text may name. Any other value must read back.
+        if (std::fabs(valor) >= 1.79765e308) return "";
+        return "campo não relido: '" + campo + "'" + onde;
+    }
+    if (!DentroDoArredondamento(valor, relido))
+        return "campo relido longe do valor: '" + campo + "'" + onde;
+    // The text already has five digits: a second round changes nothing.
+    const std::string denovo = FormatarCampo(relido, separador);
+    if (denovo != campo) return "segunda volta mudou '" + campo + "' para '" + denovo + "'" + onde;
+    return "";
+}
+
+// ---------------------------------------------------------------------------
+// Plant run
+// ---------------------------------------------------------------------------
+
+enum Opcao : unsigned {
+    ComTurbinaAlta = 1,
+    SeparadorPonto = 2,
+    DadosPersistentes = 4,
+    SegundaExecucao = 8,
+    AlternarCheckBox = 16,
+};
+
+// The high-pressure turbine's result fields, blank without that turbine.
+const char* const PainelAlta[] = {"Ep1t", "Et1t",   "Em2",  "Ep2",   "Et2",
+                                  "Eefi12", "Ew12", "Eirr12", "Ee2l12"};
+
+bool NoPainelAlta(const std::string& nome) {
+    for (const char* p : PainelAlta)
+        if (nome == p) return true;
+    return false;
+}
+
+// The numeric input fields, in panel order (the file names are not inputs of
+// the calculation).
+const std::vector<std::string>& CamposNumericos() {
+    static const std::vector<std::string> nomes = [] {
+        std::vector<std::string> n;
+        for (const CampoEntrada& c : CamposEntrada()) {
+            const std::string nome = c.nome;
+            if (nome != "Etxt" && nome != "Ejpeg") n.push_back(nome);
+        }
+        return n;
+    }();
+    return nomes;
+}
+
+bool ComecaCom(const std::string& s, std::string_view prefixo) {
+    return s.size() >= prefixo.size() && s.compare(0, prefixo.size(), prefixo) == 0;
+}
+
+// A number in a message: written by the property package with a decimal
+// comma, possibly with an exponent.
+bool NumeroDeMensagem(const std::string& texto) {
+    try {
+        return std::isfinite(LerNumero(texto, ","));
+    } catch (const ErroConversao&) {
+        return false;
+    }
+}
+
+// Whether the message is one of the system's errors; for a text that is not
+// a number, the text must be that of an input field as it stands.
+bool MensagemConhecida(const std::string& m, const CamposMemoria& campos) {
+    for (const char* fixa : {"Floating point division by zero", "Invalid floating point operation",
+                             "Floating point overflow",
+                             "Sistema de equações singular no cálculo das propriedades da água"})
+        if (m == fixa) return true;
+    for (const std::string_view prefixo :
+         {std::string_view("Pressão fora da faixa das propriedades da água (0,0006109 a 19 MPa): "),
+          std::string_view("Título fora do intervalo de 0 a 1: ")})
+        if (ComecaCom(m, prefixo)) return NumeroDeMensagem(m.substr(prefixo.size()));
+    const std::string_view modo = "Modo de cálculo das propriedades da água inválido: ";
+    if (ComecaCom(m, modo)) {
+        const std::string resto = m.substr(modo.size());
+        return !resto.empty() && resto.find_first_not_of("-0123456789") == std::string::npos;
+    }
+    for (const std::string& nome : CamposNumericos()) {
+        // what() is a C string: a text with a NUL byte shows up to the NUL.
+        const std::string esperada = "'" + campos.Texto(nome) + "' is not a valid floating point value";
+        if (m == esperada.substr(0, esperada.find('\0'))) return true;
+    }
+    return false;
+}
+
+// Every figure of the plant data; any non-finite one is named.
+std::string FiguraNaoFinita(const DadosUsina& d) {
+    for (int i = 0; i <= NumeroRotulos; ++i) {
+        for (int k = 0; k <= 10; ++k)
+            if (!std::isfinite(Slot(d.Estado[i], k)))
+                return "Estado[" + std::to_string(i) + "] posição " + std::to_string(k);
+        const std::pair<const char*, const PorRotulo*> tabelas[] = {
+            {"Eficiencia", &d.Eficiencia},
+            {"Potencia", &d.Potencia},
+            {"Vazao", &d.Vazao},
+            {"Irreversibilidade", &d.Irreversibilidade},
+            {"EficienciaSegundaLei", &d.EficienciaSegundaLei}};
+        for (const auto& [nome, tabela] : tabelas)
+            if (!std::isfinite((*tabela)[i])) return std::string(nome) + "[" + std::to_string(i) + "]";
+    }
+    const std::pair<const char*, double> escalares[] = {
+        {"CapacidadeUsina", d.CapacidadeUsina},
+        {"BagacoDisponivel", d.BagacoDisponivel},
+        {"PciBagaco", d.PciBagaco},
+        {"VaporPorTonelada", d.VaporPorTonelada},
+        {"BagacoPorTonelada", d.BagacoPorTonelada},
+        {"PotenciaMoagemEspecifica", d.PotenciaMoagemEspecifica},
+        {"PercentualValvula", d.PercentualValvula},
+        {"ProducaoVapor", d.ProducaoVapor},
+        {"ConsumoCombustivel", d.ConsumoCombustivel},
+        {"VariacaoEntalpiaProcesso", d.VariacaoEntalpiaProcesso},
+        {"IrreversibilidadeProcesso", d.IrreversibilidadeProcesso},
+        {"IrreversibilidadeValvula", d.IrreversibilidadeValvula}};
+    for (const auto& [nome, valor] : escalares)
+        if (!std::isfinite(valor)) return nome;
+    return "";
+}
+
+// The report the user may ask for right after the run, from the data as the
+// run left them.
+std::string VerificarRelatorio(const DadosUsina& dados, bool comTurbinaAlta,
+                               const std::string& separador) {
+    std::vector<std::string> linhas;
+    try {
+        linhas = LinhasRelatorio(dados, comTurbinaAlta, separador);
+    } catch (const ErroPontoFlutuante&) {
+        return "";  // its message is one of the three, by construction
+    } catch (const std::exception& e) {
+        return "relatório: exceção fora das do sistema: " + std::string(e.what());
+    }
+    if (linhas.size() != (comTurbinaAlta ? 153u : 145u))
+        return "relatório com " + std::to_string(linhas.size()) + " linhas";
+    for (const std::string& l : linhas)
+        if (l.find("NAN") != std::string::npos || l.find("INF") != std::string::npos)
+            return "relatório com valor não finito: " + l;
+    return "";
+}
+
+// "Vapor insuficiente: faltam <t/h with two decimals> t/h para a turbina de
+// média pressão", the amount a plain number that is not negative.
+std::string VerificarAviso(const std::string& aviso, const std::string& separador) {
+    const std::string_view inicio = "Vapor insuficiente: faltam ";
+    const std::string_view fim = " t/h para a turbina de média pressão";
+    if (!ComecaCom(aviso, inicio) || aviso.size() < inicio.size() + fim.size() ||
+        aviso.compare(aviso.size() - fim.size(), fim.size(), fim) != 0)
+        return "aviso desconhecido: " + aviso;
+    const std::string numero =
+        aviso.substr(inicio.size(), aviso.size() - inicio.size() - fim.size());
+    const std::size_t marca = numero.find(separador);
+    bool legivel = marca != std::string::npos && numero.size() == marca + separador.size() + 2 &&
+                   numero.find_first_not_of("0123456789") == marca &&
+                   numero.find_first_not_of("0123456789", marca + separador.size()) ==
+                       std::string::npos;
+    if (legivel) {
+        try {
+            // A shortfall below 0,005 t/h shows as 0,00.
+            legivel = LerNumero(numero, separador) >= 0.0;
+        } catch (const ErroConversao&) {
+            legivel = false;
+        }
+    }
+    return legivel ? "" : "aviso com quantidade ilegível: " + aviso;
+}
+
+std::string Executar(CamposMemoria& campos, DadosUsina& dados, const std::string& separador) {
+    std::vector<std::string> avisos;
+    bool concluiu = false;
+    try {
+        CalcularUsina(campos, dados, separador, avisos);
+        concluiu = true;
+    } catch (const ErroUsina& e) {
+        if (!MensagemConhecida(e.what(), campos))
+            return "mensagem de erro desconhecida: " + std::string(e.what());
+    } catch (const std::exception& e) {
+        return "exceção fora das do sistema: " + std::string(e.what());
+    }
+
+    const bool comTurbina = campos.CheckBox1Marcado();
+    for (const std::string& nome : campos.CamposEscritos()) {
+        const std::string texto = campos.Texto(nome);
+        if (texto == " ") {
+            if (!NoPainelAlta(nome)) return "campo " + nome + " em branco";
+            if (concluiu && comTurbina) return "campo " + nome + " em branco com a turbina de alta";
+            continue;
+        }
+        if (concluiu && !comTurbina && NoPainelAlta(nome))
+            return "campo " + nome + " não ficou em branco sem a turbina de alta";
+        try {
+            LerNumero(texto, separador);
+        } catch (const ErroConversao&) {
+            // Only a value rounded up past the largest double (see
+            // ExercitarNumero) may be shown in a form that cannot be read.
+            const std::size_t i = texto.find_first_not_of(' ');
+            const std::string t = i == std::string::npos ? texto : texto.substr(i);
+            const std::string maximo = "1" + separador + "7977E+308";
+            if (t != maximo && t != "-" + maximo) return "campo " + nome + " ilegível: '" + texto + "'";
+        }
+    }
+    if (concluiu) {
+        if (campos.Visivel("Epstap") != comTurbina || campos.Visivel("Eefitap") != comTurbina)
+            return "visibilidade do painel de alta não segue CheckBox1";
+    }
+    // Warnings are shown whether or not the run went on to the end.
+    for (const std::string& aviso : avisos) {
+        const std::string falha = VerificarAviso(aviso, separador);
+        if (!falha.empty()) return falha;
+    }
+    const std::string figura = FiguraNaoFinita(dados);
+    if (!figura.empty()) return "dado não finito: " + figura;
+    return VerificarRelatorio(dados, comTurbina, separador);
+}
+
+}  // namespace
+
+std::string ExercitarNumero(const std::uint8_t* dados, std::size_t tamanho) {
+    const std::string texto(reinterpret_cast<const char*>(dados), tamanho);
+    for (const char* separador : {",", "."}) {
+        const std::string falha = VerificarNumero(texto, separador);
+        if (!falha.empty()) return falha;
+    }
+    return "";
+}
+
+std::string ExercitarUsina(const std::uint8_t* dados, std::size_t tamanho) {
+    if (tamanho == 0) return "";
+    const unsigned opcoes = dados[0];
+    const std::string separador = (opcoes & SeparadorPonto) ? "." : ",";
+
+    CamposMemoria campos(separador);
+    campos.DefinirCheckBox1((opcoes & ComTurbinaAlta) != 0);
+    const std::string entrada(reinterpret_cast<const char*>(dados), tamanho);
+    std::size_t inicio = entrada.find('\n');
+    for (const std::string& nome : CamposNumericos()) {
+        if (inicio == std::string::npos) break;
+        ++inicio;
+        const std::size_t fim = entrada.find('\n', inicio);
+        const std::string texto =
+            entrada.substr(inicio, fim == std::string::npos ? std::string::npos : fim - inicio);
+        if (!texto.empty()) campos.DefinirEntrada(nome, texto);
+        inicio = fim;
+    }
+
+    DadosUsina nova;
+    DadosUsina& plantaDados = (opcoes & DadosPersistentes) ? dadosUsina : nova;
+    std::string falha = Executar(campos, plantaDados, separador);
+    if (falha.empty() && (opcoes & SegundaExecucao)) {
+        if (opcoes & AlternarCheckBox) campos.DefinirCheckBox1(!campos.CheckBox1Marcado());
+        falha = Executar(campos, plantaDados, separador);
+        if (!falha.empty()) falha = "segunda execução: " + falha;
+    }
+    return falha;
+}
