@@ -15,19 +15,8 @@ pacotes=(
   libjpeg62-turbo-dev
   dpkg-dev file
 )
-faltando=()
-for p in "${pacotes[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-    faltando+=("$p")
-  fi
-done
-if ((${#faltando[@]})); then
-  echo "Instalando pacotes: ${faltando[*]}"
-  sudo=""
-  if [ "$(id -u)" -ne 0 ]; then sudo=sudo; fi
-  $sudo apt-get update -qq
-  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${faltando[@]}"
-fi
+source "$raiz/scripts/instalar_pacotes.sh"
+instalar_pacotes "${pacotes[@]}"
 
 cmake -S "$raiz" -B "$build" -DCMAKE_BUILD_TYPE=Release \
   -DUSINA_BUILD_UI=ON -DUSINA_BUILD_TESTS=OFF -DUSINA_BUILD_BENCH=OFF

@@ -16,19 +16,8 @@ pacotes=(
   desktop-file-utils appstream
 )
 
-faltando=()
-for p in "${pacotes[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-    faltando+=("$p")
-  fi
-done
-if ((${#faltando[@]})); then
-  echo "Instalando pacotes: ${faltando[*]}"
-  sudo=""
-  if [ "$(id -u)" -ne 0 ]; then sudo=sudo; fi
-  $sudo apt-get update -qq
-  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${faltando[@]}"
-fi
+source "$raiz/scripts/instalar_pacotes.sh"
+instalar_pacotes "${pacotes[@]}"
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S "$raiz" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
