@@ -7,6 +7,8 @@
 
 #include "properties/dTH2O_1.h"
 
+#include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -21,26 +23,41 @@ inline void Helmholtz(benchmark::State& estado) {
     }
 }
 
+// Adds the minimum over repetitions to a benchmark's statistics: on a shared
+// machine the fastest repetition is the least disturbed one. Run with
+// --benchmark_repetitions=N to get it.
+inline benchmark::internal::Benchmark* ComMinimo(benchmark::internal::Benchmark* b) {
+    return b->ComputeStatistics("min", [](const std::vector<double>& v) {
+        return *std::min_element(v.begin(), v.end());
+    });
+}
+
+// Each single run is compared with the unit's single run, and each statistic
+// (mean, median, min...) with the unit's same statistic.
 class RelatorioRazao : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& execucoes) override {
         std::vector<Run> copia = execucoes;
         for (Run& r : copia) {
-            if (r.run_type != Run::RT_Iteration || r.iterations == 0) continue;
+            if (r.iterations == 0 || r.aggregate_unit == benchmark::kPercentage) continue;
+            const std::string chave = r.run_type == Run::RT_Aggregate ? r.aggregate_name : "";
+            if (r.run_type == Run::RT_Aggregate && chave == "stddev") continue;
             // CPU seconds (less disturbed by other work on the machine than
             // wall time); the runs may report in different units.
-            const double tempo = r.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(r.time_unit);
-            if (unidade_ == 0.0) {
-                unidade_ = tempo;
+            const double tempo =
+                r.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(r.time_unit);
+            auto unidade = unidades_.find(chave);
+            if (unidade == unidades_.end()) {
+                unidades_[chave] = tempo;
                 continue;
             }
-            r.counters["x_unidade"] = benchmark::Counter(tempo / unidade_);
+            r.counters["x_unidade"] = benchmark::Counter(tempo / unidade->second);
         }
         ConsoleReporter::ReportRuns(copia);
     }
 
 private:
-    double unidade_ = 0.0;
+    std::map<std::string, double> unidades_;  // by statistic; "" for single runs
 };
 
 // main() for a benchmark program whose first benchmark is the unit of work.

@@ -43,16 +43,16 @@ void Estado(benchmark::State& estado, PropertyMode modo, double p, int slot, dou
 
 void Registrar(const char* nome, PropertyMode modo, double p, int slot, double valor) {
     const std::string base = nome;
-    benchmark::RegisterBenchmark((base + "/mesma_pressao").c_str(), Estado, modo, p, slot, valor,
-                                 MesmaPressao);
-    benchmark::RegisterBenchmark((base + "/pressao_nova").c_str(), Estado, modo, p, slot, valor,
-                                 PressaoNova);
-    benchmark::RegisterBenchmark((base + "/repetido").c_str(), Estado, modo, p, slot, valor,
-                                 Repetido);
+    ComMinimo(benchmark::RegisterBenchmark((base + "/mesma_pressao").c_str(), Estado, modo, p,
+                                           slot, valor, MesmaPressao));
+    ComMinimo(benchmark::RegisterBenchmark((base + "/pressao_nova").c_str(), Estado, modo, p,
+                                           slot, valor, PressaoNova));
+    ComMinimo(benchmark::RegisterBenchmark((base + "/repetido").c_str(), Estado, modo, p, slot,
+                                           valor, Repetido));
 }
 
 const int registro = [] {
-    benchmark::RegisterBenchmark("Helmholtz", Helmholtz);
+    ComMinimo(benchmark::RegisterBenchmark("Helmholtz", Helmholtz));
     Registrar("liquido_comprimido_modo1", ModoPressaoTemperatura, 8.0, 1, 91.5);
     Registrar("vapor_superaquecido_modo1", ModoPressaoTemperatura, 8.0, 1, 450.0);
     Registrar("mistura_modo2", ModoPressaoEntalpia, 0.25, 4, 1189.83);

@@ -40,7 +40,15 @@ private:
         bool escrito = false;  // written since the record was last cleared
         bool oculto = false;
     };
-    std::unordered_map<std::string, Campo> campos_;
+    // Field names are short: a simple multiplicative hash is enough.
+    struct HashNome {
+        std::size_t operator()(const std::string& nome) const noexcept {
+            std::size_t h = 14695981039346656037ull;
+            for (unsigned char c : nome) h = (h ^ c) * 1099511628211ull;
+            return h;
+        }
+    };
+    std::unordered_map<std::string, Campo, HashNome> campos_;
     std::vector<std::string> escritos_;
     bool checkBox1_ = true;
 };
