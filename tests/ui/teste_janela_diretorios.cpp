@@ -1,5 +1,6 @@
 // The two drive choosers and directory lists share the one working directory.
 #include <QComboBox>
+#include <QFile>
 #include <QListWidget>
 #include <QStorageInfo>
 
@@ -93,4 +94,26 @@ TEST_F(DiretoriosTeste, EscolherOutraUnidadeVaiParaSuaRaiz) {
     QCoreApplication::processEvents();
     EXPECT_EQ(Canonico(QDir::currentPath()), Canonico(raiz));
     EsperarMostrando(raiz);
+}
+
+// The directory opened on either panel receives both output files: the
+// report after opening it on the picture panel, the picture after opening
+// another on the report panel.
+TEST_F(DiretoriosTeste, ArquivosVaoParaODiretorioAbertoNoOutroPainel) {
+    ASSERT_TRUE(QDir(temporario.path()).mkpath("relatorios"));
+    ASSERT_TRUE(QDir(temporario.path()).mkpath("figuras"));
+    janela->DriveComboBox1Change();
+    QCoreApplication::processEvents();
+    janela->BitBtn1Click();
+
+    Abrir(janela->DirectoryListBox1, "relatorios");
+    janela->Button1Click();
+    EXPECT_TRUE(QFile::exists(temporario.filePath("relatorios/dados.txt"))) << Mensagens();
+
+    Abrir(janela->DirectoryListBox2, "..");
+    Abrir(janela->DirectoryListBox2, "figuras");
+    janela->Button3Click();
+    EXPECT_TRUE(QFile::exists(temporario.filePath("figuras/fluxograma.jpg"))) << Mensagens();
+    EXPECT_FALSE(QFile::exists(temporario.filePath("dados.txt")));
+    EXPECT_TRUE(apresentador.erros.empty()) << Mensagens();
 }
