@@ -63,8 +63,7 @@ TEST_F(ErrosTeste, ErroDoTratadorVaiParaACaixaComPonto) {
         ExecutarTratando(caso.corpo);
         ASSERT_EQ(apresentador.erros.size(), 1u) << caso.mensagem;
         EXPECT_EQ(apresentador.erros[0].mensagem, QString::fromUtf8(caso.mensagem));
-        EXPECT_EQ(apresentador.erros[0].titulo,
-                  TituloAplicacao(QCoreApplication::applicationFilePath()));
+        EXPECT_EQ(apresentador.erros[0].titulo, "Usina");
     }
     apresentador.erros.clear();
     bool executou = false;

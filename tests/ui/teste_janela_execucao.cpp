@@ -121,8 +121,7 @@ TEST_F(ExecucaoTeste, NumeroInvalidoMostraErroEAJanelaContinua) {
     Executar();
     ASSERT_EQ(apresentador.erros.size(), 1u);
     EXPECT_EQ(apresentador.erros[0].mensagem, "'2.5' is not a valid floating point value.");
-    EXPECT_EQ(apresentador.erros[0].titulo,
-              TituloAplicacao(QCoreApplication::applicationFilePath()));
+    EXPECT_EQ(apresentador.erros[0].titulo, "Usina");
     EXPECT_TRUE(janela->isVisible());
 
     Campo("Eprevap")->setText("2,5");
