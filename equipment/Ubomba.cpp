@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "equipment/EstadoIsentropico.h"
 #include "properties/dtvp03.h"
 
 void Bomba(StatePoint& entrada, StatePoint& saida, double& potencia, double vazao,
@@ -9,10 +10,7 @@ void Bomba(StatePoint& entrada, StatePoint& saida, double& potencia, double vaza
     PhaseRegion regiao = 0;
     EvaluateState(ModoPressaoTemperatura, regiao, entrada);
 
-    StatePoint isentropico;
-    isentropico.s = entrada.s;
-    isentropico.p = saida.p;
-    EvaluateState(ModoPressaoEntropia, regiao, isentropico);
+    const StatePoint isentropico = EstadoIsentropico(entrada, saida.p);
 
     // Negative for a compression: the outlet enthalpy exceeds the inlet's.
     const double dh = (entrada.h - isentropico.h) / (eficiencia / 100);  // kJ/kg

@@ -1,5 +1,6 @@
 #include "equipment/Uturbina.h"
 
+#include "equipment/EstadoIsentropico.h"
 #include "properties/dtvp03.h"
 
 void Turbina(StatePoint& entrada, StatePoint& saida, double& eficiencia, double& potencia,
@@ -7,11 +8,7 @@ void Turbina(StatePoint& entrada, StatePoint& saida, double& eficiencia, double&
     PhaseRegion regiao = 0;
     EvaluateState(ModoPressaoTemperatura, regiao, entrada);
 
-    // Isentropic end state at the outlet pressure.
-    StatePoint isentropico;
-    isentropico.s = entrada.s;
-    isentropico.p = saida.p;
-    EvaluateState(ModoPressaoEntropia, regiao, isentropico);
+    const StatePoint isentropico = EstadoIsentropico(entrada, saida.p);
 
     const double dh = (entrada.h - isentropico.h) * eficiencia / 100;  // kJ/kg
     saida.h = entrada.h - dh;

@@ -10,15 +10,9 @@
 #include "properties/ArmadilhasPF.h"
 #include "properties/Erros.h"
 #include "properties/dtvp03.h"
+#include "tests/EstadosTeste.h"
 
 namespace {
-
-StatePoint PT(double p, double t) {
-    StatePoint e;
-    e.p = p;
-    e.t = t;
-    return e;
-}
 
 double Combustivel(double producao, double eficiencia, double pci) {
     StatePoint agua = PT(8.0, 91.52), vapor = PT(8.0, 450.0);

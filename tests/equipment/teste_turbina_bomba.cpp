@@ -9,19 +9,13 @@
 #include "properties/ArmadilhasPF.h"
 #include "properties/Erros.h"
 #include "properties/dtvp03.h"
+#include "tests/EstadosTeste.h"
 
 namespace {
 
 void Perto(double obtido, double esperado, double algarismos = 5) {
     EXPECT_NEAR(obtido, esperado, std::fabs(esperado) * 0.5 * std::pow(10.0, 1 - algarismos))
         << "esperado " << esperado;
-}
-
-StatePoint PT(double p, double t) {
-    StatePoint e;
-    e.p = p;
-    e.t = t;
-    return e;
 }
 
 StatePoint P(double p) { return PT(p, 0.0); }

@@ -13,6 +13,7 @@
 #include "properties/Erros.h"
 #include "properties/dTH2O_1.h"
 #include "properties/dtvp03.h"
+#include "tests/EstadosTeste.h"
 
 namespace {
 
@@ -23,13 +24,6 @@ StatePoint Avaliar(PropertyMode modo, StatePoint e, PhaseRegion* regiao = nullpt
     PhaseRegion r = 0;
     EvaluateState(modo, r, e);
     if (regiao) *regiao = r;
-    return e;
-}
-
-StatePoint PT(double p, double t) {
-    StatePoint e;
-    e.p = p;
-    e.t = t;
     return e;
 }
 
