@@ -8,11 +8,13 @@
 #include <string_view>
 #include <vector>
 
-#include "plant/CalculoUsina.h"
+#include "plant/CalculoCampos.h"
 #include "plant/CamposMemoria.h"
-#include "plant/DadosUsina.h"
+#include "plant/ErrosPlanta.h"
 #include "plant/Numeros.h"
-#include "plant/TextosPadrao.h"
+#include "plant/PapeisRotulos.h"
+#include "plant/ResultadoUsina.h"
+#include "plant/TabelaEntradas.h"
 #include "properties/Erros.h"
 #include "ui/LinhasRelatorio.h"
 
@@ -126,10 +128,7 @@ bool NoPainelAlta(const std::string& nome) {
 const std::vector<std::string>& CamposNumericos() {
     static const std::vector<std::string> nomes = [] {
         std::vector<std::string> n;
-        for (const CampoEntrada& c : CamposEntrada()) {
-            const std::string nome = c.nome;
-            if (nome != "Etxt" && nome != "Ejpeg") n.push_back(nome);
-        }
+        for (const CampoEntradaUsina& c : CamposEntradaUsina()) n.push_back(c.nome);
         return n;
     }();
     return nomes;
@@ -206,17 +205,23 @@ std::string FiguraNaoFinita(const DadosUsina& d) {
     return "";
 }
 
-// The report the user may ask for right after the run, from the data as the
-// run left them.
-std::string VerificarRelatorio(const DadosUsina& dados, bool comTurbinaAlta,
+// The report the user may ask for right after the run: refused unless the
+// run finished, and then whole.
+std::string VerificarRelatorio(const ResultadoUsina& resultado, bool comTurbinaAlta,
                                const std::string& separador) {
+    if (resultado.situacao != SituacaoCalculo::Completo) {
+        try {
+            ExigirResultadoCompleto(resultado);
+        } catch (const ErroResultadoIncompleto&) {
+            return "";
+        }
+        return "relatório aceito de um cálculo que não terminou";
+    }
     std::vector<std::string> linhas;
     try {
-        linhas = LinhasRelatorio(dados, comTurbinaAlta, separador);
-    } catch (const ErroPontoFlutuante&) {
-        return "";  // its message is one of the three, by construction
+        linhas = LinhasRelatorio(resultado, comTurbinaAlta, separador);
     } catch (const std::exception& e) {
-        return "relatório: exceção fora das do sistema: " + std::string(e.what());
+        return "relatório de um cálculo completo falhou: " + std::string(e.what());
     }
     if (linhas.size() != (comTurbinaAlta ? 153u : 145u))
         return "relatório com " + std::to_string(linhas.size()) + " linhas";
@@ -252,18 +257,54 @@ std::string VerificarAviso(const std::string& aviso, const std::string& separado
     return legivel ? "" : "aviso com quantidade ilegível: " + aviso;
 }
 
-std::string Executar(CamposMemoria& campos, DadosUsina& dados, const std::string& separador) {
-    std::vector<std::string> avisos;
+// A refusal names a plant input by its caption as the window shows it.
+bool RecusaConhecida(const ErroEntradaImpossivel& e) {
+    const CampoEntradaUsina* campo = BuscarCampoEntrada(e.campo());
+    return campo != nullptr &&
+           ComecaCom(e.what(), "Valor impossível em \"" + std::string(campo->legenda) + "\": ");
+}
+
+// Inputs that passed the checks describe a working plant: no machine
+// destroys negative exergy or beats the second law, except the medium-pressure
+// turbine when the steam it is left with is negative (a shortfall, warned of).
+std::string VerificarFisica(const DadosUsina& d) {
+    namespace R = Rotulo;
+    const bool faltaVapor = d.Vazao[R::EntradaTurbinaMedia] < 0.0;
+    for (const int eixo : {R::EixoBomba, R::EixoTurbinaAlta, R::EixoTurbinaBomba,
+                           R::EixoTurbinaMoenda, R::EixoTurbinaMedia}) {
+        if (eixo == R::EixoTurbinaMedia && faltaVapor) continue;
+        const double folga = 1e-9 * (1.0 + std::fabs(d.Potencia[eixo]));
+        if (d.Irreversibilidade[eixo] < -folga)
+            return "irreversibilidade negativa no eixo " + std::to_string(eixo);
+        if (d.EficienciaSegundaLei[eixo] > 100.0 + 1e-9)
+            return "eficiência de segunda lei acima de 100 % no eixo " + std::to_string(eixo);
+    }
+    return "";
+}
+
+std::string Executar(CamposMemoria& campos, ResultadoUsina& resultado,
+                     const std::string& separador) {
+    campos.LimparEscritos();
     bool concluiu = false;
+    bool recusou = false;
     try {
-        CalcularUsina(campos, dados, separador, avisos);
+        CalcularUsinaNosCampos(campos, resultado, separador);
         concluiu = true;
+    } catch (const ErroEntradaImpossivel& e) {
+        if (!RecusaConhecida(e)) return "recusa sem a legenda do campo: " + std::string(e.what());
+        recusou = true;
     } catch (const ErroUsina& e) {
         if (!MensagemConhecida(e.what(), campos))
             return "mensagem de erro desconhecida: " + std::string(e.what());
     } catch (const std::exception& e) {
         return "exceção fora das do sistema: " + std::string(e.what());
     }
+    const SituacaoCalculo esperada = concluiu  ? SituacaoCalculo::Completo
+                                     : recusou ? SituacaoCalculo::Recusado
+                                               : SituacaoCalculo::Interrompido;
+    if (resultado.situacao != esperada) return "situação do cálculo não corresponde ao fim da execução";
+    if (recusou && !campos.CamposEscritos().empty())
+        return "entrada recusada, mas o campo " + campos.CamposEscritos().front() + " foi escrito";
 
     const bool comTurbina = campos.CheckBox1Marcado();
     for (const std::string& nome : campos.CamposEscritos()) {
@@ -289,15 +330,17 @@ std::string Executar(CamposMemoria& campos, DadosUsina& dados, const std::string
     if (concluiu) {
         if (campos.Visivel("Epstap") != comTurbina || campos.Visivel("Eefitap") != comTurbina)
             return "visibilidade do painel de alta não segue CheckBox1";
+        const std::string fisica = VerificarFisica(resultado.dados);
+        if (!fisica.empty()) return fisica;
     }
     // Warnings are shown whether or not the run went on to the end.
-    for (const std::string& aviso : avisos) {
-        const std::string falha = VerificarAviso(aviso, separador);
+    for (const AvisoUsina& aviso : resultado.avisos) {
+        const std::string falha = VerificarAviso(TextoAviso(aviso, separador), separador);
         if (!falha.empty()) return falha;
     }
-    const std::string figura = FiguraNaoFinita(dados);
+    const std::string figura = FiguraNaoFinita(resultado.dados);
     if (!figura.empty()) return "dado não finito: " + figura;
-    return VerificarRelatorio(dados, comTurbina, separador);
+    return VerificarRelatorio(resultado, comTurbina, separador);
 }
 
 }  // namespace
@@ -330,8 +373,10 @@ std::string ExercitarUsina(const std::uint8_t* dados, std::size_t tamanho) {
         inicio = fim;
     }
 
-    DadosUsina nova;
-    DadosUsina& plantaDados = (opcoes & DadosPersistentes) ? dadosUsina : nova;
+    // The window keeps one result from run to run for the program's life.
+    static ResultadoUsina persistente;
+    ResultadoUsina nova;
+    ResultadoUsina& plantaDados = (opcoes & DadosPersistentes) ? persistente : nova;
     std::string falha = Executar(campos, plantaDados, separador);
     if (falha.empty() && (opcoes & SegundaExecucao)) {
         if (opcoes & AlternarCheckBox) campos.DefinirCheckBox1(!campos.CheckBox1Marcado());

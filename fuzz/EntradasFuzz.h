@@ -28,12 +28,16 @@ std::string ExercitarNumero(const std::uint8_t* dados, std::size_t tamanho);
 // Options (bits of the first byte):
 //   1  CheckBox1 ticked (with the high-pressure turbine)
 //   2  '.' as the decimal separator instead of ','
-//   4  the program's persistent plant data instead of a fresh record
+//   4  plant data kept from run to run, as the window keeps them, instead
+//      of a fresh record
 //   8  press "Executar" a second time on the texts the first run left
 //  16  toggle CheckBox1 before the second run
-// After every run: the run either ends normally or with exactly one of the
-// system's error messages; every field written holds a readable finite
-// number (or " " for the hidden high-pressure panel); every figure of the
-// plant data is finite; and the report built from the data either comes out
-// whole, without a non-finite value, or stops with a floating-point error.
+// After every run: the run either ends normally, or refuses its inputs with
+// a message naming a field's caption and writes no field, or ends with
+// exactly one of the system's error messages; the result says which; every
+// field written holds a readable finite number (or " " for the hidden
+// high-pressure panel); every figure of the plant data is finite; a finished
+// run breaks no law of thermodynamics in its machines; and the report is
+// refused unless the run finished, and then comes out whole, without a
+// non-finite value.
 std::string ExercitarUsina(const std::uint8_t* dados, std::size_t tamanho);

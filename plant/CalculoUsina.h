@@ -1,18 +1,39 @@
-// The "Executar" run: reads the inputs from the fields, calculates the whole
-// plant in flowsheet order and writes each panel's results as soon as its
-// equipment model returns.
+// The whole plant in one pass through the flowsheet: the typed entry that
+// takes the inputs and fills a result, with no global state the caller must
+// know about. An observer hears each step begin and end, in order; the
+// window's fields are written that way (CalculoCampos.h).
 #pragma once
 
 #include <string>
-#include <vector>
 
-#include "plant/Campos.h"
-#include "plant/DadosUsina.h"
+#include "plant/EntradasUsina.h"
+#include "plant/EtapasCalculo.h"
+#include "plant/ResultadoUsina.h"
 
-// Runs the calculation with floating-point traps on. Throws ErroUsina (or a
-// subclass) on a bad input or a fault; fields and data written before the
-// failing step stay as they are. Non-fatal findings (such as a steam demand
-// above the boiler's production) are appended to avisos.
-// separador is the decimal separator used to read and write numbers.
-void CalcularUsina(Campos& campos, DadosUsina& dados, const std::string& separador,
-                   std::vector<std::string>& avisos);
+class ObservadorCalculo {
+public:
+    virtual ~ObservadorCalculo() = default;
+    // The step is about to read its inputs and compute. Throwing here stops
+    // the run before the step.
+    virtual void AntesDaEtapa(EtapaCalculo etapa);
+    // The step has stored its results in resultado.
+    virtual void DepoisDaEtapa(EtapaCalculo etapa, const ResultadoUsina& resultado);
+};
+
+// Applies the reading limits, checks the inputs (ValidacaoEntradas.h), then
+// runs the sequence with floating-point traps on. resultado is updated in
+// place: entries a run does not reach keep what they held, as in the window,
+// where one result lives from run to run (use a fresh ResultadoUsina for
+// independent runs). On refused inputs nothing is computed: situacao
+// becomes Recusado and the warnings are cleared, the rest stays; on an error part of the way the
+// data stay as far as the run got and situacao is Interrompido. Throws
+// ErroEntradaImpossivel, or the ErroUsina of the failing step. Numbers in a
+// refusal use separador.
+void CalcularUsina(const EntradasUsina& entradas, ResultadoUsina& resultado,
+                   ObservadorCalculo* observador = nullptr, const std::string& separador = ",");
+
+// The sequence alone, without limits or checks. Only for the run driven by
+// the window's fields, which must go as far as a field that is not a number
+// whatever the other fields hold.
+void ExecutarSequencia(const EntradasUsina& entradas, ResultadoUsina& resultado,
+                       ObservadorCalculo* observador);

@@ -2,19 +2,28 @@
 
 #include <stdexcept>
 
+#include "plant/TabelaSaidas.h"
 #include "plant/TextosPadrao.h"
 
 CamposMemoria::CamposMemoria(const std::string& separador) {
     for (const CampoEntrada& c : CamposEntrada()) campos_[c.nome].texto = TextoPadrao(c.nome, separador);
+    for (const CampoSaida& c : CamposSaida()) campos_[c.nome];
 }
 
-std::string CamposMemoria::Texto(const std::string& nome) const {
+CamposMemoria::Campo& CamposMemoria::Buscar(const std::string& nome) {
     const auto it = campos_.find(nome);
-    return it == campos_.end() ? std::string() : it->second.texto;
+    if (it == campos_.end()) throw std::invalid_argument("unknown field '" + nome + "'");
+    return it->second;
 }
+
+const CamposMemoria::Campo& CamposMemoria::Buscar(const std::string& nome) const {
+    return const_cast<CamposMemoria&>(*this).Buscar(nome);
+}
+
+std::string CamposMemoria::Texto(const std::string& nome) const { return Buscar(nome).texto; }
 
 void CamposMemoria::DefinirTexto(const std::string& nome, const std::string& texto) {
-    Campo& campo = campos_[nome];
+    Campo& campo = Buscar(nome);
     campo.texto = texto;
     if (!campo.escrito) {
         campo.escrito = true;
@@ -23,13 +32,10 @@ void CamposMemoria::DefinirTexto(const std::string& nome, const std::string& tex
 }
 
 void CamposMemoria::DefinirVisivel(const std::string& nome, bool visivel) {
-    campos_[nome].oculto = !visivel;
+    Buscar(nome).oculto = !visivel;
 }
 
-bool CamposMemoria::Visivel(const std::string& nome) const {
-    const auto it = campos_.find(nome);
-    return it == campos_.end() || !it->second.oculto;
-}
+bool CamposMemoria::Visivel(const std::string& nome) const { return !Buscar(nome).oculto; }
 
 void CamposMemoria::DefinirEntrada(const std::string& nome, const std::string& texto) {
     for (const CampoEntrada& c : CamposEntrada()) {

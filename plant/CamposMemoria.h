@@ -1,5 +1,7 @@
 // An in-memory holder of named text fields, for the command-line tool and the
-// tests. It starts with every input field at its default text.
+// tests. It holds the window's input and output fields and no others: a name
+// the window does not have is an error, so a misspelt field cannot pass
+// unnoticed. It starts with every input field at its default text.
 #pragma once
 
 #include <unordered_map>
@@ -14,10 +16,12 @@ public:
     // CheckBox1 ticked; every field visible.
     explicit CamposMemoria(const std::string& separador);
 
-    // "" for a field that was never written.
+    // Each of these throws std::invalid_argument for a name that is not a
+    // field of the window.
+
+    // "" for an output field that was never written.
     std::string Texto(const std::string& nome) const override;
-    // Accepts any name, as the calculation writes output fields too; the
-    // name is recorded the first time it is written.
+    // The name is recorded the first time it is written.
     void DefinirTexto(const std::string& nome, const std::string& texto) override;
     void DefinirVisivel(const std::string& nome, bool visivel) override;
     bool CheckBox1Marcado() const override { return checkBox1_; }
@@ -35,6 +39,10 @@ public:
     void LimparEscritos();
 
 private:
+    struct Campo;
+    Campo& Buscar(const std::string& nome);
+    const Campo& Buscar(const std::string& nome) const;
+
     struct Campo {
         std::string texto;
         bool escrito = false;  // written since the record was last cleared

@@ -1,5 +1,5 @@
 // The plant's data: the state table by flowsheet label, the per-label figures
-// and the global inputs and results. Zero at program start and never cleared:
+// and the global inputs and results. Zero when created and never cleared:
 // each run overwrites what its sequence reaches.
 #pragma once
 
@@ -35,6 +35,3 @@ struct DadosUsina {
     double IrreversibilidadeProcesso = 0.0; // kW
     double IrreversibilidadeValvula = 0.0;  // kW
 };
-
-// The program's one set of plant data, used by the window and the tool.
-extern DadosUsina dadosUsina;

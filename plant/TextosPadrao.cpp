@@ -1,33 +1,34 @@
 #include "plant/TextosPadrao.h"
 
+#include <charconv>
 #include <stdexcept>
 
+#include "plant/TabelaEntradas.h"
+
+namespace {
+
+// A default value as the window shows it: one decimal, decimal comma.
+std::string TextoComUmaCasa(double valor) {
+    char buffer[64];
+    const auto r = std::to_chars(buffer, buffer + sizeof buffer, valor, std::chars_format::fixed, 1);
+    std::string texto(buffer, r.ptr);
+    texto[texto.find('.')] = ',';
+    return texto;
+}
+
+}  // namespace
+
 const std::vector<CampoEntrada>& CamposEntrada() {
-    static const std::vector<CampoEntrada> campos = {
-        // Global inputs.
-        {"Ecapusi", "400,0"},   // t cane/h
-        {"Evap", "480,0"},      // kg steam / t cane
-        {"Ebag", "260,0"},      // kg bagasse / t cane
-        {"Epci", "7530,0"},     // kJ/kg
-        {"Epotmoe", "15,0"},    // kWh / t cane
-        // Operating inputs.
-        {"Eprevap", "2,5"},     // bar
-        {"Eprecal", "80,0"},    // bar
-        {"Etscal", "450,0"},    // degC
-        {"Eefical", "85,0"},    // %
-        {"Epstap", "22,0"},     // bar
-        {"Eefitap", "75,0"},    // %
-        {"Eprecon", "2,0"},     // bar
-        {"Etcon", "90,0"},      // degC
-        {"Eefibom", "65,0"},    // %
-        {"Eefitb", "48,0"},     // %
-        {"Eefitm", "48,0"},     // %
-        {"Emvalv", "10,0"},     // %
-        {"Eefitmp", "70,0"},    // %
+    static const std::vector<CampoEntrada> campos = [] {
+        const EntradasUsina padrao;
+        std::vector<CampoEntrada> c;
+        for (const CampoEntradaUsina& entrada : CamposEntradaUsina())
+            c.push_back({entrada.nome, TextoComUmaCasa(padrao.*entrada.membro)});
         // File names of the report and of the picture (extension added later).
-        {"Etxt", "dados"},
-        {"Ejpeg", "fluxograma"},
-    };
+        c.push_back({"Etxt", "dados"});
+        c.push_back({"Ejpeg", "fluxograma"});
+        return c;
+    }();
     return campos;
 }
 
@@ -35,9 +36,9 @@ std::string TextoPadrao(const std::string& nome, const std::string& separador) {
     for (const CampoEntrada& c : CamposEntrada()) {
         if (nome != c.nome) continue;
         std::string texto;
-        for (const char* p = c.padrao; *p != '\0'; ++p) {
-            if (*p == ',') texto += separador;
-            else texto += *p;
+        for (char ch : c.padrao) {
+            if (ch == ',') texto += separador;
+            else texto += ch;
         }
         return texto;
     }

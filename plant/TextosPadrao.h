@@ -1,6 +1,7 @@
-// The input fields of the window with their default texts, in the order of
-// the two input panels. Default texts are written with ',' and shown with the
-// user's decimal separator.
+// The window's input fields with their default texts, in the order of the
+// input panels: the plant's inputs, whose texts come from the default values
+// of EntradasUsina ("400,0"), and the two file names. Default texts are kept
+// with ',' and shown with the user's decimal separator.
 #pragma once
 
 #include <string>
@@ -8,7 +9,7 @@
 
 struct CampoEntrada {
     const char* nome;    // component name, e.g. "Ecapusi"
-    const char* padrao;  // default text with ',' as separator, e.g. "400,0"
+    std::string padrao;  // default text with ',' as separator, e.g. "400,0"
 };
 
 // Ecapusi, Evap, Ebag, Epci, Epotmoe, then Eprevap ... Eefitmp, then the two

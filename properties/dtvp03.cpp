@@ -346,3 +346,14 @@ void EvaluateState(PropertyMode modo, PhaseRegion& regiao, StatePoint& estado) {
     regiao = w.regiao;
 }
 
+
+double TemperaturaSaturacao(double p) {
+    if (!(p >= PressaoMinima && p <= PressaoMaxima)) {
+        throw ErroPropriedades(
+            "Pressão fora da faixa das propriedades da água (0,0006109 a 19 MPa): " +
+            TextoNumero(p));
+    }
+    propertyWorkspace.pressaoConhecida = p;
+    CalcularSaturacao(p);
+    return propertyWorkspace.temperaturaSaturacao;
+}

@@ -47,3 +47,6 @@ void NewtonSolve(int n, int limite, Par& x, double passo, double tolerancia);
 // unknown mode, a quality outside 0 to 1 or a singular system; estado is
 // then left untouched.
 void EvaluateState(PropertyMode modo, PhaseRegion& regiao, StatePoint& estado);
+
+// Saturation temperature (degC) at p (MPa), as EvaluateState uses it.
+double TemperaturaSaturacao(double p);

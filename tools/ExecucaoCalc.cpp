@@ -1,9 +1,8 @@
 #include "tools/ExecucaoCalc.h"
 
 #include <exception>
-#include <vector>
 
-#include "plant/CalculoUsina.h"
+#include "plant/CalculoCampos.h"
 #include "plant/CamposMemoria.h"
 #include "plant/MensagemErro.h"
 #include "properties/Diagnostico.h"
@@ -21,18 +20,18 @@ int ExecutarCalc(const OpcoesCalc& opcoes, const std::string& separador, std::os
     if (opcoes.json) DefinirSaidaDiagnosticos(stderr);
 
     int status = 0;
-    std::vector<std::string> avisos;
+    ResultadoUsina resultado;
     std::string falha;
     try {
-        CalcularUsina(campos, dadosUsina, separador, avisos);
+        CalcularUsinaNosCampos(campos, resultado, separador);
         // The report describes a finished run only.
         if (opcoes.relatorio)
-            EscreverRelatorio(*opcoes.relatorio, dadosUsina, campos.CheckBox1Marcado(), separador);
+            EscreverRelatorio(*opcoes.relatorio, resultado, campos.CheckBox1Marcado(), separador);
     } catch (const std::exception& e) {
         falha = MensagemComPonto(e.what());
         status = 1;
     }
-    for (const std::string& aviso : avisos) erros << aviso << '\n';
+    for (const AvisoUsina& aviso : resultado.avisos) erros << TextoAviso(aviso, separador) << '\n';
     if (status != 0) erros << falha << '\n';
 
     if (opcoes.json) EscreverJson(saida, campos);

@@ -8,7 +8,7 @@
 #include "tools/OpcoesCalc.h"
 
 // Runs the calculation on fields holding the default texts changed by the
-// options, with separador as decimal separator, on the program's plant data.
+// options, with separador as decimal separator, on fresh plant data.
 // Errors and warnings go to erros, the written fields to saida (also after a
 // failed run, as they stand). Returns the exit status: 0 success, 1 the run,
 // the report or the writing of saida failed.

@@ -2,12 +2,16 @@
 
 #include <QLocale>
 
+#include "plant/TabelaEntradas.h"
 #include "ui/Uusina.h"
 
 // One row: caption LabelN beside the field; member and component names come
 // from the same token.
 #define LINHA(n, campo, texto, tipo) \
     LinhaCampo{&TFusina::Label##n, &TFusina::campo, "Label" #n, #campo, texto, TipoCampo::tipo}
+
+// A plant input: its caption is the one the calculation's messages name it by.
+#define ENTRADA(n, campo) LINHA(n, campo, LegendaEntrada(#campo), Entrada)
 
 #define PAINEL(p, n, titulo, item, forma) \
     &TFusina::p, &TFusina::Label##n, #p, "Label" #n, titulo, item, FormaPainel::forma
@@ -16,27 +20,27 @@ const std::vector<DefinicaoPainel>& PaineisJanela() {
     static const std::vector<DefinicaoPainel> paineis = {
         {PAINEL(Panel11, 1, "Dados de Entrada Globais", "Dados de Entrada globais", Dados),
          {
-             LINHA(2, Ecapusi, "Capacidade da Usina [ton cana/h]", Entrada),
-             LINHA(3, Evap, "Vapor por tonelada de cana [kg]", Entrada),
-             LINHA(4, Ebag, "Bagaço (50% de umidade) por ton de cana [kg]", Entrada),
-             LINHA(5, Epci, "PCI do bagaço [kJ/kg]", Entrada),
-             LINHA(6, Epotmoe, "Potência de moagem [kWh/ton cana]", Entrada),
+             ENTRADA(2, Ecapusi),
+             ENTRADA(3, Evap),
+             ENTRADA(4, Ebag),
+             ENTRADA(5, Epci),
+             ENTRADA(6, Epotmoe),
          }},
         {PAINEL(Panel2, 7, "Dados de Entrada", "Dados de Entrada", Dados),
          {
-             LINHA(8, Eprevap, "Pressão do vapor para processos [bar]", Entrada),
-             LINHA(9, Eprecal, "Pressão de operação da Caldeira [bar]", Entrada),
-             LINHA(10, Etscal, "Temperatura de saída da caldeira [°C]", Entrada),
-             LINHA(11, Eefical, "Eficiência Térmica da Caldeira [%]", Entrada),
-             LINHA(12, Epstap, "Pressão de saída na turbina de alta pressão [bar]", Entrada),
-             LINHA(13, Eefitap, "Eficiência da turbina de alta pressão [%]", Entrada),
-             LINHA(14, Eprecon, "Pressão do condensado de retorno [bar]", Entrada),
-             LINHA(15, Etcon, "Temperatura do condensado de retorno [°C]", Entrada),
-             LINHA(16, Eefibom, "Eficiência isentrópica da bomba de condensado [%]", Entrada),
-             LINHA(17, Eefitb, "Eficiência da turbina de acionamento da bomba [%]", Entrada),
-             LINHA(18, Eefitm, "Eficiência isentrópica da turbomoenda [%]", Entrada),
-             LINHA(19, Emvalv, "Quantidade de vapor para válvula de expansão [%]", Entrada),
-             LINHA(20, Eefitmp, "Eficiência isentrópica turbina de média pressão [%]", Entrada),
+             ENTRADA(8, Eprevap),
+             ENTRADA(9, Eprecal),
+             ENTRADA(10, Etscal),
+             ENTRADA(11, Eefical),
+             ENTRADA(12, Epstap),
+             ENTRADA(13, Eefitap),
+             ENTRADA(14, Eprecon),
+             ENTRADA(15, Etcon),
+             ENTRADA(16, Eefibom),
+             ENTRADA(17, Eefitb),
+             ENTRADA(18, Eefitm),
+             ENTRADA(19, Emvalv),
+             ENTRADA(20, Eefitmp),
          }},
         {PAINEL(Panel3, 21, "Vapor para Processo", "Processo", Dados),
          {
@@ -143,6 +147,7 @@ const std::vector<DefinicaoPainel>& PaineisJanela() {
 }
 
 #undef LINHA
+#undef ENTRADA
 #undef PAINEL
 
 const char* const TituloJanela = "Modelagem Computacional de uma Usina de açúcar e álcool";

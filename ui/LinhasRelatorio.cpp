@@ -2,13 +2,15 @@
 
 #include <string_view>
 
+#include "plant/EntradasUsina.h"
 #include "plant/Numeros.h"
+#include "plant/PapeisRotulos.h"
 #include "properties/ArmadilhasPF.h"
 
 namespace {
 
-constexpr double BarPorMPa = 10.0;
-constexpr double ToneladaHoraPorKgSegundo = 3.6;
+namespace R = Rotulo;
+
 constexpr double LitroPorMetroCubico = 1000.0;  // dm3/kg -> m3/kg
 
 class Linhas {
@@ -45,19 +47,21 @@ void Entradas(Linhas& l, const DadosUsina& d, bool comTurbinaAlta) {
                            : "Configuração sem turbina de alta pressão");
     l.Separador();
     l.Texto("Dados de Entrada");
-    l.Valor("Pressão do vapor para processo [bar]= ", e[11].p * BarPorMPa);
-    l.Valor("Pressão de operação da caldeira [bar]= ", e[1].p * BarPorMPa);
-    l.Valor("Temperatura de saída da caldeira [°C]= ", e[1].t);
-    l.Valor("Eficiência térmica da caldeira [%]= ", d.Eficiencia[17]);
-    l.Valor("Pressão de saída turbina de alta pressão [bar]= ", e[2].p * BarPorMPa);
-    l.Valor("Eficiência isentrópica da turbina de alta pressão [%]= ", d.Eficiencia[12]);
-    l.Valor("Pressão do condensado de retorno [bar]= ", e[18].p * BarPorMPa);
-    l.Valor("Temperatura do condensado de retorno [°C]= ", e[18].t);
-    l.Valor("Eficiência isentrópica da bomba [%]= ", d.Eficiencia[20]);
-    l.Valor("Eficiência isentrópica da turbobomba [%]= ", d.Eficiencia[16]);
-    l.Valor("Eficiência isentrópica da turbomoenda [%]= ", d.Eficiencia[13]);
+    l.Valor("Pressão do vapor para processo [bar]= ", e[R::VaporProcesso].p * BarPorMPa);
+    l.Valor("Pressão de operação da caldeira [bar]= ", e[R::VaporVivo].p * BarPorMPa);
+    l.Valor("Temperatura de saída da caldeira [°C]= ", e[R::VaporVivo].t);
+    l.Valor("Eficiência térmica da caldeira [%]= ", d.Eficiencia[R::Combustivel]);
+    l.Valor("Pressão de saída turbina de alta pressão [bar]= ", e[R::Coletor].p * BarPorMPa);
+    l.Valor("Eficiência isentrópica da turbina de alta pressão [%]= ",
+            d.Eficiencia[R::EixoTurbinaAlta]);
+    l.Valor("Pressão do condensado de retorno [bar]= ", e[R::CondensadoRetorno].p * BarPorMPa);
+    l.Valor("Temperatura do condensado de retorno [°C]= ", e[R::CondensadoRetorno].t);
+    l.Valor("Eficiência isentrópica da bomba [%]= ", d.Eficiencia[R::EixoBomba]);
+    l.Valor("Eficiência isentrópica da turbobomba [%]= ", d.Eficiencia[R::EixoTurbinaBomba]);
+    l.Valor("Eficiência isentrópica da turbomoenda [%]= ", d.Eficiencia[R::EixoTurbinaMoenda]);
     l.Valor("Quantidade de vapor para a válvula de expansão [%]= ", d.PercentualValvula);
-    l.Valor("Eficiência isentrópica da turbina de média pressão [%]= ", d.Eficiencia[14]);
+    l.Valor("Eficiência isentrópica da turbina de média pressão [%]= ",
+            d.Eficiencia[R::EixoTurbinaMedia]);
 }
 
 void ProcessoECaldeira(Linhas& l, const DadosUsina& d) {
@@ -65,17 +69,17 @@ void ProcessoECaldeira(Linhas& l, const DadosUsina& d) {
     l.Separador();
     l.Texto("Processo");
     l.Valor("Vazão de Vapor [ton/h]= ", d.ProducaoVapor);
-    l.Valor("Pressão para processo [bar]= ", e[11].p * BarPorMPa);
-    l.Valor("Temperatura do vapor para processo [°C]= ", e[11].t);
-    l.Valor("Título= ", e[11].x);
+    l.Valor("Pressão para processo [bar]= ", e[R::VaporProcesso].p * BarPorMPa);
+    l.Valor("Temperatura do vapor para processo [°C]= ", e[R::VaporProcesso].t);
+    l.Valor("Título= ", e[R::VaporProcesso].x);
     l.Separador();
     l.Texto("Caldeira");
     l.Valor("Produção de vapor [ton/h]= ", d.ProducaoVapor);
-    l.Valor("Pressão na entrada [bar]= ", e[19].p * BarPorMPa);
-    l.Valor("Temperatura na entrada do condensado [°C]= ", e[19].t);
-    l.Valor("Pressão na saída [bar]= ", e[1].p * BarPorMPa);
-    l.Valor("Temperatura na saída do vapor [°C]= ", e[1].t);
-    l.Valor("Eficiência da caldeira [%]= ", d.Eficiencia[17]);
+    l.Valor("Pressão na entrada [bar]= ", e[R::AguaAlimentacao].p * BarPorMPa);
+    l.Valor("Temperatura na entrada do condensado [°C]= ", e[R::AguaAlimentacao].t);
+    l.Valor("Pressão na saída [bar]= ", e[R::VaporVivo].p * BarPorMPa);
+    l.Valor("Temperatura na saída do vapor [°C]= ", e[R::VaporVivo].t);
+    l.Valor("Eficiência da caldeira [%]= ", d.Eficiencia[R::Combustivel]);
     l.Valor("Consumo de combustível [kg/s]= ", d.ConsumoCombustivel);
 }
 
@@ -116,46 +120,44 @@ void Equipamentos(Linhas& l, const DadosUsina& d, bool comTurbinaAlta) {
     const auto& e = d.Estado;
     l.Separador();
     l.Texto("Turbina de alta pressão");
-    if (comTurbinaAlta) TurbinaDeGeracao(l, d, 1, 2, 12);
+    if (comTurbinaAlta) TurbinaDeGeracao(l, d, R::VaporVivo, R::Coletor, R::EixoTurbinaAlta);
     else l.Texto("Não há dados.");
     l.Separador();
     l.Texto("Bombeamento");
-    l.Valor("Vazão de condensado [kg/s]= ", d.Vazao[18]);
-    l.Valor("Pressão de retorno condensado [bar]= ", e[18].p * BarPorMPa);
-    l.Valor("Temperatura de retorno condensado [°C]= ", e[18].t);
-    l.Valor("Pressão na saída da bomba [bar]= ", e[19].p * BarPorMPa);
-    l.Valor("Temperatura na saída da bomba [°C]= ", e[19].t);
-    l.Valor("Eficiência da bomba [%]= ", d.Eficiencia[20]);
-    l.Valor("Potência requerida [kW]= ", d.Potencia[20]);
-    Desempenho(l, d, 20);
+    l.Valor("Vazão de condensado [kg/s]= ", d.Vazao[R::CondensadoRetorno]);
+    l.Valor("Pressão de retorno condensado [bar]= ", e[R::CondensadoRetorno].p * BarPorMPa);
+    l.Valor("Temperatura de retorno condensado [°C]= ", e[R::CondensadoRetorno].t);
+    l.Valor("Pressão na saída da bomba [bar]= ", e[R::AguaAlimentacao].p * BarPorMPa);
+    l.Valor("Temperatura na saída da bomba [°C]= ", e[R::AguaAlimentacao].t);
+    l.Valor("Eficiência da bomba [%]= ", d.Eficiencia[R::EixoBomba]);
+    l.Valor("Potência requerida [kW]= ", d.Potencia[R::EixoBomba]);
+    Desempenho(l, d, R::EixoBomba);
     l.Separador();
     l.Texto("Turbina de acionamento da bomba");
-    TurbinaDeAcionamento(l, d, 6, 10, 16, "Vazão de vapor requerido [kg/s]= ");
+    TurbinaDeAcionamento(l, d, R::EntradaTurbinaBomba, R::EscapeTurbinaBomba,
+                         R::EixoTurbinaBomba, "Vazão de vapor requerido [kg/s]= ");
     l.Separador();
     l.Texto("Turbina de acionamento da moenda");
-    TurbinaDeAcionamento(l, d, 4, 8, 13, "Vazão de vapor [kg/s]= ");
+    TurbinaDeAcionamento(l, d, R::EntradaTurbinaMoenda, R::EscapeTurbinaMoenda,
+                         R::EixoTurbinaMoenda, "Vazão de vapor [kg/s]= ");
     l.Separador();
     l.Texto("Turbina de média pressão");
-    TurbinaDeGeracao(l, d, 5, 9, 14);
+    TurbinaDeGeracao(l, d, R::EntradaTurbinaMedia, R::EscapeTurbinaMedia, R::EixoTurbinaMedia);
 }
 
-void ResultadosGlobais(Linhas& l, const DadosUsina& d) {
-    // Bagasse burnt in t/h and the surplus as a share of the bagasse
-    // available; over zero bagasse the division traps.
-    const double consumo = ToneladaHoraPorKgSegundo * d.ConsumoCombustivel;
-    const double excedente = (d.BagacoDisponivel - consumo) / d.BagacoDisponivel * 100.0;
+void Globais(Linhas& l, const ResultadosGlobais& g) {
     l.Separador();
     l.Texto("Resultados globais");
-    l.Valor("Quantidade de vapor [ton/h]= ", d.ProducaoVapor);
-    l.Valor("Quantidade de bagaço disponível [ton/h]= ", d.BagacoDisponivel);
-    l.Valor("Consumo de bagaço na caldeira [ton/h]= ", consumo);
-    l.Valor("Excedente de bagaço [%]= ", excedente);
-    l.Valor("Potência elétrica [kW]= ", d.Potencia[12] + d.Potencia[14]);
-    l.Valor("Potência de moagem [kW]= ", d.Potencia[13]);
-    l.Valor("Potência de bombeamento [kW]= ", d.Potencia[16]);
-    l.Valor("Variação de entalpia no processo [kW]= ", d.VariacaoEntalpiaProcesso);
-    l.Valor("Taxa de irreversibilidades no processo [kW]= ", d.IrreversibilidadeProcesso);
-    l.Valor("Taxa de irreversibilidades na válvula de expansão [kW]= ", d.IrreversibilidadeValvula);
+    l.Valor("Quantidade de vapor [ton/h]= ", g.ProducaoVapor);
+    l.Valor("Quantidade de bagaço disponível [ton/h]= ", g.BagacoDisponivel);
+    l.Valor("Consumo de bagaço na caldeira [ton/h]= ", g.ConsumoBagaco);
+    l.Valor("Excedente de bagaço [%]= ", g.ExcedenteBagaco);
+    l.Valor("Potência elétrica [kW]= ", g.PotenciaEletrica);
+    l.Valor("Potência de moagem [kW]= ", g.PotenciaMoagem);
+    l.Valor("Potência de bombeamento [kW]= ", g.PotenciaBombeamento);
+    l.Valor("Variação de entalpia no processo [kW]= ", g.VariacaoEntalpiaProcesso);
+    l.Valor("Taxa de irreversibilidades no processo [kW]= ", g.IrreversibilidadeProcesso);
+    l.Valor("Taxa de irreversibilidades na válvula de expansão [kW]= ", g.IrreversibilidadeValvula);
 }
 
 // Rows start with the label, unpadded, followed directly by the cells; the
@@ -180,15 +182,16 @@ void Tabelas(Linhas& l, const DadosUsina& d, const std::string& sep) {
 
 }  // namespace
 
-std::vector<std::string> LinhasRelatorio(const DadosUsina& dados, bool comTurbinaAlta,
+std::vector<std::string> LinhasRelatorio(const ResultadoUsina& resultado, bool comTurbinaAlta,
                                          const std::string& separador) {
     ArmadilhasPontoFlutuante armadilhas;
+    const DadosUsina& dados = resultado.dados;
     Linhas l;
     Introducao(l);
     Entradas(l, dados, comTurbinaAlta);
     ProcessoECaldeira(l, dados);
     Equipamentos(l, dados, comTurbinaAlta);
-    ResultadosGlobais(l, dados);
+    Globais(l, resultado.globais);
     Tabelas(l, dados, separador);
     return l.Resultado();
 }

@@ -4,11 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "plant/DadosUsina.h"
+#include "plant/ResultadoUsina.h"
 
-// 153 lines with the high-pressure turbine, 145 without. Every value is
-// worked out with floating-point traps on, so a bagasse surplus over zero
-// bagasse throws ErroPontoFlutuante before anything is written.
-// separador is the decimal separator of the two tables.
-std::vector<std::string> LinhasRelatorio(const DadosUsina& dados, bool comTurbinaAlta,
+// 153 lines with the high-pressure turbine, 145 without, from the plant data
+// and the global results of a run. separador is the decimal separator of the
+// two tables.
+std::vector<std::string> LinhasRelatorio(const ResultadoUsina& resultado, bool comTurbinaAlta,
                                          const std::string& separador);

@@ -6,12 +6,13 @@
 #include "ui/LinhasRelatorio.h"
 #include "ui/Windows1252.h"
 
-void EscreverRelatorio(const std::string& nomeDigitado, const DadosUsina& dados,
+void EscreverRelatorio(const std::string& nomeDigitado, const ResultadoUsina& resultado,
                        bool comTurbinaAlta, const std::string& separador) {
-    // The whole content exists before the file is touched: an arithmetic
-    // fault leaves no file and an older report of the same name intact.
+    ExigirResultadoCompleto(resultado);
+    // The whole content exists before the file is touched: a fault leaves no
+    // file and an older report of the same name intact.
     std::string conteudo;
-    for (const std::string& linha : LinhasRelatorio(dados, comTurbinaAlta, separador))
+    for (const std::string& linha : LinhasRelatorio(resultado, comTurbinaAlta, separador))
         conteudo += ParaWindows1252(linha) + "\r\n";
 
     try {

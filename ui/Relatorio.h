@@ -4,12 +4,14 @@
 
 #include <string>
 
-#include "plant/DadosUsina.h"
+#include "plant/ResultadoUsina.h"
 
-// Writes the report to nomeDigitado + ".txt", relative to the process's
-// working directory: Windows-1252 bytes, CR LF after every line. The file
-// appears only when complete; on any error the target is left as it was and
-// ErroArquivo / ErroPontoFlutuante is thrown with the user's message.
-// comTurbinaAlta is CheckBox1; separador is the user's decimal separator.
-void EscreverRelatorio(const std::string& nomeDigitado, const DadosUsina& dados,
+// Writes the report of the last run to nomeDigitado + ".txt", relative to
+// the process's working directory: Windows-1252 bytes, CR LF after every
+// line. Refuses (ErroResultadoIncompleto, nothing touched) when the last run
+// did not finish or there was none. The file appears only when complete; on
+// any error the target is left as it was and ErroArquivo is thrown with the
+// user's message. comTurbinaAlta is CheckBox1; separador is the user's
+// decimal separator.
+void EscreverRelatorio(const std::string& nomeDigitado, const ResultadoUsina& resultado,
                        bool comTurbinaAlta, const std::string& separador);

@@ -24,8 +24,7 @@
 #include <string>
 #include <vector>
 
-#include "plant/CalculoUsina.h"
-#include "plant/DadosUsina.h"
+#include "plant/CalculoCampos.h"
 #include "plant/TextosPadrao.h"
 #include "ui/CamposJanela.h"
 #include "ui/DefinicaoJanela.h"
@@ -260,15 +259,19 @@ void TFusina::RadioGroup1Click() {
 void TFusina::BitBtn1Click() {
     ExecutarTratando([this] {
         LinhaAviso->clear();
-        std::vector<std::string> avisos;
-        // Warnings found before a failure are shown too.
-        const auto mostrarAvisos = [&] {
+        // Warnings found before a failure are shown too, followed by the
+        // statement that the results are incomplete.
+        const auto mostrarAvisos = [this] {
+            const std::string separador = SeparadorDecimal();
             QStringList textos;
-            for (const std::string& aviso : avisos) textos << QString::fromStdString(aviso);
+            for (const AvisoUsina& aviso : resultado_.avisos)
+                textos << QString::fromStdString(TextoAviso(aviso, separador));
+            const std::string situacao = TextoSituacao(resultado_.situacao);
+            if (!situacao.empty()) textos << QString::fromStdString(situacao);
             LinhaAviso->setText(textos.join("  "));
         };
         try {
-            CalcularUsina(*campos_, dadosUsina, SeparadorDecimal(), avisos);
+            CalcularUsinaNosCampos(*campos_, resultado_, SeparadorDecimal());
         } catch (...) {
             mostrarAvisos();
             throw;
@@ -279,7 +282,7 @@ void TFusina::BitBtn1Click() {
 
 void TFusina::Button1Click() {
     ExecutarTratando([this] {
-        EscreverRelatorio(Etxt->text().toStdString(), dadosUsina, CheckBox1->isChecked(),
+        EscreverRelatorio(Etxt->text().toStdString(), resultado_, CheckBox1->isChecked(),
                           SeparadorDecimal());
     });
 }

@@ -9,6 +9,8 @@
 #include <array>
 #include <memory>
 
+#include "plant/ResultadoUsina.h"
+
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -38,6 +40,8 @@ public:
     // Replaces the print dialogues (tests confirm or cancel them).
     void DefinirDialogosImpressao(std::unique_ptr<DialogosImpressao> dialogos);
     QPrinter& Impressora() { return *impressora_; }
+    // The plant data and results as the last run left them.
+    const ResultadoUsina& Resultado() const { return resultado_; }
 
     // Event handlers.
     void RadioGroup1Click();
@@ -144,7 +148,8 @@ public:
     QComboBox* DriveComboBox1 = nullptr;
     QListWidget* DirectoryListBox1 = nullptr;
 
-    // Warnings of the last run, above the banner; empty when there are none.
+    // Warnings of the last run, above the banner, and a plain statement when
+    // the last run did not finish; empty after a clean run.
     QLabel* LinhaAviso = nullptr;
 
 private:
@@ -164,4 +169,5 @@ private:
     std::unique_ptr<SeletorDiretorio> seletor1_;    // Panel13
     std::unique_ptr<SeletorDiretorio> seletor2_;    // Panel10
     std::unique_ptr<CamposJanela> campos_;
+    ResultadoUsina resultado_;  // kept from run to run, as the report reads it
 };

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "plant/CalculoUsina.h"
+#include "plant/CalculoCampos.h"
 #include "plant/CamposMemoria.h"
 #include "plant/Numeros.h"
 #include "properties/Erros.h"
@@ -31,7 +31,8 @@ public:
 
 struct Execucao {
     CamposGravados campos;
-    DadosUsina dados;
+    ResultadoUsina resultado;
+    const DadosUsina& dados = resultado.dados;
     std::vector<std::string> avisos;
     std::string erro;
 
@@ -40,10 +41,11 @@ struct Execucao {
         erro.clear();
         avisos.clear();
         try {
-            CalcularUsina(campos, dados, Virgula, avisos);
+            CalcularUsinaNosCampos(campos, resultado, Virgula);
         } catch (const ErroUsina& e) {
             erro = e.what();
         }
+        for (const AvisoUsina& aviso : resultado.avisos) avisos.push_back(TextoAviso(aviso, Virgula));
     }
     double Numero(const std::string& nome) const { return LerNumero(campos.Texto(nome), Virgula); }
 };
@@ -167,45 +169,6 @@ TEST(CalculoUsina, CampoVazioEEspacosEmVolta) {
     x.Executar();
     EXPECT_EQ(x.erro, "'' is not a valid floating point value");
     EXPECT_EQ(x.campos.Texto("Ecapusi"), "    4,0000E+002");
-}
-
-TEST(CalculoUsina, EficienciaDaBombaZeroParaNaBomba) {
-    Execucao x;
-    x.campos.DefinirEntrada("Eefibom", "0");
-    x.Executar();
-    EXPECT_EQ(x.erro, "Floating point division by zero");
-    EXPECT_EQ(x.campos.Texto("Eefibom"), "    0,0000E+000");
-    EXPECT_EQ(x.campos.Texto("Em18"), "");
-    EXPECT_EQ(x.campos.Texto("Eprecal"), "80,0");  // not yet rewritten
-}
-
-TEST(CalculoUsina, BagacoZeroParaNoExcedente) {
-    Execucao x;
-    x.campos.DefinirEntrada("Ebag", "0");
-    x.Executar();
-    EXPECT_EQ(x.erro, "Floating point division by zero");
-    EXPECT_NE(x.campos.Texto("Econbag"), "");
-    EXPECT_NE(x.campos.Texto("Etit11"), "");
-    EXPECT_NE(x.campos.Texto("Ew14"), "");
-    EXPECT_EQ(x.campos.Texto("Eexbag"), "");
-    EXPECT_EQ(x.campos.Texto("Epotele"), "");
-}
-
-TEST(CalculoUsina, CapacidadeZeroParaNaBomba) {
-    Execucao x;
-    x.campos.DefinirEntrada("Ecapusi", "0");
-    x.Executar();
-    EXPECT_EQ(x.erro, "Invalid floating point operation");  // zero pump power, 0/0
-    EXPECT_EQ(x.campos.Texto("Em18"), "");
-}
-
-TEST(CalculoUsina, PressaoForaDaFaixaParaComAMensagem) {
-    Execucao x;
-    x.campos.DefinirEntrada("Eprecon", "0,001");
-    x.Executar();
-    EXPECT_EQ(x.erro,
-              "Pressão fora da faixa das propriedades da água (0,0006109 a 19 MPa): 0,0001");
-    EXPECT_EQ(x.campos.Texto("Em18"), "");
 }
 
 void ConferirBalanco(const DadosUsina& d) {

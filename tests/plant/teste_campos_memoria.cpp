@@ -71,4 +71,17 @@ TEST(CamposMemoria, EntradaSoParaCamposDeEntrada) {
     EXPECT_EQ(campos.Texto("Ep18"), "");
 }
 
+// Only the window's fields exist: a misspelt name is an error, whether read,
+// written or hidden.
+TEST(CamposMemoria, NomeDesconhecidoEErro) {
+    CamposMemoria campos(",");
+    for (const char* nome : {"Ep99", "ep18", "Eirr13", ""}) {
+        EXPECT_THROW(campos.Texto(nome), std::invalid_argument) << nome;
+        EXPECT_THROW(campos.DefinirTexto(nome, "1"), std::invalid_argument) << nome;
+        EXPECT_THROW(campos.DefinirVisivel(nome, false), std::invalid_argument) << nome;
+    }
+    EXPECT_TRUE(campos.CamposEscritos().empty());
+    EXPECT_NO_THROW(campos.DefinirTexto("Eirr4", "1"));  // the mill drive's, by its inlet label
+}
+
 }  // namespace

@@ -1,11 +1,12 @@
-// Plant data filled by hand for the report tests: every figure is distinct,
-// so a value printed on the wrong line shows up.
+// A finished result filled by hand for the report tests: every figure is
+// distinct, so a value printed on the wrong line shows up.
 #pragma once
 
-#include "plant/DadosUsina.h"
+#include "plant/ResultadoUsina.h"
 
-inline DadosUsina DadosExemplo() {
-    DadosUsina d;
+inline ResultadoUsina ResultadoExemplo() {
+    ResultadoUsina r;
+    DadosUsina& d = r.dados;
     for (int i = 1; i <= NumeroRotulos; ++i) {
         d.Estado[i] = {.v = 1500.0 * i, .t = 100.0 + i, .p = 0.1 * i + 0.05, .u = 2000.0 + i,
                        .h = 2500.0 + i, .s = 6.0 + i / 100.0, .ex = 800.0 + i, .x = 1.0 + i / 1000.0};
@@ -22,6 +23,7 @@ inline DadosUsina DadosExemplo() {
     d.PercentualValvula = 10.0;
     d.ProducaoVapor = 192.0;
     d.ConsumoCombustivel = 24.02;
-    d.IrreversibilidadeValvula = 333.125;
-    return d;
+    r.globais = CalcularResultadosGlobais(d);
+    r.situacao = SituacaoCalculo::Completo;
+    return r;
 }

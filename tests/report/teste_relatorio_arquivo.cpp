@@ -15,9 +15,10 @@ namespace {
 using RelatorioArquivo = DiretorioTemporario;
 
 // The message of the error that writing the report throws.
-std::string MensagemAoEscrever(const std::string& nome, const DadosUsina& d = DadosExemplo()) {
+std::string MensagemAoEscrever(const std::string& nome,
+                               const ResultadoUsina& r = ResultadoExemplo()) {
     try {
-        EscreverRelatorio(nome, d, true, ",");
+        EscreverRelatorio(nome, r, true, ",");
     } catch (const ErroUsina& erro) {
         return erro.what();
     }
@@ -25,7 +26,7 @@ std::string MensagemAoEscrever(const std::string& nome, const DadosUsina& d = Da
 }
 
 TEST_F(RelatorioArquivo, BytesWindows1252ComCrLfEmTodaLinha) {
-    EscreverRelatorio("dados", DadosExemplo(), true, ",");
+    EscreverRelatorio("dados", ResultadoExemplo(), true, ",");
     const std::string bytes = Ler("dados.txt");
     ASSERT_GT(bytes.size(), 3u);
     EXPECT_NE(bytes.substr(0, 3), "\xEF\xBB\xBF");
@@ -48,7 +49,7 @@ TEST_F(RelatorioArquivo, BytesWindows1252ComCrLfEmTodaLinha) {
         EXPECT_NE(bytes.find(esperado), std::string::npos) << esperado;
 
     // The same data give the same bytes; the name is used exactly as typed.
-    EscreverRelatorio("dados.txt", DadosExemplo(), true, ",");
+    EscreverRelatorio("dados.txt", ResultadoExemplo(), true, ",");
     EXPECT_EQ(Ler("dados.txt.txt"), bytes);
     EXPECT_EQ(Entradas(), (std::vector<std::string>{"dados.txt", "dados.txt.txt"}));
 }
@@ -57,16 +58,38 @@ TEST_F(RelatorioArquivo, ErroNaoCriaNemEstragaArquivo) {
     Gravar("dados.txt", "relatorio anterior\r\n");
     std::filesystem::create_directory("pasta.txt");
     const std::pair<std::string, const char*> casos[] = {
-        {"dados", "Invalid floating point operation"},  // all data zero
         {"nao-existe/dados", "Invalid filename"},
         {"dados.txt/dados", "Invalid filename"},  // a file used as a directory
         {"pasta", "File access denied"},          // the name is a directory
     };
-    for (const auto& [nome, mensagem] : casos)
-        EXPECT_EQ(MensagemAoEscrever(nome, nome == "dados" ? DadosUsina{} : DadosExemplo()), mensagem);
+    for (const auto& [nome, mensagem] : casos) EXPECT_EQ(MensagemAoEscrever(nome), mensagem);
     EXPECT_EQ(Ler("dados.txt"), "relatorio anterior\r\n");
     EXPECT_EQ(Entradas(), (std::vector<std::string>{"dados.txt", "pasta.txt"}));
     EXPECT_TRUE(Entradas("pasta.txt").empty());
+}
+
+// Only a finished run is written: before the first run, after refused
+// inputs and after a run that stopped half-way, the report is refused and
+// the old file stays, even when the data look complete.
+TEST_F(RelatorioArquivo, SoResultadoCompletoEGravado) {
+    Gravar("dados.txt", "relatorio anterior\r\n");
+    const char* const semCalculo =
+        "Ainda não há resultados: execute o cálculo (Executar) antes de gravar.";
+    const char* const incompleto =
+        "O último cálculo não terminou: não há resultados completos para gravar.";
+    const std::pair<SituacaoCalculo, const char*> casos[] = {
+        {SituacaoCalculo::SemCalculo, semCalculo},
+        {SituacaoCalculo::Recusado, incompleto},
+        {SituacaoCalculo::Interrompido, incompleto},
+    };
+    for (const auto& [situacao, mensagem] : casos) {
+        ResultadoUsina r = ResultadoExemplo();
+        r.situacao = situacao;
+        EXPECT_EQ(MensagemAoEscrever("dados", r), mensagem);
+    }
+    EXPECT_EQ(MensagemAoEscrever("dados", ResultadoUsina{}), semCalculo);
+    EXPECT_EQ(Ler("dados.txt"), "relatorio anterior\r\n");
+    EXPECT_EQ(Entradas(), std::vector<std::string>{"dados.txt"});
 }
 
 TEST_F(RelatorioArquivo, ArquivoSomenteLeituraAcessoNegado) {

@@ -27,7 +27,6 @@
 #include <vector>
 
 #include "plant/CalculoUsina.h"
-#include "plant/CamposMemoria.h"
 #include "properties/Erros.h"
 #include "ui/Relatorio.h"
 
@@ -97,16 +96,14 @@ std::vector<std::string> Entradas() {
     return nomes;
 }
 
-// The plant data of a run with the default inputs: a complete report.
-const DadosUsina& DadosDeUmaExecucao() {
-    static const DadosUsina dados = [] {
-        CamposMemoria campos(",");
-        DadosUsina d;
-        std::vector<std::string> avisos;
-        CalcularUsina(campos, d, ",", avisos);
-        return d;
+// The result of a run with the default inputs: a complete report.
+const ResultadoUsina& DadosDeUmaExecucao() {
+    static const ResultadoUsina resultado = [] {
+        ResultadoUsina r;
+        CalcularUsina(EntradasUsina{}, r);
+        return r;
     }();
-    return dados;
+    return resultado;
 }
 
 class DiscoCheio : public ::testing::Test {

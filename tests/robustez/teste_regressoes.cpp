@@ -2,9 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
-#include "plant/CalculoUsina.h"
+#include "plant/CalculoCampos.h"
 #include "plant/CamposMemoria.h"
 #include "plant/Numeros.h"
 #include "properties/Erros.h"
@@ -20,14 +19,13 @@ TEST(Regressoes, AvisoDeVaporInsuficienteComVazaoEnorme) {
     CamposMemoria campos(",");
     campos.DefinirEntrada("Eefitm", "1E-300");
     campos.DefinirEntrada("Eefitmp", "1E-300");
-    DadosUsina dados;
-    std::vector<std::string> avisos;
-    CalcularUsina(campos, dados, ",", avisos);
+    ResultadoUsina resultado;
+    CalcularUsinaNosCampos(campos, resultado, ",");
 
-    ASSERT_EQ(avisos.size(), 1u);
+    ASSERT_EQ(resultado.avisos.size(), 1u);
     const std::string inicio = "Vapor insuficiente: faltam ";
     const std::string fim = " t/h para a turbina de média pressão";
-    const std::string& aviso = avisos[0];
+    const std::string aviso = TextoAviso(resultado.avisos[0], ",");
     ASSERT_EQ(aviso.substr(0, inicio.size()), inicio);
     ASSERT_EQ(aviso.substr(aviso.size() - fim.size()), fim);
     const std::string numero = aviso.substr(inicio.size(), aviso.size() - inicio.size() - fim.size());
@@ -35,7 +33,7 @@ TEST(Regressoes, AvisoDeVaporInsuficienteComVazaoEnorme) {
     EXPECT_EQ(numero.find_first_not_of("0123456789"), numero.size() - 3) << numero;
     EXPECT_EQ(numero.substr(numero.size() - 3), ",00");
     // A flow this large is an integer in binary: the digits are exact.
-    EXPECT_EQ(LerNumero(numero, ","), -3.6 * dados.Vazao[5]);
+    EXPECT_EQ(LerNumero(numero, ","), -3.6 * resultado.dados.Vazao[5]);
 }
 
 }  // namespace

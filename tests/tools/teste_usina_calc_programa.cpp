@@ -124,11 +124,24 @@ TEST_F(UsinaCalc, TextoInvalidoParaNoCampo) {
 }
 
 TEST_F(UsinaCalc, FalhaDePontoFlutuante) {
-    const Resultado r = Executar({"--separator", ",", "Eefibom=0"});
+    // An efficiency of 1E-300 % sends the pump's outlet enthalpy out of reach.
+    const Resultado r = Executar({"--separator", ",", "Eefibom=1E-300"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.erros, "Floating point division by zero.\n");
-    EXPECT_TRUE(TemLinha(r.saida, "Eefibom=    0,0000E+000")) << r.saida;
+    EXPECT_TRUE(TemLinha(r.saida, "Eefibom=    1,0000E-300")) << r.saida;
     EXPECT_EQ(r.saida.find("Em18="), std::string::npos);  // the pump panel is not shown
+}
+
+// Impossible inputs are refused before any field is written: nothing on
+// standard output, the message on standard error, status 1, no report.
+TEST_F(UsinaCalc, EntradaImpossivelRecusadaSemSaida) {
+    const Resultado r = Executar({"--separator", ",", "--report", "r", "Eefibom=0"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.saida, "");
+    EXPECT_EQ(r.erros,
+              "Valor impossível em \"Eficiência isentrópica da bomba de condensado [%]\": 0. Deve "
+              "ser maior que 0 e no máximo 100 %.\n");
+    EXPECT_FALSE(fs::exists(dir_ / "r.txt"));
 }
 
 TEST_F(UsinaCalc, LinhaDeComandoInutilizavelSaiCom2) {
@@ -206,13 +219,16 @@ namespace {
 
 // The property package's diagnostic lines stay on standard output in the
 // plain listing but go to standard error with --json, so the JSON parses.
+// Diagnostic lines come from states the checks refuse, so they are reached on
+// the way to a field that is not a number: the run then goes as far as that
+// field without checking (here steam at 90 degC returned as "condensate").
 TEST_F(UsinaCalc, DiagnosticosForaDoJson) {
     const std::string linha = "SISTEMA INFORMA: NUMERO MAXIMO DE ITERACOES EXCEDIDO";
-    Resultado r = Executar({"--separator", ",", "Eprecon=0,00611"});
-    EXPECT_EQ(r.status, 0);
+    Resultado r = Executar({"--separator", ",", "Eprecon=0,00611", "Eefitmp=x"});
+    EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(TemLinha(r.saida, linha));
-    r = Executar({"--json", "--separator", ",", "Eprecon=0,00611"});
-    EXPECT_EQ(r.status, 0);
+    r = Executar({"--json", "--separator", ",", "Eprecon=0,00611", "Eefitmp=x"});
+    EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.saida.front(), '{');
     EXPECT_EQ(r.saida.find("SISTEMA"), std::string::npos);
     EXPECT_NE(r.erros.find(linha + "\n"), std::string::npos);

@@ -1,15 +1,18 @@
 // "Executar": the window's run writes exactly what the same calculation writes
 // into a holder of fields in memory, on every panel, without switching panels.
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QSet>
 #include <string>
 #include <vector>
 
-#include "plant/CalculoUsina.h"
+#include "plant/CalculoCampos.h"
 #include "plant/CamposMemoria.h"
-#include "plant/DadosUsina.h"
+#include "plant/TabelaEntradas.h"
+#include "plant/TabelaSaidas.h"
 #include "teste_janela_apoio.h"
 #include "ui/DefinicaoJanela.h"
 
@@ -20,8 +23,9 @@ struct Referencia {
     explicit Referencia(bool comTurbinaAlta, const char* valvula = "10,0") : campos(",") {
         campos.DefinirCheckBox1(comTurbinaAlta);
         campos.DefinirEntrada("Emvalv", valvula);
-        DadosUsina dados;
-        CalcularUsina(campos, dados, ",", avisos);
+        ResultadoUsina resultado;
+        CalcularUsinaNosCampos(campos, resultado, ",");
+        for (const AvisoUsina& aviso : resultado.avisos) avisos.push_back(TextoAviso(aviso, ","));
     }
     CamposMemoria campos;
     std::vector<std::string> avisos;
@@ -108,10 +112,18 @@ TEST_F(ExecucaoTeste, AvisosFicamNaLinhaDeAvisoAteAProximaExecucao) {
     Executar();
     EXPECT_EQ(janela->LinhaAviso->text(), "");
 
-    // A run that fails clears them too.
+    // A run that fails replaces them by the plain statement that the
+    // results are incomplete, until a run finishes.
     Campo("Emvalv")->setText("95,0");
     Executar();
     Campo("Ecapusi")->setText("x");
+    Executar();
+    EXPECT_EQ(janela->LinhaAviso->text(),
+              "O último cálculo parou com um erro: os resultados mostrados estão incompletos.");
+    Escolher(2);
+    EXPECT_FALSE(janela->LinhaAviso->text().isEmpty());
+    Campo("Ecapusi")->setText("400");
+    Campo("Emvalv")->setText("10");
     Executar();
     EXPECT_EQ(janela->LinhaAviso->text(), "");
 }
@@ -128,4 +140,77 @@ TEST_F(ExecucaoTeste, NumeroInvalidoMostraErroEAJanelaContinua) {
     Executar();
     EXPECT_EQ(apresentador.erros.size(), 1u);
     EsperarIgualA(Referencia(true));
+}
+
+// A run that stops with an error is never taken for a result: the report is
+// refused before the first run, after a run that stopped half-way (its
+// panels partly new, partly old) and after refused inputs, and written again
+// once a run finishes.
+TEST_F(ExecucaoTeste, RelatorioSoDeUmCalculoCompleto) {
+    const QString relatorio = temporario.filePath("dados.txt");
+    janela->Button1->click();
+    ASSERT_EQ(apresentador.erros.size(), 1u);
+    EXPECT_EQ(apresentador.erros[0].mensagem,
+              "Ainda não há resultados: execute o cálculo (Executar) antes de gravar.");
+    EXPECT_FALSE(QFileInfo::exists(relatorio));
+
+    Executar();
+    const QString potenciaAntes = Campo("Ew14")->text();
+    Campo("Eefical")->setText("80");
+    Campo("Eefitmp")->setText("setenta");
+    Executar();
+    ASSERT_EQ(apresentador.erros.size(), 2u);
+    EXPECT_EQ(Campo("Eefi17")->text(), "    8,0000E+001");  // before it: the new run's
+    EXPECT_EQ(Campo("Ew14")->text(), potenciaAntes);  // after the failing field: the old run's
+    janela->Button1->click();
+    ASSERT_EQ(apresentador.erros.size(), 3u);
+    EXPECT_EQ(apresentador.erros[2].mensagem,
+              "O último cálculo não terminou: não há resultados completos para gravar.");
+    EXPECT_FALSE(QFileInfo::exists(relatorio));
+
+    // Refused inputs: the message names the caption, no field changes.
+    Campo("Eefitmp")->setText("70");
+    Campo("Eefitap")->setText("150");
+    std::vector<QString> antes;
+    for (QLineEdit* campo : janela->findChildren<QLineEdit*>()) antes.push_back(campo->text());
+    Executar();
+    ASSERT_EQ(apresentador.erros.size(), 4u);
+    EXPECT_EQ(apresentador.erros[3].mensagem,
+              "Valor impossível em \"Eficiência da turbina de alta pressão [%]\": 150. Deve ser "
+              "maior que 0 e no máximo 100 %.");
+    std::vector<QString> depois;
+    for (QLineEdit* campo : janela->findChildren<QLineEdit*>()) depois.push_back(campo->text());
+    EXPECT_EQ(depois, antes);
+    EXPECT_TRUE(janela->LinhaAviso->text().startsWith("Dados de entrada recusados"));
+    janela->Button1->click();
+    EXPECT_EQ(apresentador.erros.size(), 5u);
+    EXPECT_FALSE(QFileInfo::exists(relatorio));
+
+    Campo("Eefitap")->setText("75");
+    Executar();
+    janela->Button1->click();
+    EXPECT_EQ(apresentador.erros.size(), 5u) << Mensagens();
+    EXPECT_TRUE(QFileInfo::exists(relatorio));
+    EXPECT_EQ(janela->LinhaAviso->text(), "");
+}
+
+// The calculation's tables name only fields the window has, with the right
+// kind: every output of the table is a shaded field of the window and every
+// shaded field is an output of the table; every plant input is an input.
+TEST_F(JanelaTeste, TabelasDoCalculoCorrespondemAosCamposDaJanela) {
+    QSet<QString> saidasJanela, entradasJanela;
+    for (const DefinicaoPainel& painel : PaineisJanela()) {
+        for (const LinhaCampo& linha : painel.linhas) {
+            (linha.tipo == TipoCampo::Entrada ? entradasJanela : saidasJanela) << linha.nomeCampo;
+        }
+    }
+    QSet<QString> saidasTabela;
+    for (const CampoSaida& c : CamposSaida()) {
+        EXPECT_NE(Campo(c.nome), nullptr) << c.nome;
+        saidasTabela << c.nome;
+    }
+    EXPECT_EQ(saidasTabela, saidasJanela);
+    for (const CampoEntradaUsina& c : CamposEntradaUsina())
+        EXPECT_TRUE(entradasJanela.contains(c.nome)) << c.nome;
+    EXPECT_EQ(entradasJanela.size(), static_cast<qsizetype>(CamposEntradaUsina().size() + 2));
 }

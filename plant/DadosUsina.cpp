@@ -1,3 +1,0 @@
-#include "plant/DadosUsina.h"
-
-DadosUsina dadosUsina;

@@ -1,0 +1,20 @@
+// The checks that refuse inputs making no physical sense before anything is
+// computed: ranges of each field, pressures falling in the direction the
+// steam flows, superheated live steam and liquid condensate.
+#pragma once
+
+#include <string>
+
+#include "plant/EntradasUsina.h"
+
+// The inputs with the limits the reading of the fields applies: a boiler
+// pressure above 190 bar becomes 190 bar, an outlet temperature above
+// 1300 degC becomes 1300 degC.
+EntradasUsina ComLimites(EntradasUsina entradas);
+
+// Throws ErroEntradaImpossivel for the first input that makes no sense, in
+// the order of the input panels, then the relations between them; fields of
+// the high-pressure turbine only with that turbine. The message names the
+// field by its caption and says what is allowed; numbers in it use
+// separador. Expects the limits already applied.
+void ValidarEntradas(const EntradasUsina& entradas, const std::string& separador);
