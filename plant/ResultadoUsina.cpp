@@ -58,8 +58,8 @@ std::string TextoAviso(const AvisoUsina& aviso, const std::string& separador) {
 std::string TextoSituacao(SituacaoCalculo situacao) {
     switch (situacao) {
     case SituacaoCalculo::Recusado:
-        return "Dados de entrada recusados: nada foi calculado, e os resultados mostrados não "
-               "correspondem aos dados de entrada.";
+        return "Dados de entrada recusados: nada foi calculado. Corrija o campo indicado e "
+               "execute de novo.";
     case SituacaoCalculo::Interrompido:
         return "O último cálculo parou com um erro: os resultados mostrados estão incompletos.";
     case SituacaoCalculo::SemCalculo:
