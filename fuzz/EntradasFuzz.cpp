@@ -8,13 +8,13 @@
 #include <string_view>
 #include <vector>
 
+#include "io/LinhasRelatorio.h"
 #include "plant/CalculoUsina.h"
 #include "plant/CamposMemoria.h"
 #include "plant/DadosUsina.h"
 #include "plant/Numeros.h"
 #include "plant/TextosPadrao.h"
 #include "properties/Erros.h"
-#include "ui/LinhasRelatorio.h"
 
 namespace {
 

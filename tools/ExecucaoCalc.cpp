@@ -3,12 +3,12 @@
 #include <exception>
 #include <vector>
 
+#include "io/Relatorio.h"
 #include "plant/CalculoUsina.h"
 #include "plant/CamposMemoria.h"
 #include "plant/MensagemErro.h"
 #include "properties/Diagnostico.h"
 #include "tools/SaidaCalc.h"
-#include "ui/Relatorio.h"
 
 int ExecutarCalc(const OpcoesCalc& opcoes, const std::string& separador, std::ostream& saida,
                  std::ostream& erros) {

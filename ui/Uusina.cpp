@@ -24,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "io/Relatorio.h"
 #include "plant/CalculoUsina.h"
 #include "plant/DadosUsina.h"
 #include "plant/TextosPadrao.h"
@@ -34,7 +35,6 @@
 #include "ui/Memo.h"
 #include "ui/PaineisDados.h"
 #include "ui/PaineisSaida.h"
-#include "ui/Relatorio.h"
 #include "ui/SalvarJpeg.h"
 #include "ui/SeletorDiretorio.h"
 #include "ui/TratadorErros.h"

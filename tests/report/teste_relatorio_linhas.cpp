@@ -5,9 +5,9 @@
 #include <cmath>
 
 #include "DadosExemplo.h"
+#include "io/LinhasRelatorio.h"
 #include "plant/Numeros.h"
 #include "properties/Erros.h"
-#include "ui/LinhasRelatorio.h"
 
 namespace {
 

@@ -26,10 +26,10 @@
 #include <string>
 #include <vector>
 
+#include "io/Relatorio.h"
 #include "plant/CalculoUsina.h"
 #include "plant/CamposMemoria.h"
 #include "properties/Erros.h"
-#include "ui/Relatorio.h"
 
 #ifdef USINA_COM_FIGURA
 #include <QGuiApplication>

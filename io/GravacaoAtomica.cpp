@@ -1,4 +1,4 @@
-#include "ui/GravacaoAtomica.h"
+#include "io/GravacaoAtomica.h"
 
 #include <cerrno>
 #include <chrono>
