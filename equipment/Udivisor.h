@@ -3,7 +3,7 @@
 #pragma once
 
 #include "equipment/LabelList.h"
-#include "plant/DadosUsina.h"
+#include "equipment/TabelasRotulo.h"
 
 // resto (kg/s) = inlet flow less the flows of the listed outlets other than
 // the balancing one; then each of the first n listed outlets becomes a copy

@@ -3,6 +3,6 @@
 #pragma once
 
 #include "equipment/LabelList.h"
-#include "plant/DadosUsina.h"
+#include "equipment/TabelasRotulo.h"
 
 void Misturador(int n, int saida, LabelList entradas, PorRotulo& vazao, TabelaEstados& estado);

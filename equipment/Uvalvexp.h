@@ -1,7 +1,7 @@
 // Isenthalpic expansion valve between two labels of the state table.
 #pragma once
 
-#include "plant/DadosUsina.h"
+#include "equipment/TabelasRotulo.h"
 
 // The outlet takes the inlet's flow and enthalpy at its own (preset)
 // pressure and is evaluated from them when the flow is not zero.

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "io/LinhasRelatorio.h"
 #include "plant/CalculoCampos.h"
 #include "plant/CamposMemoria.h"
 #include "plant/ErrosPlanta.h"
@@ -16,7 +17,6 @@
 #include "plant/ResultadoUsina.h"
 #include "plant/TabelaEntradas.h"
 #include "properties/Erros.h"
-#include "ui/LinhasRelatorio.h"
 
 namespace {
 

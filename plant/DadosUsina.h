@@ -3,16 +3,7 @@
 // each run overwrites what its sequence reaches.
 #pragma once
 
-#include <array>
-
-#include "properties/dtvpglob.h"
-
-inline constexpr int NumeroRotulos = 20;  // flowsheet labels 1 to 20
-
-// Per-label array indexed by label 1 to 20 (index 0 unused).
-using PorRotulo = std::array<double, NumeroRotulos + 1>;
-// State table indexed by label 1 to 20 (index 0 unused).
-using TabelaEstados = std::array<StatePoint, NumeroRotulos + 1>;
+#include "equipment/TabelasRotulo.h"
 
 struct DadosUsina {
     TabelaEstados Estado{};

@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "plant/DadosUsina.h"
+#include "equipment/TabelasRotulo.h"
 
 namespace Rotulo {
 inline constexpr int VaporVivo = 1;              // boiler outlet

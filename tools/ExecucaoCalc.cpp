@@ -2,12 +2,12 @@
 
 #include <exception>
 
+#include "io/Relatorio.h"
 #include "plant/CalculoCampos.h"
 #include "plant/CamposMemoria.h"
 #include "plant/MensagemErro.h"
 #include "properties/Diagnostico.h"
 #include "tools/SaidaCalc.h"
-#include "ui/Relatorio.h"
 
 int ExecutarCalc(const OpcoesCalc& opcoes, const std::string& separador, std::ostream& saida,
                  std::ostream& erros) {

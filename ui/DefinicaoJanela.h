@@ -1,5 +1,5 @@
-// The main window's definition as data: the twelve right-hand panels in the
-// order of the "Componentes" list, each with its title and its rows of
+// The main window's definition as data: the right-hand panels in the order
+// of the "Componentes" list, each with its title and its rows of
 // caption and field, and the fixed texts of the left column and the banner.
 // Each entry names the TFusina member it fills, so member and component name
 // always agree.
@@ -47,10 +47,9 @@ struct DefinicaoPainel {
     std::vector<LinhaCampo> linhas;  // top to bottom
 };
 
-// The twelve panels, index = item of the "Componentes" list.
+// The panels, index = item of the "Componentes" list: the list has one item
+// per entry, so adding a panel is adding an entry here.
 const std::vector<DefinicaoPainel>& PaineisJanela();
-
-inline constexpr int NumeroPaineis = 12;
 
 // Window caption, list caption, banner and the lines of the two memos.
 extern const char* const TituloJanela;

@@ -8,9 +8,9 @@
 
 #include <jpeglib.h>
 
+#include "io/ErrosArquivo.h"
+#include "io/GravacaoAtomica.h"
 #include "properties/Erros.h"
-#include "ui/ErrosArquivo.h"
-#include "ui/GravacaoAtomica.h"
 
 namespace {
 

@@ -24,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "io/Relatorio.h"
 #include "plant/CalculoCampos.h"
 #include "plant/TextosPadrao.h"
 #include "ui/CamposJanela.h"
@@ -33,7 +34,6 @@
 #include "ui/Memo.h"
 #include "ui/PaineisDados.h"
 #include "ui/PaineisSaida.h"
-#include "ui/Relatorio.h"
 #include "ui/SalvarJpeg.h"
 #include "ui/SeletorDiretorio.h"
 #include "ui/TratadorErros.h"
@@ -126,7 +126,7 @@ QWidget* TFusina::CriarColunaEsquerda() {
     itens_->setExclusive(true);
     auto* itens = new QVBoxLayout(RadioGroup1);
     const auto& paineis = PaineisJanela();
-    for (int i = 0; i < NumeroPaineis; ++i) {
+    for (int i = 0; i < std::ssize(paineis); ++i) {
         auto* item = new QRadioButton(QString::fromUtf8(paineis[i].item), RadioGroup1);
         itens_->addButton(item, i);
         itens->addWidget(item);
@@ -144,14 +144,12 @@ QWidget* TFusina::CriarColunaEsquerda() {
 }
 
 QWidget* TFusina::CriarAreaPaineis() {
-    // All twelve panels share one cell; only the chosen one is shown.
+    // All the panels share one cell; only the chosen one is shown.
     auto* area = new QWidget;
     auto* grade = new QGridLayout(area);
     grade->setContentsMargins(4, 8, 4, 4);
     const std::string separador = SeparadorDecimal();
-    const auto& paineis = PaineisJanela();
-    for (int i = 0; i < NumeroPaineis; ++i) {
-        const DefinicaoPainel& definicao = paineis[i];
+    for (const DefinicaoPainel& definicao : PaineisJanela()) {
         switch (definicao.forma) {
         case FormaPainel::Dados: {
             QGridLayout* linhas = CriarPainelDados(*this, definicao, separador, area);
@@ -175,8 +173,9 @@ QWidget* TFusina::CriarAreaPaineis() {
             seletor1_ = CriarPainelFigura(*this, definicao, separador, figura_, area);
             break;
         }
-        paineisPorItem_[i] = this->*definicao.painel;
-        grade->addWidget(paineisPorItem_[i], 0, 0, Qt::AlignLeft | Qt::AlignTop);
+        QFrame* painel = this->*definicao.painel;
+        paineisPorItem_.push_back(painel);
+        grade->addWidget(painel, 0, 0, Qt::AlignLeft | Qt::AlignTop);
     }
 
     // Scrolls rather than clips on a small screen.
@@ -252,7 +251,8 @@ void TFusina::DefinirDialogosImpressao(std::unique_ptr<DialogosImpressao> dialog
 void TFusina::RadioGroup1Click() {
     ExecutarTratando([this] {
         const int escolhido = itens_->checkedId();
-        for (int i = 0; i < NumeroPaineis; ++i) paineisPorItem_[i]->setVisible(i == escolhido);
+        for (int i = 0; i < std::ssize(paineisPorItem_); ++i)
+            paineisPorItem_[i]->setVisible(i == escolhido);
     });
 }
 

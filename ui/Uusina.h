@@ -6,8 +6,8 @@
 #include <QIcon>
 #include <QImage>
 #include <QWidget>
-#include <array>
 #include <memory>
+#include <vector>
 
 #include "plant/ResultadoUsina.h"
 
@@ -162,7 +162,7 @@ private:
     void AtualizarSeletores();
 
     QButtonGroup* itens_ = nullptr;                 // the radio buttons of RadioGroup1
-    std::array<QFrame*, 12> paineisPorItem_{};      // panel of each list item
+    std::vector<QFrame*> paineisPorItem_;           // panel of each list item
     QImage figura_;                                 // the picture shown in Image1
     std::unique_ptr<QPrinter> impressora_;          // one printer setting for the session
     std::unique_ptr<DialogosImpressao> dialogos_;

@@ -9,7 +9,7 @@
 #include <sys/stat.h>
 
 #include "DiretorioTemporario.h"
-#include "ui/GravacaoAtomica.h"
+#include "io/GravacaoAtomica.h"
 
 namespace {
 

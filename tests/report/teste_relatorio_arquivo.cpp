@@ -7,8 +7,8 @@
 
 #include "DadosExemplo.h"
 #include "DiretorioTemporario.h"
+#include "io/Relatorio.h"
 #include "properties/Erros.h"
-#include "ui/Relatorio.h"
 
 namespace {
 

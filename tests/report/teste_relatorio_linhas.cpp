@@ -3,8 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "DadosExemplo.h"
+#include "io/LinhasRelatorio.h"
 #include "plant/Numeros.h"
-#include "ui/LinhasRelatorio.h"
+#include "io/LinhasRelatorio.h"
 
 namespace {
 

@@ -26,9 +26,9 @@
 #include <string>
 #include <vector>
 
+#include "io/Relatorio.h"
 #include "plant/CalculoUsina.h"
 #include "properties/Erros.h"
-#include "ui/Relatorio.h"
 
 #ifdef USINA_COM_FIGURA
 #include <QGuiApplication>

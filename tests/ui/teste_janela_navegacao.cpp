@@ -14,7 +14,7 @@ struct Item {
     const char* titulo;
 };
 
-const Item itens[NumeroPaineis] = {
+const Item itens[] = {
     {"Dados de Entrada globais", "Panel11", "Dados de Entrada Globais"},
     {"Dados de Entrada", "Panel2", "Dados de Entrada"},
     {"Processo", "Panel3", "Vapor para Processo"},
@@ -40,10 +40,22 @@ QStringList PaineisVisiveis(const TFusina& janela) {
 
 }  // namespace
 
+// The table above and the window's definition list the same panels in the
+// same order.
+TEST(DefinicaoJanela, ItensNaOrdemDaDefinicao) {
+    const auto& paineis = PaineisJanela();
+    ASSERT_EQ(paineis.size(), std::size(itens));
+    for (std::size_t i = 0; i < paineis.size(); ++i) {
+        EXPECT_STREQ(paineis[i].item, itens[i].texto) << i;
+        EXPECT_STREQ(paineis[i].nomePainel, itens[i].painel) << i;
+        EXPECT_STREQ(paineis[i].textoTitulo, itens[i].titulo) << i;
+    }
+}
+
 TEST_F(JanelaTeste, ItensNaOrdemComSeusTitulos) {
     const auto botoes = janela->RadioGroup1->findChildren<QRadioButton*>();
-    ASSERT_EQ(botoes.size(), NumeroPaineis);
-    for (int i = 0; i < NumeroPaineis; ++i) {
+    ASSERT_EQ(botoes.size(), std::ssize(itens));
+    for (int i = 0; i < std::ssize(itens); ++i) {
         EXPECT_EQ(botoes[i]->text(), QString::fromUtf8(itens[i].texto)) << i;
         auto* painel = janela->findChild<QFrame*>(itens[i].painel);
         ASSERT_NE(painel, nullptr);
@@ -74,7 +86,7 @@ TEST_F(JanelaTeste, CadaItemMostraSoSeuPainel) {
 }
 
 TEST_F(JanelaTeste, PainelMostradoSemLegendaCortadaNemSobreposta) {
-    for (int item = 0; item < NumeroPaineis; ++item) {
+    for (int item = 0; item < std::ssize(itens); ++item) {
         Escolher(item);
         auto* painel = janela->findChild<QFrame*>(itens[item].painel);
         SCOPED_TRACE(itens[item].painel);

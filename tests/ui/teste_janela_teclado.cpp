@@ -49,7 +49,7 @@ TEST_F(TecladoJanela, EnterNoNomeDoArquivoGravaOArquivo) {
 // Tab from a panel's first field reaches its other fields in table order.
 TEST_F(TecladoJanela, TabSegueOsCamposDeCimaParaBaixo) {
     const auto& paineis = PaineisJanela();
-    for (int i = 0; i < NumeroPaineis; ++i) {
+    for (int i = 0; i < std::ssize(paineis); ++i) {
         const DefinicaoPainel& painel = paineis[i];
         if (painel.linhas.size() < 2) continue;
         SCOPED_TRACE(painel.nomePainel);

@@ -1,4 +1,4 @@
-#include "ui/LinhasRelatorio.h"
+#include "io/LinhasRelatorio.h"
 
 #include <string_view>
 

@@ -10,7 +10,7 @@
 // A system call failed; codigo is errno (ENOSPC also for a short write).
 class ErroGravacao : public std::runtime_error {
 public:
-    ErroGravacao(int codigo, const std::string& etapa);
+    ErroGravacao(int erro, const std::string& etapa);
     int codigo;
 };
 

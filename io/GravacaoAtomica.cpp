@@ -1,4 +1,4 @@
-#include "ui/GravacaoAtomica.h"
+#include "io/GravacaoAtomica.h"
 
 #include <cerrno>
 #include <chrono>
@@ -9,8 +9,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-ErroGravacao::ErroGravacao(int codigo, const std::string& etapa)
-    : std::runtime_error(etapa + ": " + std::strerror(codigo)), codigo(codigo) {}
+ErroGravacao::ErroGravacao(int erro, const std::string& etapa)
+    : std::runtime_error(etapa + ": " + std::strerror(erro)), codigo(erro) {}
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "ui/Relatorio.h"
+#include "io/Relatorio.h"
 
+#include "io/ErrosArquivo.h"
+#include "io/GravacaoAtomica.h"
+#include "io/LinhasRelatorio.h"
+#include "io/Windows1252.h"
 #include "properties/Erros.h"
-#include "ui/ErrosArquivo.h"
-#include "ui/GravacaoAtomica.h"
-#include "ui/LinhasRelatorio.h"
-#include "ui/Windows1252.h"
 
 void EscreverRelatorio(const std::string& nomeDigitado, const ResultadoUsina& resultado,
                        bool comTurbinaAlta, const std::string& separador) {

@@ -1,4 +1,4 @@
-#include "ui/Windows1252.h"
+#include "io/Windows1252.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "ui/ErrosArquivo.h"
+#include "io/ErrosArquivo.h"
 
 #include <cerrno>
 
