@@ -129,7 +129,7 @@ double ValorOrigem(const OrigemValor& origem, const ResultadoUsina& r) {
     const auto i = static_cast<std::size_t>(origem.rotulo);
     switch (origem.tipo) {
     case OrigemValor::Tipo::Estado: return r.dados.Estado[i].*origem.propriedade;
-    case OrigemValor::Tipo::PorRotulo: return (r.dados.*origem.arranjo)[i];
+    case OrigemValor::Tipo::Arranjo: return (r.dados.*origem.arranjo)[i];
     case OrigemValor::Tipo::Dado: return r.dados.*origem.dado;
     case OrigemValor::Tipo::Global: return r.globais.*origem.global;
     }

@@ -30,7 +30,7 @@ const char* UnidadeExibida(Grandeza grandeza);
 // array, a scalar of the plant data, or a global result (these exist only
 // once the last step has run).
 struct OrigemValor {
-    enum class Tipo { Estado, PorRotulo, Dado, Global } tipo;
+    enum class Tipo { Estado, Arranjo, Dado, Global } tipo;
     int rotulo = 0;
     double StatePoint::* propriedade = nullptr;
     PorRotulo DadosUsina::* arranjo = nullptr;
@@ -42,7 +42,7 @@ constexpr OrigemValor DoEstado(int rotulo, double StatePoint::* propriedade) {
     return {OrigemValor::Tipo::Estado, rotulo, propriedade, nullptr, nullptr, nullptr};
 }
 constexpr OrigemValor DoArranjo(PorRotulo DadosUsina::* arranjo, int rotulo) {
-    return {OrigemValor::Tipo::PorRotulo, rotulo, nullptr, arranjo, nullptr, nullptr};
+    return {OrigemValor::Tipo::Arranjo, rotulo, nullptr, arranjo, nullptr, nullptr};
 }
 constexpr OrigemValor DosDados(double DadosUsina::* dado) {
     return {OrigemValor::Tipo::Dado, 0, nullptr, nullptr, dado, nullptr};

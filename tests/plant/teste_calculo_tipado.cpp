@@ -115,7 +115,7 @@ TEST(CalculoTipado, SaidasConcordamComOsPapeisDosRotulos) {
         const OrigemValor& o = c.origem;
         if (o.tipo == OrigemValor::Tipo::Estado) {
             EXPECT_EQ(PapelDoRotulo(o.rotulo).tipo, TipoRotulo::Corrente);
-        } else if (o.tipo == OrigemValor::Tipo::PorRotulo) {
+        } else if (o.tipo == OrigemValor::Tipo::Arranjo) {
             const TipoRotulo tipo = PapelDoRotulo(o.rotulo).tipo;
             if (o.arranjo == &DadosUsina::Vazao) EXPECT_EQ(tipo, TipoRotulo::Corrente);
             else EXPECT_TRUE(tipo == TipoRotulo::Eixo || tipo == TipoRotulo::Combustivel);
