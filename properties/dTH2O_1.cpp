@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-std::uint64_t contadorHelmholtz = 0;
+thread_local constinit std::uint64_t contadorHelmholtz = 0;
 
 namespace {
 
