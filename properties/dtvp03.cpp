@@ -366,3 +366,17 @@ void EvaluateState(PropertyMode modo, PhaseRegion& regiao, StatePoint& estado) {
     estado = w.atual;
     regiao = w.regiao;
 }
+
+double TemperaturaSaturacao(double p) {
+    VerificarPressao(p);
+    if (const SaturacaoGuardada* g = SaturacaoGuardadaEm(memoriasDaThread, p)) {
+        return g->temperaturaSaturacao;
+    }
+    // The evaluation's own iteration from its own start. Nothing is kept and
+    // the working state is not touched: a later evaluation finds everything
+    // as it would have without this call.
+    double t = InicioTemperaturaSaturacao;
+    SaturationTemperature(LimiteSaturacao, t, p, ToleranciaSolver);
+    return t;
+}
+

@@ -47,3 +47,10 @@ void NewtonSolve(int n, int limite, Par& x, double passo, double tolerancia);
 // unknown mode, a quality outside 0 to 1 or a singular system; estado is
 // then left untouched.
 void EvaluateState(PropertyMode modo, PhaseRegion& regiao, StatePoint& estado);
+
+// The saturation temperature (degC) that EvaluateState uses at pressure p
+// (MPa), to the last bit, on the calling thread's kept saturations or the
+// same iteration from the same start. Changes neither the working state nor
+// anything kept, so no later evaluation changes. Throws ErroPropriedades, with
+// EvaluateState's message, for a pressure outside 0.0006109 to 19 MPa.
+double TemperaturaSaturacao(double p);

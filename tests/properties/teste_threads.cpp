@@ -1,6 +1,6 @@
 // Evaluations on several threads at once: each thread's working state, kept
 // results and diagnostic recorder are its own, so the results are those of
-// one thread alone, bit for bit.
+// one thread alone, bit for bit; and the saturation temperature query.
 #include <gtest/gtest.h>
 
 #include <sys/types.h>
@@ -217,6 +217,56 @@ TEST(Diagnostico, GravadorDeCadaThreadSoVeAsSuasLinhas) {
         ASSERT_LT(proxima[quem], N) << escrita;
         ASSERT_EQ(escrita, texto("AB"[quem], proxima[quem]) + "\n") << "linha em pedaços";
         ++proxima[quem];
+    }
+}
+
+bool MesmosBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+// On a fresh thread (nothing kept yet) the query computes the temperature;
+// after an evaluation at the same pressure it finds the kept one. Both are
+// the evaluation's own, and the query leaves the working state alone.
+TEST(TemperaturaSaturacao, AMesmaQueAAvaliacaoUsa) {
+    std::thread([] {
+        for (double p : {PressaoMinima, 0.0101, 0.1013432, 2.0, 8.0, 12.5, PressaoMaxima}) {
+            SCOPED_TRACE(testing::Message() << "p=" << p);
+            const PropertyWorkspace antes = propertyWorkspace;
+            const double calculada = TemperaturaSaturacao(p);
+            EXPECT_EQ(std::memcmp(&antes, &propertyWorkspace, sizeof antes), 0);
+            Avaliar({ModoPressaoTemperatura, PT(p, 20.0)});
+            EXPECT_TRUE(MesmosBits(calculada, propertyWorkspace.temperaturaSaturacao))
+                << calculada << " " << propertyWorkspace.temperaturaSaturacao;
+            Avaliar({ModoPressaoTemperatura, PT(1.0, 20.0)});  // another state behind
+            EXPECT_TRUE(MesmosBits(TemperaturaSaturacao(p), calculada));
+        }
+    }).join();
+}
+
+// Asking for saturation temperatures between evaluations, at their own
+// pressures and at others, changes none of the evaluations' results.
+TEST(TemperaturaSaturacao, NaoMudaAsAvaliacoesSeguintes) {
+    const std::vector<Caso> casos = Casos();
+    std::vector<Resultado> referencia, comConsultas(casos.size());
+    std::thread([&] { referencia = Percorrer(casos, false); }).join();
+    std::thread([&] {
+        for (std::size_t i = 0; i < casos.size(); ++i) {
+            TemperaturaSaturacao(i % 2 == 0 ? casos[i].entrada.p : 3.0 + 1e-3 * i);
+            comConsultas[i] = Avaliar(casos[i]);
+        }
+    }).join();
+    CompararBits(comConsultas, referencia);
+}
+
+TEST(TemperaturaSaturacao, PressaoForaDaFaixaDaOErroDaAvaliacao) {
+    for (double p : {19.000001, 0.0006, 0.0, -25.0, double(NAN), double(INFINITY)}) {
+        SCOPED_TRACE(testing::Message() << "p=" << p);
+        const std::string esperada = Avaliar({ModoPressaoTemperatura, PT(p, 20.0)}).erro;
+        ASSERT_FALSE(esperada.empty());
+        try {
+            TemperaturaSaturacao(p);
+            ADD_FAILURE() << "sem erro";
+        } catch (const ErroPropriedades& e) {
+            EXPECT_EQ(e.what(), esperada);
+        }
     }
 }
 
