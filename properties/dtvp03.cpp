@@ -319,12 +319,14 @@ void CalcularEstado(Memorias& m, PropertyMode modo, double p, double k) {
 
 bool MesmosBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
+[[noreturn]] void RecusarPressao(double p) {
+    throw ErroPropriedades("Pressão fora da faixa das propriedades da água (0,0006109 a 19 MPa): " +
+                           TextoNumero(p));
+}
+
+// The test stays inline in the callers; only the refusal is a call.
 void VerificarPressao(double p) {
-    if (!(p >= PressaoMinima && p <= PressaoMaxima)) {
-        throw ErroPropriedades(
-            "Pressão fora da faixa das propriedades da água (0,0006109 a 19 MPa): " +
-            TextoNumero(p));
-    }
+    if (!(p >= PressaoMinima && p <= PressaoMaxima)) RecusarPressao(p);
 }
 
 }  // namespace
@@ -379,4 +381,3 @@ double TemperaturaSaturacao(double p) {
     SaturationTemperature(LimiteSaturacao, t, p, ToleranciaSolver);
     return t;
 }
-
