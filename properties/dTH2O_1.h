@@ -22,6 +22,6 @@ double FlowExergy(double h, double h0, double T0, double s, double s0);
 inline constexpr double TemperaturaCritica = 374.136;  // degC
 inline constexpr double PressaoCritica = 22.088;       // MPa
 
-// Number of HelmholtzProperties evaluations since program start; lets tests
-// and benchmarks count the work an evaluation costs.
-extern std::uint64_t contadorHelmholtz;
+// Number of HelmholtzProperties evaluations on the calling thread since it
+// started; lets tests and benchmarks count the work an evaluation costs.
+extern thread_local constinit std::uint64_t contadorHelmholtz;

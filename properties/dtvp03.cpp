@@ -153,8 +153,44 @@ struct SaturacaoGuardada {
 };
 
 constexpr int TamanhoGuarda = 8;
-SaturacaoGuardada guarda[TamanhoGuarda];
-int proximaVaga = 0;
+
+// A result depends on the mode and the two given values alone. The plant
+// evaluates the same state several times in one run (the drive turbines take
+// the same header steam, expand it alike), so the last few results are kept,
+// with the whole working state and the diagnostic lines their computation
+// wrote, and a repeated call gives them back bit for bit.
+struct EstadoGuardado {
+    bool valido = false;
+    PropertyMode modo = 0;
+    double p = 0.0;
+    double k = 0.0;
+    PropertyWorkspace area;
+    std::vector<std::string> diagnosticos;
+};
+
+constexpr int TamanhoMemoria = 4;
+
+// The kept saturations and results of one thread, each a ring whose next
+// slot to overwrite is the oldest one.
+struct Memorias {
+    SaturacaoGuardada guarda[TamanhoGuarda];
+    int proximaVaga = 0;
+    EstadoGuardado memoria[TamanhoMemoria];
+    int proximaMemoria = 0;
+};
+
+// Per thread, so that threads neither share nor disturb their kept results.
+// Reached through a guard on the thread's first use (the object has a
+// destructor to run at thread exit), hence fetched once per evaluation and
+// passed down by reference.
+thread_local constinit Memorias memoriasDaThread;
+
+const SaturacaoGuardada* SaturacaoGuardadaEm(const Memorias& m, double p) {
+    for (const SaturacaoGuardada& g : m.guarda) {
+        if (g.valida && g.pressao == p) return &g;
+    }
+    return nullptr;
+}
 
 void PreencherSaturado(const Par& x, double titulo, StatePoint& estado) {
     estado.v = x[0];
@@ -166,16 +202,14 @@ void PreencherSaturado(const Par& x, double titulo, StatePoint& estado) {
 
 // Saturation temperature, saturated liquid and saturated vapour at p, into
 // the working state.
-void CalcularSaturacao(double p) {
+void CalcularSaturacao(Memorias& m, double p) {
     PropertyWorkspace& w = propertyWorkspace;
-    for (const SaturacaoGuardada& g : guarda) {
-        if (g.valida && g.pressao == p) {
-            for (const std::string& linha : g.diagnosticos) EscreverDiagnostico(linha);
-            w.temperaturaSaturacao = g.temperaturaSaturacao;
-            w.liquidoSaturado = g.liquido;
-            w.vaporSaturado = g.vapor;
-            return;
-        }
+    if (const SaturacaoGuardada* g = SaturacaoGuardadaEm(m, p)) {
+        for (const std::string& linha : g->diagnosticos) EscreverDiagnostico(linha);
+        w.temperaturaSaturacao = g->temperaturaSaturacao;
+        w.liquidoSaturado = g->liquido;
+        w.vaporSaturado = g->vapor;
+        return;
     }
 
     GravadorDiagnosticos gravador;
@@ -197,8 +231,8 @@ void CalcularSaturacao(double p) {
     w.modo = lembrado;
     PreencherSaturado(x, 1.0, w.vaporSaturado);
 
-    SaturacaoGuardada& g = guarda[proximaVaga];
-    proximaVaga = (proximaVaga + 1) % TamanhoGuarda;
+    SaturacaoGuardada& g = m.guarda[m.proximaVaga];
+    m.proximaVaga = (m.proximaVaga + 1) % TamanhoGuarda;
     g = {true, p, tSat, w.liquidoSaturado, w.vaporSaturado, gravador.Linhas()};
 }
 
@@ -213,12 +247,12 @@ void ResolverMonofasico(int n, Par x, StatePoint& estado) {
 
 // The evaluation proper, once the inputs are known to be valid: leaves the
 // result in the working state's current state and region code.
-void CalcularEstado(PropertyMode modo, double p, double k) {
+void CalcularEstado(Memorias& m, PropertyMode modo, double p, double k) {
     PropertyWorkspace& w = propertyWorkspace;
     w.modo = modo;
     w.pressaoConhecida = p;
     w.valorConhecido = k;
-    CalcularSaturacao(p);
+    CalcularSaturacao(m, p);
 
     const double tSat = w.temperaturaSaturacao;
     const StatePoint& liq = w.liquidoSaturado;
@@ -283,25 +317,17 @@ void CalcularEstado(PropertyMode modo, double p, double k) {
     w.regiao = r;
 }
 
-// A result depends on the mode and the two given values alone. The plant
-// evaluates the same state several times in one run (the drive turbines take
-// the same header steam, expand it alike), so the last few results are kept,
-// with the whole working state and the diagnostic lines their computation
-// wrote, and a repeated call gives them back bit for bit.
-struct EstadoGuardado {
-    bool valido = false;
-    PropertyMode modo = 0;
-    double p = 0.0;
-    double k = 0.0;
-    PropertyWorkspace area;
-    std::vector<std::string> diagnosticos;
-};
-
-constexpr int TamanhoMemoria = 4;
-EstadoGuardado memoria[TamanhoMemoria];
-int proximaMemoria = 0;
-
 bool MesmosBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+[[noreturn]] void RecusarPressao(double p) {
+    throw ErroPropriedades("Pressão fora da faixa das propriedades da água (0,0006109 a 19 MPa): " +
+                           TextoNumero(p));
+}
+
+// The test stays inline in the callers; only the refusal is a call.
+void VerificarPressao(double p) {
+    if (!(p >= PressaoMinima && p <= PressaoMaxima)) RecusarPressao(p);
+}
 
 }  // namespace
 
@@ -319,16 +345,13 @@ void EvaluateState(PropertyMode modo, PhaseRegion& regiao, StatePoint& estado) {
     case ModoPressaoEntropia: k = estado.s; break;
     default: k = estado.x; break;
     }
-    if (!(p >= PressaoMinima && p <= PressaoMaxima)) {
-        throw ErroPropriedades(
-            "Pressão fora da faixa das propriedades da água (0,0006109 a 19 MPa): " +
-            TextoNumero(p));
-    }
+    VerificarPressao(p);
     if (modo == ModoPressaoTitulo && !(k >= 0.0 && k <= 1.0)) {
         throw ErroPropriedades("Título fora do intervalo de 0 a 1: " + TextoNumero(k));
     }
 
-    for (const EstadoGuardado& g : memoria) {
+    Memorias& m = memoriasDaThread;
+    for (const EstadoGuardado& g : m.memoria) {
         if (g.valido && g.modo == modo && MesmosBits(g.p, p) && MesmosBits(g.k, k)) {
             for (const std::string& linha : g.diagnosticos) EscreverDiagnostico(linha);
             w = g.area;
@@ -339,21 +362,22 @@ void EvaluateState(PropertyMode modo, PhaseRegion& regiao, StatePoint& estado) {
     }
 
     GravadorDiagnosticos gravador;
-    CalcularEstado(modo, p, k);
-    memoria[proximaMemoria] = {true, modo, p, k, w, gravador.Linhas()};
-    proximaMemoria = (proximaMemoria + 1) % TamanhoMemoria;
+    CalcularEstado(m, modo, p, k);
+    m.memoria[m.proximaMemoria] = {true, modo, p, k, w, gravador.Linhas()};
+    m.proximaMemoria = (m.proximaMemoria + 1) % TamanhoMemoria;
     estado = w.atual;
     regiao = w.regiao;
 }
 
-
 double TemperaturaSaturacao(double p) {
-    if (!(p >= PressaoMinima && p <= PressaoMaxima)) {
-        throw ErroPropriedades(
-            "Pressão fora da faixa das propriedades da água (0,0006109 a 19 MPa): " +
-            TextoNumero(p));
+    VerificarPressao(p);
+    if (const SaturacaoGuardada* g = SaturacaoGuardadaEm(memoriasDaThread, p)) {
+        return g->temperaturaSaturacao;
     }
-    propertyWorkspace.pressaoConhecida = p;
-    CalcularSaturacao(p);
-    return propertyWorkspace.temperaturaSaturacao;
+    // The evaluation's own iteration from its own start. Nothing is kept and
+    // the working state is not touched: a later evaluation finds everything
+    // as it would have without this call.
+    double t = InicioTemperaturaSaturacao;
+    SaturationTemperature(LimiteSaturacao, t, p, ToleranciaSolver);
+    return t;
 }

@@ -48,5 +48,9 @@ void NewtonSolve(int n, int limite, Par& x, double passo, double tolerancia);
 // then left untouched.
 void EvaluateState(PropertyMode modo, PhaseRegion& regiao, StatePoint& estado);
 
-// Saturation temperature (degC) at p (MPa), as EvaluateState uses it.
+// The saturation temperature (degC) that EvaluateState uses at pressure p
+// (MPa), to the last bit, on the calling thread's kept saturations or the
+// same iteration from the same start. Changes neither the working state nor
+// anything kept, so no later evaluation changes. Throws ErroPropriedades, with
+// EvaluateState's message, for a pressure outside 0.0006109 to 19 MPa.
 double TemperaturaSaturacao(double p);

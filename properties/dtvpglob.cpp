@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-PropertyWorkspace propertyWorkspace;
+thread_local constinit PropertyWorkspace propertyWorkspace;
 
 double& Slot(StatePoint& e, int indice) {
     switch (indice) {

@@ -1,6 +1,7 @@
-// Shared types of the water/steam property package and its single working
-// state. The package is not reentrant: one evaluation at a time, on the
-// calling thread.
+// Shared types of the water/steam property package and its working state.
+// Each thread has its own working state (and its own kept results), so
+// independent evaluations may run on several threads at once; one thread
+// still evaluates one state at a time.
 #pragma once
 
 #include <cstdint>
@@ -49,6 +50,7 @@ inline constexpr double s0 = 0.367375382011459;    // kJ/(kg K)
 }  // namespace DeadState
 
 // The package's working state, read by the solver's residual function.
+// Default member initialisers only: the object is constant-initialised.
 struct PropertyWorkspace {
     std::int32_t regiao = 0;
     std::int32_t modo = 0;
@@ -60,4 +62,7 @@ struct PropertyWorkspace {
     double temperaturaSaturacao = 0.0;  // degC
 };
 
-extern PropertyWorkspace propertyWorkspace;
+// The calling thread's working state. Constant initialisation (constinit)
+// lets every access, one per residual evaluation, go straight to the
+// thread's storage without a call to check for a dynamic initialiser.
+extern thread_local constinit PropertyWorkspace propertyWorkspace;

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <latch>
+#include <thread>
 
 #include "properties/ArmadilhasPF.h"
 #include "properties/Erros.h"
@@ -66,6 +68,33 @@ TEST(ArmadilhasPontoFlutuante, AvaliacaoDeEstadoNormalNaoDisparaNada) {
             EXPECT_NO_THROW(EvaluateState(ModoPressaoTemperatura, r, e)) << p << " " << t;
         }
     }
+}
+
+// The signal handler is the process's, the armed traps are each thread's:
+// a fault on a worker thread becomes the error on that thread, with its own
+// kind, while a thread without traps computes on undisturbed.
+TEST(ArmadilhasPontoFlutuante, CadaThreadRecebeASuaPropriaFalha) {
+    constexpr int Vezes = 500;
+    int acertos[3] = {0, 0, 0};
+    std::latch largada(3);
+    auto armada = [&](double (*conta)(), const char* esperada, int& certos) {
+        largada.arrive_and_wait();
+        for (int i = 0; i < Vezes; ++i) certos += MensagemDe(conta) == esperada;
+    };
+    std::thread divisao(armada, +[] { return um / zero; }, "Floating point division by zero",
+                        std::ref(acertos[0]));
+    std::thread estouro(armada, +[] { return enorme * 10.0; }, "Floating point overflow",
+                        std::ref(acertos[1]));
+    std::thread livre([&] {
+        largada.arrive_and_wait();
+        for (int i = 0; i < Vezes; ++i) acertos[2] += std::isinf(um / zero);
+    });
+    divisao.join();
+    estouro.join();
+    livre.join();
+    EXPECT_EQ(acertos[0], Vezes);
+    EXPECT_EQ(acertos[1], Vezes);
+    EXPECT_EQ(acertos[2], Vezes);
 }
 
 }  // namespace
