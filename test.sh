@@ -9,3 +9,8 @@ ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
 if [ "${USINA_SANITIZADORES:-${CI:-false}}" = true ]; then
   "$raiz/scripts/testar_sanitizadores.sh"
 fi
+# Every warning of -Wshadow -Wconversion is an error in the "avisos" build:
+# compiled in CI, on request elsewhere (USINA_AVISOS=true).
+if [ "${USINA_AVISOS:-${CI:-false}}" = true ]; then
+  (cd "$raiz" && cmake --preset avisos >/dev/null && cmake --build --preset avisos -j "$(nproc)")
+fi
