@@ -1,5 +1,6 @@
 #include "plant/CalculoCampos.h"
 
+#include <array>
 #include <exception>
 #include <map>
 #include <vector>
@@ -36,6 +37,7 @@ struct LeituraAntecipada {
         // A limited field is read again from the limit's text, also by a later
         // reading of the same field.
         std::map<std::string, std::string> substituidos;
+        leituras.reserve(SequenciaLeitura().size());
         for (const LeituraEntrada& l : SequenciaLeitura()) {
             const CampoEntradaUsina& c = *l.campo;
             if (c.soComTurbinaAlta && !entradas.comTurbinaAlta) continue;
@@ -62,6 +64,24 @@ struct LeituraAntecipada {
     }
 };
 
+// The output fields of each step, in the table's order (a run writes about a
+// hundred fields; the table is not searched for each step).
+struct SaidaDaEtapa {
+    std::string nome;  // made once, not at every write
+    const CampoSaida* campo;
+};
+
+const std::vector<SaidaDaEtapa>& SaidasDaEtapa(EtapaCalculo etapa) {
+    constexpr auto NumeroEtapas = static_cast<std::size_t>(EtapaCalculo::ResultadosGlobais) + 1;
+    static const auto porEtapa = [] {
+        std::array<std::vector<SaidaDaEtapa>, NumeroEtapas> p;
+        for (const CampoSaida& c : CamposSaida())
+            p[static_cast<std::size_t>(c.etapa)].push_back({c.nome, &c});
+        return p;
+    }();
+    return porEtapa[static_cast<std::size_t>(etapa)];
+}
+
 // Writes the fields as the steps go: before a step, its inputs rewritten (or
 // the stop at a text that is not a number); after it, its panel.
 class EscritaCampos : public ObservadorCalculo {
@@ -74,10 +94,12 @@ public:
             for (const CampoEntradaUsina& c : CamposEntradaUsina())
                 if (c.soComTurbinaAlta) campos_.DefinirVisivel(c.nome, lidas_.entradas.comTurbinaAlta);
         }
-        for (std::size_t i = 0; i < lidas_.leituras.size(); ++i) {
-            const Leitura& lida = lidas_.leituras[i];
-            if (lida.leitura->etapa != etapa) continue;
-            if (i == lidas_.falha) std::rethrow_exception(lidas_.erro);
+        // The readings are in the order of the steps: each step takes those
+        // of its own from where the previous one stopped.
+        for (; proxima_ < lidas_.leituras.size(); ++proxima_) {
+            const Leitura& lida = lidas_.leituras[proxima_];
+            if (lida.leitura->etapa != etapa) break;
+            if (proxima_ == lidas_.falha) std::rethrow_exception(lidas_.erro);
             const CampoEntradaUsina& c = *lida.leitura->campo;
             if (lida.limitado)
                 campos_.DefinirTexto(c.nome, std::string(c.textoLimite) + separador_ + "0");
@@ -93,10 +115,9 @@ public:
     void DepoisDaEtapa(EtapaCalculo etapa, const ResultadoUsina& resultado) override {
         // Without the high-pressure turbine its panel is left blank.
         const bool emBranco = etapa == EtapaCalculo::TurbinaAlta && !resultado.comTurbinaAlta;
-        for (const CampoSaida& c : CamposSaida()) {
-            if (c.etapa != etapa) continue;
-            campos_.DefinirTexto(c.nome, emBranco ? std::string(" ")
-                                                  : FormatarCampo(ValorExibido(c, resultado),
+        for (const SaidaDaEtapa& s : SaidasDaEtapa(etapa)) {
+            campos_.DefinirTexto(s.nome, emBranco ? std::string(" ")
+                                                  : FormatarCampo(ValorExibido(*s.campo, resultado),
                                                                   separador_));
         }
     }
@@ -105,6 +126,7 @@ private:
     Campos& campos_;
     const LeituraAntecipada& lidas_;
     const std::string& separador_;
+    std::size_t proxima_ = 0;  // next reading to rewrite
 };
 
 }  // namespace

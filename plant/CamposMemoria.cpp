@@ -6,6 +6,8 @@
 #include "plant/TextosPadrao.h"
 
 CamposMemoria::CamposMemoria(const std::string& separador) {
+    // Room to spare: a run looks up about a hundred names.
+    campos_.reserve(4 * (CamposEntrada().size() + CamposSaida().size()));
     for (const CampoEntrada& c : CamposEntrada()) campos_[c.nome].texto = TextoPadrao(c.nome, separador);
     for (const CampoSaida& c : CamposSaida()) campos_[c.nome];
 }
