@@ -1,6 +1,7 @@
 #include "plant/CalculoCampos.h"
 
 #include <array>
+#include <cstdint>
 #include <exception>
 #include <map>
 #include <vector>

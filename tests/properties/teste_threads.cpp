@@ -214,7 +214,7 @@ TEST(TemperaturaSaturacao, NaoMudaAsAvaliacoesSeguintes) {
     std::thread([&] { referencia = Percorrer(casos, false); }).join();
     std::thread([&] {
         for (std::size_t i = 0; i < casos.size(); ++i) {
-            TemperaturaSaturacao(i % 2 == 0 ? casos[i].entrada.p : 3.0 + 1e-3 * i);
+            TemperaturaSaturacao(i % 2 == 0 ? casos[i].entrada.p : 3.0 + 1e-3 * static_cast<double>(i));
             comConsultas[i] = Avaliar(casos[i]);
         }
     }).join();
