@@ -267,12 +267,14 @@ bool RecusaConhecida(const ErroEntradaImpossivel& e) {
 // Inputs that passed the checks describe a working plant: no machine
 // destroys negative exergy or beats the second law, except the medium-pressure
 // turbine when the steam it is left with is negative (a shortfall, warned of).
-std::string VerificarFisica(const DadosUsina& d) {
+// Without the high-pressure turbine its figures are those an earlier run left.
+std::string VerificarFisica(const DadosUsina& d, bool comTurbinaAlta) {
     namespace R = Rotulo;
     const bool faltaVapor = d.Vazao[R::EntradaTurbinaMedia] < 0.0;
     for (const int eixo : {R::EixoBomba, R::EixoTurbinaAlta, R::EixoTurbinaBomba,
                            R::EixoTurbinaMoenda, R::EixoTurbinaMedia}) {
         if (eixo == R::EixoTurbinaMedia && faltaVapor) continue;
+        if (eixo == R::EixoTurbinaAlta && !comTurbinaAlta) continue;
         const double folga = 1e-9 * (1.0 + std::fabs(d.Potencia[eixo]));
         if (d.Irreversibilidade[eixo] < -folga)
             return "irreversibilidade negativa no eixo " + std::to_string(eixo);
@@ -330,7 +332,7 @@ std::string Executar(CamposMemoria& campos, ResultadoUsina& resultado,
     if (concluiu) {
         if (campos.Visivel("Epstap") != comTurbina || campos.Visivel("Eefitap") != comTurbina)
             return "visibilidade do painel de alta não segue CheckBox1";
-        const std::string fisica = VerificarFisica(resultado.dados);
+        const std::string fisica = VerificarFisica(resultado.dados, comTurbina);
         if (!fisica.empty()) return fisica;
     }
     // Warnings are shown whether or not the run went on to the end.
