@@ -9,7 +9,7 @@ build="${USINA_BUILD_DIR:-$raiz/build}"
 pacotes=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   libjpeg62-turbo-dev
   xvfb xauth fonts-dejavu-core
   clang libclang-rt-14-dev

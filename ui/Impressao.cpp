@@ -1,10 +1,11 @@
 #include "ui/Impressao.h"
 
 #include <QDialog>
-#include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+
+#include "ui/DialogoConfiguracaoImpressora.h"
 
 bool DialogosImpressaoQt::ConfirmarImpressao(QPrinter& impressora) {
     QPrintDialog dialogo(&impressora, pai_);
@@ -12,13 +13,11 @@ bool DialogosImpressaoQt::ConfirmarImpressao(QPrinter& impressora) {
     return dialogo.exec() == QDialog::Accepted;
 }
 
-// Qt's page set-up dialogue: paper, orientation and margins chosen there are
-// kept in the same printer object and apply to every later print; Cancel
-// leaves the printer untouched. The printer itself is picked in the print
-// dialogue, which every print shows first.
+// The set-up dialogue: printer, paper, orientation, page set-up and the
+// printer's own options; what is confirmed becomes the printer setting every
+// later print starts from, and Cancelar leaves the printer untouched.
 void DialogosImpressaoQt::ConfigurarImpressora(QPrinter& impressora) {
-    QPageSetupDialog dialogo(&impressora, pai_);
-    dialogo.setWindowTitle(QStringLiteral("Configurar impressora"));
+    DialogoConfiguracaoImpressora dialogo(impressora, pai_);
     dialogo.exec();
 }
 

@@ -1,16 +1,25 @@
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
+#include <QFile>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPaintEngine>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
+#include "PaginaPdf.h"
+#include "ui/DialogoConfiguracaoImpressora.h"
 #include "ui/Fluxograma.h"
 #include "ui/Impressao.h"
 
@@ -181,6 +190,64 @@ TEST_F(Impressao, TrabalhoQueNaoComecaEhRelatado) {
     impressora.setOutputFileName(Caminho("nao_existe/fluxograma.pdf"));
     EXPECT_EQ(MensagemAoImprimir(impressora, figura_), "Cannot start the print job");
     EXPECT_FALSE(QFileInfo::exists(Caminho("nao_existe/fluxograma.pdf")));
+}
+
+// The set-up dialogue on a machine without printers: a PDF file is still
+// offered, and what is confirmed is what the next print uses.
+TEST_F(Impressao, ConfiguracaoConfirmadaValeParaAProximaImpressao) {
+    QPrinter impressora(QPrinter::HighResolution);
+    DialogoConfiguracaoImpressora dialogo(impressora, QStringList{});
+    ASSERT_EQ(dialogo.Impressoras->count(), 1);
+    EXPECT_EQ(dialogo.Impressoras->currentText(), "Arquivo PDF");
+    EXPECT_FALSE(dialogo.Propriedades->isEnabled());
+    EXPECT_TRUE(dialogo.ArquivoPdf->text().endsWith("/fluxograma.pdf"));
+
+    dialogo.ArquivoPdf->setText(Caminho("paisagem.pdf"));
+    dialogo.Papel->setCurrentIndex(dialogo.Papel->findText(QPageSize(QPageSize::A5).name()));
+    dialogo.Paisagem->setChecked(true);
+    dialogo.accept();
+    EXPECT_EQ(dialogo.result(), QDialog::Accepted);
+    EXPECT_EQ(impressora.outputFormat(), QPrinter::PdfFormat);
+    EXPECT_EQ(impressora.outputFileName(), Caminho("paisagem.pdf"));
+    EXPECT_EQ(impressora.pageLayout().orientation(), QPageLayout::Landscape);
+    EXPECT_TRUE(impressora.pageLayout().pageSize().isEquivalentTo(QPageSize(QPageSize::A5)));
+
+    DialogosFalsos dialogos(true);  // the print dialogue confirms what it is given
+    ImprimirFluxograma(dialogos, impressora, figura_);
+    const QSizeF pagina = PaginaDoPdf(Caminho("paisagem.pdf"));
+    EXPECT_NEAR(pagina.width(), 595.3, 1.0);  // A5 lying down, in points
+    EXPECT_NEAR(pagina.height(), 419.5, 1.0);
+}
+
+TEST_F(Impressao, ConfiguracaoCanceladaOuSemArquivoNaoMudaNada) {
+    QPrinter impressora(QPrinter::HighResolution);
+    impressora.setOutputFormat(QPrinter::PdfFormat);
+    impressora.setOutputFileName(Caminho("antes.pdf"));
+    impressora.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+    const QPageLayout antes = impressora.pageLayout();
+    const auto inalterada = [&] {
+        EXPECT_EQ(impressora.outputFileName(), Caminho("antes.pdf"));
+        EXPECT_TRUE(impressora.pageLayout().isEquivalentTo(antes));
+    };
+    {
+        DialogoConfiguracaoImpressora dialogo(impressora, QStringList{});
+        EXPECT_EQ(dialogo.ArquivoPdf->text(), Caminho("antes.pdf"));
+        EXPECT_TRUE(dialogo.Retrato->isChecked());
+        dialogo.Paisagem->setChecked(true);
+        dialogo.ArquivoPdf->setText(Caminho("outro.pdf"));
+        dialogo.reject();
+        inalterada();
+    }
+    {
+        DialogoConfiguracaoImpressora dialogo(impressora, QStringList{});
+        dialogo.Paisagem->setChecked(true);
+        dialogo.ArquivoPdf->setText("  ");
+        dialogo.accept();
+        EXPECT_NE(dialogo.result(), QDialog::Accepted);
+        EXPECT_EQ(dialogo.Aviso->text(), "Escolha o arquivo PDF em que imprimir.");
+        inalterada();
+    }
 }
 
 // Cancels the next modal dialogue once the event loop shows it, noting

@@ -5,7 +5,14 @@
 #include <QPrinter>
 #include <QPushButton>
 
+#include <QApplication>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "PaginaPdf.h"
 #include "teste_janela_apoio.h"
+#include "ui/DialogoConfiguracaoImpressora.h"
 #include "ui/Impressao.h"
 
 namespace {
@@ -29,7 +36,46 @@ private:
     QString pdf_;
 };
 
+// The real set-up dialogue; the print dialogue confirms what it is given.
+class ConfiguracaoReal : public DialogosImpressaoQt {
+public:
+    using DialogosImpressaoQt::DialogosImpressaoQt;
+    bool ConfirmarImpressao(QPrinter&) override { return true; }
+};
+
+// Answers the set-up dialogue once the event loop shows it.
+void ResponderConfiguracao(const QString& pdf, bool paisagem, bool confirmar) {
+    QTimer::singleShot(0, [=] {
+        auto* d = dynamic_cast<DialogoConfiguracaoImpressora*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        d->ArquivoPdf->setText(pdf);
+        (paisagem ? d->Paisagem : d->Retrato)->setChecked(true);
+        if (confirmar) d->accept();
+        else d->reject();
+    });
+}
+
 }  // namespace
+
+// "Cofigurar Impressora" chooses where and how "Imprimir" prints; Cancelar
+// keeps the choice made before.
+TEST_F(JanelaTeste, ConfigurarImpressoraEscolheOQueImprimirUsa) {
+    janela->DefinirDialogosImpressao(std::make_unique<ConfiguracaoReal>(janela.get()));
+    const QString pdf = temporario.filePath("deitado.pdf");
+    ResponderConfiguracao(pdf, true, true);
+    janela->Button4->click();
+    janela->Button2->click();
+    const QSizeF pagina = PaginaDoPdf(pdf);
+    EXPECT_GT(pagina.width(), pagina.height()) << pagina.width() << " x " << pagina.height();
+
+    ResponderConfiguracao(temporario.filePath("em_pe.pdf"), false, false);
+    janela->Button4->click();
+    QFile::remove(pdf);
+    janela->Button2->click();
+    EXPECT_GT(PaginaDoPdf(pdf).width(), PaginaDoPdf(pdf).height());
+    EXPECT_FALSE(QFileInfo::exists(temporario.filePath("em_pe.pdf")));
+    EXPECT_TRUE(apresentador.erros.empty()) << Mensagens();
+}
 
 TEST_F(JanelaTeste, SalvarGravaJpegComONomeDigitado) {
     janela->Button3->click();
