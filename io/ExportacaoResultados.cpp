@@ -24,8 +24,7 @@ struct FormatoCsv {
 };
 
 FormatoCsv Formato(const std::string& separadorDecimal) {
-    if (separadorDecimal == ",") return {';', ","};
-    return {',', "."};
+    return {DelimitadorCsv(separadorDecimal), separadorDecimal == "," ? "," : "."};
 }
 
 std::string NumeroCsv(double valor, const FormatoCsv& formato) {
@@ -34,12 +33,7 @@ std::string NumeroCsv(double valor, const FormatoCsv& formato) {
 }
 
 std::string Linha(const std::vector<std::string>& celulas, const FormatoCsv& formato) {
-    std::string linha;
-    for (std::size_t i = 0; i < celulas.size(); ++i) {
-        if (i > 0) linha += formato.delimitador;
-        linha += CampoCsv(celulas[i], formato.delimitador);
-    }
-    return linha + "\r\n";
+    return LinhaCsv(celulas, formato.delimitador);
 }
 
 // Names, with their units, of the stream table's columns.
@@ -75,6 +69,19 @@ const LinhaGlobal LinhasGlobais[] = {
 };
 
 }  // namespace
+
+char DelimitadorCsv(const std::string& separadorDecimal) {
+    return separadorDecimal == "," ? ';' : ',';
+}
+
+std::string LinhaCsv(const std::vector<std::string>& celulas, char delimitador) {
+    std::string linha;
+    for (std::size_t i = 0; i < celulas.size(); ++i) {
+        if (i > 0) linha += delimitador;
+        linha += CampoCsv(celulas[i], delimitador);
+    }
+    return linha + "\r\n";
+}
 
 std::string CampoCsv(std::string_view texto, char delimitador) {
     const char especiais[] = {delimitador, '"', '\r', '\n', '\0'};

@@ -44,6 +44,12 @@ std::string CorrentesCsv(const ResultadoUsina& resultado, const std::string& sep
 // unit), for the window's export. Throws like CorrentesCsv.
 std::string ResultadosCsv(const ResultadoUsina& resultado, const std::string& separadorDecimal);
 
+// The delimiter of the CSV files: ';' when separadorDecimal is ",", else ','.
+char DelimitadorCsv(const std::string& separadorDecimal);
+
 // One CSV field: the text as is, or in double quotes with its quotes doubled
 // when it holds the delimiter, a quote, CR or LF.
 std::string CampoCsv(std::string_view texto, char delimitador);
+
+// One CSV row of these cells, ending with CR LF.
+std::string LinhaCsv(const std::vector<std::string>& celulas, char delimitador);
