@@ -234,8 +234,8 @@ private:
         }
         const std::size_t offset = posicao > 0 ? posicao - 1 : 0;
         if (trecho.empty() || offset >= texto_.size())
-            return "o texto acaba antes de o JSON se completar (" + Posicao(texto_, offset) +
-                   "): o arquivo parece truncado";
+            return "o texto acaba (" + Posicao(texto_, texto_.size()) +
+                   ") antes de o JSON se completar: o arquivo parece truncado";
         // The text from the offending byte to the end of its line.
         // The text from the offending byte to the end of its line (the line
         // end itself when it is the offending byte: in a string).
