@@ -356,7 +356,7 @@ bool Utf8Valido(const std::string& s) {
         std::size_t n = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3
                                      : (c & 0xF8) == 0xF0 ? 4 : 0;
         if (n == 0 || i + n > s.size() || (n == 2 && c < 0xC2)) return false;
-        std::uint32_t cp = c & (0x7Fu >> n);
+        std::uint32_t cp = n == 1 ? c : c & (0x7Fu >> n);
         for (std::size_t k = 1; k < n; ++k) {
             const auto b = static_cast<unsigned char>(s[i + k]);
             if ((b & 0xC0) != 0x80) return false;
