@@ -209,6 +209,10 @@ TEST_F(UsinaCalc, JsonIgualAoCalculo) {
         ResultadoUsina calculado;
         CalcularUsina(e, calculado);
 
+        std::vector<std::string> chaves;
+        for (const auto& [chave, valor] : j.items()) chaves.push_back(chave);
+        EXPECT_EQ(chaves, (std::vector<std::string>{"entradas", "com_turbina_alta", "resultados",
+                                                    "estados", "avisos", "campos"}));
         EXPECT_EQ(j["com_turbina_alta"], comTurbina);
         ASSERT_EQ(j["entradas"].size(), comTurbina ? 18u : 16u);
         for (const CampoEntradaUsina& c : CamposEntradaUsina()) {
@@ -231,6 +235,7 @@ TEST_F(UsinaCalc, JsonIgualAoCalculo) {
         for (std::size_t i = 0; i < linhas.size(); ++i) {
             const Json& s = j["estados"][i];
             const LinhaCorrente& l = linhas[i];
+            ASSERT_EQ(s.size(), 9u);  // exactly these keys
             EXPECT_EQ(s["rotulo"], l.rotulo);
             EXPECT_TRUE(MesmosBits(s["vazao_kg_s"].get<double>(), l.vazao));
             EXPECT_TRUE(MesmosBits(s["p_bar"].get<double>(), l.pressao));
