@@ -3,19 +3,32 @@
 // with nlohmann-json; see docs/formato-caso.md.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "plant/Campos.h"
 #include "plant/EntradasUsina.h"
 #include "properties/Erros.h"
 
 inline constexpr const char* FormatoCaso = "usina-caso";
 inline constexpr int VersaoCaso = 1;
 
+// Limits of what the reader takes: larger files and deeper nesting are
+// refused before they are parsed (no case comes near either).
+inline constexpr std::size_t TamanhoMaximoCaso = 1024 * 1024;  // bytes
+inline constexpr std::size_t ProfundidadeMaximaCaso = 64;      // nested objects and arrays
+
 struct CasoUsina {
-    EntradasUsina entradas;  // window units; the high-pressure turbine's fields also without it
-    std::string descricao;   // free text, may be empty
+    // Window units, before the reading limits (a boiler pressure above
+    // 190 bar stays as typed). All 18 inputs, the high-pressure turbine's
+    // also without it, so a case keeps them when the turbine is turned off.
+    EntradasUsina entradas;
+    std::string descricao;  // free text, may be empty
+
+    bool operator==(const CasoUsina&) const = default;
 };
 
 struct CasoLido {
@@ -23,25 +36,46 @@ struct CasoLido {
     std::vector<std::string> avisos;  // unknown keys, ignored (Portuguese)
 };
 
-// A case file that cannot be read or is refused: the message, in Portuguese,
-// names the file and says what is wrong.
+// A case that cannot be read, is refused, or cannot be made from the fields:
+// the message, in Portuguese, names the file (when there is one) and says
+// what is wrong.
 class ErroCaso : public ErroUsina {
 public:
     using ErroUsina::ErroUsina;
 };
 
-// The file's text as JSON (UTF-8, ends with a newline).
+// The file's text as JSON (UTF-8, two-space indentation, ends with a
+// newline), keys in a fixed order. Numbers are written so they read back as
+// the same double. A value that is not finite would come out as null, which
+// the reader refuses: GravarCaso refuses such a case before writing.
 std::string CasoParaJson(const CasoUsina& caso);
 
-// Reads a case from its text; nomeArquivo names it in the messages. Checks
-// the format name, the version, every key's type and every value by the same
-// rules as the calculation's input checks (after its limits). Throws ErroCaso.
-CasoLido CasoDeJson(std::string_view texto, const std::string& nomeArquivo);
+// Reads a case from its text; nomeArquivo names it in the messages, and
+// numbers in the messages of the input checks use separador. Checks the
+// format name, the version, every key's type and every value by the same
+// rules as the calculation's input checks (after its limits). A UTF-8 byte
+// order mark at the start is skipped. Throws ErroCaso.
+CasoLido CasoDeJson(std::string_view texto, const std::string& nomeArquivo,
+                    const std::string& separador = ",");
 
-// Reads the file (ErroCaso also for a missing file, a directory, a file too
-// large to be a case).
-CasoLido LerCaso(const std::string& caminho);
+// Reads the file (ErroCaso also for a missing or unreadable file, a
+// directory, a file larger than TamanhoMaximoCaso, which is not read).
+CasoLido LerCaso(const std::string& caminho, const std::string& separador = ",");
 
 // Writes the file atomically: the previous one stays whole until the new one
-// is complete. Throws ErroArquivo.
-void GravarCaso(const std::string& caminho, const CasoUsina& caso);
+// is complete. A case the reader would refuse (an input that is not finite
+// or fails the checks) is not written: ErroCaso. File errors: ErroArquivo
+// with the program's file messages.
+void GravarCaso(const std::string& caminho, const CasoUsina& caso,
+                const std::string& separador = ",");
+
+// The case of what the input fields hold: the 18 texts read with separador
+// (before the reading limits) and the configuration from CheckBox1. Throws
+// ErroCaso naming the first field whose text is not a number.
+CasoUsina CasoDosCampos(const Campos& campos, const std::string& separador);
+
+// The 18 input texts of a case, in panel order: each the shortest text that
+// reads back as exactly the case's number (TextoExato), so a run on them
+// reads the very doubles of the case. CheckBox1 is entradas.comTurbinaAlta.
+std::vector<std::pair<std::string, std::string>> TextosDoCaso(const EntradasUsina& entradas,
+                                                              const std::string& separador);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -17,19 +18,38 @@ using CampoEscrito = std::pair<std::string, std::string>;
 //  "resultados": {output field the run wrote: the number it shows, unrounded,
 //                 in window units}, "estados": [one object per stream label,
 //  keys rotulo, vazao_kg_s, p_bar, t_C, v_m3_kg, h_kJ_kg, s_kJ_kgK, ex_kJ_kg,
-//  titulo], "avisos": [texts], "campos": {field: text}}.
-// entradas holds the inputs that read as numbers, as typed (before the
-// reading limits); estados is empty unless the run finished.
+//  titulo], "avisos": [texts], "campos": {field: text}}, on one line ending
+// with a newline, keys in the order given. entradas holds the inputs that
+// read as numbers, as typed (before the reading limits); resultados leaves
+// out the blank panel of the high-pressure turbine when comTurbinaAlta is
+// false; estados is empty unless the run finished. A number that is not
+// finite (none in a finished run) is null. Bytes of a text that are not
+// UTF-8 become U+FFFD.
 std::string ResultadosJson(const std::vector<std::pair<std::string, double>>& entradas,
                            bool comTurbinaAlta, const ResultadoUsina& resultado,
                            const std::vector<CampoEscrito>& campos,
                            const std::string& separador);
 
-// The stream table: a header row, then one row per stream label. Comma
+// The stream table: a header row with the units, then one row per stream
+// label (label, description, then the numbers of "estados"). Comma
 // delimiters and a decimal point, or semicolons and a decimal comma when
-// separadorDecimal is "," (what spreadsheets expect there). CR LF line ends.
+// separadorDecimal is "," (what spreadsheets expect there); any other
+// separator gets the decimal point. Numbers in the shortest form that reads
+// back exactly; a text is quoted only when it holds the delimiter, a quote
+// or a line end (RFC 4180). UTF-8, CR LF line ends. Throws
+// ErroResultadoIncompleto unless the run finished.
 std::string CorrentesCsv(const ResultadoUsina& resultado, const std::string& separadorDecimal);
 
 // The stream table, an empty line, then the global results (name, value,
-// unit), for the window's export.
+// unit), for the window's export. Throws like CorrentesCsv.
 std::string ResultadosCsv(const ResultadoUsina& resultado, const std::string& separadorDecimal);
+
+// The delimiter of the CSV files: ';' when separadorDecimal is ",", else ','.
+char DelimitadorCsv(const std::string& separadorDecimal);
+
+// One CSV field: the text as is, or in double quotes with its quotes doubled
+// when it holds the delimiter, a quote, CR or LF.
+std::string CampoCsv(std::string_view texto, char delimitador);
+
+// One CSV row of these cells, ending with CR LF.
+std::string LinhaCsv(const std::vector<std::string>& celulas, char delimitador);

@@ -149,6 +149,20 @@ double LerNumero(const std::string& texto, const std::string& separador) {
     return valor;
 }
 
+std::string TextoExato(double valor, const std::string& separador) {
+    // to_chars without a format gives the shortest form that reads back to
+    // the same double: digits, at most one '.', and "e" with a signed
+    // exponent, all within LerNumero's grammar.
+    char buf[64];
+    const auto r = std::to_chars(buf, buf + sizeof buf, valor);
+    std::string texto;
+    for (const char* c = buf; c != r.ptr; ++c) {
+        if (*c == '.') texto += separador;
+        else texto += *c;
+    }
+    return texto;
+}
+
 std::string FormatarCampo(double valor, const std::string& separador) {
     if (!std::isfinite(valor)) return AlinharDireita(NaoFinito(valor), 15);
     // valor < 0 is false for -0.0: a negative zero is shown as plain zero.

@@ -10,6 +10,12 @@
 // digits). Anything else throws ErroConversao with the text as typed.
 double LerNumero(const std::string& texto, const std::string& separador);
 
+// The shortest text LerNumero reads back as exactly valor (a finite
+// double), with separador for the decimal point: 400 -> "400", 0.1 -> "0,1",
+// 1e-7 -> "1e-07". For putting a number kept exactly (a case file) into a
+// field without changing a bit of it.
+std::string TextoExato(double valor, const std::string& separador);
+
 // The number text form of the fields ("%15.5e"): five significant digits,
 // upper-case E, signed exponent of at least three digits, right-aligned in
 // 15 characters. Example with ',': 400 -> "    4,0000E+002".

@@ -10,7 +10,7 @@
 struct LinhaCorrente {
     int rotulo;
     const char* descricao;  // the label's role: "Vapor vivo"
-    double vazao;           // kg/s
+    double vazao;           // kg/s; the feed water (19) carries the condensate's (18)
     double pressao;         // bar
     double temperatura;     // degC
     double volume;          // m3/kg

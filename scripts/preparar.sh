@@ -11,6 +11,7 @@ pacotes=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libjpeg62-turbo-dev
+  nlohmann-json3-dev libcli11-dev
   xvfb xauth fonts-dejavu-core
   clang libclang-rt-14-dev
   desktop-file-utils appstream

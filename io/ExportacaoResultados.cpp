@@ -1,0 +1,162 @@
+#include "io/ExportacaoResultados.h"
+
+#include <cmath>
+
+#include <nlohmann/json.hpp>
+
+#include "io/LocaleNeutro.h"
+#include "plant/Numeros.h"
+#include "plant/TabelaCorrentes.h"
+#include "plant/TabelaSaidas.h"
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// ---------------------------------------------------------------------------
+// CSV
+// ---------------------------------------------------------------------------
+
+// Where the decimal mark is a comma, the delimiter is a semicolon.
+struct FormatoCsv {
+    char delimitador;
+    std::string decimal;
+};
+
+FormatoCsv Formato(const std::string& separadorDecimal) {
+    return {DelimitadorCsv(separadorDecimal), separadorDecimal == "," ? "," : "."};
+}
+
+std::string NumeroCsv(double valor, const FormatoCsv& formato) {
+    if (!std::isfinite(valor)) return "";  // an empty cell, never "inf" or "nan"
+    return TextoExato(valor, formato.decimal);
+}
+
+std::string Linha(const std::vector<std::string>& celulas, const FormatoCsv& formato) {
+    return LinhaCsv(celulas, formato.delimitador);
+}
+
+// Names, with their units, of the stream table's columns.
+const std::vector<std::string>& CabecalhoCorrentes() {
+    static const std::vector<std::string> cabecalho = {
+        "Rótulo",          "Descrição",        "Vazão [kg/s]",
+        "Pressão [bar]",   "Temperatura [°C]", "Volume específico [m³/kg]",
+        "Entalpia [kJ/kg]", "Entropia [kJ/(kg K)]", "Exergia [kJ/kg]",
+        "Título"};
+    return cabecalho;
+}
+
+// The "Resultados Globais" panel, in its order, with names and units as in
+// the report.
+struct LinhaGlobal {
+    double ResultadosGlobais::* valor;
+    const char* nome;
+    const char* unidade;
+};
+
+const LinhaGlobal LinhasGlobais[] = {
+    {&ResultadosGlobais::ProducaoVapor, "Quantidade de vapor", "t/h"},
+    {&ResultadosGlobais::BagacoDisponivel, "Quantidade de bagaço disponível", "t/h"},
+    {&ResultadosGlobais::ConsumoBagaco, "Consumo de bagaço na caldeira", "t/h"},
+    {&ResultadosGlobais::ExcedenteBagaco, "Excedente de bagaço", "%"},
+    {&ResultadosGlobais::PotenciaEletrica, "Potência elétrica", "kW"},
+    {&ResultadosGlobais::PotenciaMoagem, "Potência de moagem", "kW"},
+    {&ResultadosGlobais::PotenciaBombeamento, "Potência de bombeamento", "kW"},
+    {&ResultadosGlobais::VariacaoEntalpiaProcesso, "Variação de entalpia no processo", "kW"},
+    {&ResultadosGlobais::IrreversibilidadeProcesso, "Taxa de irreversibilidades no processo", "kW"},
+    {&ResultadosGlobais::IrreversibilidadeValvula,
+     "Taxa de irreversibilidades na válvula de expansão", "kW"},
+};
+
+}  // namespace
+
+char DelimitadorCsv(const std::string& separadorDecimal) {
+    return separadorDecimal == "," ? ';' : ',';
+}
+
+std::string LinhaCsv(const std::vector<std::string>& celulas, char delimitador) {
+    std::string linha;
+    for (std::size_t i = 0; i < celulas.size(); ++i) {
+        if (i > 0) linha += delimitador;
+        linha += CampoCsv(celulas[i], delimitador);
+    }
+    return linha + "\r\n";
+}
+
+std::string CampoCsv(std::string_view texto, char delimitador) {
+    const char especiais[] = {delimitador, '"', '\r', '\n', '\0'};
+    if (texto.find_first_of(especiais) == std::string_view::npos) return std::string(texto);
+    std::string campo = "\"";
+    for (char c : texto) {
+        if (c == '"') campo += '"';
+        campo += c;
+    }
+    return campo + "\"";
+}
+
+std::string CorrentesCsv(const ResultadoUsina& resultado, const std::string& separadorDecimal) {
+    ExigirResultadoCompleto(resultado);
+    const FormatoCsv formato = Formato(separadorDecimal);
+    std::string csv = Linha(CabecalhoCorrentes(), formato);
+    for (const LinhaCorrente& l : TabelaCorrentes(resultado)) {
+        std::vector<std::string> celulas = {std::to_string(l.rotulo), l.descricao};
+        for (double v : {l.vazao, l.pressao, l.temperatura, l.volume, l.entalpia, l.entropia,
+                         l.exergia, l.titulo})
+            celulas.push_back(NumeroCsv(v, formato));
+        csv += Linha(celulas, formato);
+    }
+    return csv;
+}
+
+std::string ResultadosCsv(const ResultadoUsina& resultado, const std::string& separadorDecimal) {
+    const FormatoCsv formato = Formato(separadorDecimal);
+    std::string csv = CorrentesCsv(resultado, separadorDecimal) + "\r\n";
+    csv += Linha({"Resultado global", "Valor", "Unidade"}, formato);
+    for (const LinhaGlobal& g : LinhasGlobais)
+        csv += Linha({g.nome, NumeroCsv(resultado.globais.*g.valor, formato), g.unidade}, formato);
+    return csv;
+}
+
+std::string ResultadosJson(const std::vector<std::pair<std::string, double>>& entradas,
+                           bool comTurbinaAlta, const ResultadoUsina& resultado,
+                           const std::vector<CampoEscrito>& campos,
+                           const std::string& separador) {
+    LocaleNeutro neutro;
+    Json j = Json::object();
+    Json& lidas = j["entradas"] = Json::object();
+    for (const auto& [nome, valor] : entradas) lidas[nome] = valor;
+    j["com_turbina_alta"] = comTurbinaAlta;
+
+    Json& resultados = j["resultados"] = Json::object();
+    for (const auto& [nome, texto] : campos) {
+        const CampoSaida* campo = BuscarCampoSaida(nome);
+        if (campo == nullptr) continue;  // an input rewritten by the run
+        if (campo->etapa == EtapaCalculo::TurbinaAlta && !comTurbinaAlta) continue;  // blank panel
+        resultados[nome] = ValorExibido(*campo, resultado);
+    }
+
+    Json& estados = j["estados"] = Json::array();
+    if (resultado.situacao == SituacaoCalculo::Completo) {
+        for (const LinhaCorrente& l : TabelaCorrentes(resultado)) {
+            Json e = Json::object();
+            e["rotulo"] = l.rotulo;
+            e["vazao_kg_s"] = l.vazao;
+            e["p_bar"] = l.pressao;
+            e["t_C"] = l.temperatura;
+            e["v_m3_kg"] = l.volume;
+            e["h_kJ_kg"] = l.entalpia;
+            e["s_kJ_kgK"] = l.entropia;
+            e["ex_kJ_kg"] = l.exergia;
+            e["titulo"] = l.titulo;
+            estados.push_back(std::move(e));
+        }
+    }
+
+    Json& avisos = j["avisos"] = Json::array();
+    for (const AvisoUsina& aviso : resultado.avisos) avisos.push_back(TextoAviso(aviso, separador));
+
+    Json& textos = j["campos"] = Json::object();
+    for (const auto& [nome, texto] : campos) textos[nome] = texto;
+
+    return j.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
+}
