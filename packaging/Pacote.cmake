@@ -28,6 +28,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://example.org/usina)
 # Depends from the libraries the programs link to (dpkg-shlibdeps).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
+# Qt's own dialogues (file dialogues, printing) in Portuguese, as the window.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 
 # Only the binary package; no source archives.
 set(CPACK_SOURCE_GENERATOR "")

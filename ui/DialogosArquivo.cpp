@@ -3,14 +3,34 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSplitter>
+#include <QTreeView>
 
 namespace {
 
 const char* const FiltroCasos = "Casos da usina (*.usina)";
 const char* const FiltroCsv = "Tabela CSV (*.csv)";
 const char* const FiltroJson = "Tudo em JSON (*.json)";
+
+// Qt's own file dialogue (where the desktop has no native one) at a size
+// that fits a 1024 x 600 screen, with its columns and side bar wide enough
+// for what they hold: at its default size it cuts sizes, types, dates and
+// the places on the left. The parts are found by the names Qt gives them;
+// a native dialogue has none and is left as it is.
+void AjustarDialogo(QFileDialog& dialogo) {
+    dialogo.resize(860, 500);
+    if (auto* arvore = dialogo.findChild<QTreeView*>("treeView")) {
+        QHeaderView* colunas = arvore->header();
+        colunas->setStretchLastSection(false);
+        colunas->setSectionResizeMode(0, QHeaderView::Stretch);  // name
+        const int larguras[] = {0, 100, 170, 150};                // size, type, date
+        for (int i = 1; i < 4 && i < colunas->count(); ++i) colunas->resizeSection(i, larguras[i]);
+    }
+    if (auto* divisao = dialogo.findChild<QSplitter*>("splitter")) divisao->setSizes({160, 700});
+}
 
 // A save dialogue that appends the suffix of the chosen filter to a name
 // typed without one. It does not ask about replacing a file: the window asks
@@ -40,6 +60,7 @@ QString EscolherParaGravar(QWidget* pai, const QString& titulo, const QString& i
         dialogo.setDirectory(info.absolutePath());
         dialogo.selectFile(info.fileName());
     }
+    AjustarDialogo(dialogo);
     if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return {};
     return dialogo.selectedFiles().first();
 }
@@ -58,6 +79,7 @@ QString DialogosArquivoQt::EscolherCasoParaAbrir(const QString& inicial) {
     dialogo.setLabelText(QFileDialog::LookIn, "Pasta:");
     const QFileInfo info(inicial);
     dialogo.setDirectory(info.isDir() ? inicial : info.absolutePath());
+    AjustarDialogo(dialogo);
     if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return {};
     return dialogo.selectedFiles().first();
 }

@@ -41,6 +41,9 @@ SeletorDiretorio::SeletorDiretorio(const QString& nomeUnidades, const QString& n
     : unidades_(new QComboBox(pai)), lista_(new QListWidget(pai)), filtroArquivos_(filtroArquivos) {
     unidades_->setObjectName(nomeUnidades);
     lista_->setObjectName(nomeLista);
+    // The files' icons no taller than a line of text.
+    const int altura = lista_->fontMetrics().height();
+    lista_->setIconSize(QSize(altura, altura));
     Atualizar();
 }
 
