@@ -13,7 +13,7 @@ OpcoesJanela LerOpcoesJanela(const QStringList& argumentos) {
     OpcoesJanela opcoes;
     if (!leitor.parse(argumentos)) {
         opcoes = {QString(), true, 2, leitor.errorText() + "\n\n" + leitor.helpText()};
-    } else if (leitor.isSet(ajuda)) {
+    } else if (leitor.isSet(ajuda) || leitor.isSet("help-all")) {
         opcoes = {QString(), true, 0, leitor.helpText()};
     } else if (leitor.positionalArguments().size() > 1) {
         opcoes = {QString(), true, 2,
