@@ -3,11 +3,13 @@
 #include <cfloat>
 #include <cmath>
 #include <cstdlib>
+#include <bit>
 #include <cstring>
 #include <exception>
 #include <string_view>
 #include <vector>
 
+#include "io/CasoUsina.h"
 #include "io/LinhasRelatorio.h"
 #include "plant/CalculoCampos.h"
 #include "plant/CamposMemoria.h"
@@ -16,6 +18,7 @@
 #include "plant/PapeisRotulos.h"
 #include "plant/ResultadoUsina.h"
 #include "plant/TabelaEntradas.h"
+#include "plant/ValidacaoEntradas.h"
 #include "properties/Erros.h"
 
 namespace {
@@ -343,6 +346,79 @@ std::string Executar(CamposMemoria& campos, ResultadoUsina& resultado,
     return VerificarRelatorio(resultado, comTurbina, separador);
 }
 
+// ---------------------------------------------------------------------------
+// Case file
+// ---------------------------------------------------------------------------
+
+bool Utf8Valido(const std::string& s) {
+    for (std::size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        std::size_t n = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3
+                                     : (c & 0xF8) == 0xF0 ? 4 : 0;
+        if (n == 0 || i + n > s.size() || (n == 2 && c < 0xC2)) return false;
+        std::uint32_t cp = n == 1 ? c : c & (0x7Fu >> n);
+        for (std::size_t k = 1; k < n; ++k) {
+            const auto b = static_cast<unsigned char>(s[i + k]);
+            if ((b & 0xC0) != 0x80) return false;
+            cp = (cp << 6) | (b & 0x3Fu);
+        }
+        if ((n == 3 && cp < 0x800) || (n == 4 && cp < 0x10000) || cp > 0x10FFFF ||
+            (cp >= 0xD800 && cp <= 0xDFFF))
+            return false;
+        i += n;
+    }
+    return true;
+}
+
+// The inputs of two cases, field by field, as bits.
+std::string DiferencaEntradas(const EntradasUsina& a, const EntradasUsina& b) {
+    for (const CampoEntradaUsina& c : CamposEntradaUsina()) {
+        if (std::bit_cast<std::uint64_t>(a.*c.membro) != std::bit_cast<std::uint64_t>(b.*c.membro))
+            return c.nome;
+    }
+    return a.comTurbinaAlta == b.comTurbinaAlta ? "" : "com_turbina_alta";
+}
+
+std::string VerificarCaso(const std::string& texto) {
+    const std::string nome = "fuzz.usina";
+    CasoLido lido;
+    try {
+        lido = CasoDeJson(texto, nome);
+    } catch (const ErroCaso& e) {
+        const std::string m = e.what();
+        if (!ComecaCom(m, "O arquivo \"fuzz.usina\" não é um caso válido: "))
+            return "mensagem sem o nome do arquivo: " + m;
+        if (!Utf8Valido(m)) return "mensagem fora de UTF-8: " + m;
+        return "";
+    } catch (const std::exception& e) {
+        return "exceção fora de ErroCaso ao ler: " + std::string(e.what());
+    }
+
+    const EntradasUsina& e = lido.caso.entradas;
+    for (const CampoEntradaUsina& c : CamposEntradaUsina())
+        if (!std::isfinite(e.*c.membro)) return std::string("entrada não finita aceita: ") + c.nome;
+    try {
+        ValidarEntradas(ComLimites(e), ",");
+    } catch (const std::exception& erro) {
+        return "caso aceito que as verificações recusam: " + std::string(erro.what());
+    }
+    if (lido.avisos.size() > 21) return "avisos demais: " + std::to_string(lido.avisos.size());
+    for (const std::string& aviso : lido.avisos)
+        if (!Utf8Valido(aviso)) return "aviso fora de UTF-8: " + aviso;
+
+    CasoLido relido;
+    try {
+        relido = CasoDeJson(CasoParaJson(lido.caso), nome);
+    } catch (const std::exception& erro) {
+        return "caso gravado não relido: " + std::string(erro.what());
+    }
+    const std::string campo = DiferencaEntradas(relido.caso.entradas, e);
+    if (!campo.empty()) return "ida e volta mudou " + campo;
+    if (relido.caso.descricao != lido.caso.descricao) return "ida e volta mudou a descrição";
+    if (!relido.avisos.empty()) return "caso gravado com aviso: " + relido.avisos[0];
+    return "";
+}
+
 }  // namespace
 
 std::string ExercitarNumero(const std::uint8_t* dados, std::size_t tamanho) {
@@ -384,4 +460,8 @@ std::string ExercitarUsina(const std::uint8_t* dados, std::size_t tamanho) {
         if (!falha.empty()) falha = "segunda execução: " + falha;
     }
     return falha;
+}
+
+std::string ExercitarCaso(const std::uint8_t* dados, std::size_t tamanho) {
+    return VerificarCaso(std::string(reinterpret_cast<const char*>(dados), tamanho));
 }

@@ -41,3 +41,11 @@ std::string ExercitarNumero(const std::uint8_t* dados, std::size_t tamanho);
 // refused unless the run finished, and then comes out whole, without a
 // non-finite value.
 std::string ExercitarUsina(const std::uint8_t* dados, std::size_t tamanho);
+
+// The bytes are a case file's text. CasoDeJson either throws ErroCaso whose
+// message names the file and is valid UTF-8, or returns a case whose 18
+// inputs are finite and pass the calculation's checks (after its limits),
+// with at most 21 warnings; and that case written by CasoParaJson reads
+// back to the same inputs, bit for bit, the same description and no
+// warning. Any other exception breaks the rule.
+std::string ExercitarCaso(const std::uint8_t* dados, std::size_t tamanho);

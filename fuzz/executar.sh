@@ -2,7 +2,7 @@
 # Builds the fuzz targets (GCC with AddressSanitizer and UBSan, libFuzzer
 # runtime from clang) and runs each one for the given time.
 #
-#   fuzz/executar.sh [SEGUNDOS] [ALVO...]      ALVO: numero usina (default both)
+#   fuzz/executar.sh [SEGUNDOS] [ALVO...]      ALVO: numero usina caso (default all)
 #
 # Each target runs in one process (one core), one after the other. New inputs
 # go to build-fuzz/corpus/<alvo> (the seeds in fuzz/corpus/<alvo> are only
@@ -15,7 +15,7 @@ build="${USINA_FUZZ_BUILD_DIR:-$raiz/build-fuzz}"
 segundos="${1:-60}"
 shift || true
 alvos=("$@")
-if ((${#alvos[@]} == 0)); then alvos=(numero usina); fi
+if ((${#alvos[@]} == 0)); then alvos=(numero usina caso); fi
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
   CXX=g++ cmake -S "$raiz/fuzz" -B "$build" -DCMAKE_BUILD_TYPE=None
@@ -26,7 +26,9 @@ cmake --build "$build" -j "${USINA_FUZZ_JOBS:-2}" --target "${alvos[@]/#/fuzz_}"
 export ASAN_OPTIONS="handle_sigfpe=0:${ASAN_OPTIONS:-}"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:${UBSAN_OPTIONS:-}"
 
-declare -A tamanho=([numero]=256 [usina]=512)
+# Case files are longer than field texts; deep nesting needs room.
+declare -A tamanho=([numero]=256 [usina]=512 [caso]=4096)
+declare -A dicionario=([numero]=numeros.dict [usina]=numeros.dict [caso]=caso.dict)
 status=0
 for alvo in "${alvos[@]}"; do
   corpus="$build/corpus/$alvo"
@@ -38,7 +40,7 @@ for alvo in "${alvos[@]}"; do
   # standard output; closing it also exercises a process without one.
   if ! "$build/fuzz_$alvo" \
       -max_total_time="$segundos" -timeout=10 -rss_limit_mb=4096 \
-      -max_len="${tamanho[$alvo]}" -dict="$raiz/fuzz/numeros.dict" \
+      -max_len="${tamanho[$alvo]}" -dict="$raiz/fuzz/${dicionario[$alvo]}" \
       -handle_fpe=0 -close_fd_mask=1 -print_final_stats=1 \
       -artifact_prefix="$artefatos/" \
       "$corpus" "$raiz/fuzz/corpus/$alvo" >"$log" 2>&1; then

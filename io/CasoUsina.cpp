@@ -115,6 +115,15 @@ std::string Citado(const std::string& s, std::size_t maximo) {
 // Reading
 // ---------------------------------------------------------------------------
 
+// Whether a text starts with the name of a number JSON does not have: NaN,
+// Infinity or inf, in any case, with an optional sign.
+bool PareceNaoFinito(std::string_view s) {
+    if (!s.empty() && (s[0] == '-' || s[0] == '+')) s.remove_prefix(1);
+    std::string inicio(s.substr(0, 3));
+    for (char& c : inicio) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return inicio == "nan" || inicio == "inf";
+}
+
 enum class Tipo { Nulo, Logico, Numero, Texto, Lista, Objeto };
 
 const char* NomeTipo(Tipo tipo) {
@@ -234,9 +243,8 @@ private:
         }
         const std::size_t offset = posicao > 0 ? posicao - 1 : 0;
         if (trecho.empty() || offset >= texto_.size())
-            return "o texto acaba antes de o JSON se completar (" + Posicao(texto_, offset) +
-                   "): o arquivo parece truncado";
-        // The text from the offending byte to the end of its line.
+            return "o texto acaba (" + Posicao(texto_, texto_.size()) +
+                   ") antes de o JSON se completar: o arquivo parece truncado";
         // The text from the offending byte to the end of its line (the line
         // end itself when it is the offending byte: in a string).
         const std::size_t fimLinha = texto_.find_first_of("\r\n", offset + 1);
@@ -245,10 +253,7 @@ private:
                                                             : fimLinha - offset));
         std::string m = "JSON inválido na " + Posicao(texto_, offset) + ", em " +
                         Citado(adiante, CaracteresDoTrecho);
-        const char c = texto_[offset] == '-' && offset + 1 < texto_.size() ? texto_[offset + 1]
-                                                                           : texto_[offset];
-        if (c == 'N' || c == 'n' || c == 'I' || c == 'i')
-            m += " (NaN e Infinity não são números em JSON)";
+        if (PareceNaoFinito(texto_.substr(offset))) m += " (NaN e Infinity não são números em JSON)";
         return m;
     }
 

@@ -1,23 +1,86 @@
 #include "tools/ExecucaoCalc.h"
 
 #include <exception>
+#include <utility>
+#include <vector>
 
+#include "io/CasoUsina.h"
+#include "io/ExportacaoResultados.h"
 #include "io/Relatorio.h"
 #include "plant/CalculoCampos.h"
 #include "plant/CamposMemoria.h"
 #include "plant/MensagemErro.h"
+#include "plant/Numeros.h"
+#include "plant/TabelaEntradas.h"
 #include "properties/Diagnostico.h"
 #include "tools/SaidaCalc.h"
+
+namespace {
+
+// The inputs a run reads that read as numbers, as typed: the run rewrites
+// the fields, so they are read before it.
+std::vector<std::pair<std::string, double>> EntradasDigitadas(const CamposMemoria& campos,
+                                                             const std::string& separador) {
+    std::vector<std::pair<std::string, double>> lidas;
+    for (const CampoEntradaUsina& c : CamposEntradaUsina()) {
+        if (c.soComTurbinaAlta && !campos.CheckBox1Marcado()) continue;
+        try {
+            lidas.emplace_back(c.nome, LerNumero(campos.Texto(c.nome), separador));
+        } catch (const ErroConversao&) {
+        }
+    }
+    return lidas;
+}
+
+}  // namespace
 
 int ExecutarCalc(const OpcoesCalc& opcoes, const std::string& separador, std::ostream& saida,
                  std::ostream& erros) {
     CamposMemoria campos(separador);
+    bool comTurbina = true;
+    std::string descricao;
+    // The case file first: the arguments then change single inputs. Each
+    // number goes into its field as a text that reads back to the same bits.
+    if (opcoes.caso) {
+        CasoLido lido;
+        try {
+            lido = LerCaso(*opcoes.caso, separador);
+        } catch (const ErroCaso& e) {
+            erros << MensagemComPonto(e.what()) << '\n';
+            return 1;
+        }
+        for (const std::string& aviso : lido.avisos) erros << aviso << '\n';
+        for (const auto& [nome, texto] : TextosDoCaso(lido.caso.entradas, separador))
+            campos.DefinirEntrada(nome, texto);
+        comTurbina = lido.caso.entradas.comTurbinaAlta;
+        descricao = lido.caso.descricao;
+    }
     for (const auto& [nome, texto] : opcoes.entradas) campos.DefinirEntrada(nome, texto);
-    campos.DefinirCheckBox1(!opcoes.semTurbinaAlta);
+    if (opcoes.semTurbinaAlta) comTurbina = false;
+    campos.DefinirCheckBox1(comTurbina);
 
-    // JSON on standard output must stay parseable: the property package's
-    // diagnostic lines go to standard error instead.
-    if (opcoes.json) DefinirSaidaDiagnosticos(stderr);
+    // The case holds the numbers the texts read as, before the reading
+    // limits, so that reloading it makes this very run.
+    if (opcoes.salvarCaso) {
+        try {
+            CasoUsina caso = CasoDosCampos(campos, separador);
+            caso.descricao = descricao;
+            GravarCaso(*opcoes.salvarCaso, caso, separador);
+        } catch (const ErroCaso& e) {
+            erros << MensagemComPonto(e.what()) << '\n';
+            return 1;
+        } catch (const ErroArquivo& e) {
+            erros << "usina-calc: the case file '" << *opcoes.salvarCaso
+                  << "' was not written: " << MensagemComPonto(e.what()) << '\n';
+            return 1;
+        }
+    }
+
+    // JSON and CSV on standard output must stay parseable: the property
+    // package's diagnostic lines go to standard error instead.
+    if (opcoes.json || opcoes.csv) DefinirSaidaDiagnosticos(stderr);
+    const auto digitadas = opcoes.json ? EntradasDigitadas(campos, separador)
+                                       : std::vector<std::pair<std::string, double>>{};
 
     int status = 0;
     ResultadoUsina resultado;
@@ -34,8 +97,14 @@ int ExecutarCalc(const OpcoesCalc& opcoes, const std::string& separador, std::os
     for (const AvisoUsina& aviso : resultado.avisos) erros << TextoAviso(aviso, separador) << '\n';
     if (status != 0) erros << falha << '\n';
 
-    if (opcoes.json) EscreverJson(saida, campos);
-    else EscreverCampos(saida, campos);
+    if (opcoes.json) {
+        saida << ResultadosJson(digitadas, comTurbina, resultado, CamposEscritos(campos), separador);
+    } else if (opcoes.csv) {
+        // The stream table exists only for a finished run.
+        if (resultado.situacao == SituacaoCalculo::Completo) saida << CorrentesCsv(resultado, separador);
+    } else {
+        EscreverCampos(saida, campos);
+    }
     saida.flush();
     // A full disk or a closed pipe must not pass for a successful run.
     if (!saida) {

@@ -2,40 +2,64 @@
 
 #include <langinfo.h>
 
-#include "plant/TextosPadrao.h"
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <array>
+
+#include "plant/TabelaEntradas.h"
 
 namespace {
 
-// The file-name fields of the window are inputs too, but the tool does not
-// use them; accepting them silently would mislead.
-bool EntradaDoCalculo(const std::string& nome) {
-    if (nome == "Etxt" || nome == "Ejpeg") return false;
-    for (const CampoEntrada& c : CamposEntrada())
-        if (nome == c.nome) return true;
-    return false;
+// The options that take a value.
+constexpr std::array<const char*, 4> OpcoesComValor = {"--separator", "--report", "--case",
+                                                       "--save-case"};
+
+bool TomaValor(const std::string& argumento) {
+    return std::find(OpcoesComValor.begin(), OpcoesComValor.end(), argumento) != OpcoesComValor.end();
 }
 
+// The input fields of the calculation. The window's file-name fields are
+// inputs too, but the tool does not use them; accepting them silently
+// would mislead.
 std::string ListaEntradas() {
     std::string lista;
-    for (const CampoEntrada& c : CamposEntrada()) {
-        if (!EntradaDoCalculo(c.nome)) continue;
+    for (const CampoEntradaUsina& c : CamposEntradaUsina()) {
         if (!lista.empty()) lista += ", ";
         lista += c.nome;
     }
     return lista;
 }
 
-// Value of an option given as "--opcao VALOR" or "--opcao=VALOR"; advances i
-// past a separate value.
-std::optional<std::string> ValorDaOpcao(const std::vector<std::string>& args, std::size_t& i,
-                                        const std::string& opcao) {
-    const std::string& a = args[i];
-    if (a == opcao) {
-        if (i + 1 >= args.size()) throw ErroOpcoes("option " + opcao + " needs a value");
-        return args[++i];
+// CLI11 takes "--opcao=" (nothing after the '=') for the option without a
+// value and then consumes the next argument as its value. The value options
+// are split here, so an empty value stays empty and is refused below; and a
+// value option at the very end, whose value CLI11 would report in its own
+// words, is refused here.
+std::vector<std::string> Preparados(const std::vector<std::string>& argumentos) {
+    std::vector<std::string> saida;
+    for (const std::string& a : argumentos) {
+        const std::size_t igual = a.find('=');
+        if (a.starts_with("--") && igual != std::string::npos && TomaValor(a.substr(0, igual))) {
+            saida.push_back(a.substr(0, igual));
+            saida.push_back(a.substr(igual + 1));
+        } else {
+            saida.push_back(a);
+        }
     }
-    if (a.compare(0, opcao.size() + 1, opcao + "=") == 0) return a.substr(opcao.size() + 1);
-    return std::nullopt;
+    for (std::size_t i = 0; i < saida.size(); ++i) {
+        if (!TomaValor(saida[i])) continue;
+        if (i + 1 == saida.size()) throw ErroOpcoes("option " + saida[i] + " needs a value");
+        ++i;  // the value, whatever it looks like
+    }
+    return saida;
+}
+
+std::optional<std::string> Valor(const CLI::Option* opcao, const std::string& valor) {
+    return opcao->count() > 0 ? std::optional<std::string>(valor) : std::nullopt;
+}
+
+void ExigirNome(const std::optional<std::string>& nome, const char* opcao) {
+    if (nome && nome->empty()) throw ErroOpcoes(std::string("option ") + opcao + " needs a file name");
 }
 
 }  // namespace
@@ -55,36 +79,56 @@ std::string SeparadorDoLocale() {
     return SeparadorValido(separador) ? separador : ".";
 }
 
-OpcoesCalc LerOpcoes(const std::vector<std::string>& args) {
+OpcoesCalc LerOpcoes(const std::vector<std::string>& argumentos) {
     OpcoesCalc op;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--help" || a == "-h") {
-            op.ajuda = true;
-        } else if (a == "--json") {
-            op.json = true;
-        } else if (a == "--without-hp-turbine") {
-            op.semTurbinaAlta = true;
-        } else if (auto sep = ValorDaOpcao(args, i, "--separator")) {
-            if (!SeparadorValido(*sep))
-                throw ErroOpcoes("unusable decimal separator '" + *sep +
-                                 "' (it must not be empty nor contain digits, signs, E, e or spaces)");
-            op.separador = *sep;
-        } else if (auto nome = ValorDaOpcao(args, i, "--report")) {
-            if (nome->empty()) throw ErroOpcoes("option --report needs a file name");
-            op.relatorio = *nome;
-        } else if (a.compare(0, 1, "-") == 0) {
-            throw ErroOpcoes("unknown option '" + a + "'");
-        } else {
-            const std::size_t igual = a.find('=');
-            if (igual == std::string::npos)
-                throw ErroOpcoes("argument '" + a + "' is neither an option nor FIELD=TEXT");
-            const std::string campo = a.substr(0, igual);
-            if (!EntradaDoCalculo(campo))
-                throw ErroOpcoes("unknown input field '" + campo + "' (inputs: " + ListaEntradas() + ")");
-            op.entradas.emplace_back(campo, a.substr(igual + 1));
-        }
+    CLI::App app("", "usina-calc");
+    app.set_help_flag();  // the tool's own help text, TextoAjuda
+    app.allow_extras();   // unknown options are named below, in the tool's words
+    std::string separador, relatorio, caso, salvarCaso;
+    std::vector<std::string> campos;
+    app.add_flag("-h,--help", op.ajuda);
+    app.add_flag("--json", op.json);
+    app.add_flag("--csv", op.csv);
+    app.add_flag("--without-hp-turbine", op.semTurbinaAlta);
+    const auto ultimo = CLI::MultiOptionPolicy::TakeLast;
+    const CLI::Option* opSeparador = app.add_option("--separator", separador)->multi_option_policy(ultimo);
+    const CLI::Option* opRelatorio = app.add_option("--report", relatorio)->multi_option_policy(ultimo);
+    const CLI::Option* opCaso = app.add_option("--case", caso)->multi_option_policy(ultimo);
+    const CLI::Option* opSalvar = app.add_option("--save-case", salvarCaso)->multi_option_policy(ultimo);
+    app.add_option("campos", campos);
+
+    // CLI11 takes the arguments last first.
+    std::vector<std::string> invertidos = Preparados(argumentos);
+    std::reverse(invertidos.begin(), invertidos.end());
+    try {
+        app.parse(invertidos);
+    } catch (const CLI::ParseError& e) {
+        throw ErroOpcoes(e.what());
     }
+    for (const std::string& resto : app.remaining())
+        throw ErroOpcoes("unknown option '" + resto + "'");
+
+    for (const std::string& a : campos) {
+        const std::size_t igual = a.find('=');
+        if (igual == std::string::npos)
+            throw ErroOpcoes("argument '" + a + "' is neither an option nor FIELD=TEXT");
+        const std::string campo = a.substr(0, igual);
+        if (BuscarCampoEntrada(campo) == nullptr)
+            throw ErroOpcoes("unknown input field '" + campo + "' (inputs: " + ListaEntradas() + ")");
+        op.entradas.emplace_back(campo, a.substr(igual + 1));
+    }
+
+    op.separador = Valor(opSeparador, separador);
+    if (op.separador && !SeparadorValido(*op.separador))
+        throw ErroOpcoes("unusable decimal separator '" + *op.separador +
+                         "' (it must not be empty nor contain digits, signs, E, e or spaces)");
+    op.relatorio = Valor(opRelatorio, relatorio);
+    op.caso = Valor(opCaso, caso);
+    op.salvarCaso = Valor(opSalvar, salvarCaso);
+    ExigirNome(op.relatorio, "--report");
+    ExigirNome(op.caso, "--case");
+    ExigirNome(op.salvarCaso, "--save-case");
+    if (op.json && op.csv) throw ErroOpcoes("options --json and --csv cannot be used together");
     return op;
 }
 
@@ -96,12 +140,21 @@ std::string TextoAjuda() {
            "  FIELD=TEXT             replace an input field's text, as typed in the window\n"
            "  --without-hp-turbine   calculate without the high-pressure turbine\n"
            "  --separator C          decimal separator (default: the locale's)\n"
+           "  --case FILE            start from the inputs and configuration of a case\n"
+           "                         file (.usina); FIELD=TEXT and --without-hp-turbine\n"
+           "                         then change them\n"
+           "  --save-case FILE       save this run's inputs and configuration as a case\n"
+           "                         file, then run\n"
            "  --report NAME          after a successful run, write the report to NAME.txt\n"
-           "  --json                 print the fields as one JSON object\n"
+           "  --json                 print inputs, results, stream states, warnings and\n"
+           "                         fields as one JSON object\n"
+           "  --csv                  print the stream table as CSV (';' and a decimal\n"
+           "                         comma when the separator is ',')\n"
            "  -h, --help             show this help\n"
            "\n"
            "Input fields: " + ListaEntradas() + "\n"
            "\n"
-           "Exit status: 0 success (warnings on standard error), 1 the run or the\n"
-           "report failed (message on standard error), 2 unusable command line.\n";
+           "Exit status: 0 success (warnings on standard error), 1 the case file, the\n"
+           "run, the report or the output failed (message on standard error), 2\n"
+           "unusable command line.\n";
 }

@@ -1,5 +1,5 @@
 // The command line of usina-calc: what the user asked for, checked before
-// anything is calculated.
+// anything is calculated. Parsed with CLI11.
 #pragma once
 
 #include <optional>
@@ -15,7 +15,10 @@ struct OpcoesCalc {
     bool semTurbinaAlta = false;            // --without-hp-turbine: CheckBox1 cleared
     std::optional<std::string> separador;   // --separator; else the locale's
     std::optional<std::string> relatorio;   // --report NAME (".txt" is appended)
+    std::optional<std::string> caso;        // --case FILE: inputs and configuration
+    std::optional<std::string> salvarCaso;  // --save-case FILE
     bool json = false;                      // --json
+    bool csv = false;                       // --csv
     bool ajuda = false;                     // --help
 };
 
@@ -26,8 +29,9 @@ public:
 };
 
 // Parses the arguments (without the program name). Throws ErroOpcoes for an
-// unknown option, a missing option value, an unusable separator, or a
-// CAMPO=TEXTO whose field is not an input of the calculation.
+// unknown option, a missing option value, an unusable separator, an empty
+// file name, --json with --csv, or a CAMPO=TEXTO whose field is not an input
+// of the calculation. A value option given twice keeps the last value.
 OpcoesCalc LerOpcoes(const std::vector<std::string>& argumentos);
 
 // A decimal separator the number grammar can tell apart from the rest of a

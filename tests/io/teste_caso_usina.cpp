@@ -129,57 +129,43 @@ struct Recusado {
 const std::vector<Recusado>& CasosRecusados() {
     static const std::vector<Recusado> casos = {
         {"vazio", "", "está vazio"},
-        {"só espaços", " \r\n\t", "está vazio"},
         {"só a marca de ordem", "\xEF\xBB\xBF", "está vazio"},
         {"truncado", Padrao().substr(0, Padrao().size() / 2), "o arquivo parece truncado"},
-        {"sem a chave final", Padrao().substr(0, Padrao().size() - 2), "o arquivo parece truncado"},
         {"texto não fechado", "{\"formato\": \"usina-c", "o arquivo parece truncado"},
         {"NaN", Trocado("400.0", "NaN"), "linha 6, coluna 14, em \"NaN,\" (NaN e Infinity"},
         {"Infinity", Trocado("400.0", "Infinity"), "(NaN e Infinity não são números em JSON)"},
         {"-Infinity", Trocado("400.0", "-Infinity"), "(NaN e Infinity não são números em JSON)"},
         {"1e999", Trocado("400.0", "1e999"),
          "o número 1e999 (linha 6, coluna 14) está fora do alcance de um número de ponto flutuante"},
-        {"-1e999", Trocado("400.0", "-1e999"), "o número -1e999"},
         {"texto no lugar de número", Trocado("400.0", "\"400\""),
          "a entrada \"Ecapusi\" (Capacidade da Usina [ton cana/h]) deve ser um número, não um texto"},
         {"lógico no lugar de número", Trocado("480.0", "true"),
          "a entrada \"Evap\" (Vapor por tonelada de cana [kg]) deve ser um número, não um valor lógico"},
         {"null no lugar de número", Trocado("70.0", "null"), "\"Eefitmp\" (Eficiência isentrópica turbina de média pressão [%]) deve ser um número, não null"},
-        {"lista no lugar de número", Trocado("22.0", "[22.0]"), "\"Epstap\" (Pressão de saída na turbina de alta pressão [bar]) deve ser um número, não uma lista"},
         {"objeto no lugar de número", Trocado("90.0", "{}"), "deve ser um número, não um objeto"},
         {"configuração não lógica", Trocado("true", "1"), "\"com_turbina_alta\" deve ser true ou false, não um número"},
         {"descrição não texto", Trocado("\"descricao\": \"\"", "\"descricao\": 5"), "\"descricao\" deve ser um texto, não um número"},
         {"sem a configuração", Trocado("\"com_turbina_alta\": true,", ""), "falta a chave \"com_turbina_alta\""},
         {"sem uma entrada", Trocado("\"Etcon\": 90.0,", ""), "falta a entrada \"Etcon\" (Temperatura do condensado de retorno [°C])"},
-        {"sem a pressão da turbina de alta", Trocado("\"Epstap\": 22.0,", ""), "falta a entrada \"Epstap\""},
         {"aninhamento profundo", Aninhado(100000), "objetos e listas aninhados em mais de 64 níveis"},
         {"aninhamento logo além do limite", Aninhado(65), "aninhados em mais de 64 níveis"},
         {"byte inválido", Trocado("\"descricao\": \"\"", "\"descricao\": \"a\xFF\""), "o texto não está em UTF-8 (byte inválido na linha 4, coluna 18)"},
-        {"forma longa", Trocado("\"descricao\": \"\"", "\"descricao\": \"\xC0\xAF\""), "não está em UTF-8"},
-        {"metade de um par substituto", Trocado("\"descricao\": \"\"", "\"descricao\": \"\xED\xA0\x80\""), "não está em UTF-8"},
-        {"sequência cortada no fim", Padrao() + "\xE2\x82", "não está em UTF-8"},
         {"Latin-1", Trocado("\"descricao\": \"\"", "\"descricao\": \"press\xE3o\""), "não está em UTF-8"},
         {"marca de ordem quebrada", "\xEF\xBB{}", "não está em UTF-8"},
         {"marca de ordem em UTF-16", "\xFF\xFE{\0}\0", "não está em UTF-8"},
         {"versão desconhecida", Trocado("\"versao\": 1", "\"versao\": 2"), "a versão 2 do formato não é conhecida (este programa lê a versão 1)"},
         {"versão fracionária", Trocado("\"versao\": 1", "\"versao\": 1.5"), "a versão 1,5 do formato"},
-        {"versão em texto", Trocado("\"versao\": 1", "\"versao\": \"1\""), "\"versao\" deve ser um número, não um texto"},
         {"sem versão", Trocado("\"versao\": 1,", ""), "falta a chave \"versao\""},
         {"outro formato", Trocado("usina-caso", "planilha"), "\"formato\" deve ser \"usina-caso\", não \"planilha\""},
         {"JSON de outro programa", "{\"nome\": \"x\", \"valores\": [1, 2]}", "falta a chave \"formato\" com o valor \"usina-caso\": não parece um caso do usina"},
         {"lista no topo", "[" + Padrao() + "]", "o conteúdo deve ser um objeto JSON ({...}), não uma lista"},
-        {"número no topo", "400", "não um número"},
         {"chave repetida", Trocado("\"Evap\"", "\"Ecapusi\""), "a chave \"Ecapusi\" aparece mais de uma vez"},
         {"lixo depois do objeto", Padrao() + "x", "JSON inválido na linha 25, coluna 1, em \"x\""},
-        {"dois objetos", Padrao() + Padrao(), "JSON inválido na linha 25, coluna 1"},
         {"vírgula sobrando", Trocado("70.0\n", "70.0,\n"), "JSON inválido na linha 24, coluna 1, em \"}\""},
         {"vírgula decimal", Trocado("400.0", "400,0"), "JSON inválido na linha 6, coluna 18"},
-        {"comentário", "// caso\n" + Padrao(), "JSON inválido na linha 1, coluna 1"},
         {"caractere de controle num texto", Trocado("\"descricao\": \"\"", "\"descricao\": \"a\nb\""), "JSON inválido na linha 4"},
         {"eficiência zero", Trocado("65.0", "0"), "Valor impossível em \"Eficiência isentrópica da bomba de condensado [%]\": 0. Deve ser maior que 0 e no máximo 100 %."},
         {"número minúsculo vira zero", Trocado("65.0", "1e-999"), "Valor impossível em \"Eficiência isentrópica da bomba de condensado [%]\": 0."},
-        {"capacidade negativa", Trocado("400.0", "-400"), "Valor impossível em \"Capacidade da Usina [ton cana/h]\": -400. Deve ser maior que zero."},
-        {"pressão fora da faixa", Trocado("2.5", "0.001"), "Deve estar entre 0,006109 e 190 bar"},
         {"condensado acima da caldeira", Trocado("\"Eprecon\": 2.0", "\"Eprecon\": 85.5"), "Valor impossível em \"Pressão do condensado de retorno [bar]\": 85,5. Deve ser menor que a pressão de operação da caldeira, 80 bar."},
         {"turbina de alta acima da caldeira", Trocado("22.0", "90.0"), "\"Pressão de saída na turbina de alta pressão [bar]\": 90. Deve ser menor"},
         {"vapor vivo saturado", Trocado("450.0", "200.0"), "o vapor vivo sai superaquecido"},
@@ -339,19 +325,6 @@ TEST(CasoUsina, CamposIdaEVolta) {
             campos.DefinirCheckBox1(e.comTurbinaAlta);
             ASSERT_TRUE(MesmosBits(CasoDosCampos(campos, separador).entradas, e));
         }
-    }
-}
-
-TEST(CasoUsina, CampoQueNaoENumero) {
-    CamposMemoria campos(",");
-    campos.DefinirCheckBox1(false);
-    campos.DefinirEntrada("Eefitap", "7\"5");  // not read by a run without the turbine
-    try {
-        CasoDosCampos(campos, ",");
-        ADD_FAILURE() << "accepted";
-    } catch (const ErroCaso& e) {
-        EXPECT_STREQ(e.what(), "O caso não pode ser gravado: o texto de \"Eficiência da turbina de "
-                               "alta pressão [%]\" não é um número: \"7\\\"5\"");
     }
 }
 

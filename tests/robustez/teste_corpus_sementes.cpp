@@ -47,4 +47,6 @@ TEST(CorpusSementes, LeituraEFormatoDosNumeros) { Reproduzir("numero", Exercitar
 
 TEST(CorpusSementes, ExecucoesDaUsina) { Reproduzir("usina", ExercitarUsina); }
 
+TEST(CorpusSementes, ArquivosDeCaso) { Reproduzir("caso", ExercitarCaso); }
+
 }  // namespace

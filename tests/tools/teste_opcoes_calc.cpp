@@ -27,9 +27,25 @@ TEST(LerOpcoes, Opcoes) {
     EXPECT_EQ(op.separador, ".");
     EXPECT_EQ(op.relatorio, "saida final");
 
-    op = LerOpcoes({"--separator=\xD9\xAB", "--report=r"});
+    EXPECT_FALSE(op.csv);
+    EXPECT_FALSE(op.caso);
+    EXPECT_FALSE(op.salvarCaso);
+
+    op = LerOpcoes({"--separator=\xD9\xAB", "--report=r", "--csv", "--case=a b.usina",
+                    "--save-case", "=c.usina"});
     EXPECT_EQ(op.separador, "\xD9\xAB");
     EXPECT_EQ(op.relatorio, "r");
+    EXPECT_TRUE(op.csv);
+    EXPECT_EQ(op.caso, "a b.usina");
+    EXPECT_EQ(op.salvarCaso, "=c.usina");
+
+    // A value is taken whatever it looks like; the last of a repeated option wins.
+    op = LerOpcoes({"--report", "-x", "--case", "Ecapusi=5", "--separator", ";", "--separator=.",
+                    "Ecapusi=6"});
+    EXPECT_EQ(op.relatorio, "-x");
+    EXPECT_EQ(op.caso, "Ecapusi=5");
+    EXPECT_EQ(op.separador, ".");
+    EXPECT_EQ(op.entradas, (Entradas{{"Ecapusi", "6"}}));
 }
 
 struct Invalida {
@@ -53,7 +69,18 @@ const Invalida CasosInvalidos[] = {
     {{"--report"}, "needs a value"},
     {{"--report="}, "needs a file name"},
     {{"--bogus"}, "unknown option '--bogus'"},
+    {{"--bogus=1"}, "unknown option '--bogus=1'"},
     {{"-x"}, "unknown option '-x'"},
+    {{"--", "Ecapusi=1"}, "unknown option '--'"},
+    {{"--separator", "--json"}, "unusable decimal separator '--json'"},
+    {{"--case"}, "option --case needs a value"},
+    {{"--save-case"}, "option --save-case needs a value"},
+    {{"--case="}, "option --case needs a file name"},
+    {{"--save-case", ""}, "option --save-case needs a file name"},
+    // "--report=" is an empty name, not the option waiting for the next argument.
+    {{"--report=", "Ecapusi=5"}, "option --report needs a file name"},
+    {{"--json", "--csv"}, "options --json and --csv cannot be used together"},
+    {{"--json=talvez"}, "--json"},
 };
 
 TEST(LerOpcoes, LinhaDeComandoInutilizavel) {

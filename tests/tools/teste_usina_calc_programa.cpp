@@ -1,70 +1,16 @@
 // usina-calc end to end: the built program, its output and its exit status.
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "ProgramaUsinaCalc.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Resultado {
-    int status = -1;
-    std::string saida;
-    std::string erros;
-};
-
-std::string Aspas(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-std::string Ler(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-class UsinaCalc : public ::testing::Test {
-protected:
-    void SetUp() override {
-        std::string modelo = (fs::temp_directory_path() / "usina-calc-XXXXXX").string();
-        ASSERT_NE(mkdtemp(modelo.data()), nullptr);
-        dir_ = modelo;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    // Runs the program in the test's directory, under LC_ALL=C unless the
-    // arguments set the separator, with standard output sent to `destino`.
-    Resultado Executar(const std::vector<std::string>& args, const std::string& ambiente = "LC_ALL=C",
-                       const std::string& destino = "") {
-        std::string cmd = "cd " + Aspas(dir_.string()) + " && " + ambiente + " " + Aspas(USINA_CALC_EXE);
-        for (const auto& a : args) cmd += " " + Aspas(a);
-        const fs::path out = dir_ / "stdout", err = dir_ / "stderr";
-        cmd += " >" + Aspas(destino.empty() ? out.string() : destino) + " 2>" + Aspas(err.string());
-        const int w = std::system(cmd.c_str());
-        Resultado r;
-        r.status = WIFEXITED(w) ? WEXITSTATUS(w) : -1;
-        r.saida = destino.empty() ? Ler(out) : "";
-        r.erros = Ler(err);
-        return r;
-    }
-
-    fs::path dir_;
-};
-
-bool TemLinha(const std::string& saida, const std::string& linha) {
-    return ("\n" + saida).find("\n" + linha + "\n") != std::string::npos;
-}
+using Json = nlohmann::ordered_json;
 
 struct Caso {
     std::vector<std::string> args;
@@ -93,18 +39,22 @@ TEST_F(UsinaCalc, ExecucaoEscreveOsCampos) {
     }
 }
 
+// The JSON's "campos" are the plain output's lines, in the same order.
 TEST_F(UsinaCalc, JsonTemOsMesmosCamposNaMesmaOrdem) {
-    const Resultado texto = Executar({"--separator", ","});
-    const Resultado json = Executar({"--separator", ",", "--json"});
-    ASSERT_EQ(json.status, 0) << json.erros;
-    std::string esperado = "{";
-    std::istringstream linhas(texto.saida);
-    for (std::string l; std::getline(linhas, l);) {
-        const auto igual = l.find('=');
-        if (esperado.size() > 1) esperado += ',';
-        esperado += "\"" + l.substr(0, igual) + "\":\"" + l.substr(igual + 1) + "\"";
+    for (const std::vector<std::string>& configuracao :
+         {std::vector<std::string>{}, std::vector<std::string>{"--without-hp-turbine"}}) {
+        std::vector<std::string> args = {"--separator", ","};
+        args.insert(args.end(), configuracao.begin(), configuracao.end());
+        const Resultado texto = Executar(args);
+        args.push_back("--json");
+        const Resultado json = Executar(args);
+        ASSERT_EQ(json.status, 0) << json.erros;
+        std::string linhas;
+        const Json j = Json::parse(json.saida);
+        for (const auto& [nome, valor] : j["campos"].items())
+            linhas += nome + "=" + valor.get<std::string>() + "\n";
+        EXPECT_EQ(linhas, texto.saida);
     }
-    EXPECT_EQ(json.saida, esperado + "}\n");
 }
 
 // A bad text stops the run at its field: the fields read before it show their
@@ -231,6 +181,11 @@ TEST_F(UsinaCalc, DiagnosticosForaDoJson) {
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.saida.front(), '{');
     EXPECT_EQ(r.saida.find("SISTEMA"), std::string::npos);
+    EXPECT_NE(r.erros.find(linha + "\n"), std::string::npos);
+    // The CSV of a run that stopped is empty, and stays clean of them too.
+    r = Executar({"--csv", "--separator", ",", "Eprecon=0,00611", "Eefitmp=x"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.saida, "");
     EXPECT_NE(r.erros.find(linha + "\n"), std::string::npos);
 }
 

@@ -1,0 +1,294 @@
+// usina-calc end to end with case files, JSON and CSV: a saved case makes
+// the very run that saved it, refused files stop everything, and the
+// machine-readable outputs hold the calculation's numbers to the bit.
+#include <bit>
+#include <charconv>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "ProgramaUsinaCalc.h"
+#include "UsinasSorteadas.h"
+#include "io/CasoUsina.h"
+#include "plant/CalculoUsina.h"
+#include "plant/Numeros.h"
+#include "plant/TabelaCorrentes.h"
+#include "plant/TabelaEntradas.h"
+#include "plant/TabelaSaidas.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Json = nlohmann::ordered_json;
+
+bool MesmosBits(double a, double b) {
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+}
+
+// A number as an engineer might type it: three decimals, five significant
+// digits in scientific form, or every digit; with the given separator.
+std::string Digitado(double valor, int forma, const std::string& separador) {
+    char buf[400];
+    const auto r = forma == 0   ? std::to_chars(buf, buf + sizeof buf, valor, std::chars_format::fixed, 3)
+                   : forma == 1 ? std::to_chars(buf, buf + sizeof buf, valor,
+                                                std::chars_format::scientific, 4)
+                                : std::to_chars(buf, buf + sizeof buf, valor);
+    std::string texto;
+    for (const char* c = buf; c != r.ptr; ++c) texto += *c == '.' ? separador : std::string(1, *c);
+    return texto;
+}
+
+// The FIELD=TEXT arguments of a plant (any form for the turbine's fields
+// without the turbine, whose values may be huge), and its configuration.
+std::vector<std::string> Argumentos(const EntradasUsina& e, int indice, const std::string& separador) {
+    std::vector<std::string> args = {"--separator", separador};
+    if (!e.comTurbinaAlta) args.push_back("--without-hp-turbine");
+    int forma = indice;
+    for (const CampoEntradaUsina& c : CamposEntradaUsina()) {
+        const bool livre = c.soComTurbinaAlta && !e.comTurbinaAlta;
+        args.push_back(std::string(c.nome) + "=" + Digitado(e.*c.membro, livre ? 2 : forma++ % 3, separador));
+    }
+    return args;
+}
+
+// Saving a case and running from it prints byte for byte what the saving
+// run printed, in every output form, for plants of every kind in both
+// configurations (above the 190 bar and 1300 degC reading limits too).
+TEST_F(UsinaCalc, CasoSalvoRefazAMesmaExecucao) {
+    int i = 0;
+    for (const EntradasUsina& e : UsinasSorteadas(60, 11)) {
+        const std::string separador = i % 2 == 0 ? "," : ".";
+        const std::vector<std::string> forma = i % 4 < 2 ? std::vector<std::string>{}
+                                               : i % 4 == 2 ? std::vector<std::string>{"--json"}
+                                                            : std::vector<std::string>{"--csv"};
+        std::vector<std::string> args = Argumentos(e, i, separador);
+        args.insert(args.end(), forma.begin(), forma.end());
+        SCOPED_TRACE(i);
+        ++i;
+
+        std::vector<std::string> salvando = args;
+        salvando.insert(salvando.end(), {"--save-case", "caso.usina"});
+        const Resultado original = Executar(salvando);
+        ASSERT_EQ(original.status, 0) << original.erros;
+        ASSERT_FALSE(original.saida.empty());
+
+        std::vector<std::string> doCaso = {"--separator", separador, "--case", "caso.usina"};
+        doCaso.insert(doCaso.end(), forma.begin(), forma.end());
+        const Resultado refeito = Executar(doCaso);
+        EXPECT_EQ(refeito.status, 0);
+        EXPECT_EQ(refeito.erros, original.erros);
+        ASSERT_EQ(refeito.saida, original.saida);
+
+        // Arguments after --case change it as they would change the defaults.
+        std::vector<std::string> mudado = doCaso;
+        mudado.insert(mudado.end(), {"--without-hp-turbine", "Ecapusi=333"});
+        std::vector<std::string> direto = args;
+        direto.insert(direto.end(), {"--without-hp-turbine", "Ecapusi=333"});
+        EXPECT_EQ(Executar(mudado).saida, Executar(direto).saida);
+    }
+}
+
+// The description of a case read survives a save from it; the saved file is
+// the reader's exact form.
+TEST_F(UsinaCalc, SalvarDeUmCasoGuardaADescricao) {
+    CasoUsina caso;
+    caso.entradas.CapacidadeUsina = 0.1 + 0.2;
+    caso.descricao = "Usina \"A\"\nsafra 2026";
+    GravarCaso((dir_ / "a.usina").string(), caso);
+    const Resultado r = Executar({"--case", "a.usina", "--save-case", "b.usina", "Evap=490"});
+    ASSERT_EQ(r.status, 0) << r.erros;
+    caso.entradas.VaporPorTonelada = 490;
+    EXPECT_EQ(Ler(dir_ / "b.usina"), CasoParaJson(caso));
+}
+
+struct CasoRuim {
+    const char* arquivo;
+    std::string conteudo;  // "" with criar false: no such file
+    bool criar;
+    std::string erro;      // all of standard error
+};
+
+// A case file that cannot be read or is refused: its message on standard
+// error, status 1, nothing computed, nothing on standard output, in every
+// output form, and no report nor saved case.
+TEST_F(UsinaCalc, CasoRecusadoNaoCalculaNada) {
+    std::string frio = CasoParaJson(CasoUsina{});
+    frio.replace(frio.find("450.0"), 5, "250.0");
+    const CasoRuim casos[] = {
+        {"falta.usina", "", false,
+         "Não foi possível ler o arquivo \"falta.usina\": o arquivo não existe.\n"},
+        {"pasta", "", true, "Não foi possível ler o arquivo \"pasta\": é uma pasta, não um arquivo.\n"},
+        {"metade.usina", CasoParaJson(CasoUsina{}).substr(0, 100), true,
+         "O arquivo \"metade.usina\" não é um caso válido: o texto acaba (linha 6, coluna 10) "
+         "antes de o JSON se completar: o arquivo parece truncado.\n"},
+        {"frio.usina", frio, true,
+         "O arquivo \"frio.usina\" não é um caso válido: Valor impossível em \"Temperatura de saída "
+         "da caldeira [°C]\": 250. Deve ser maior que a temperatura de saturação à pressão da "
+         "caldeira, 295.07 °C: o vapor vivo sai superaquecido.\n"},
+    };
+    fs::create_directory(dir_ / "pasta");
+    for (const CasoRuim& c : casos) {
+        SCOPED_TRACE(c.arquivo);
+        if (c.criar && !fs::exists(dir_ / c.arquivo)) std::ofstream(dir_ / c.arquivo) << c.conteudo;
+        for (const char* forma : {"--report", "--json", "--csv"}) {
+            std::vector<std::string> args = {"--separator", ".", "--case", c.arquivo, "--save-case",
+                                             "novo.usina", forma};
+            if (std::string(forma) == "--report") args.push_back("r");
+            const Resultado r = Executar(args);
+            EXPECT_EQ(r.status, 1);
+            EXPECT_EQ(r.saida, "");
+            EXPECT_EQ(r.erros, c.erro);
+        }
+        EXPECT_FALSE(fs::exists(dir_ / "novo.usina"));
+        EXPECT_FALSE(fs::exists(dir_ / "r.txt"));
+    }
+}
+
+// A case is saved only from inputs a reload would accept: all 18 texts
+// numbers (also the turbine's without it: the case keeps them) and inputs
+// the checks accept. Otherwise nothing is written and nothing computed.
+TEST_F(UsinaCalc, CasoNaoSalvo) {
+    std::ofstream(dir_ / "antigo.usina") << "anterior";
+    const struct {
+        std::vector<std::string> args;
+        std::string erro;
+    } casos[] = {
+        {{"--without-hp-turbine", "Eefitap=x"},
+         "O caso não pode ser gravado: o texto de \"Eficiência da turbina de alta pressão [%]\" "
+         "não é um número: \"x\"\n"},
+        {{"Eefibom=0"},
+         "O caso não foi gravado em \"antigo.usina\": Valor impossível em \"Eficiência isentrópica "
+         "da bomba de condensado [%]\": 0. Deve ser maior que 0 e no máximo 100 %.\n"},
+    };
+    for (const auto& c : casos) {
+        std::vector<std::string> args = {"--save-case", "antigo.usina"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const Resultado r = Executar(args);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.saida, "");
+        EXPECT_EQ(r.erros, c.erro);
+        EXPECT_EQ(Ler(dir_ / "antigo.usina"), "anterior");
+    }
+    const Resultado r = Executar({"--save-case", "nao/existe.usina"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.saida, "");
+    EXPECT_EQ(r.erros, "usina-calc: the case file 'nao/existe.usina' was not written: Invalid filename.\n");
+}
+
+// Unknown keys are warned about on standard error; the run goes on.
+TEST_F(UsinaCalc, ChaveDesconhecidaAvisada) {
+    std::string json = CasoParaJson(CasoUsina{});
+    json.insert(1, "\"autor\": \"eu\",");
+    std::ofstream(dir_ / "c.usina") << json;
+    const Resultado r = Executar({"--case", "c.usina"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.erros, "O arquivo \"c.usina\" tem a chave desconhecida \"autor\", ignorada.\n");
+    EXPECT_EQ(r.saida, Executar({}).saida);
+}
+
+// --json against a typed run of the same inputs, to the last bit: outputs,
+// stream states, inputs as typed (before the reading limits), warnings.
+TEST_F(UsinaCalc, JsonIgualAoCalculo) {
+    for (bool comTurbina : {true, false}) {
+        SCOPED_TRACE(comTurbina);
+        std::vector<std::string> args = {"--json", "--separator", ",", "Eprecal=250",
+                                         "Emvalv=85,5", "Ecapusi=4,125E2"};
+        if (!comTurbina) args.push_back("--without-hp-turbine");
+        const Resultado r = Executar(args);
+        ASSERT_EQ(r.status, 0) << r.erros;
+        const Json j = Json::parse(r.saida);
+
+        EntradasUsina e;
+        e.PressaoCaldeira = 250;
+        e.PercentualValvula = 85.5;
+        e.CapacidadeUsina = 412.5;
+        e.comTurbinaAlta = comTurbina;
+        ResultadoUsina calculado;
+        CalcularUsina(e, calculado);
+
+        std::vector<std::string> chaves;
+        for (const auto& [chave, valor] : j.items()) chaves.push_back(chave);
+        EXPECT_EQ(chaves, (std::vector<std::string>{"entradas", "com_turbina_alta", "resultados",
+                                                    "estados", "avisos", "campos"}));
+        EXPECT_EQ(j["com_turbina_alta"], comTurbina);
+        ASSERT_EQ(j["entradas"].size(), comTurbina ? 18u : 16u);
+        for (const CampoEntradaUsina& c : CamposEntradaUsina()) {
+            if (c.soComTurbinaAlta && !comTurbina) {
+                EXPECT_FALSE(j["entradas"].contains(c.nome));
+                continue;
+            }
+            EXPECT_TRUE(MesmosBits(j["entradas"][c.nome].get<double>(), e.*c.membro)) << c.nome;
+        }
+        std::size_t saidas = 0;
+        for (const CampoSaida& c : CamposSaida()) {
+            if (!comTurbina && c.etapa == EtapaCalculo::TurbinaAlta) continue;
+            ++saidas;
+            EXPECT_TRUE(MesmosBits(j["resultados"][c.nome].get<double>(), ValorExibido(c, calculado)))
+                << c.nome;
+        }
+        EXPECT_EQ(j["resultados"].size(), saidas);
+        const std::vector<LinhaCorrente> linhas = TabelaCorrentes(calculado);
+        ASSERT_EQ(j["estados"].size(), linhas.size());
+        for (std::size_t i = 0; i < linhas.size(); ++i) {
+            const Json& s = j["estados"][i];
+            const LinhaCorrente& l = linhas[i];
+            ASSERT_EQ(s.size(), 9u);  // exactly these keys
+            EXPECT_EQ(s["rotulo"], l.rotulo);
+            EXPECT_TRUE(MesmosBits(s["vazao_kg_s"].get<double>(), l.vazao));
+            EXPECT_TRUE(MesmosBits(s["p_bar"].get<double>(), l.pressao));
+            EXPECT_TRUE(MesmosBits(s["t_C"].get<double>(), l.temperatura));
+            EXPECT_TRUE(MesmosBits(s["v_m3_kg"].get<double>(), l.volume));
+            EXPECT_TRUE(MesmosBits(s["h_kJ_kg"].get<double>(), l.entalpia));
+            EXPECT_TRUE(MesmosBits(s["s_kJ_kgK"].get<double>(), l.entropia));
+            EXPECT_TRUE(MesmosBits(s["ex_kJ_kg"].get<double>(), l.exergia));
+            EXPECT_TRUE(MesmosBits(s["titulo"].get<double>(), l.titulo));
+        }
+        // 85.5 % of the steam through the valve leaves the turbines short.
+        ASSERT_EQ(calculado.avisos.size(), 1u);
+        EXPECT_EQ(j["avisos"], Json::array({TextoAviso(calculado.avisos[0], ",")}));
+        EXPECT_EQ(r.erros, TextoAviso(calculado.avisos[0], ",") + "\n");
+    }
+}
+
+// --csv: semicolons and decimal commas with ',' as the separator, commas
+// and points otherwise (the C locale's default included); the same numbers.
+TEST_F(UsinaCalc, CsvNosDoisLocais) {
+    const Resultado virgula = Executar({"--csv", "--separator", ","});
+    const Resultado ponto = Executar({"--csv", "--separator", "."});
+    const Resultado padrao = Executar({"--csv"});
+    ASSERT_EQ(virgula.status, 0);
+    ASSERT_EQ(ponto.status, 0);
+    EXPECT_EQ(padrao.saida, ponto.saida);
+    EXPECT_TRUE(virgula.saida.starts_with("Rótulo;Descrição;Vazão [kg/s];Pressão [bar];"));
+    EXPECT_TRUE(ponto.saida.starts_with("Rótulo,Descrição,Vazão [kg/s],Pressão [bar],"));
+    EXPECT_NE(virgula.saida.find("\r\n11;Vapor para processo;53,33333333333333;2,4999999999999996;"), std::string::npos)
+        << virgula.saida;
+    EXPECT_NE(ponto.saida.find("\r\n11,Vapor para processo,53.33333333333333,2.4999999999999996,"), std::string::npos);
+    // Changing ';' to ',' and ',' to '.' turns one into the other.
+    std::string convertido = virgula.saida;
+    for (char& c : convertido) c = c == ',' ? '.' : c == ';' ? ',' : c;
+    EXPECT_EQ(convertido, ponto.saida);
+}
+
+// A locale whose decimal mark has two bytes (U+066B): the case file's
+// numbers, written with a point, still read exactly. Made with localedef in
+// the test's directory; skipped where that is not possible.
+TEST_F(UsinaCalc, CasoNumLocaleDeSeparadorLongo) {
+    const std::string locais = (dir_ / "locais").string();
+    fs::create_directory(locais);
+    if (std::system(("localedef -i ps_AF -f UTF-8 " + Aspas(locais + "/ps_AF.UTF-8") +
+                     " >/dev/null 2>&1").c_str()) != 0)
+        GTEST_SKIP() << "localedef cannot make ps_AF.UTF-8";
+    std::ofstream(dir_ / "exemplo.usina") << Ler(USINA_DIRETORIO_DOCS "/exemplo.usina");
+    const std::string ambiente = "LOCPATH=" + Aspas(locais) + " LC_ALL=ps_AF.UTF-8";
+    const Resultado local = Executar({"--case", "exemplo.usina"}, ambiente);
+    const Resultado explicito = Executar({"--separator", "\xD9\xAB", "--case", "exemplo.usina"});
+    ASSERT_EQ(local.status, 0) << local.erros;
+    EXPECT_TRUE(TemLinha(local.saida, "Eprevap=    2\xD9\xAB" "5000E+000")) << local.saida;
+    EXPECT_EQ(local.saida, explicito.saida);
+}
+
+}  // namespace
