@@ -1,8 +1,10 @@
-// Start-up: the application, the main window maximized, the event loop until
-// the window is closed.
+// Start-up: the application, the command line (a case file to open), the
+// main window maximized, the event loop until the window is closed.
 #include <csignal>
+#include <cstdio>
 
 #include "ui/AplicacaoUsina.h"
+#include "ui/LinhaComando.h"
 #include "ui/Uusina.h"
 
 int main(int argc, char** argv) {
@@ -11,7 +13,13 @@ int main(int argc, char** argv) {
     std::signal(SIGPIPE, SIG_IGN);
 
     AplicacaoUsina aplicacao(argc, argv);
+    const OpcoesJanela opcoes = LerOpcoesJanela(QCoreApplication::arguments());
+    if (opcoes.sair) {
+        std::fputs(opcoes.texto.toLocal8Bit().constData(), opcoes.codigo == 0 ? stdout : stderr);
+        return opcoes.codigo;
+    }
     TFusina Fusina;
     Fusina.showMaximized();
+    if (!opcoes.caso.isEmpty()) Fusina.AbrirCaso(opcoes.caso);
     return aplicacao.exec();
 }

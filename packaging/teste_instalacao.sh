@@ -35,6 +35,7 @@ esperados=(bin/usina-calc share/man/man1/usina-calc.1.gz
 if [ "$com_janela" = 1 ]; then
   esperados+=(bin/usina share/man/man1/usina.1.gz
               "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"
+              "share/mime/packages/$id.xml"
               share/icons/hicolor/scalable/apps/usina.svg)
   for n in 16 32 48 64 128 256; do
     esperados+=("share/icons/hicolor/${n}x${n}/apps/usina.png")
@@ -76,6 +77,34 @@ if [ "$com_janela" = 1 ] && [ -f "$desktop" ]; then
     grep -q "<id>$id</id>" "$metainfo" || falha "metainfo sem <id>$id</id>"
     grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
       falha "metainfo não aponta para $id.desktop"
+  fi
+  # The entry takes the file to open, and opens the case type.
+  grep -qx 'Exec=usina %f' "$desktop" || falha "Exec= do atalho não recebe o arquivo (%f)"
+  grep -qx 'MimeType=application/x-usina;' "$desktop" ||
+    falha "MimeType= do atalho não é application/x-usina;"
+fi
+
+# --- the case file type --------------------------------------------------------
+# Built into a MIME database as a desktop does it: the type must come out with
+# its glob, and update-mime-database must not complain about the file.
+mime="$prefixo/share/mime/packages/$id.xml"
+if [ "$com_janela" = 1 ] && [ -f "$mime" ]; then
+  grep -q '<mime-type type="application/x-usina">' "$mime" ||
+    falha "$id.xml não declara application/x-usina"
+  if command -v update-mime-database >/dev/null; then
+    # A data directory of its own, named as the search path so that the
+    # tool has nothing to remark but the file's faults.
+    dados=$(mktemp -d "${TMPDIR:-/tmp}/usina-mime.XXXXXX")
+    base="$dados/mime"
+    mkdir -p "$base/packages" && cp "$mime" "$base/packages/"
+    saida=$(XDG_DATA_HOME="$dados" XDG_DATA_DIRS="$dados" update-mime-database "$base" 2>&1)
+    if [ $? -ne 0 ] || [ -n "$saida" ]; then falha "update-mime-database: $saida"; fi
+    [ -f "$base/application/x-usina.xml" ] || falha "update-mime-database não criou application/x-usina"
+    grep -q '^50:application/x-usina:\*\.usina$' "$base/globs2" 2>/dev/null ||
+      falha "a base MIME não associa *.usina a application/x-usina"
+    rm -rf "$dados"
+  else
+    faltando+=(update-mime-database)
   fi
 fi
 
@@ -136,7 +165,8 @@ if [ $falhas -ne 0 ]; then
   exit 1
 fi
 if ((${#faltando[@]})); then
-  echo "IGNORADO em parte: faltam ${faltando[*]} (pacotes desktop-file-utils, appstream, man-db);" \
+  echo "IGNORADO em parte: faltam ${faltando[*]} (pacotes desktop-file-utils, appstream, man-db," \
+       "shared-mime-info);" \
        "as demais verificações passaram"
   exit 77
 fi

@@ -14,7 +14,7 @@ pacotes=(
   nlohmann-json3-dev libcli11-dev
   xvfb xauth fonts-dejavu-core
   clang libclang-rt-14-dev
-  desktop-file-utils appstream
+  desktop-file-utils appstream shared-mime-info
 )
 
 source "$raiz/scripts/instalar_pacotes.sh"

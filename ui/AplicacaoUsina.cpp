@@ -8,6 +8,9 @@
 
 AplicacaoUsina::AplicacaoUsina(int& argc, char** argv) : QApplication(argc, argv) {
     setWindowIcon(IconeUsina());
+    // Where QSettings keeps the recent case files: ~/.config/usina/usina.conf.
+    setOrganizationName("usina");
+    setApplicationName("usina");
     // Lets the desktop match the window with its installed entry and icon.
     setDesktopFileName("io.github.usina.Usina");
     // The print, page set-up and file dialogues and the standard buttons come

@@ -47,7 +47,8 @@ std::unique_ptr<SeletorDiretorio> CriarPainelRelatorio(TFusina& janela,
     esquerda->addWidget(janela.Button1, 0, Qt::AlignRight);
     esquerda->addStretch();
 
-    auto seletor = std::make_unique<SeletorDiretorio>("DriveComboBox2", "DirectoryListBox2", painel);
+    auto seletor = std::make_unique<SeletorDiretorio>("DriveComboBox2", "DirectoryListBox2",
+                                                      QStringList{"*.txt"}, painel);
     janela.DriveComboBox2 = seletor->Unidades();
     janela.DirectoryListBox2 = seletor->Lista();
     janela.DirectoryListBox2->setFixedSize(LarguraListaDiretorios, AlturaListaDiretorios);
@@ -86,7 +87,8 @@ std::unique_ptr<SeletorDiretorio> CriarPainelFigura(TFusina& janela,
     impressao->addWidget(janela.Button4);
     impressao->addWidget(janela.Button2);
 
-    auto seletor = std::make_unique<SeletorDiretorio>("DriveComboBox1", "DirectoryListBox1", painel);
+    auto seletor = std::make_unique<SeletorDiretorio>("DriveComboBox1", "DirectoryListBox1",
+                                                      QStringList{"*.jpg"}, painel);
     janela.DriveComboBox1 = seletor->Unidades();
     janela.DirectoryListBox1 = seletor->Lista();
     janela.DriveComboBox1->setFixedWidth(LarguraListaDiretorios * 2 / 3);

@@ -6,13 +6,15 @@
 #include <QFont>
 #include <QListWidget>
 #include <QStorageInfo>
+#include <QStyle>
 
 #include "properties/Erros.h"
 
 namespace {
 
-// Where an entry of the list leads.
+// Where an entry of the list leads; for a file, the file it shows.
 constexpr int PapelCaminho = Qt::UserRole;
+constexpr int PapelArquivo = Qt::UserRole + 1;
 
 // Mounted file systems that can be browsed, by root path.
 QStringList Volumes() {
@@ -35,10 +37,13 @@ void EntrarEm(const QString& caminho) {
 }  // namespace
 
 SeletorDiretorio::SeletorDiretorio(const QString& nomeUnidades, const QString& nomeLista,
-                                   QWidget* pai)
-    : unidades_(new QComboBox(pai)), lista_(new QListWidget(pai)) {
+                                   const QStringList& filtroArquivos, QWidget* pai)
+    : unidades_(new QComboBox(pai)), lista_(new QListWidget(pai)), filtroArquivos_(filtroArquivos) {
     unidades_->setObjectName(nomeUnidades);
     lista_->setObjectName(nomeLista);
+    // The files' icons no taller than a line of text.
+    const int altura = lista_->fontMetrics().height();
+    lista_->setIconSize(QSize(altura, altura));
     Atualizar();
 }
 
@@ -71,6 +76,28 @@ void SeletorDiretorio::Atualizar() {
         auto* item = new QListWidgetItem(nome, lista_);
         item->setData(PapelCaminho, dir.absoluteFilePath(nome));
     }
+    if (filtroArquivos_.isEmpty()) return;
+    // The files, marked with the file icon; opening one does nothing.
+    const QIcon icone = lista_->style()->standardIcon(QStyle::SP_FileIcon);
+    const QStringList arquivos = dir.entryList(filtroArquivos_, QDir::Files | QDir::Hidden,
+                                               QDir::Name | QDir::IgnoreCase);
+    for (const QString& nome : arquivos) {
+        auto* item = new QListWidgetItem(icone, nome, lista_);
+        item->setData(PapelArquivo, dir.absoluteFilePath(nome));
+    }
+}
+
+void SeletorDiretorio::MostrarArquivo(const QString& caminho) {
+    Atualizar();
+    const QString procurado = QFileInfo(caminho).absoluteFilePath();
+    for (int i = 0; i < lista_->count(); ++i) {
+        QListWidgetItem* item = lista_->item(i);
+        if (ArquivoDaEntrada(item) == procurado) {
+            lista_->setCurrentItem(item);
+            lista_->scrollToItem(item);
+            return;
+        }
+    }
 }
 
 void SeletorDiretorio::EscolherUnidade(int indice) {
@@ -88,4 +115,8 @@ void SeletorDiretorio::AbrirEntrada(const QListWidgetItem* item) {
 
 QString SeletorDiretorio::CaminhoDaEntrada(const QListWidgetItem* item) {
     return item ? item->data(PapelCaminho).toString() : QString();
+}
+
+QString SeletorDiretorio::ArquivoDaEntrada(const QListWidgetItem* item) {
+    return item ? item->data(PapelArquivo).toString() : QString();
 }

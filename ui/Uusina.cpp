@@ -3,6 +3,8 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -11,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -22,13 +25,18 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "io/Relatorio.h"
 #include "plant/CalculoCampos.h"
+#include "plant/Numeros.h"
+#include "plant/TabelaEntradas.h"
 #include "plant/TextosPadrao.h"
+#include "properties/Erros.h"
 #include "ui/CamposJanela.h"
 #include "ui/DefinicaoJanela.h"
+#include "ui/DialogosArquivo.h"
 #include "ui/Fluxograma.h"
 #include "ui/Impressao.h"
 #include "ui/Memo.h"
@@ -72,16 +80,54 @@ void AjustarAoTexto(QTextEdit& memo, int linhas) {
     memo.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
+// The window's fields during a run, recording what the run writes: each
+// field once, in the order of its first write, with its last text.
+class CamposGravados : public Campos {
+public:
+    CamposGravados(Campos& campos, std::vector<std::pair<std::string, std::string>>& escritos)
+        : campos_(campos), escritos_(escritos) {
+        escritos_.clear();
+    }
+    std::string Texto(const std::string& nome) const override { return campos_.Texto(nome); }
+    void DefinirTexto(const std::string& nome, const std::string& texto) override {
+        campos_.DefinirTexto(nome, texto);
+        const auto [posicao, novo] = indices_.try_emplace(nome, escritos_.size());
+        if (novo) escritos_.emplace_back(nome, texto);
+        else escritos_[posicao->second].second = texto;
+    }
+    void DefinirVisivel(const std::string& nome, bool visivel) override {
+        campos_.DefinirVisivel(nome, visivel);
+    }
+    bool CheckBox1Marcado() const override { return campos_.CheckBox1Marcado(); }
+
+private:
+    Campos& campos_;
+    std::vector<std::pair<std::string, std::string>>& escritos_;
+    std::unordered_map<std::string, std::size_t> indices_;
+};
+
+// A file name typed on an output panel, refused when there is none: the
+// extension alone would make a hidden file.
+void ExigirNome(const QString& nome, const char* mensagem) {
+    if (nome.trimmed().isEmpty()) throw ErroArquivo(mensagem);
+}
+
+QString CaminhoMostrado(const QString& caminho) {
+    return QDir::toNativeSeparators(QFileInfo(caminho).absoluteFilePath());
+}
+
 }  // namespace
 
 TFusina::TFusina(QWidget* pai)
     : QWidget(pai),
       figura_(DesenharFluxograma()),
       impressora_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
-      dialogos_(std::make_unique<DialogosImpressaoQt>(this)) {
+      dialogos_(std::make_unique<DialogosImpressaoQt>(this)),
+      dialogosArquivo_(std::make_unique<DialogosArquivoQt>(this)) {
     setObjectName("Fusina");
     setWindowTitle(QString::fromUtf8(TituloJanela));
     setWindowIcon(IconeUsina());
+    setAcceptDrops(true);  // a case file dropped on the window opens
 
     auto* topo = new QHBoxLayout;
     topo->addWidget(CriarColunaEsquerda());
@@ -93,12 +139,14 @@ TFusina::TFusina(QWidget* pai)
     LinhaAviso->setStyleSheet("color: #a00000;");
 
     auto* principal = new QVBoxLayout(this);
+    principal->setMenuBar(CriarMenus());
     principal->addLayout(topo, 1);
     principal->addWidget(LinhaAviso);
     principal->addWidget(CriarBanner());
 
     campos_ = std::make_unique<CamposJanela>(*this, *CheckBox1);
     LigarEventos();
+    LigarCaso();
     RadioGroup1Click();
 
     // Fill the screen's work area; main() then maximizes.
@@ -248,6 +296,10 @@ void TFusina::DefinirDialogosImpressao(std::unique_ptr<DialogosImpressao> dialog
     dialogos_ = std::move(dialogos);
 }
 
+void TFusina::DefinirDialogosArquivo(std::unique_ptr<DialogosArquivo> dialogos) {
+    dialogosArquivo_ = std::move(dialogos);
+}
+
 void TFusina::RadioGroup1Click() {
     ExecutarTratando([this] {
         const int escolhido = itens_->checkedId();
@@ -258,7 +310,9 @@ void TFusina::RadioGroup1Click() {
 
 void TFusina::BitBtn1Click() {
     ExecutarTratando([this] {
-        LinhaAviso->clear();
+        textoExecucao_.clear();
+        nota_.clear();
+        MostrarLinhaAviso();
         // Warnings found before a failure are shown too, followed by the
         // statement that the results are incomplete.
         const auto mostrarAvisos = [this] {
@@ -268,10 +322,24 @@ void TFusina::BitBtn1Click() {
                 textos << QString::fromStdString(TextoAviso(aviso, separador));
             const std::string situacao = TextoSituacao(resultado_.situacao);
             if (!situacao.empty()) textos << QString::fromStdString(situacao);
-            LinhaAviso->setText(textos.join("  "));
+            textoExecucao_ = textos.join("  ");
+            MostrarLinhaAviso();
         };
+        // The inputs the run reads, as typed, for the export of its results.
+        const std::string separador = SeparadorDecimal();
+        turbinaAltaExecucao_ = CheckBox1->isChecked();
+        entradasExecucao_.clear();
+        for (const CampoEntradaUsina& c : CamposEntradaUsina()) {
+            if (c.soComTurbinaAlta && !turbinaAltaExecucao_) continue;
+            try {
+                entradasExecucao_.emplace_back(c.nome, LerNumero(campos_->Texto(c.nome), separador));
+            } catch (const ErroConversao&) {
+                // Not a number: the run stops there and nothing is exported.
+            }
+        }
+        CamposGravados gravados(*campos_, camposExecucao_);
         try {
-            CalcularUsinaNosCampos(*campos_, resultado_, SeparadorDecimal());
+            CalcularUsinaNosCampos(gravados, resultado_, separador);
         } catch (...) {
             mostrarAvisos();
             throw;
@@ -282,8 +350,16 @@ void TFusina::BitBtn1Click() {
 
 void TFusina::Button1Click() {
     ExecutarTratando([this] {
-        EscreverRelatorio(Etxt->text().toStdString(), resultado_, CheckBox1->isChecked(),
+        const QString nome = Etxt->text();
+        ExigirResultadoCompleto(resultado_);
+        ExigirNome(nome, "Digite o nome do arquivo do relatório antes de gravar");
+        const QString arquivo = nome + ".txt";
+        if (!PodeGravar(arquivo)) return;
+        EscreverRelatorio(nome.toStdString(), resultado_, CheckBox1->isChecked(),
                           SeparadorDecimal());
+        seletor1_->Atualizar();
+        seletor2_->MostrarArquivo(arquivo);
+        DefinirNota("Relatório gravado em " + CaminhoMostrado(arquivo));
     });
 }
 
@@ -292,7 +368,16 @@ void TFusina::Button2Click() {
 }
 
 void TFusina::Button3Click() {
-    ExecutarTratando([this] { SalvarFiguraJpeg(figura_, Ejpeg->text().toStdString()); });
+    ExecutarTratando([this] {
+        const QString nome = Ejpeg->text();
+        ExigirNome(nome, "Digite o nome do arquivo da figura antes de salvar");
+        const QString arquivo = nome + ".jpg";
+        if (!PodeGravar(arquivo)) return;
+        SalvarFiguraJpeg(figura_, nome.toStdString());
+        seletor2_->Atualizar();
+        seletor1_->MostrarArquivo(arquivo);
+        DefinirNota("Figura salva em " + CaminhoMostrado(arquivo));
+    });
 }
 
 void TFusina::Button4Click() {
@@ -327,4 +412,23 @@ void TFusina::AtualizarSeletores() {
             });
         },
         Qt::QueuedConnection);
+}
+
+bool TFusina::PodeGravar(const QString& caminho) {
+    const QFileInfo info(caminho);
+    // A directory of that name is not replaced: writing reports the error.
+    if (!info.exists() || info.isDir()) return true;
+    return dialogosArquivo_->ConfirmarSubstituir(info.absoluteFilePath());
+}
+
+void TFusina::MostrarLinhaAviso() {
+    QStringList partes;
+    if (!textoExecucao_.isEmpty()) partes << textoExecucao_;
+    if (!nota_.isEmpty()) partes << nota_;
+    LinhaAviso->setText(partes.join("  "));
+}
+
+void TFusina::DefinirNota(const QString& nota) {
+    nota_ = nota;
+    MostrarLinhaAviso();
 }

@@ -7,23 +7,32 @@
 #include <QImage>
 #include <QWidget>
 #include <memory>
+#include <string>
+#include <utility>
 #include <vector>
 
+#include "plant/EntradasUsina.h"
 #include "plant/ResultadoUsina.h"
 
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QAction;
 class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
+class QMenu;
+class QMenuBar;
 class QPrinter;
 class QPushButton;
 class QTextEdit;
 class CamposJanela;
+struct CasoLido;
+struct CasoUsina;
+class DialogosArquivo;
 class DialogosImpressao;
 class SeletorDiretorio;
 
@@ -39,9 +48,21 @@ public:
 
     // Replaces the print dialogues (tests confirm or cancel them).
     void DefinirDialogosImpressao(std::unique_ptr<DialogosImpressao> dialogos);
+    // Replaces the file dialogues and questions (tests answer them).
+    void DefinirDialogosArquivo(std::unique_ptr<DialogosArquivo> dialogos);
     QPrinter& Impressora() { return *impressora_; }
     // The plant data and results as the last run left them.
     const ResultadoUsina& Resultado() const { return resultado_; }
+
+    // The case file in use (absolute path), empty for a new case.
+    const QString& CaminhoCaso() const { return caminhoCaso_; }
+    // Whether the inputs (the numbers the fields show, and CheckBox1) differ
+    // from the case as opened or saved, or from the defaults for a new case.
+    bool CasoAlterado() const;
+    // Opens a case file (start-up, a dropped file, "Abrir recente"): asks
+    // first about unsaved changes; a file that cannot be read is refused in
+    // the error box and nothing changes. True when the case was opened.
+    bool AbrirCaso(const QString& caminho);
 
     // Event handlers.
     void RadioGroup1Click();
@@ -52,6 +73,21 @@ public:
     void Button4Click();
     void DriveComboBox1Change();
     void DriveComboBox2Change();
+    // The "Arquivo" menu. Salvar and SalvarComo return true when the case
+    // was saved.
+    void NovoClick();
+    void AbrirClick();
+    bool SalvarClick();
+    bool SalvarComoClick();
+    void AbrirRecenteClick(const QString& caminho);
+    void ExportarClick();
+
+    // Menu bar with the "Arquivo" menu above everything else.
+    QMenuBar* BarraMenus = nullptr;
+    QMenu* MenuArquivo = nullptr;
+    QMenu* MenuRecentes = nullptr;
+    QAction *AcaoNovo = nullptr, *AcaoAbrir = nullptr, *AcaoSalvar = nullptr,
+            *AcaoSalvarComo = nullptr, *AcaoExportar = nullptr, *AcaoSair = nullptr;
 
     // Left column.
     QFrame* Panel1 = nullptr;
@@ -152,7 +188,15 @@ public:
     // the last run did not finish; empty after a clean run.
     QLabel* LinhaAviso = nullptr;
 
+protected:
+    void closeEvent(QCloseEvent* evento) override;
+    void dragEnterEvent(QDragEnterEvent* evento) override;
+    void dropEvent(QDropEvent* evento) override;
+
 private:
+    QMenuBar* CriarMenus();
+    void PreencherRecentes();
+    void LigarCaso();
     QWidget* CriarColunaEsquerda();
     QWidget* CriarAreaPaineis();
     QFrame* CriarBanner();
@@ -160,6 +204,21 @@ private:
     void LigarTeclado();
     void AbrirDiretorio(SeletorDiretorio& seletor, QListWidgetItem* item);
     void AtualizarSeletores();
+    // The case: a case read shown in the fields, the fields as a case to
+    // save (refused unless the inputs can be saved and read back), saving.
+    void MostrarCaso(const QString& caminho, const CasoLido& lido);
+    CasoUsina CasoParaSalvar() const;
+    void GravarCasoNoArquivo(const QString& caminho, const CasoUsina& caso);
+    // True when nothing is unsaved, or the user saved or discarded it.
+    bool PodeDescartarAlteracoes();
+    void AtualizarTitulo();
+    // A file the window is about to write: false when it exists and the
+    // user keeps it.
+    bool PodeGravar(const QString& caminho);
+    // The warning line: the last run's warnings, then a note (a file
+    // written, results from before the case was opened).
+    void MostrarLinhaAviso();
+    void DefinirNota(const QString& nota);
 
     QButtonGroup* itens_ = nullptr;                 // the radio buttons of RadioGroup1
     std::vector<QFrame*> paineisPorItem_;           // panel of each list item
@@ -170,4 +229,19 @@ private:
     std::unique_ptr<SeletorDiretorio> seletor2_;    // Panel10
     std::unique_ptr<CamposJanela> campos_;
     ResultadoUsina resultado_;  // kept from run to run, as the report reads it
+    std::unique_ptr<DialogosArquivo> dialogosArquivo_;
+
+    // The case in use: its file, its inputs as opened or saved (the defaults
+    // for a new case), and its description, kept when saving again.
+    QString caminhoCaso_;
+    EntradasUsina entradasCaso_;
+    std::string descricaoCaso_;
+
+    // What the last run read and wrote, for the export of its results.
+    std::vector<std::pair<std::string, double>> entradasExecucao_;
+    bool turbinaAltaExecucao_ = true;
+    std::vector<std::pair<std::string, std::string>> camposExecucao_;
+
+    QString textoExecucao_;  // the last run's warnings and situation
+    QString nota_;           // shown after them
 };

@@ -1,5 +1,7 @@
 // What the window tests share: a fresh window per test, shown, in a temporary
-// working directory, with the error boxes recorded instead of shown.
+// working directory, with the error boxes recorded instead of shown, the file
+// dialogues and questions answered from the test, and no recent case files
+// (the settings live in a temporary directory, see teste_janela_main.cpp).
 #pragma once
 
 #include <QCoreApplication>
@@ -10,10 +12,18 @@
 #include <QGroupBox>
 #include <gtest/gtest.h>
 #include <memory>
+#include <ostream>
 #include <vector>
 
+#include "ui/CasosRecentes.h"
+#include "ui/DialogosArquivo.h"
 #include "ui/TratadorErros.h"
 #include "ui/Uusina.h"
+
+// Failure messages show a QString as its text.
+inline void PrintTo(const QString& texto, std::ostream* saida) {
+    *saida << '"' << texto.toStdString() << '"';
+}
 
 struct ErroMostrado {
     QString titulo;
@@ -28,6 +38,36 @@ public:
     std::vector<ErroMostrado> erros;
 };
 
+// Answers the file dialogues and questions as set, and counts them. An empty
+// name is a cancelled dialogue.
+class DialogosRespondidos : public DialogosArquivo {
+public:
+    QString EscolherCasoParaAbrir(const QString&) override { return Proximo(abrir); }
+    QString EscolherCasoParaSalvar(const QString&) override { return Proximo(salvar); }
+    QString EscolherExportacao(const QString&) override { return Proximo(exportar); }
+    RespostaAlteracoes PerguntarAlteracoes(const QString&) override {
+        ++perguntasAlteracoes;
+        return resposta;
+    }
+    bool ConfirmarSubstituir(const QString& caminho) override {
+        substituicoes.push_back(caminho);
+        return substituir;
+    }
+
+    QString abrir, salvar, exportar;
+    RespostaAlteracoes resposta = RespostaAlteracoes::Cancelar;
+    bool substituir = true;
+    int dialogos = 0;  // file dialogues shown
+    int perguntasAlteracoes = 0;
+    std::vector<QString> substituicoes;
+
+private:
+    QString Proximo(const QString& escolha) {
+        ++dialogos;
+        return escolha;
+    }
+};
+
 class JanelaTeste : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -35,7 +75,11 @@ protected:
         diretorioAnterior = QDir::currentPath();
         ASSERT_TRUE(QDir::setCurrent(temporario.path()));
         apresentadorAnterior = InstalarApresentador(&apresentador);
+        CasosRecentes::Limpar();
         janela = std::make_unique<TFusina>();
+        auto respondidos = std::make_unique<DialogosRespondidos>();
+        dialogos = respondidos.get();
+        janela->DefinirDialogosArquivo(std::move(respondidos));
         janela->show();
         QCoreApplication::processEvents();
     }
@@ -63,4 +107,5 @@ protected:
     ApresentadorGravado apresentador;
     ApresentadorErros* apresentadorAnterior = nullptr;
     std::unique_ptr<TFusina> janela;
+    DialogosRespondidos* dialogos = nullptr;  // owned by janela
 };

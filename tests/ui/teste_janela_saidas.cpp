@@ -2,6 +2,8 @@
 // working directory, one printer setting, errors shown and the window kept.
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
 #include <QPrinter>
 #include <QPushButton>
 
@@ -118,4 +120,69 @@ TEST_F(JanelaTeste, ImprimirEConfigurarUsamAMesmaImpressora) {
     janela->Button2->click();
     EXPECT_GT(QFileInfo(pdf).size(), 0);
     EXPECT_TRUE(apresentador.erros.empty());
+}
+
+namespace {
+
+QByteArray Bytes(const QString& caminho) {
+    QFile arquivo(caminho);
+    return arquivo.open(QIODevice::ReadOnly) ? arquivo.readAll() : QByteArray();
+}
+
+void Marcar(const QString& caminho) {
+    QFile arquivo(caminho);
+    ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
+    arquivo.write("antigo");
+}
+
+}  // namespace
+
+// "OK" and "Salvar" ask before replacing a file, say where it went and show
+// it selected in their directory list.
+TEST_F(JanelaTeste, OkESalvarPerguntamAntesDeSubstituir) {
+    janela->BitBtn1->click();
+    const struct {
+        QPushButton* botao;
+        QListWidget* lista;
+        QString arquivo;
+        QString nota;
+        QByteArray inicio;
+    } saidas[] = {
+        {janela->Button1, janela->DirectoryListBox2, "dados.txt",
+         QString::fromUtf8("Relatório gravado em "), "Usina"},
+        {janela->Button3, janela->DirectoryListBox1, "fluxograma.jpg", "Figura salva em ",
+         QByteArray("\xFF\xD8", 2)},
+    };
+    for (const auto& saida : saidas) {
+        SCOPED_TRACE(saida.arquivo.toStdString());
+        const QString caminho = QDir::current().absoluteFilePath(saida.arquivo);
+        Marcar(caminho);
+        dialogos->substituicoes.clear();
+        dialogos->substituir = false;
+        saida.botao->click();
+        EXPECT_EQ(dialogos->substituicoes, std::vector<QString>{caminho});
+        EXPECT_EQ(Bytes(caminho), "antigo");
+
+        dialogos->substituir = true;
+        saida.botao->click();
+        EXPECT_TRUE(Bytes(caminho).startsWith(saida.inicio));
+        EXPECT_EQ(janela->LinhaAviso->text(), saida.nota + QDir::toNativeSeparators(caminho));
+        ASSERT_NE(saida.lista->currentItem(), nullptr);
+        EXPECT_EQ(saida.lista->currentItem()->text(), saida.arquivo);
+    }
+    EXPECT_TRUE(apresentador.erros.empty()) << Mensagens();
+}
+
+TEST_F(JanelaTeste, NomeVazioERecusado) {
+    janela->BitBtn1->click();
+    janela->Etxt->setText("  ");
+    janela->Button1->click();
+    janela->Ejpeg->setText("");
+    janela->Button3->click();
+    ASSERT_EQ(apresentador.erros.size(), 2u);
+    EXPECT_EQ(apresentador.erros[0].mensagem,
+              QString::fromUtf8("Digite o nome do arquivo do relatório antes de gravar."));
+    EXPECT_EQ(apresentador.erros[1].mensagem,
+              QString::fromUtf8("Digite o nome do arquivo da figura antes de salvar."));
+    EXPECT_TRUE(QDir::current().entryList(QDir::Files | QDir::Hidden).isEmpty());
 }

@@ -1,0 +1,129 @@
+#include "ui/DialogosArquivo.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTreeView>
+
+namespace {
+
+const char* const FiltroCasos = "Casos da usina (*.usina)";
+const char* const FiltroCsv = "Tabela CSV (*.csv)";
+const char* const FiltroJson = "Tudo em JSON (*.json)";
+
+// Qt's own file dialogue (where the desktop has no native one) at a size
+// that fits a 1024 x 600 screen, with its columns and side bar wide enough
+// for what they hold: at its default size it cuts sizes, types, dates and
+// the places on the left. The parts are found by the names Qt gives them;
+// a native dialogue has none and is left as it is.
+void AjustarDialogo(QFileDialog& dialogo) {
+    dialogo.resize(860, 500);
+    if (auto* arvore = dialogo.findChild<QTreeView*>("treeView")) {
+        QHeaderView* colunas = arvore->header();
+        colunas->setStretchLastSection(false);
+        colunas->setSectionResizeMode(0, QHeaderView::Stretch);  // name
+        const int larguras[] = {0, 100, 170, 150};                // size, type, date
+        for (int i = 1; i < 4 && i < colunas->count(); ++i) colunas->resizeSection(i, larguras[i]);
+    }
+    if (auto* divisao = dialogo.findChild<QSplitter*>("splitter")) divisao->setSizes({160, 700});
+}
+
+// A save dialogue that appends the suffix of the chosen filter to a name
+// typed without one. It does not ask about replacing a file: the window asks
+// that itself, in Portuguese, once the name is final.
+QString EscolherParaGravar(QWidget* pai, const QString& titulo, const QString& inicial,
+                           const QStringList& filtros, const QStringList& sufixos) {
+    QFileDialog dialogo(pai, titulo);
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    dialogo.setFileMode(QFileDialog::AnyFile);
+    dialogo.setOption(QFileDialog::DontConfirmOverwrite);
+    dialogo.setNameFilters(filtros);
+    dialogo.setDefaultSuffix(sufixos.value(0));
+    dialogo.setLabelText(QFileDialog::Accept, "Salvar");
+    dialogo.setLabelText(QFileDialog::Reject, "Cancelar");
+    dialogo.setLabelText(QFileDialog::FileName, "Nome do arquivo:");
+    dialogo.setLabelText(QFileDialog::FileType, "Tipo:");
+    dialogo.setLabelText(QFileDialog::LookIn, "Pasta:");
+    QObject::connect(&dialogo, &QFileDialog::filterSelected, &dialogo,
+                     [&](const QString& filtro) {
+                         const qsizetype i = filtros.indexOf(filtro);
+                         if (i >= 0) dialogo.setDefaultSuffix(sufixos.value(i));
+                     });
+    const QFileInfo info(inicial);
+    if (info.isDir()) {
+        dialogo.setDirectory(inicial);
+    } else {
+        dialogo.setDirectory(info.absolutePath());
+        dialogo.selectFile(info.fileName());
+    }
+    AjustarDialogo(dialogo);
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return {};
+    return dialogo.selectedFiles().first();
+}
+
+}  // namespace
+
+QString DialogosArquivoQt::EscolherCasoParaAbrir(const QString& inicial) {
+    QFileDialog dialogo(pai_, "Abrir caso");
+    dialogo.setAcceptMode(QFileDialog::AcceptOpen);
+    dialogo.setFileMode(QFileDialog::ExistingFile);
+    dialogo.setNameFilters({FiltroCasos, "Todos os arquivos (*)"});
+    dialogo.setLabelText(QFileDialog::Accept, "Abrir");
+    dialogo.setLabelText(QFileDialog::Reject, "Cancelar");
+    dialogo.setLabelText(QFileDialog::FileName, "Nome do arquivo:");
+    dialogo.setLabelText(QFileDialog::FileType, "Tipo:");
+    dialogo.setLabelText(QFileDialog::LookIn, "Pasta:");
+    const QFileInfo info(inicial);
+    dialogo.setDirectory(info.isDir() ? inicial : info.absolutePath());
+    AjustarDialogo(dialogo);
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return {};
+    return dialogo.selectedFiles().first();
+}
+
+QString DialogosArquivoQt::EscolherCasoParaSalvar(const QString& inicial) {
+    return EscolherParaGravar(pai_, "Salvar caso como", inicial, {FiltroCasos}, {"usina"});
+}
+
+QString DialogosArquivoQt::EscolherExportacao(const QString& inicial) {
+    // The filter follows the suggested name's suffix.
+    QStringList filtros = {FiltroCsv, FiltroJson};
+    QStringList sufixos = {"csv", "json"};
+    if (inicial.endsWith(".json", Qt::CaseInsensitive)) {
+        filtros.swapItemsAt(0, 1);
+        sufixos.swapItemsAt(0, 1);
+    }
+    return EscolherParaGravar(pai_, "Exportar resultados", inicial, filtros, sufixos);
+}
+
+RespostaAlteracoes DialogosArquivoQt::PerguntarAlteracoes(const QString& nomeCaso) {
+    QMessageBox caixa(QMessageBox::Warning, "Alterações não salvas",
+                      QString("Os dados de entrada de \"%1\" foram alterados.").arg(nomeCaso),
+                      QMessageBox::NoButton, pai_);
+    caixa.setInformativeText("Deseja salvar as alterações?");
+    QPushButton* salvar = caixa.addButton("Salvar", QMessageBox::AcceptRole);
+    QPushButton* descartar = caixa.addButton("Descartar", QMessageBox::DestructiveRole);
+    QPushButton* cancelar = caixa.addButton("Cancelar", QMessageBox::RejectRole);
+    caixa.setDefaultButton(salvar);
+    caixa.setEscapeButton(cancelar);
+    caixa.exec();
+    if (caixa.clickedButton() == salvar) return RespostaAlteracoes::Salvar;
+    if (caixa.clickedButton() == descartar) return RespostaAlteracoes::Descartar;
+    return RespostaAlteracoes::Cancelar;
+}
+
+bool DialogosArquivoQt::ConfirmarSubstituir(const QString& caminho) {
+    QMessageBox caixa(QMessageBox::Question, "Substituir arquivo",
+                      QString("O arquivo \"%1\" já existe.").arg(QDir::toNativeSeparators(caminho)),
+                      QMessageBox::NoButton, pai_);
+    caixa.setInformativeText("Deseja substituí-lo?");
+    QPushButton* substituir = caixa.addButton("Substituir", QMessageBox::AcceptRole);
+    QPushButton* cancelar = caixa.addButton("Cancelar", QMessageBox::RejectRole);
+    caixa.setDefaultButton(cancelar);
+    caixa.setEscapeButton(cancelar);
+    caixa.exec();
+    return caixa.clickedButton() == substituir;
+}

@@ -1,0 +1,42 @@
+// The questions and file dialogues of the "Arquivo" menu and of the two
+// output panels, behind a small interface so that tests answer them instead
+// of a person.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Answer to "save the changes first?".
+enum class RespostaAlteracoes { Salvar, Descartar, Cancelar };
+
+class DialogosArquivo {
+public:
+    virtual ~DialogosArquivo() = default;
+    // "Abrir…": an existing case file, or empty when cancelled. inicial is
+    // the directory or file the dialogue starts at.
+    virtual QString EscolherCasoParaAbrir(const QString& inicial) = 0;
+    // "Salvar como…": the name to save under, or empty when cancelled. The
+    // dialogue does not ask about replacing a file; the window does.
+    virtual QString EscolherCasoParaSalvar(const QString& inicial) = 0;
+    // "Exportar resultados…": a .csv or .json name, or empty when cancelled.
+    virtual QString EscolherExportacao(const QString& inicial) = 0;
+    // The inputs differ from the case nomeCaso: save, discard or cancel?
+    virtual RespostaAlteracoes PerguntarAlteracoes(const QString& nomeCaso) = 0;
+    // The file exists: replace it?
+    virtual bool ConfirmarSubstituir(const QString& caminho) = 0;
+};
+
+// The standard Qt dialogues, in Portuguese, parented to the main window.
+class DialogosArquivoQt : public DialogosArquivo {
+public:
+    explicit DialogosArquivoQt(QWidget* pai) : pai_(pai) {}
+    QString EscolherCasoParaAbrir(const QString& inicial) override;
+    QString EscolherCasoParaSalvar(const QString& inicial) override;
+    QString EscolherExportacao(const QString& inicial) override;
+    RespostaAlteracoes PerguntarAlteracoes(const QString& nomeCaso) override;
+    bool ConfirmarSubstituir(const QString& caminho) override;
+
+private:
+    QWidget* pai_;
+};
