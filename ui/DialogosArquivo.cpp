@@ -99,6 +99,13 @@ QString DialogosArquivoQt::EscolherExportacao(const QString& inicial) {
     return EscolherParaGravar(pai_, "Exportar resultados", inicial, filtros, sufixos);
 }
 
+QString DialogosArquivoQt::EscolherArquivoParaGravar(const QString& titulo,
+                                                     const QString& inicial,
+                                                     const QStringList& filtros,
+                                                     const QStringList& sufixos) {
+    return EscolherParaGravar(pai_, titulo, inicial, filtros, sufixos);
+}
+
 RespostaAlteracoes DialogosArquivoQt::PerguntarAlteracoes(const QString& nomeCaso) {
     QMessageBox caixa(QMessageBox::Warning, "Alterações não salvas",
                       QString("Os dados de entrada de \"%1\" foram alterados.").arg(nomeCaso),

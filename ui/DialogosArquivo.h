@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -21,6 +22,12 @@ public:
     virtual QString EscolherCasoParaSalvar(const QString& inicial) = 0;
     // "Exportar resultados…": a .csv or .json name, or empty when cancelled.
     virtual QString EscolherExportacao(const QString& inicial) = 0;
+    // Any other file the window writes (a picture, a table, a PDF): the
+    // filters as "Descrição (*.ext)" with their suffixes in the same order;
+    // the first is chosen at first. Empty when cancelled.
+    virtual QString EscolherArquivoParaGravar(const QString& titulo, const QString& inicial,
+                                              const QStringList& filtros,
+                                              const QStringList& sufixos) = 0;
     // The inputs differ from the case nomeCaso: save, discard or cancel?
     virtual RespostaAlteracoes PerguntarAlteracoes(const QString& nomeCaso) = 0;
     // The file exists: replace it?
@@ -34,6 +41,9 @@ public:
     QString EscolherCasoParaAbrir(const QString& inicial) override;
     QString EscolherCasoParaSalvar(const QString& inicial) override;
     QString EscolherExportacao(const QString& inicial) override;
+    QString EscolherArquivoParaGravar(const QString& titulo, const QString& inicial,
+                                      const QStringList& filtros,
+                                      const QStringList& sufixos) override;
     RespostaAlteracoes PerguntarAlteracoes(const QString& nomeCaso) override;
     bool ConfirmarSubstituir(const QString& caminho) override;
 

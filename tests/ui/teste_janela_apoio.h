@@ -45,6 +45,10 @@ public:
     QString EscolherCasoParaAbrir(const QString&) override { return Proximo(abrir); }
     QString EscolherCasoParaSalvar(const QString&) override { return Proximo(salvar); }
     QString EscolherExportacao(const QString&) override { return Proximo(exportar); }
+    QString EscolherArquivoParaGravar(const QString&, const QString&, const QStringList&,
+                                      const QStringList&) override {
+        return Proximo(gravar);
+    }
     RespostaAlteracoes PerguntarAlteracoes(const QString&) override {
         ++perguntasAlteracoes;
         return resposta;
@@ -54,7 +58,7 @@ public:
         return substituir;
     }
 
-    QString abrir, salvar, exportar;
+    QString abrir, salvar, exportar, gravar;
     RespostaAlteracoes resposta = RespostaAlteracoes::Cancelar;
     bool substituir = true;
     int dialogos = 0;  // file dialogues shown
