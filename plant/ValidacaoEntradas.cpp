@@ -124,3 +124,35 @@ void ValidarEntradas(const EntradasUsina& e, const std::string& separador) {
         Recusar("Etcon", e.TemperaturaCondensado,
                 "Deve ser 0 °C ou mais: abaixo disso a água congela", separador);
 }
+
+std::string FaixaPermitida(const CampoEntradaUsina& campo, const std::string& separador) {
+    const std::string nome = campo.nome;
+    std::string faixa;
+    switch (campo.regra) {
+    case RegraEntrada::Positiva: faixa = "Maior que zero"; break;
+    case RegraEntrada::NaoNegativa: faixa = "Zero ou maior"; break;
+    case RegraEntrada::Eficiencia: faixa = "Maior que 0 e no máximo 100 %"; break;
+    case RegraEntrada::Percentual: faixa = "De 0 a 100 %"; break;
+    case RegraEntrada::Pressao:
+        faixa = "De " + Numero(PressaoMinimaBar, separador) + " a " +
+                Numero(PressaoMaximaBar, separador) + " bar";
+        break;
+    case RegraEntrada::Livre: break;
+    }
+    // The relations ValidarEntradas checks between fields.
+    if (nome == "Eprevap")
+        faixa += ", menor que a pressão de saída na turbina de alta pressão (sem ela, menor que a "
+                 "pressão de operação da caldeira)";
+    else if (nome == "Epstap" || nome == "Eprecon")
+        faixa += ", menor que a pressão de operação da caldeira";
+    else if (nome == "Etscal")
+        faixa = "Maior que a temperatura de saturação à pressão da caldeira (vapor superaquecido)";
+    else if (nome == "Etcon")
+        faixa = "De 0 °C até abaixo da temperatura de saturação à pressão do condensado "
+                "(condensado líquido)";
+    // The reading's own limit: larger values are read as the limit.
+    if (campo.limite != 0.0)
+        faixa += "; acima de " + std::string(campo.textoLimite) + " " + campo.unidade +
+                 " é lido como " + campo.textoLimite;
+    return faixa;
+}

@@ -7,6 +7,8 @@
 
 #include "plant/EntradasUsina.h"
 
+struct CampoEntradaUsina;
+
 // The inputs with the limits the reading of the fields applies: a boiler
 // pressure above 190 bar becomes 190 bar, an outlet temperature above
 // 1300 degC becomes 1300 degC.
@@ -18,3 +20,8 @@ EntradasUsina ComLimites(EntradasUsina entradas);
 // field by its caption and says what is allowed; numbers in it use
 // separador. Expects the limits already applied.
 void ValidarEntradas(const EntradasUsina& entradas, const std::string& separador);
+
+// What the checks allow in a field, as one Portuguese sentence for its
+// tooltip: the field's own range, its relation to other fields and the
+// limit its reading applies. Numbers use separador.
+std::string FaixaPermitida(const CampoEntradaUsina& campo, const std::string& separador);

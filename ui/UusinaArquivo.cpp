@@ -17,9 +17,7 @@
 #include <QUrl>
 
 #include "io/CasoUsina.h"
-#include "io/ErrosArquivo.h"
 #include "io/ExportacaoResultados.h"
-#include "io/GravacaoAtomica.h"
 #include "plant/ValidacaoEntradas.h"
 #include "plant/TabelaEntradas.h"
 #include "plant/TextosPadrao.h"
@@ -27,6 +25,7 @@
 #include "ui/CasosRecentes.h"
 #include "ui/DefinicaoJanela.h"
 #include "ui/DialogosArquivo.h"
+#include "ui/GravarArquivo.h"
 #include "ui/TratadorErros.h"
 #include "ui/Uusina.h"
 
@@ -54,13 +53,7 @@ QString CasoArrastado(const QMimeData* dados) {
 }
 
 void GravarTexto(const QString& caminho, const std::string& conteudo) {
-    try {
-        GravacaoAtomica arquivo(CaminhoLocal(caminho));
-        arquivo.Escrever(conteudo.data(), conteudo.size());
-        arquivo.Concluir();
-    } catch (const ErroGravacao& erro) {
-        throw ErroArquivo(MensagemErroArquivo(erro.codigo));
-    }
+    GravarArquivo(caminho, QByteArray::fromStdString(conteudo));
 }
 
 }  // namespace
