@@ -11,6 +11,8 @@
 #include "plant/CalculoCampos.h"
 #include "plant/CamposMemoria.h"
 #include "plant/ErrosPlanta.h"
+#include "plant/TabelaEntradas.h"
+#include "plant/ValidacaoEntradas.h"
 
 namespace {
 
@@ -132,3 +134,30 @@ TEST(ValidacaoEntradas, TextoQueNaoENumeroSegueOCaminhoDeSempre) {
 }
 
 }  // namespace
+
+// The tooltip sentence of each kind of field: its own range, the relations
+// the checks apply and the limit of the reading, with the user's separator.
+TEST(ValidacaoEntradas, FaixaPermitidaDizOQueAsVerificacoesAceitam) {
+    const struct {
+        const char* campo;
+        const char* faixa;
+    } casos[] = {
+        {"Ecapusi", "Maior que zero"},
+        {"Epotmoe", "Zero ou maior"},
+        {"Eefical", "Maior que 0 e no máximo 100 %"},
+        {"Emvalv", "De 0 a 100 %"},
+        {"Eprecal", "De 0,006109 a 190 bar; acima de 190 bar é lido como 190"},
+        {"Eprecon", "De 0,006109 a 190 bar, menor que a pressão de operação da caldeira"},
+        {"Etscal", "Maior que a temperatura de saturação à pressão da caldeira (vapor "
+                   "superaquecido); acima de 1300 °C é lido como 1300"},
+        {"Etcon", "De 0 °C até abaixo da temperatura de saturação à pressão do condensado "
+                  "(condensado líquido)"},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(FaixaPermitida(*BuscarCampoEntrada(c.campo), ","), c.faixa) << c.campo;
+    EXPECT_EQ(FaixaPermitida(*BuscarCampoEntrada("Eprevap"), "."),
+              "De 0.006109 a 190 bar, menor que a pressão de saída na turbina de alta pressão "
+              "(sem ela, menor que a pressão de operação da caldeira)");
+    for (const CampoEntradaUsina& c : CamposEntradaUsina())
+        EXPECT_FALSE(FaixaPermitida(c, ",").empty()) << c.nome;
+}
