@@ -194,3 +194,20 @@ std::string FormatarTabela(double valor, const std::string& separador) {
     // The report's tables use the same five-digit form as the fields.
     return FormatarCampo(valor, separador);
 }
+
+std::string TextoFixo(double valor, int decimais, const std::string& separador) {
+    if (!std::isfinite(valor)) return "—";
+    char buffer[400];  // any finite double in fixed notation, up to 60 decimals
+    const auto r = std::to_chars(buffer, buffer + sizeof buffer, valor, std::chars_format::fixed,
+                                 std::clamp(decimais, 0, 60));
+    if (r.ec != std::errc()) return "—";  // not reached: the buffer holds any finite value
+    std::string texto;
+    bool soZeros = true;
+    for (const char* c = buffer; c != r.ptr; ++c) {
+        if (*c == '.') texto += separador;
+        else texto += *c;
+        if (*c >= '1' && *c <= '9') soZeros = false;
+    }
+    if (soZeros && !texto.empty() && texto.front() == '-') texto.erase(0, 1);
+    return texto;
+}

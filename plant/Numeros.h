@@ -36,3 +36,8 @@ std::string FormatarLongo(double valor);
 // E, signed exponent of at least three digits, padded left to 15.
 // Example with ',': 12.5 -> "    1,2500E+001".
 std::string FormatarTabela(double valor, const std::string& separador);
+
+// Fixed notation with decimais digits after separador, for tables read by
+// eye: 85.36 with 1 -> "85,4". A value that rounds to zero shows no sign
+// ("0,0", never "-0,0"); a value that is not finite gives "—".
+std::string TextoFixo(double valor, int decimais, const std::string& separador);

@@ -86,4 +86,27 @@ TEST(FormatarLongo, FormatoLongoDoRelatorio) {
     }
 }
 
+// The tables' fixed decimals: rounding of the exact binary value, no sign
+// on a rounded zero, a dash for what is not a number.
+TEST(TextoFixo, DecimaisFixosDasTabelas) {
+    const struct {
+        double valor;
+        int decimais;
+        const char* separador;
+        const char* texto;
+    } casos[] = {
+        {85.36, 1, ",", "85,4"},
+        {85.35, 1, ",", "85,3"},  // 85.349999... in binary
+        {3272.0048720932427, 1, ".", "3272.0"},
+        {-0.04, 1, ",", "0,0"},
+        {-0.0, 2, ",", "0,00"},
+        {-0.06, 1, ",", "-0,1"},
+        {-661.898, 0, ",", "-662"},
+        {1e20, 2, ",", "100000000000000000000,00"},
+        {std::nan(""), 2, ",", "—"},
+        {INFINITY, 2, ",", "—"},
+    };
+    for (const auto& c : casos) EXPECT_EQ(TextoFixo(c.valor, c.decimais, c.separador), c.texto);
+}
+
 }  // namespace

@@ -1,0 +1,223 @@
+#include "ui/VistaIndicadores.h"
+
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "plant/IndicadoresUsina.h"
+#include "plant/Numeros.h"
+#include "ui/AvisosVista.h"
+#include "ui/DefinicaoJanela.h"
+#include "ui/ModeloCorrentes.h"
+
+namespace {
+
+const char* const MarcaEstimativa = " *";
+const QColor CorNaoDefinido(0x70, 0x70, 0x70);
+
+// Decimals by unit: what the figure is good for, not what the double holds.
+int Decimais(const std::string& unidade) {
+    if (unidade == "kg/t" || unidade == "K" || unidade == "kW") return 1;
+    return 2;  // kWh/t, kg/kWh, t/h, %
+}
+
+QTableWidgetItem* Celula(const QString& texto, Qt::Alignment alinhamento = Qt::AlignLeft) {
+    auto* item = new QTableWidgetItem(texto);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    item->setTextAlignment(alinhamento | Qt::AlignVCenter);
+    return item;
+}
+
+QTableWidgetItem* CelulaNumero(const std::optional<double>& valor, const std::string& unidade,
+                               const std::string& separador) {
+    QTableWidgetItem* item = Celula(TextoIndicador(valor, unidade, separador), Qt::AlignRight);
+    if (valor) item->setData(PapelValorBruto, *valor);
+    else item->setForeground(CorNaoDefinido);
+    return item;
+}
+
+QTableWidget* CriarTabela(QWidget* pai, const char* nome, const QStringList& cabecalho) {
+    auto* tabela = new QTableWidget(0, static_cast<int>(cabecalho.size()), pai);
+    tabela->setObjectName(nome);
+    tabela->setHorizontalHeaderLabels(cabecalho);
+    tabela->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tabela->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    tabela->setAlternatingRowColors(true);
+    tabela->verticalHeader()->hide();
+    tabela->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    EspacarCelulas(tabela);
+    return tabela;
+}
+
+}  // namespace
+
+QString TextoIndicador(const std::optional<double>& valor, const std::string& unidade,
+                       const std::string& separador) {
+    if (!valor) return "não definido";
+    return QString::fromStdString(TextoFixo(*valor, Decimais(unidade), separador));
+}
+
+VistaIndicadores::VistaIndicadores(QWidget* pai) : QWidget(pai) {
+    setObjectName("VistaIndicadores");
+    setWindowTitle("Indicadores");
+
+    AvisoDesatualizado = CriarAvisoDesatualizado(this);
+    AvisoSemCalculo = CriarAvisoSemCalculo(this);
+    Conteudo = new QWidget(this);
+    Conteudo->setObjectName("ConteudoIndicadores");
+
+    auto* painelIndicadores = new QWidget(Conteudo);
+    TabelaIndicadores = CriarTabela(painelIndicadores, "TabelaIndicadores",
+                                    {"Indicador", "Valor", "Unidade", "Como é calculado"});
+    TabelaIndicadores->setWordWrap(true);
+    TabelaIndicadores->setSelectionBehavior(QAbstractItemView::SelectRows);
+    QHeaderView* colunas = TabelaIndicadores->horizontalHeader();
+    colunas->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    colunas->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    colunas->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    colunas->setSectionResizeMode(3, QHeaderView::Stretch);
+    // Wrapped explanations need their rows re-measured whenever the
+    // explanation column changes width.
+    connect(colunas, &QHeaderView::sectionResized, this, [this] {
+        TabelaIndicadores->resizeRowsToContents();
+    });
+    connect(TabelaIndicadores, &QTableWidget::currentCellChanged, this,
+            [this] { MostrarExplicacao(); });
+
+    ExplicacaoIndicador = new QLabel(painelIndicadores);
+    ExplicacaoIndicador->setObjectName("ExplicacaoIndicador");
+    ExplicacaoIndicador->setWordWrap(true);
+    ExplicacaoIndicador->setStyleSheet("color: #303030;");
+    // Room for two lines, so that the tables do not move as the row changes.
+    ExplicacaoIndicador->setMinimumHeight(2 * ExplicacaoIndicador->fontMetrics().lineSpacing());
+    ExplicacaoIndicador->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto* colunaIndicadores = new QVBoxLayout(painelIndicadores);
+    colunaIndicadores->setContentsMargins(0, 0, 0, 0);
+    colunaIndicadores->addWidget(TabelaIndicadores, 1);
+    colunaIndicadores->addWidget(ExplicacaoIndicador);
+
+    auto* painelDestruicao = new QWidget(Conteudo);
+    auto* tituloDestruicao = new QLabel("Destruição de exergia", painelDestruicao);
+    tituloDestruicao->setObjectName("TituloDestruicao");
+    tituloDestruicao->setStyleSheet("font-weight: bold;");
+    TabelaDestruicao = CriarTabela(painelDestruicao, "TabelaDestruicao",
+                                   {"Equipamento", "Destruição [kW]", "Parcela [%] *"});
+    TabelaDestruicao->setSelectionBehavior(QAbstractItemView::SelectRows);
+    TabelaDestruicao->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    TabelaDestruicao->horizontalHeader()->setStretchLastSection(false);
+
+    auto* colunaDestruicao = new QVBoxLayout(painelDestruicao);
+    colunaDestruicao->setContentsMargins(0, 0, 0, 0);
+    colunaDestruicao->addWidget(tituloDestruicao);
+    colunaDestruicao->addWidget(TabelaDestruicao, 1);
+
+    NotaEstimativa = new QLabel(QString("* ") + QString::fromUtf8(FonteFatorExergia), Conteudo);
+    NotaEstimativa->setObjectName("NotaEstimativa");
+    NotaEstimativa->setWordWrap(true);
+    NotaEstimativa->setStyleSheet("color: #404040;");
+
+    disposicao_ = new QBoxLayout(QBoxLayout::TopToBottom);
+    disposicao_->addWidget(painelIndicadores, 3);
+    disposicao_->addWidget(painelDestruicao, 2);
+    auto* colunaConteudo = new QVBoxLayout(Conteudo);
+    colunaConteudo->setContentsMargins(0, 0, 0, 0);
+    colunaConteudo->addLayout(disposicao_, 1);
+    colunaConteudo->addWidget(NotaEstimativa);
+    Conteudo->hide();
+
+    auto* coluna = new QVBoxLayout(this);
+    coluna->addWidget(AvisoDesatualizado);
+    coluna->addWidget(AvisoSemCalculo, 1);
+    coluna->addWidget(Conteudo, 1);
+    Dispor();
+}
+
+void VistaIndicadores::MostrarResultado(const ResultadoUsina& resultado) {
+    MarcarDesatualizado(false);
+    TabelaIndicadores->setRowCount(0);
+    TabelaDestruicao->setRowCount(0);
+    if (resultado.situacao != SituacaoCalculo::Completo) {
+        Conteudo->hide();
+        AvisoSemCalculo->show();
+        return;
+    }
+    const IndicadoresUsina ind = CalcularIndicadores(resultado);
+    const std::string separador = SeparadorDecimal();
+
+    for (const Indicador& i : ind.indicadores) {
+        const int linha = TabelaIndicadores->rowCount();
+        TabelaIndicadores->insertRow(linha);
+        const QString nome =
+            QString::fromStdString(i.nome) + (i.estimativa ? MarcaEstimativa : "");
+        const QString explicacao = QString::fromStdString(i.explicacao);
+        QTableWidgetItem* itemNome = Celula(nome);
+        itemNome->setToolTip(explicacao);
+        TabelaIndicadores->setItem(linha, 0, itemNome);
+        TabelaIndicadores->setItem(linha, 1, CelulaNumero(i.valor, i.unidade, separador));
+        TabelaIndicadores->setItem(linha, 2, Celula(QString::fromStdString(i.unidade)));
+        QTableWidgetItem* itemExplicacao = Celula(explicacao);
+        itemExplicacao->setToolTip(explicacao);
+        TabelaIndicadores->setItem(linha, 3, itemExplicacao);
+    }
+
+    const auto linhaDestruicao = [&](const QString& nome, const std::optional<double>& kW,
+                                     const std::optional<double>& porcento) {
+        const int linha = TabelaDestruicao->rowCount();
+        TabelaDestruicao->insertRow(linha);
+        TabelaDestruicao->setItem(linha, 0, Celula(nome));
+        TabelaDestruicao->setItem(linha, 1, CelulaNumero(kW, "kW", separador));
+        TabelaDestruicao->setItem(linha, 2, CelulaNumero(porcento, "%", separador));
+    };
+    for (const ParcelaDestruicao& p : ind.destruicao)
+        linhaDestruicao(QString::fromStdString(p.equipamento) +
+                            (p.estimativa ? MarcaEstimativa : ""),
+                        p.potencia, p.porcento);
+    linhaDestruicao(QString("Total") + MarcaEstimativa, ind.destruicaoTotal,
+                    ind.destruicaoTotal != 0.0 ? std::optional<double>(100.0) : std::nullopt);
+    QFont negrito = TabelaDestruicao->font();
+    negrito.setBold(true);
+    for (int c = 0; c < TabelaDestruicao->columnCount(); ++c)
+        TabelaDestruicao->item(TabelaDestruicao->rowCount() - 1, c)->setFont(negrito);
+
+    // The first row current, not selected: the line under the table names
+    // the indicator it explains.
+    TabelaIndicadores->selectionModel()->setCurrentIndex(TabelaIndicadores->model()->index(0, 0),
+                                                         QItemSelectionModel::NoUpdate);
+    MostrarExplicacao();
+    AvisoSemCalculo->hide();
+    Conteudo->show();
+    Dispor();
+}
+
+void VistaIndicadores::MarcarDesatualizado(bool desatualizado) {
+    AvisoDesatualizado->setVisible(desatualizado);
+}
+
+void VistaIndicadores::resizeEvent(QResizeEvent* evento) {
+    QWidget::resizeEvent(evento);
+    Dispor();
+}
+
+void VistaIndicadores::Dispor() {
+    const bool larga = width() >= LarguraLarga;
+    disposicao_->setDirection(larga ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    TabelaIndicadores->setColumnHidden(3, !larga);
+    ExplicacaoIndicador->setVisible(!larga);
+    TabelaIndicadores->resizeRowsToContents();
+    TabelaDestruicao->resizeRowsToContents();
+}
+
+void VistaIndicadores::MostrarExplicacao() {
+    const int linha = TabelaIndicadores->currentRow();
+    const QTableWidgetItem* nome = TabelaIndicadores->item(linha, 0);
+    const QTableWidgetItem* explicacao = TabelaIndicadores->item(linha, 3);
+    if (nome == nullptr || explicacao == nullptr) {
+        ExplicacaoIndicador->clear();
+        return;
+    }
+    ExplicacaoIndicador->setText("<b>" + nome->text().toHtmlEscaped() + "</b>: " +
+                                 explicacao->text().toHtmlEscaped());
+}

@@ -1,0 +1,56 @@
+// The cogeneration indicators of the last finished run in a view of its
+// own: a table of indicators (value, unit, what it means) and the split of
+// the exergy destroyed among the equipment, with the estimated figures
+// marked and the source of the bagasse's exergy factor stated under them.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <optional>
+#include <string>
+
+#include "plant/ResultadoUsina.h"
+
+class QBoxLayout;
+class QLabel;
+class QTableWidget;
+
+// An indicator's value as shown: fixed decimals chosen by its unit, with the
+// separator; "não definido" when there is none.
+QString TextoIndicador(const std::optional<double>& valor, const std::string& unidade,
+                       const std::string& separador);
+
+class VistaIndicadores : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit VistaIndicadores(QWidget* pai = nullptr);
+
+    // Shows a finished run's indicators and clears the stale notice;
+    // anything but a finished run empties the view back to "no finished run".
+    void MostrarResultado(const ResultadoUsina& resultado);
+    // Shows or hides the line saying the results no longer match the inputs.
+    void MarcarDesatualizado(bool desatualizado);
+
+    QLabel* AvisoDesatualizado;
+    QLabel* AvisoSemCalculo;
+    QWidget* Conteudo;                // the two tables and the note, hidden before a run
+    QTableWidget* TabelaIndicadores;  // indicator, value, unit, explanation
+    QLabel* ExplicacaoIndicador;      // the current indicator's explanation, when narrow
+    QTableWidget* TabelaDestruicao;   // equipment, kW, % of the total
+    QLabel* NotaEstimativa;           // the fuel exergy factor and its source
+
+    // Below this width (pixels) the explanations leave their column for the
+    // line under the table, and the destruction table goes under the
+    // indicators instead of beside them.
+    static constexpr int LarguraLarga = 1100;
+
+protected:
+    void resizeEvent(QResizeEvent* evento) override;
+
+private:
+    void Dispor();
+    void MostrarExplicacao();
+
+    QBoxLayout* disposicao_;
+};
