@@ -163,22 +163,6 @@ std::string TextoExato(double valor, const std::string& separador) {
     return texto;
 }
 
-std::string FormatarFixo(double valor, int decimais, const std::string& separador) {
-    if (!std::isfinite(valor)) return "\u2014";
-    char buf[400];
-    const auto r = std::to_chars(buf, buf + sizeof buf, valor, std::chars_format::fixed, decimais);
-    std::string texto;
-    bool digitoNaoZero = false;
-    for (const char* c = buf; c != r.ptr; ++c) {
-        if (*c == '.') texto += separador;
-        else texto += *c;
-        if (*c >= '1' && *c <= '9') digitoNaoZero = true;
-    }
-    // -0.04 with one decimal is "-0.0": shown as "0,0".
-    if (!digitoNaoZero && !texto.empty() && texto[0] == '-') texto.erase(0, 1);
-    return texto;
-}
-
 std::string FormatarCampo(double valor, const std::string& separador) {
     if (!std::isfinite(valor)) return AlinharDireita(NaoFinito(valor), 15);
     // valor < 0 is false for -0.0: a negative zero is shown as plain zero.

@@ -16,12 +16,6 @@ double LerNumero(const std::string& texto, const std::string& separador);
 // field without changing a bit of it.
 std::string TextoExato(double valor, const std::string& separador);
 
-// A number with a fixed count of decimals for the views and the PDF
-// report, rounded as printf rounds, with separador: 1234.567, 1 -> "1234,6".
-// A negative value that rounds to zero shows no sign; a non-finite value
-// shows "—".
-std::string FormatarFixo(double valor, int decimais, const std::string& separador);
-
 // The number text form of the fields ("%15.5e"): five significant digits,
 // upper-case E, signed exponent of at least three digits, right-aligned in
 // 15 characters. Example with ',': 400 -> "    4,0000E+002".

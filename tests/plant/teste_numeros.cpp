@@ -10,8 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
-
 #include "plant/Numeros.h"
 #include "properties/Erros.h"
 
@@ -137,28 +135,3 @@ TEST(TextoExato, LidoDeVoltaBitABit) {
 }
 
 }  // namespace
-
-// Fixed decimals as the views show them: rounding of the binary value as
-// printf rounds it, no "-0", a dash for what is not a number.
-TEST(FormatarFixo, CasasFixasComOSeparador) {
-    const struct {
-        double valor;
-        int decimais;
-        const char* separador;
-        const char* texto;
-    } casos[] = {
-        {1234.567, 1, ",", "1234,6"},
-        {1234.567, 0, ",", "1235"},
-        {0.125, 2, ",", "0,12"},    // 0.125 is exact: ties go to even
-        {0.135, 2, ",", "0,14"},    // 0.135 is a little above in binary
-        {2.675, 2, ".", "2.67"},    // 2.675 is a little below in binary
-        {-0.04, 1, ",", "0,0"},
-        {-0.05001, 1, ",", "-0,1"},
-        {-12.5, 3, ",", "-12,500"},
-        {1e20, 1, ",", "100000000000000000000,0"},
-        {std::numeric_limits<double>::infinity(), 2, ",", "\u2014"},
-        {std::numeric_limits<double>::quiet_NaN(), 2, ",", "\u2014"},
-    };
-    for (const auto& c : casos)
-        EXPECT_EQ(FormatarFixo(c.valor, c.decimais, c.separador), c.texto) << c.valor;
-}
