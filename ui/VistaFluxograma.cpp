@@ -1,0 +1,147 @@
+#include "ui/VistaFluxograma.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "properties/Erros.h"
+#include "ui/DefinicaoJanela.h"
+#include "ui/DialogosArquivo.h"
+#include "ui/FluxogramaResultados.h"
+#include "ui/TratadorErros.h"
+
+namespace {
+
+constexpr int LarguraMinima = 400;  // pixels: fits a 1024 x 600 window
+constexpr int AlturaMinima = 240;
+constexpr int MargemDesenho = 6;    // pixels around the drawing
+
+// The formats of "Exportar…", in the order of the dialogue's filters.
+struct FormatoExportacao {
+    const char* filtro;
+    const char* sufixo;
+};
+constexpr FormatoExportacao Formatos[] = {
+    {"Imagem PNG (*.png)", "png"},
+    {"Desenho SVG (*.svg)", "svg"},
+    {"Documento PDF (*.pdf)", "pdf"},
+};
+constexpr int LarguraPng = 2000;  // pixels
+
+}  // namespace
+
+VistaFluxograma::VistaFluxograma(QWidget* pai) : QWidget(pai), separador_(SeparadorDecimal()) {
+    setObjectName("VistaFluxograma");
+    setWindowTitle("Fluxograma com resultados");
+    setMinimumSize(LarguraMinima, AlturaMinima);
+    setAutoFillBackground(false);
+
+    aviso_ = new QLabel(
+        "Os resultados não correspondem mais às entradas: clique em \"Executar\" para recalcular.",
+        this);
+    aviso_->setObjectName("AvisoDesatualizado");
+    aviso_->setWordWrap(true);
+    aviso_->setStyleSheet("QLabel { background: #fff4ce; color: #4a3b00; "
+                          "border: 1px solid #d8b84a; padding: 3px 6px; }");
+    aviso_->hide();
+
+    exportar_ = new QPushButton("Exportar…", this);
+    exportar_->setObjectName("BotaoExportarFluxograma");
+    exportar_->setToolTip("Gravar o fluxograma como imagem PNG, desenho SVG ou documento PDF");
+    connect(exportar_, &QPushButton::clicked, this, [this] { ExportarClick(); });
+
+    auto* botoes = new QHBoxLayout;
+    botoes->addStretch(1);
+    botoes->addWidget(exportar_);
+
+    layout_ = new QVBoxLayout(this);
+    layout_->setContentsMargins(MargemDesenho, MargemDesenho, MargemDesenho, MargemDesenho);
+    layout_->addWidget(aviso_);
+    layout_->addStretch(1);  // the drawing's place
+    layout_->addLayout(botoes);
+
+    ultimoArquivo_ = QDir::current().absoluteFilePath("fluxograma.png");
+}
+
+void VistaFluxograma::MostrarResultado(const ResultadoUsina& resultado) {
+    resultado_ = resultado;
+    MarcarDesatualizado(false);
+    update();
+}
+
+void VistaFluxograma::MarcarDesatualizado(bool desatualizado) {
+    desatualizado_ = desatualizado;
+    aviso_->setVisible(desatualizado);
+    update();
+}
+
+void VistaFluxograma::DefinirEscolhaArquivo(EscolhaArquivo escolha) { escolha_ = std::move(escolha); }
+
+void VistaFluxograma::DefinirConfirmacaoSubstituir(ConfirmacaoSubstituir confirmacao) {
+    confirmacao_ = std::move(confirmacao);
+}
+
+void VistaFluxograma::DefinirSeparador(const std::string& separador) {
+    separador_ = separador;
+    update();
+}
+
+QRectF VistaFluxograma::AreaDesenho() const {
+    // The stretch between the notice and the buttons.
+    for (int i = 0; i < layout_->count(); ++i)
+        if (QLayoutItem* item = layout_->itemAt(i); item->spacerItem() != nullptr)
+            return QRectF(item->geometry());
+    return QRectF(rect());
+}
+
+void VistaFluxograma::paintEvent(QPaintEvent*) {
+    QPainter pintor(this);
+    pintor.fillRect(rect(), Qt::white);
+    DesenharFluxogramaResultados(pintor, AreaDesenho(), resultado_ ? &*resultado_ : nullptr,
+                                 separador_, desatualizado_);
+}
+
+void VistaFluxograma::ExportarClick() {
+    ExecutarTratando([this] { Exportar(); });
+}
+
+void VistaFluxograma::Exportar() {
+    QStringList filtros, sufixos;
+    for (const FormatoExportacao& f : Formatos) {
+        filtros << f.filtro;
+        sufixos << f.sufixo;
+    }
+    // The format used last comes first.
+    const qsizetype ultimo = sufixos.indexOf(QFileInfo(ultimoArquivo_).suffix().toLower());
+    if (ultimo > 0) {
+        filtros.move(ultimo, 0);
+        sufixos.move(ultimo, 0);
+    }
+    const QString titulo = "Exportar fluxograma com resultados";
+    QString escolhido;
+    if (escolha_) {
+        escolhido = escolha_(titulo, ultimoArquivo_, filtros, sufixos);
+    } else {
+        DialogosArquivoQt dialogos(this);
+        escolhido = dialogos.EscolherArquivoParaGravar(titulo, ultimoArquivo_, filtros, sufixos);
+    }
+    if (escolhido.isEmpty()) return;
+    const QString sufixo = QFileInfo(escolhido).suffix().toLower();
+    if (!sufixos.contains(sufixo))
+        throw ErroArquivo("Escolha um nome terminado em .png, .svg ou .pdf para exportar o fluxograma");
+    if (QFileInfo::exists(escolhido)) {
+        const bool substituir = confirmacao_ ? confirmacao_(escolhido)
+                                             : DialogosArquivoQt(this).ConfirmarSubstituir(escolhido);
+        if (!substituir) return;
+    }
+    const ResultadoUsina* r = resultado_ ? &*resultado_ : nullptr;
+    if (sufixo == "png") ExportarFluxogramaPng(escolhido, r, separador_, LarguraPng);
+    else if (sufixo == "svg") ExportarFluxogramaSvg(escolhido, r, separador_);
+    else ExportarFluxogramaPdf(escolhido, r, separador_);
+    ultimoArquivo_ = QFileInfo(escolhido).absoluteFilePath();
+}
