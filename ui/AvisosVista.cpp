@@ -15,9 +15,7 @@ QLabel* CriarAvisoSemCalculo(QWidget* pai) {
 }
 
 QLabel* CriarAvisoDesatualizado(QWidget* pai) {
-    auto* aviso = new QLabel("Os resultados não correspondem mais às entradas: clique em "
-                             "\"Executar\" para recalcular.",
-                             pai);
+    auto* aviso = new QLabel(QString::fromUtf8(TextoDesatualizado), pai);
     aviso->setObjectName("AvisoDesatualizado");
     aviso->setWordWrap(true);
     aviso->setStyleSheet("background: #fff1b8; color: #5c4200; border: 1px solid #d9b200;"

@@ -6,6 +6,11 @@ class QAbstractItemView;
 class QLabel;
 class QWidget;
 
+// Shown by the warning line and by every view while the inputs differ from
+// those of the run the views show.
+inline constexpr const char* TextoDesatualizado =
+    "Os resultados não correspondem mais às entradas: clique em \"Executar\" para recalcular.";
+
 // "Nenhum cálculo completo…", centred, in place of an empty grid
 // (objectName "AvisoSemCalculo").
 QLabel* CriarAvisoSemCalculo(QWidget* pai);

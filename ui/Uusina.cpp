@@ -19,6 +19,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSplitter>
 #include <QShortcut>
 #include <QStyle>
 #include <QTextEdit>
@@ -45,6 +46,7 @@
 #include "ui/SalvarJpeg.h"
 #include "ui/SeletorDiretorio.h"
 #include "ui/TratadorErros.h"
+#include "ui/AvisosVista.h"
 
 // The icon's images are compiled into this library; a static library must
 // register them itself.
@@ -131,7 +133,13 @@ TFusina::TFusina(QWidget* pai)
 
     auto* topo = new QHBoxLayout;
     topo->addWidget(CriarColunaEsquerda());
-    topo->addWidget(CriarAreaPaineis(), 1);
+    Divisao = new QSplitter(Qt::Horizontal, this);
+    Divisao->setObjectName("Divisao");
+    Divisao->setChildrenCollapsible(false);
+    Divisao->addWidget(CriarAreaPaineis());
+    Divisao->addWidget(CriarVistas());
+    Divisao->setStretchFactor(1, 1);
+    topo->addWidget(Divisao, 1);
 
     LinhaAviso = new QLabel(this);
     LinhaAviso->setObjectName("LinhaAviso");
@@ -140,6 +148,7 @@ TFusina::TFusina(QWidget* pai)
 
     auto* principal = new QVBoxLayout(this);
     principal->setMenuBar(CriarMenus());
+    CriarMenuExibir();
     principal->addLayout(topo, 1);
     principal->addWidget(LinhaAviso);
     principal->addWidget(CriarBanner());
@@ -147,6 +156,8 @@ TFusina::TFusina(QWidget* pai)
     campos_ = std::make_unique<CamposJanela>(*this, *CheckBox1);
     LigarEventos();
     LigarCaso();
+    DefinirDicas();
+    AtualizarVistas();
     RadioGroup1Click();
 
     // Fill the screen's work area; main() then maximizes.
@@ -232,6 +243,15 @@ QWidget* TFusina::CriarAreaPaineis() {
     rolagem->setFrameShape(QFrame::NoFrame);
     rolagem->setWidgetResizable(true);
     rolagem->setWidget(area);
+    // The widest panel decides the room the panels get beside the views.
+    int largura = 0;
+    // The data panels decide whether the views fit beside them; the two file
+    // panels are wider and scroll when shown beside the views.
+    const auto& definicoes = PaineisJanela();
+    for (std::size_t i = 0; i < definicoes.size(); ++i)
+        if (definicoes[i].forma == FormaPainel::Dados)
+            largura = std::max(largura, paineisPorItem_[i]->sizeHint().width());
+    larguraPaineis_ = largura + ExtraAreaPaineis().width();
     return rolagem;
 }
 
@@ -306,6 +326,9 @@ void TFusina::RadioGroup1Click() {
         for (int i = 0; i < std::ssize(paineisPorItem_); ++i)
             paineisPorItem_[i]->setVisible(i == escolhido);
     });
+    // The panel area takes the chosen panel's size, the views the rest.
+    divisaoArrastada_ = false;
+    QMetaObject::invokeMethod(this, &TFusina::OrganizarDivisao, Qt::QueuedConnection);
 }
 
 void TFusina::BitBtn1Click() {
@@ -338,13 +361,18 @@ void TFusina::BitBtn1Click() {
             }
         }
         CamposGravados gravados(*campos_, camposExecucao_);
+        executando_ = true;
         try {
             CalcularUsinaNosCampos(gravados, resultado_, separador);
         } catch (...) {
+            executando_ = false;
             mostrarAvisos();
+            AtualizarVistas();
             throw;
         }
+        executando_ = false;
         mostrarAvisos();
+        AtualizarVistas();
     });
 }
 
@@ -423,6 +451,7 @@ bool TFusina::PodeGravar(const QString& caminho) {
 
 void TFusina::MostrarLinhaAviso() {
     QStringList partes;
+    if (desatualizado_) partes << QString::fromUtf8(TextoDesatualizado);
     if (!textoExecucao_.isEmpty()) partes << textoExecucao_;
     if (!nota_.isEmpty()) partes << nota_;
     LinhaAviso->setText(partes.join("  "));

@@ -28,6 +28,11 @@ class QMenu;
 class QMenuBar;
 class QPrinter;
 class QPushButton;
+class QSplitter;
+class QTabWidget;
+class VistaCorrentes;
+class VistaFluxograma;
+class VistaIndicadores;
 class QTextEdit;
 class CamposJanela;
 struct CasoLido;
@@ -81,13 +86,20 @@ public:
     bool SalvarComoClick();
     void AbrirRecenteClick(const QString& caminho);
     void ExportarClick();
+    void RelatorioPdfClick();
+    // The "Exibir" menu: brings one of the views of the whole plant forward.
+    void ExibirVista(QWidget* vista);
 
     // Menu bar with the "Arquivo" menu above everything else.
     QMenuBar* BarraMenus = nullptr;
     QMenu* MenuArquivo = nullptr;
     QMenu* MenuRecentes = nullptr;
     QAction *AcaoNovo = nullptr, *AcaoAbrir = nullptr, *AcaoSalvar = nullptr,
-            *AcaoSalvarComo = nullptr, *AcaoExportar = nullptr, *AcaoSair = nullptr;
+            *AcaoSalvarComo = nullptr, *AcaoExportar = nullptr, *AcaoRelatorioPdf = nullptr,
+            *AcaoSair = nullptr;
+    QMenu* MenuExibir = nullptr;
+    QAction *AcaoExibirFluxograma = nullptr, *AcaoExibirCorrentes = nullptr,
+            *AcaoExibirIndicadores = nullptr;
 
     // Left column.
     QFrame* Panel1 = nullptr;
@@ -184,12 +196,24 @@ public:
     QComboBox* DriveComboBox1 = nullptr;
     QListWidget* DirectoryListBox1 = nullptr;
 
+    // The views of the whole plant from the last complete run, in tabs
+    // beside the panels (below them when the window is narrow).
+    QSplitter* Divisao = nullptr;
+    QTabWidget* Vistas = nullptr;
+    VistaFluxograma* FluxogramaResultados = nullptr;
+    VistaCorrentes* Correntes = nullptr;
+    VistaIndicadores* Indicadores = nullptr;
+    // Whether the inputs (field numbers and CheckBox1) differ from those of
+    // the last complete run the views show.
+    bool ResultadosDesatualizados() const { return desatualizado_; }
+
     // Warnings of the last run, above the banner, and a plain statement when
     // the last run did not finish; empty after a clean run.
     QLabel* LinhaAviso = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
+    void resizeEvent(QResizeEvent* evento) override;
     void dragEnterEvent(QDragEnterEvent* evento) override;
     void dropEvent(QDropEvent* evento) override;
 
@@ -199,6 +223,18 @@ private:
     void LigarCaso();
     QWidget* CriarColunaEsquerda();
     QWidget* CriarAreaPaineis();
+    QWidget* CriarVistas();
+    void CriarMenuExibir();
+    void DefinirDicas();
+    // The views beside the panels when there is room for both, below them
+    // otherwise; the panel area takes the chosen panel's size unless the
+    // user has dragged the divider.
+    void OrganizarDivisao();
+    QSize ExtraAreaPaineis() const;  // pixels the panel area adds around a panel
+    // After a run: a complete one goes to the views; either way the views
+    // and the warning line then say whether they match the inputs.
+    void AtualizarVistas();
+    void VerificarDesatualizado();
     QFrame* CriarBanner();
     void LigarEventos();
     void LigarTeclado();
@@ -243,5 +279,14 @@ private:
     std::vector<std::pair<std::string, std::string>> camposExecucao_;
 
     QString textoExecucao_;  // the last run's warnings and situation
+
+    // The last complete run, as the views show it, and its inputs as the
+    // fields held them once it finished.
+    std::unique_ptr<ResultadoUsina> resultadoCompleto_;
+    EntradasUsina entradasCompleto_;
+    bool desatualizado_ = false;
+    bool executando_ = false;  // a run rewrites fields: not a change by the user
+    int larguraPaineis_ = 0;  // pixels, the widest data panel with its scroll bar
+    bool divisaoArrastada_ = false;
     QString nota_;           // shown after them
 };

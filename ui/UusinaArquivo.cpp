@@ -80,6 +80,7 @@ QMenuBar* TFusina::CriarMenus() {
         acao("AcaoSalvarComo", "Salvar &como…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     MenuArquivo->addSeparator();
     AcaoExportar = acao("AcaoExportar", "&Exportar resultados…", QKeySequence());
+    AcaoRelatorioPdf = acao("AcaoRelatorioPdf", "Relatório &PDF…", QKeySequence(Qt::CTRL | Qt::Key_P));
     MenuArquivo->addSeparator();
     AcaoSair = acao("AcaoSair", "Sa&ir", QKeySequence(Qt::CTRL | Qt::Key_Q));
 
@@ -88,6 +89,7 @@ QMenuBar* TFusina::CriarMenus() {
     connect(AcaoSalvar, &QAction::triggered, this, [this] { SalvarClick(); });
     connect(AcaoSalvarComo, &QAction::triggered, this, [this] { SalvarComoClick(); });
     connect(AcaoExportar, &QAction::triggered, this, &TFusina::ExportarClick);
+    connect(AcaoRelatorioPdf, &QAction::triggered, this, &TFusina::RelatorioPdfClick);
     connect(AcaoSair, &QAction::triggered, this, &QWidget::close);
     // The list may have changed in another window of the program.
     connect(MenuArquivo, &QMenu::aboutToShow, this, &TFusina::PreencherRecentes);

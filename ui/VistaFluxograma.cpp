@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "properties/Erros.h"
+#include "ui/AvisosVista.h"
 #include "ui/DefinicaoJanela.h"
 #include "ui/DialogosArquivo.h"
 #include "ui/FluxogramaResultados.h"
@@ -41,14 +42,7 @@ VistaFluxograma::VistaFluxograma(QWidget* pai) : QWidget(pai), separador_(Separa
     setMinimumSize(LarguraMinima, AlturaMinima);
     setAutoFillBackground(false);
 
-    aviso_ = new QLabel(
-        "Os resultados não correspondem mais às entradas: clique em \"Executar\" para recalcular.",
-        this);
-    aviso_->setObjectName("AvisoDesatualizado");
-    aviso_->setWordWrap(true);
-    aviso_->setStyleSheet("QLabel { background: #fff4ce; color: #4a3b00; "
-                          "border: 1px solid #d8b84a; padding: 3px 6px; }");
-    aviso_->hide();
+    aviso_ = CriarAvisoDesatualizado(this);
 
     exportar_ = new QPushButton("Exportar…", this);
     exportar_->setObjectName("BotaoExportarFluxograma");

@@ -78,11 +78,9 @@ VistaIndicadores::VistaIndicadores(QWidget* pai) : QWidget(pai) {
     colunas->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     colunas->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     colunas->setSectionResizeMode(3, QHeaderView::Stretch);
-    // Wrapped explanations need their rows re-measured whenever the
+    // Wrapped explanations: the rows follow their contents as the
     // explanation column changes width.
-    connect(colunas, &QHeaderView::sectionResized, this, [this] {
-        TabelaIndicadores->resizeRowsToContents();
-    });
+    TabelaIndicadores->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     connect(TabelaIndicadores, &QTableWidget::currentCellChanged, this,
             [this] { MostrarExplicacao(); });
 
@@ -203,7 +201,8 @@ void VistaIndicadores::resizeEvent(QResizeEvent* evento) {
 
 void VistaIndicadores::Dispor() {
     const bool larga = width() >= LarguraLarga;
-    disposicao_->setDirection(larga ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    disposicao_->setDirection(width() >= LarguraLadoALado ? QBoxLayout::LeftToRight
+                                                          : QBoxLayout::TopToBottom);
     TabelaIndicadores->setColumnHidden(3, !larga);
     ExplicacaoIndicador->setVisible(!larga);
     TabelaIndicadores->resizeRowsToContents();

@@ -41,9 +41,11 @@ public:
     QLabel* NotaEstimativa;           // the fuel exergy factor and its source
 
     // Below this width (pixels) the explanations leave their column for the
-    // line under the table, and the destruction table goes under the
-    // indicators instead of beside them.
-    static constexpr int LarguraLarga = 1100;
+    // line under the table.
+    static constexpr int LarguraLarga = 900;
+    // From this width (pixels) the exergy destruction sits beside the
+    // indicators instead of below them.
+    static constexpr int LarguraLadoALado = 1700;
 
 protected:
     void resizeEvent(QResizeEvent* evento) override;

@@ -1,0 +1,214 @@
+// The window's views of the whole plant: the tab widget beside the panels,
+// the "Exibir" menu, the tooltips of the input fields and the tracking of
+// results that no longer match the inputs.
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QResizeEvent>
+#include <QSplitter>
+#include <QStyle>
+#include <QTabWidget>
+
+#include "io/CasoUsina.h"
+#include "plant/ErrosPlanta.h"
+#include "plant/TabelaEntradas.h"
+#include "plant/ValidacaoEntradas.h"
+#include "ui/CamposJanela.h"
+#include "ui/DefinicaoJanela.h"
+#include "ui/DialogosArquivo.h"
+#include "ui/FluxogramaResultados.h"
+#include "ui/RelatorioPdf.h"
+#include "ui/TabelasHtml.h"
+#include "ui/TratadorErros.h"
+#include "ui/Uusina.h"
+#include "ui/VistaCorrentes.h"
+#include "ui/VistaFluxograma.h"
+#include "ui/VistaIndicadores.h"
+#include "ui/AvisosVista.h"
+
+namespace {
+
+// Pixels the views keep at least: beside the panels, or below them on a
+// narrow window.
+constexpr int LarguraMinimaVistas = 480;
+constexpr int AlturaMinimaVistas = 200;
+
+}  // namespace
+
+QWidget* TFusina::CriarVistas() {
+    Vistas = new QTabWidget(this);
+    Vistas->setObjectName("Vistas");
+    Vistas->setDocumentMode(true);
+    FluxogramaResultados = new VistaFluxograma(Vistas);
+    Correntes = new VistaCorrentes(Vistas);
+    Indicadores = new VistaIndicadores(Vistas);
+    Vistas->addTab(FluxogramaResultados, "Fluxograma com resultados");
+    Vistas->addTab(Correntes, "Tabela de correntes");
+    Vistas->addTab(Indicadores, "Indicadores");
+    // A divider the user dragged stays where it was put.
+    connect(Divisao, &QSplitter::splitterMoved, this, [this] { divisaoArrastada_ = true; });
+
+    // The views' exports ask for a name through the window's dialogues, so
+    // that tests answer them.
+    const auto escolha = [this](const QString& titulo, const QString& inicial,
+                                const QStringList& filtros, const QStringList& sufixos) {
+        return dialogosArquivo_->EscolherArquivoParaGravar(titulo, inicial, filtros, sufixos);
+    };
+    FluxogramaResultados->DefinirEscolhaArquivo(escolha);
+    FluxogramaResultados->DefinirConfirmacaoSubstituir(
+        [this](const QString& caminho) { return dialogosArquivo_->ConfirmarSubstituir(caminho); });
+    // The table's export does not ask about an existing file itself.
+    Correntes->DefinirEscolhaArquivo([this, escolha](const QString& titulo, const QString& inicial,
+                                                     const QStringList& filtros,
+                                                     const QStringList& sufixos) {
+        QString nome = escolha(titulo, inicial, filtros, sufixos);
+        if (!nome.isEmpty() && !nome.endsWith(".csv", Qt::CaseInsensitive)) nome += ".csv";
+        return nome.isEmpty() || PodeGravar(nome) ? nome : QString();
+    });
+    return Vistas;
+}
+
+void TFusina::CriarMenuExibir() {
+    MenuExibir = BarraMenus->addMenu("E&xibir");
+    MenuExibir->setObjectName("MenuExibir");
+    const auto acao = [this](const char* nome, const QString& texto, int tecla, QWidget* vista) {
+        QAction* a = MenuExibir->addAction(texto);
+        a->setObjectName(nome);
+        a->setShortcut(QKeySequence(Qt::CTRL | tecla));
+        connect(a, &QAction::triggered, this, [this, vista] { ExibirVista(vista); });
+        return a;
+    };
+    AcaoExibirFluxograma =
+        acao("AcaoExibirFluxograma", "&Fluxograma com resultados", Qt::Key_1, FluxogramaResultados);
+    AcaoExibirCorrentes = acao("AcaoExibirCorrentes", "&Tabela de correntes", Qt::Key_2, Correntes);
+    AcaoExibirIndicadores = acao("AcaoExibirIndicadores", "&Indicadores", Qt::Key_3, Indicadores);
+}
+
+void TFusina::ExibirVista(QWidget* vista) {
+    Vistas->setCurrentWidget(vista);
+    // Below the panels on a small window the views get most of the height,
+    // until a panel is chosen again.
+    if (Divisao->orientation() == Qt::Vertical) {
+        const int total = Divisao->height() - Divisao->handleWidth();
+        Divisao->setSizes({total / 4, total - total / 4});
+        divisaoArrastada_ = true;
+    }
+    vista->setFocus();
+}
+
+void TFusina::DefinirDicas() {
+    const std::string separador = SeparadorDecimal();
+    for (const CampoEntradaUsina& c : CamposEntradaUsina()) {
+        auto* campo = findChild<QLineEdit*>(c.nome);
+        if (campo == nullptr) continue;
+        campo->setToolTip(QString::fromUtf8(c.legenda) + "\nUnidade: " +
+                          QString::fromUtf8(c.unidade) + "\nValores aceitos: " +
+                          QString::fromStdString(FaixaPermitida(c, separador)) + ".");
+        connect(campo, &QLineEdit::textChanged, this, &TFusina::VerificarDesatualizado);
+    }
+    CheckBox1->setToolTip("Marcado: a usina tem a turbina de alta pressão.\n"
+                          "Desmarcado: o vapor vivo vai direto ao coletor.");
+    connect(CheckBox1, &QCheckBox::toggled, this, &TFusina::VerificarDesatualizado);
+}
+
+void TFusina::AtualizarVistas() {
+    if (resultado_.situacao == SituacaoCalculo::Completo) {
+        resultadoCompleto_ = std::make_unique<ResultadoUsina>(resultado_);
+        entradasCompleto_ = CasoDosCampos(*campos_, SeparadorDecimal()).entradas;
+        FluxogramaResultados->MostrarResultado(*resultadoCompleto_);
+        Correntes->MostrarResultado(*resultadoCompleto_);
+        Indicadores->MostrarResultado(*resultadoCompleto_);
+    }
+    VerificarDesatualizado();
+}
+
+void TFusina::VerificarDesatualizado() {
+    if (executando_) return;
+    bool desatualizado = false;
+    if (resultadoCompleto_) {
+        try {
+            desatualizado =
+                !(CasoDosCampos(*campos_, SeparadorDecimal()).entradas == entradasCompleto_);
+        } catch (const std::exception&) {
+            desatualizado = true;  // a field that is not a number matches no run
+        }
+    }
+    if (desatualizado == desatualizado_ && resultadoCompleto_) return;
+    desatualizado_ = desatualizado;
+    FluxogramaResultados->MarcarDesatualizado(desatualizado_);
+    Correntes->MarcarDesatualizado(desatualizado_);
+    Indicadores->MarcarDesatualizado(desatualizado_);
+    MostrarLinhaAviso();
+}
+
+QSize TFusina::ExtraAreaPaineis() const {
+    // The grid's margins, a vertical scroll bar and the scroll area's frame.
+    const int barra = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    return {8 + barra + 4, 12 + 4};
+}
+
+void TFusina::OrganizarDivisao() {
+    if (Divisao == nullptr || larguraPaineis_ == 0) return;
+    const Qt::Orientation desejada =
+        Divisao->width() >= larguraPaineis_ + LarguraMinimaVistas + Divisao->handleWidth()
+            ? Qt::Horizontal
+            : Qt::Vertical;
+    if (desejada != Divisao->orientation()) {
+        Divisao->setOrientation(desejada);
+        divisaoArrastada_ = false;
+    }
+    if (divisaoArrastada_) return;  // the user's own choice stays
+    const bool lado = desejada == Qt::Horizontal;
+    const int total = (lado ? Divisao->width() : Divisao->height()) - Divisao->handleWidth();
+    const QSize painel =
+        paineisPorItem_[static_cast<std::size_t>(std::max(0, itens_->checkedId()))]->sizeHint() +
+        ExtraAreaPaineis();
+    const int minimoVistas = lado ? LarguraMinimaVistas : AlturaMinimaVistas;
+    const int paineis = std::max(0, std::min(lado ? painel.width() : painel.height(),
+                                             total - minimoVistas));
+    Divisao->setSizes({paineis, total - paineis});
+}
+
+void TFusina::RelatorioPdfClick() {
+    ExecutarTratando([this] {
+        ExigirResultadoCompleto(resultado_);
+        if (desatualizado_)
+            throw ErroResultadoIncompleto("As entradas mudaram depois do último cálculo: clique em "
+                                          "\"Executar\" antes de gerar o relatório PDF.");
+        const QString base = caminhoCaso_.isEmpty()
+                                 ? QDir::current().absoluteFilePath("relatorio")
+                                 : QFileInfo(caminhoCaso_).absolutePath() + "/" +
+                                       QFileInfo(caminhoCaso_).completeBaseName();
+        QString escolhido = dialogosArquivo_->EscolherArquivoParaGravar(
+            "Relatório PDF", base + ".pdf", {"Documento PDF (*.pdf)"}, {"pdf"});
+        if (escolhido.isEmpty()) return;
+        if (!escolhido.endsWith(".pdf", Qt::CaseInsensitive)) escolhido += ".pdf";
+        if (!PodeGravar(escolhido)) return;
+        const std::string separador = SeparadorDecimal();
+        const ResultadoUsina& r = *resultadoCompleto_;
+        ConteudoRelatorioPdf conteudo{
+            caminhoCaso_.isEmpty() ? QString("Sem título") : QFileInfo(caminhoCaso_).fileName(),
+            &r,
+            entradasCompleto_,
+            separador,
+            IndicadoresHtml(r, separador),
+            CorrentesHtml(r, separador),
+            [&](QPainter& pintor, const QRectF& area) {
+                DesenharFluxogramaResultados(pintor, area, &r, separador);
+            }};
+        GravarRelatorioPdf(escolhido, conteudo);
+        DefinirNota("Relatório PDF gravado em " +
+                    QDir::toNativeSeparators(QFileInfo(escolhido).absoluteFilePath()));
+    });
+}
+
+void TFusina::resizeEvent(QResizeEvent* evento) {
+    QWidget::resizeEvent(evento);
+    // The splitter has its new size only once the layout has run.
+    QMetaObject::invokeMethod(this, &TFusina::OrganizarDivisao, Qt::QueuedConnection);
+}
