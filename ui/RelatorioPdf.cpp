@@ -85,7 +85,6 @@ QString HtmlRelatorioPdf(const ConteudoRelatorioPdf& c) {
     html += TabelaGlobais(c);
     html += "<h2>Indicadores de cogeração</h2>" + c.indicadoresHtml;
     html += "<h2>Tabela de correntes</h2>" + c.correntesHtml;
-    html += "<p>O fluxograma com os resultados está na última página.</p>";
     return html + "</body></html>";
 }
 

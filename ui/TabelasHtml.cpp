@@ -6,12 +6,27 @@
 
 namespace {
 
-const char* const InicioTabela =
-    "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" style=\"border-collapse: collapse;\">";
+// A table as wide as the page (percent), so that no word is broken.
+QString InicioTabela(int largura, const char* estilo = "") {
+    return QString("<table width=\"%1%\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\" "
+                   "style=\"border-collapse: collapse; %2\">")
+        .arg(largura)
+        .arg(estilo);
+}
 
-QString Celula(const QString& texto, bool numero, const char* marca = "td") {
-    return QString("<%1%2>%3</%1>")
-        .arg(marca, numero ? " align=\"right\"" : "", texto.toHtmlEscaped());
+QString Celula(const QString& texto, bool numero, const char* marca = "td",
+               const QString& atributos = {}) {
+    return QString("<%1%2%3>%4</%1>")
+        .arg(marca, numero ? " align=\"right\"" : "", atributos, texto.toHtmlEscaped());
+}
+
+// Share of the page width of each stream table column (percent): the
+// description and the state get the room their words need.
+int LarguraColunaCorrentes(int coluna) {
+    if (coluna == ModeloCorrentes::ColunaRotulo) return 5;
+    if (coluna == ModeloCorrentes::ColunaDescricao) return 21;
+    if (coluna == ModeloCorrentes::ColunaEstado) return 14;
+    return 60 / (ModeloCorrentes::NumeroColunas - 3);
 }
 
 }  // namespace
@@ -19,16 +34,21 @@ QString Celula(const QString& texto, bool numero, const char* marca = "td") {
 QString CorrentesHtml(const ResultadoUsina& resultado, const std::string& separador) {
     ModeloCorrentes modelo;
     modelo.DefinirResultado(resultado, separador);
-    QString html = InicioTabela;
+    // Ten columns on a portrait page: a smaller type keeps each cell on one
+    // or two lines.
+    const QString tipo = " style=\"font-size: 7pt;\"";
+    QString html = InicioTabela(100);
     html += "<tr>";
     for (int c = 0; c < ModeloCorrentes::NumeroColunas; ++c)
-        html += Celula(ModeloCorrentes::Cabecalho(c), false, "th");
+        html += Celula(ModeloCorrentes::Cabecalho(c), false, "th",
+                       QString(" width=\"%1%\"").arg(LarguraColunaCorrentes(c)) + tipo);
     html += "</tr>";
     for (int l = 0; l < modelo.rowCount(); ++l) {
         html += "<tr>";
         for (int c = 0; c < ModeloCorrentes::NumeroColunas; ++c)
             html += Celula(modelo.Texto(l, c),
-                           ModeloCorrentes::Numerica(c) || c == ModeloCorrentes::ColunaRotulo);
+                           ModeloCorrentes::Numerica(c) || c == ModeloCorrentes::ColunaRotulo,
+                           "td", tipo);
         html += "</tr>";
     }
     return html + "</table>";
@@ -36,7 +56,7 @@ QString CorrentesHtml(const ResultadoUsina& resultado, const std::string& separa
 
 QString IndicadoresHtml(const ResultadoUsina& resultado, const std::string& separador) {
     const IndicadoresUsina ind = CalcularIndicadores(resultado);
-    QString html = InicioTabela;
+    QString html = InicioTabela(100);
     html += "<tr>" + Celula("Indicador", false, "th") + Celula("Valor", false, "th") +
             Celula("Unidade", false, "th") + Celula("Como é calculado", false, "th") + "</tr>";
     for (const Indicador& i : ind.indicadores) {
@@ -50,7 +70,7 @@ QString IndicadoresHtml(const ResultadoUsina& resultado, const std::string& sepa
     // The equipment's own figures only: the boiler's and every share of
     // the total rest on the fuel exergy.
     html += "<p><b>Destruição de exergia</b></p>";
-    html += InicioTabela;
+    html += InicioTabela(50);
     html += "<tr>" + Celula("Equipamento", false, "th") + Celula("Destruição [kW]", false, "th") +
             "</tr>";
     for (const ParcelaDestruicao& p : ind.destruicao) {

@@ -451,8 +451,11 @@ bool TFusina::PodeGravar(const QString& caminho) {
 
 void TFusina::MostrarLinhaAviso() {
     QStringList partes;
-    if (desatualizado_) partes << QString::fromUtf8(TextoDesatualizado);
     if (!textoExecucao_.isEmpty()) partes << textoExecucao_;
+    // After a run that stopped, the line already says the results are
+    // incomplete; the views still say their own results are stale.
+    if (desatualizado_ && resultado_.situacao == SituacaoCalculo::Completo)
+        partes << QString::fromUtf8(TextoDesatualizado);
     if (!nota_.isEmpty()) partes << nota_;
     LinhaAviso->setText(partes.join("  "));
 }
