@@ -134,34 +134,6 @@ TEST(Varredura, CadaPontoEhOCalculoIsolado) {
     }
 }
 
-// The messages are those of the window, with its decimal separator.
-TEST(Varredura, MensagensDosPontos) {
-    PedidoVarredura pedido;
-    pedido.eixos = {{"Etscal", 250.0, 450.0, 3}};
-    pedido.saidas = {"Epotele"};
-    pedido.separador = ".";
-    ResultadoVarredura r = ExecutarVarredura(pedido);
-    EXPECT_EQ(r.pontos[0].erro,
-              "Valor impossível em \"Temperatura de saída da caldeira [°C]\": 250. Deve ser maior "
-              "que a temperatura de saturação à pressão da caldeira, 295.07 °C: o vapor vivo sai "
-              "superaquecido.");
-    EXPECT_FALSE(r.pontos[0].saidas[0]);
-    EXPECT_EQ(r.pontos[1].erro, "");
-    EXPECT_TRUE(r.pontos[1].saidas[0]);
-
-    pedido.eixos = {{"Eefibom", 1e-300, 100.0, 2}};
-    r = ExecutarVarredura(pedido);
-    EXPECT_EQ(r.pontos[0].erro, "Floating point division by zero.");
-    EXPECT_EQ(r.pontos[0].situacao, SituacaoCalculo::Interrompido);
-
-    pedido.eixos = {{"Emvalv", 100.0, 100.0, 2}};
-    pedido.separador = ",";
-    r = ExecutarVarredura(pedido);
-    EXPECT_EQ(r.pontos[1].aviso.rfind("Vapor insuficiente: faltam ", 0), 0u) << r.pontos[1].aviso;
-    EXPECT_NE(r.pontos[1].aviso.find(",", 27), std::string::npos) << r.pontos[1].aviso;
-    EXPECT_EQ(r.pontos[1].erro, "");
-}
-
 // The same bits whatever the number of threads, and for more threads than
 // points.
 TEST(Varredura, MesmosBitsComQualquerNumeroDeThreads) {
@@ -178,22 +150,6 @@ TEST(Varredura, MesmosBitsComQualquerNumeroDeThreads) {
         for (std::size_t i = 0; i < um.pontos.size(); ++i) {
             EXPECT_EQ(varias.pontos[i].valores, um.pontos[i].valores);
             ExpectMesmoPonto(varias.pontos[i], um.pontos[i]);
-        }
-    }
-}
-
-// Without the high-pressure turbine its panel is blank, as in the window.
-TEST(Varredura, PainelDaTurbinaAltaEmBranco) {
-    PedidoVarredura pedido;
-    pedido.eixos = {{"Etscal", 400.0, 500.0, 2}};
-    pedido.saidas = {"Ew12", "Ep2", "Ew14"};
-    for (bool com : {true, false}) {
-        pedido.base.comTurbinaAlta = com;
-        const ResultadoVarredura r = ExecutarVarredura(pedido);
-        for (const PontoVarredura& p : r.pontos) {
-            EXPECT_EQ(p.saidas[0].has_value(), com);
-            EXPECT_EQ(p.saidas[1].has_value(), com);
-            EXPECT_TRUE(p.saidas[2].has_value());
         }
     }
 }
