@@ -1,6 +1,8 @@
 // The unit of work of the benchmarks, one HelmholtzProperties call, and a
 // console reporter that adds to every benchmark after the first its time as a
-// multiple of the first one's, in the counter "x_unidade".
+// multiple of the first one's, in the counter "x_unidade"; a benchmark whose
+// iteration does many equal pieces of work (the points of a sweep) says how
+// many in the counter "pontos" and gets the time of one in "x_unidade_ponto".
 #pragma once
 
 #include <benchmark/benchmark.h>
@@ -52,6 +54,10 @@ public:
                 continue;
             }
             r.counters["x_unidade"] = benchmark::Counter(tempo / unidade->second);
+            const auto pontos = r.counters.find("pontos");
+            if (pontos != r.counters.end() && pontos->second.value > 0.0)
+                r.counters["x_unidade_ponto"] =
+                    benchmark::Counter(tempo / pontos->second.value / unidade->second);
         }
         ConsoleReporter::ReportRuns(copia);
     }

@@ -25,3 +25,10 @@ class ErroResultadoIncompleto : public ErroUsina {
 public:
     using ErroUsina::ErroUsina;
 };
+
+// A sweep that cannot run: an unknown input or output name, too few points,
+// a range that is not finite. Raised before any point is calculated.
+class ErroVarredura : public ErroUsina {
+public:
+    using ErroUsina::ErroUsina;
+};

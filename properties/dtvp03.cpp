@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <utility>
@@ -140,9 +142,9 @@ std::string TextoNumero(double valor) {
 
 // The saturation temperature and the two saturated states depend on the
 // pressure alone, and the plant evaluates many states at the same few
-// pressures. They are kept for the last few pressures, with the diagnostic
-// lines their computation wrote, so that a repeated pressure gives the very
-// same results and the very same output without recomputing them.
+// pressures. They are kept for the last few pressures used, with the
+// diagnostic lines their computation wrote, so that a repeated pressure gives
+// the very same results and the very same output without recomputing them.
 struct SaturacaoGuardada {
     bool valida = false;
     double pressao = 0.0;  // MPa
@@ -150,13 +152,19 @@ struct SaturacaoGuardada {
     StatePoint liquido;
     StatePoint vapor;
     std::vector<std::string> diagnosticos;
+    std::uint64_t uso = 0;  // when last stored or found; 0: never
 };
 
+// The plant's given pressures (condensate, boiler, header, process) are used
+// in every run, beside a few new ones per run: pressures passed on from a
+// computed state differ from the given ones in the last digits.
 constexpr int TamanhoGuarda = 8;
 
 // A result depends on the mode and the two given values alone. The plant
 // evaluates the same state several times in one run (the drive turbines take
-// the same header steam, expand it alike), so the last few results are kept,
+// the same header steam, expand it alike), and runs that change one input
+// one after another (a sweep of the boiler's outlet temperature) repeat the
+// states before the boiler in every run. The results used last are kept,
 // with the whole working state and the diagnostic lines their computation
 // wrote, and a repeated call gives them back bit for bit.
 struct EstadoGuardado {
@@ -166,18 +174,30 @@ struct EstadoGuardado {
     double k = 0.0;
     PropertyWorkspace area;
     std::vector<std::string> diagnosticos;
+    std::uint64_t uso = 0;  // when last stored or found; 0: never
 };
 
-constexpr int TamanhoMemoria = 4;
+// A run evaluates about twenty states, a dozen of them new when one input
+// changes: room for those and for the states repeated from run to run.
+constexpr int TamanhoMemoria = 16;
 
-// The kept saturations and results of one thread, each a ring whose next
-// slot to overwrite is the oldest one.
+// The kept saturations and results of one thread. A full store replaces its
+// least recently used entry, so that what every run uses stays.
 struct Memorias {
     SaturacaoGuardada guarda[TamanhoGuarda];
-    int proximaVaga = 0;
     EstadoGuardado memoria[TamanhoMemoria];
-    int proximaMemoria = 0;
+    std::uint64_t relogio = 0;  // counts stores and finds
 };
+
+// The entry to overwrite: an empty one, or the least recently used.
+template <typename Guardado, std::size_t N>
+Guardado& Vaga(Guardado (&guardados)[N]) {
+    Guardado* vaga = &guardados[0];
+    for (Guardado& g : guardados) {
+        if (g.uso < vaga->uso) vaga = &g;
+    }
+    return *vaga;
+}
 
 // Per thread, so that threads neither share nor disturb their kept results.
 // Reached through a guard on the thread's first use (the object has a
@@ -185,11 +205,15 @@ struct Memorias {
 // passed down by reference.
 thread_local constinit Memorias memoriasDaThread;
 
-const SaturacaoGuardada* SaturacaoGuardadaEm(const Memorias& m, double p) {
-    for (const SaturacaoGuardada& g : m.guarda) {
+SaturacaoGuardada* SaturacaoGuardadaEm(Memorias& m, double p) {
+    for (SaturacaoGuardada& g : m.guarda) {
         if (g.valida && g.pressao == p) return &g;
     }
     return nullptr;
+}
+
+const SaturacaoGuardada* SaturacaoGuardadaEm(const Memorias& m, double p) {
+    return SaturacaoGuardadaEm(const_cast<Memorias&>(m), p);
 }
 
 void PreencherSaturado(const Par& x, double titulo, StatePoint& estado) {
@@ -204,7 +228,8 @@ void PreencherSaturado(const Par& x, double titulo, StatePoint& estado) {
 // the working state.
 void CalcularSaturacao(Memorias& m, double p) {
     PropertyWorkspace& w = propertyWorkspace;
-    if (const SaturacaoGuardada* g = SaturacaoGuardadaEm(m, p)) {
+    if (SaturacaoGuardada* g = SaturacaoGuardadaEm(m, p)) {
+        g->uso = ++m.relogio;
         for (const std::string& linha : g->diagnosticos) EscreverDiagnostico(linha);
         w.temperaturaSaturacao = g->temperaturaSaturacao;
         w.liquidoSaturado = g->liquido;
@@ -231,9 +256,8 @@ void CalcularSaturacao(Memorias& m, double p) {
     w.modo = lembrado;
     PreencherSaturado(x, 1.0, w.vaporSaturado);
 
-    SaturacaoGuardada& g = m.guarda[m.proximaVaga];
-    m.proximaVaga = (m.proximaVaga + 1) % TamanhoGuarda;
-    g = {true, p, tSat, w.liquidoSaturado, w.vaporSaturado, gravador.Linhas()};
+    Vaga(m.guarda) = {true, p, tSat, w.liquidoSaturado, w.vaporSaturado, gravador.Linhas(),
+                      ++m.relogio};
 }
 
 // Solves for (v, t) from the start x and fills the single-phase state.
@@ -351,8 +375,9 @@ void EvaluateState(PropertyMode modo, PhaseRegion& regiao, StatePoint& estado) {
     }
 
     Memorias& m = memoriasDaThread;
-    for (const EstadoGuardado& g : m.memoria) {
+    for (EstadoGuardado& g : m.memoria) {
         if (g.valido && g.modo == modo && MesmosBits(g.p, p) && MesmosBits(g.k, k)) {
+            g.uso = ++m.relogio;
             for (const std::string& linha : g.diagnosticos) EscreverDiagnostico(linha);
             w = g.area;
             estado = w.atual;
@@ -363,15 +388,16 @@ void EvaluateState(PropertyMode modo, PhaseRegion& regiao, StatePoint& estado) {
 
     GravadorDiagnosticos gravador;
     CalcularEstado(m, modo, p, k);
-    m.memoria[m.proximaMemoria] = {true, modo, p, k, w, gravador.Linhas()};
-    m.proximaMemoria = (m.proximaMemoria + 1) % TamanhoMemoria;
+    Vaga(m.memoria) = {true, modo, p, k, w, gravador.Linhas(), ++m.relogio};
     estado = w.atual;
     regiao = w.regiao;
 }
 
 double TemperaturaSaturacao(double p) {
     VerificarPressao(p);
-    if (const SaturacaoGuardada* g = SaturacaoGuardadaEm(memoriasDaThread, p)) {
+    // A look only: the order of use is not changed either.
+    const Memorias& m = memoriasDaThread;
+    if (const SaturacaoGuardada* g = SaturacaoGuardadaEm(m, p)) {
         return g->temperaturaSaturacao;
     }
     // The evaluation's own iteration from its own start. Nothing is kept and

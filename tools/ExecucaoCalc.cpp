@@ -14,6 +14,7 @@
 #include "plant/TabelaEntradas.h"
 #include "properties/Diagnostico.h"
 #include "tools/SaidaCalc.h"
+#include "tools/VarreduraCalc.h"
 
 namespace {
 
@@ -34,11 +35,9 @@ std::vector<std::pair<std::string, double>> EntradasDigitadas(const CamposMemori
 
 }  // namespace
 
-int ExecutarCalc(const OpcoesCalc& opcoes, const std::string& separador, std::ostream& saida,
-                 std::ostream& erros) {
-    CamposMemoria campos(separador);
+bool CamposDaLinhaDeComando(const OpcoesCalc& opcoes, const std::string& separador,
+                            CamposMemoria& campos, std::string& descricao, std::ostream& erros) {
     bool comTurbina = true;
-    std::string descricao;
     // The case file first: the arguments then change single inputs. Each
     // number goes into its field as a text that reads back to the same bits.
     if (opcoes.caso) {
@@ -47,7 +46,7 @@ int ExecutarCalc(const OpcoesCalc& opcoes, const std::string& separador, std::os
             lido = LerCaso(*opcoes.caso, separador);
         } catch (const ErroCaso& e) {
             erros << MensagemComPonto(e.what()) << '\n';
-            return 1;
+            return false;
         }
         for (const std::string& aviso : lido.avisos) erros << aviso << '\n';
         for (const auto& [nome, texto] : TextosDoCaso(lido.caso.entradas, separador))
@@ -58,23 +57,38 @@ int ExecutarCalc(const OpcoesCalc& opcoes, const std::string& separador, std::os
     for (const auto& [nome, texto] : opcoes.entradas) campos.DefinirEntrada(nome, texto);
     if (opcoes.semTurbinaAlta) comTurbina = false;
     campos.DefinirCheckBox1(comTurbina);
+    return true;
+}
 
+bool SalvarCasoPedido(const OpcoesCalc& opcoes, const CamposMemoria& campos,
+                      const std::string& descricao, const std::string& separador,
+                      std::ostream& erros) {
+    if (!opcoes.salvarCaso) return true;
     // The case holds the numbers the texts read as, before the reading
     // limits, so that reloading it makes this very run.
-    if (opcoes.salvarCaso) {
-        try {
-            CasoUsina caso = CasoDosCampos(campos, separador);
-            caso.descricao = descricao;
-            GravarCaso(*opcoes.salvarCaso, caso, separador);
-        } catch (const ErroCaso& e) {
-            erros << MensagemComPonto(e.what()) << '\n';
-            return 1;
-        } catch (const ErroArquivo& e) {
-            erros << "usina-calc: the case file '" << *opcoes.salvarCaso
-                  << "' was not written: " << MensagemComPonto(e.what()) << '\n';
-            return 1;
-        }
+    try {
+        CasoUsina caso = CasoDosCampos(campos, separador);
+        caso.descricao = descricao;
+        GravarCaso(*opcoes.salvarCaso, caso, separador);
+    } catch (const ErroCaso& e) {
+        erros << MensagemComPonto(e.what()) << '\n';
+        return false;
+    } catch (const ErroArquivo& e) {
+        erros << "usina-calc: the case file '" << *opcoes.salvarCaso
+              << "' was not written: " << MensagemComPonto(e.what()) << '\n';
+        return false;
     }
+    return true;
+}
+
+int ExecutarCalc(const OpcoesCalc& opcoes, const std::string& separador, std::ostream& saida,
+                 std::ostream& erros) {
+    if (!opcoes.varreduras.empty()) return ExecutarVarreduraCalc(opcoes, separador, saida, erros);
+    CamposMemoria campos(separador);
+    std::string descricao;
+    if (!CamposDaLinhaDeComando(opcoes, separador, campos, descricao, erros)) return 1;
+    const bool comTurbina = campos.CheckBox1Marcado();
+    if (!SalvarCasoPedido(opcoes, campos, descricao, separador, erros)) return 1;
 
     // JSON and CSV on standard output must stay parseable: the property
     // package's diagnostic lines go to standard error instead.

@@ -1,11 +1,27 @@
 // One usina-calc run: the fields, the case file, the calculation, the
-// optional report and the printing of what the run wrote.
+// optional report and the printing of what the run wrote; or a sweep.
 #pragma once
 
 #include <ostream>
 #include <string>
 
+#include "plant/CamposMemoria.h"
 #include "tools/OpcoesCalc.h"
+
+// The input fields of a run: default texts, replaced by the inputs and
+// configuration of the case file if one is given, then changed by FIELD=TEXT
+// and --without-hp-turbine; descricao gets the case's description. False,
+// with the message on erros, when the case file cannot be read; its
+// warnings go to erros too.
+bool CamposDaLinhaDeComando(const OpcoesCalc& opcoes, const std::string& separador,
+                            CamposMemoria& campos, std::string& descricao, std::ostream& erros);
+
+// --save-case: the fields' inputs and configuration, with descricao. True
+// when saved or not asked for; false, with the message on erros, when a text
+// is not a number, the inputs are refused or the file cannot be written.
+bool SalvarCasoPedido(const OpcoesCalc& opcoes, const CamposMemoria& campos,
+                      const std::string& descricao, const std::string& separador,
+                      std::ostream& erros);
 
 // Runs the calculation on fields holding the default texts, replaced by the
 // inputs of the case file if one is given, then changed by the options, with
@@ -15,6 +31,7 @@
 // object, or the stream table as CSV (only after a finished run). A case
 // file that cannot be read or saved stops everything before the run, with
 // nothing on saida. Returns the exit status: 0 success, 1 the case file, the
-// run, the report or the writing of saida failed.
+// run, the report or the writing of saida failed. With --sweep, runs the
+// sweep instead (ExecutarVarreduraCalc, VarreduraCalc.h).
 int ExecutarCalc(const OpcoesCalc& opcoes, const std::string& separador, std::ostream& saida,
                  std::ostream& erros);

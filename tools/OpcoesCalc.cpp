@@ -5,14 +5,18 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <array>
+#include <charconv>
+#include <string>
+#include <utility>
 
 #include "plant/TabelaEntradas.h"
+#include "tools/VarreduraCalc.h"
 
 namespace {
 
 // The options that take a value.
-constexpr std::array<const char*, 4> OpcoesComValor = {"--separator", "--report", "--case",
-                                                       "--save-case"};
+constexpr std::array<const char*, 7> OpcoesComValor = {
+    "--separator", "--report", "--case", "--save-case", "--sweep", "--outputs", "--jobs"};
 
 bool TomaValor(const std::string& argumento) {
     return std::find(OpcoesComValor.begin(), OpcoesComValor.end(), argumento) != OpcoesComValor.end();
@@ -62,6 +66,31 @@ void ExigirNome(const std::optional<std::string>& nome, const char* opcao) {
     if (nome && nome->empty()) throw ErroOpcoes(std::string("option ") + opcao + " needs a file name");
 }
 
+// FIELD=START:END:N, split; the parts are read when the sweep runs.
+VarreduraDigitada LerVarredura(const std::string& texto) {
+    const std::size_t igual = texto.find('=');
+    std::vector<std::string> partes;
+    if (igual != std::string::npos) {
+        std::size_t inicio = igual + 1;
+        for (std::size_t dois; (dois = texto.find(':', inicio)) != std::string::npos; inicio = dois + 1)
+            partes.push_back(texto.substr(inicio, dois - inicio));
+        partes.push_back(texto.substr(inicio));
+    }
+    if (partes.size() != 3)
+        throw ErroOpcoes("option --sweep takes FIELD=START:END:N, not '" + texto + "'");
+    return {texto.substr(0, igual), partes[0], partes[1], partes[2]};
+}
+
+unsigned LerTarefas(const std::string& texto) {
+    unsigned tarefas = 0;
+    const char* fim = texto.data() + texto.size();
+    const auto r = std::from_chars(texto.data(), fim, tarefas);
+    if (r.ec != std::errc() || r.ptr != fim || tarefas < 1 || tarefas > MaximoTarefas)
+        throw ErroOpcoes("option --jobs takes a whole number of threads from 1 to " +
+                         std::to_string(MaximoTarefas) + ", not '" + texto + "'");
+    return tarefas;
+}
+
 }  // namespace
 
 bool SeparadorValido(const std::string& separador) {
@@ -84,8 +113,8 @@ OpcoesCalc LerOpcoes(const std::vector<std::string>& argumentos) {
     CLI::App app("", "usina-calc");
     app.set_help_flag();  // the tool's own help text, TextoAjuda
     app.allow_extras();   // unknown options are named below, in the tool's words
-    std::string separador, relatorio, caso, salvarCaso;
-    std::vector<std::string> campos;
+    std::string separador, relatorio, caso, salvarCaso, saidas, tarefas;
+    std::vector<std::string> campos, varreduras;
     app.add_flag("-h,--help", op.ajuda);
     app.add_flag("--json", op.json);
     app.add_flag("--csv", op.csv);
@@ -95,6 +124,12 @@ OpcoesCalc LerOpcoes(const std::vector<std::string>& argumentos) {
     const CLI::Option* opRelatorio = app.add_option("--report", relatorio)->multi_option_policy(ultimo);
     const CLI::Option* opCaso = app.add_option("--case", caso)->multi_option_policy(ultimo);
     const CLI::Option* opSalvar = app.add_option("--save-case", salvarCaso)->multi_option_policy(ultimo);
+    const CLI::Option* opSaidas = app.add_option("--outputs", saidas)->multi_option_policy(ultimo);
+    const CLI::Option* opTarefas = app.add_option("--jobs", tarefas)->multi_option_policy(ultimo);
+    // One value per --sweep: the FIELD=TEXT arguments after it are not its values.
+    app.add_option("--sweep", varreduras)
+        ->allow_extra_args(false)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     app.add_option("campos", campos);
 
     // CLI11 takes the arguments last first.
@@ -129,13 +164,35 @@ OpcoesCalc LerOpcoes(const std::vector<std::string>& argumentos) {
     ExigirNome(op.caso, "--case");
     ExigirNome(op.salvarCaso, "--save-case");
     if (op.json && op.csv) throw ErroOpcoes("options --json and --csv cannot be used together");
+
+    for (const std::string& v : varreduras) op.varreduras.push_back(LerVarredura(v));
+    op.saidas = Valor(opSaidas, saidas);
+    if (opTarefas->count() > 0) op.tarefas = LerTarefas(tarefas);
+    if (op.varreduras.empty()) {
+        if (op.saidas) throw ErroOpcoes("option --outputs needs --sweep");
+        if (op.tarefas) throw ErroOpcoes("option --jobs needs --sweep");
+        return op;
+    }
+    if (op.varreduras.size() > 2) throw ErroOpcoes("option --sweep can be given once or twice");
+    // A sweep prints its own table; the single run's outputs have no place.
+    for (const auto& [dada, nome] : {std::pair{op.json, "--json"}, std::pair{op.csv, "--csv"},
+                                     std::pair{op.relatorio.has_value(), "--report"}}) {
+        if (dada) throw ErroOpcoes(std::string("option ") + nome + " cannot be used with --sweep");
+    }
+    // START:END:N could not be told apart.
+    if (op.separador && op.separador->find(':') != std::string::npos)
+        throw ErroOpcoes("option --sweep cannot be used with the decimal separator '" +
+                         *op.separador + "'");
+    if (op.saidas && op.saidas->empty()) throw ErroOpcoes("option --outputs needs output field names");
     return op;
 }
 
 std::string TextoAjuda() {
     return "Usage: usina-calc [OPTION]... [FIELD=TEXT]...\n"
+           "  or:  usina-calc --sweep FIELD=START:END:N [--sweep ...] [OPTION]... [FIELD=TEXT]...\n"
            "Runs the plant calculation from the window's default inputs and prints\n"
            "every field the run wrote, one FIELD=TEXT line each, in writing order.\n"
+           "With --sweep, runs it for each point of a sweep and prints a CSV table.\n"
            "\n"
            "  FIELD=TEXT             replace an input field's text, as typed in the window\n"
            "  --without-hp-turbine   calculate without the high-pressure turbine\n"
@@ -150,11 +207,25 @@ std::string TextoAjuda() {
            "                         fields as one JSON object\n"
            "  --csv                  print the stream table as CSV (';' and a decimal\n"
            "                         comma when the separator is ',')\n"
+           "  --sweep FIELD=START:END:N\n"
+           "                         sweep an input from START to END in N points (both\n"
+           "                         ends included); given twice, the second is the inner\n"
+           "                         loop. Prints a CSV table (';' and a decimal comma\n"
+           "                         when the separator is ','): the swept inputs, the\n"
+           "                         outputs, then columns aviso (warnings) and erro (the\n"
+           "                         message of a refused or failed point)\n"
+           "  --outputs F1,F2,...    output fields of the sweep (default:\n"
+           "                         " + std::string(SaidasPadraoVarredura) + ")\n"
+           "  --jobs N               threads of the sweep (default: one per core)\n"
            "  -h, --help             show this help\n"
            "\n"
            "Input fields: " + ListaEntradas() + "\n"
            "\n"
            "Exit status: 0 success (warnings on standard error), 1 the case file, the\n"
            "run, the report or the output failed (message on standard error), 2\n"
-           "unusable command line.\n";
+           "unusable command line. A sweep exits with 0 when it ran, even if some of\n"
+           "its points were refused or failed, and with 1 when it could not run\n"
+           "(unknown field or output, fewer than 2 points, a number that cannot be read).\n"
+           "--json, --csv and --report cannot be used with --sweep; --save-case saves\n"
+           "the base case of the sweep.\n";
 }

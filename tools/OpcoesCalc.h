@@ -8,6 +8,19 @@
 #include <utility>
 #include <vector>
 
+// One --sweep argument split at its '=' and ':'.
+struct VarreduraDigitada {
+    std::string campo;
+    std::string inicio;
+    std::string fim;
+    std::string pontos;
+
+    bool operator==(const VarreduraDigitada&) const = default;
+};
+
+// Threads --jobs accepts at most.
+inline constexpr unsigned MaximoTarefas = 1024;
+
 struct OpcoesCalc {
     // CAMPO=TEXTO arguments in the order given (a later one for the same
     // field wins when they are applied).
@@ -20,6 +33,11 @@ struct OpcoesCalc {
     bool json = false;                      // --json
     bool csv = false;                       // --csv
     bool ajuda = false;                     // --help
+    // --sweep FIELD=START:END:N, once or twice in the order given; START,
+    // END and N as typed, read once the separator is known.
+    std::vector<VarreduraDigitada> varreduras;
+    std::optional<std::string> saidas;  // --outputs F1,F2,... as given
+    std::optional<unsigned> tarefas;    // --jobs N
 };
 
 // A command line that cannot be used; the tool exits with status 2.
@@ -31,7 +49,12 @@ public:
 // Parses the arguments (without the program name). Throws ErroOpcoes for an
 // unknown option, a missing option value, an unusable separator, an empty
 // file name, --json with --csv, or a CAMPO=TEXTO whose field is not an input
-// of the calculation. A value option given twice keeps the last value.
+// of the calculation; for a --sweep not of the form FIELD=START:END:N, more
+// than two of them, a separator holding ':' with them, --json, --csv or
+// --report with them, --outputs or --jobs without them, or a --jobs that is
+// not a whole number from 1 to MaximoTarefas. The names and numbers of a
+// sweep are checked when it runs. A value option given twice keeps the last
+// value.
 OpcoesCalc LerOpcoes(const std::vector<std::string>& argumentos);
 
 // A decimal separator the number grammar can tell apart from the rest of a

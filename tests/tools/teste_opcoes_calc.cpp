@@ -48,6 +48,28 @@ TEST(LerOpcoes, Opcoes) {
     EXPECT_EQ(op.entradas, (Entradas{{"Ecapusi", "6"}}));
 }
 
+// --sweep split at its first '=' and at ':', in the order given; START, END
+// and N are read only when the sweep runs (with the separator then known).
+TEST(LerOpcoes, Varredura) {
+    OpcoesCalc op = LerOpcoes({"--sweep", "Eprecal=30:120:10", "--sweep=Etscal= 4,5e2 :x:-1",
+                               "--outputs", "Ew12,Foo", "--jobs=3", "--save-case", "c.usina"});
+    EXPECT_EQ(op.varreduras, (std::vector<VarreduraDigitada>{{"Eprecal", "30", "120", "10"},
+                                                             {"Etscal", " 4,5e2 ", "x", "-1"}}));
+    EXPECT_EQ(op.saidas, "Ew12,Foo");
+    EXPECT_EQ(op.tarefas, 3u);
+    EXPECT_EQ(op.salvarCaso, "c.usina");
+
+    // FIELD=TEXT after a --sweep is an input of the base, not a second sweep.
+    op = LerOpcoes({"--sweep", "Etscal=1:2:3", "Eprevap=x", "Etscal=9"});
+    EXPECT_EQ(op.varreduras, (std::vector<VarreduraDigitada>{{"Etscal", "1", "2", "3"}}));
+    EXPECT_EQ(op.entradas, (Entradas{{"Eprevap", "x"}, {"Etscal", "9"}}));
+
+    op = LerOpcoes({"--sweep", "Foo=::", "--jobs", "1024"});
+    EXPECT_EQ(op.varreduras, (std::vector<VarreduraDigitada>{{"Foo", "", "", ""}}));
+    EXPECT_FALSE(op.saidas);
+    EXPECT_EQ(op.tarefas, 1024u);
+}
+
 struct Invalida {
     Args args;
     std::string trecho;  // part of the message
@@ -81,6 +103,23 @@ const Invalida CasosInvalidos[] = {
     {{"--report=", "Ecapusi=5"}, "option --report needs a file name"},
     {{"--json", "--csv"}, "options --json and --csv cannot be used together"},
     {{"--json=talvez"}, "--json"},
+    {{"--sweep"}, "option --sweep needs a value"},
+    {{"--sweep", "Etscal"}, "option --sweep takes FIELD=START:END:N, not 'Etscal'"},
+    {{"--sweep", "Etscal=1:2"}, "takes FIELD=START:END:N"},
+    {{"--sweep", "Etscal=1:2:3:4"}, "takes FIELD=START:END:N"},
+    {{"--sweep", "A=1:2:3", "--sweep", "B=1:2:3", "--sweep", "C=1:2:3"}, "once or twice"},
+    {{"--sweep", "Etscal=1:2:3", "--json"}, "option --json cannot be used with --sweep"},
+    {{"--sweep", "Etscal=1:2:3", "--csv"}, "option --csv cannot be used with --sweep"},
+    {{"--report", "r", "--sweep", "Etscal=1:2:3"}, "option --report cannot be used with --sweep"},
+    {{"--sweep", "Etscal=1:2:3", "--separator", ":"}, "decimal separator ':'"},
+    {{"--sweep", "Etscal=1:2:3", "--outputs="}, "option --outputs needs output field names"},
+    {{"--outputs", "Ew12"}, "option --outputs needs --sweep"},
+    {{"--jobs", "2"}, "option --jobs needs --sweep"},
+    {{"--sweep", "Etscal=1:2:3", "--jobs", "0"}, "--jobs takes a whole number of threads from 1"},
+    {{"--sweep", "Etscal=1:2:3", "--jobs", "1025"}, "from 1 to 1024, not '1025'"},
+    {{"--sweep", "Etscal=1:2:3", "--jobs", "2.5"}, "not '2.5'"},
+    {{"--sweep", "Etscal=1:2:3", "--jobs", "-1"}, "not '-1'"},
+    {{"--sweep", "Etscal=1:2:3", "--jobs"}, "option --jobs needs a value"},
 };
 
 TEST(LerOpcoes, LinhaDeComandoInutilizavel) {

@@ -1,0 +1,244 @@
+#include "plant/Varredura.h"
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+#include <mutex>
+#include <thread>
+
+#include "plant/CalculoUsina.h"
+#include "plant/ErrosPlanta.h"
+#include "plant/MensagemErro.h"
+#include "plant/Numeros.h"
+#include "plant/TabelaEntradas.h"
+#include "plant/TabelaSaidas.h"
+#include "properties/ArmadilhasPF.h"
+
+namespace {
+
+std::string Nome(const std::string& campo) { return "'" + campo + "'"; }
+
+// What every point needs, looked up once.
+struct Plano {
+    std::vector<const CampoEntradaUsina*> campos;  // one per axis
+    std::vector<std::vector<double>> valores;      // per axis
+    std::vector<const CampoSaida*> saidas;
+    std::size_t total = 0;
+};
+
+Plano Planejar(const PedidoVarredura& pedido) {
+    Plano plano;
+    if (pedido.eixos.empty() || pedido.eixos.size() > 2)
+        throw ErroVarredura("Uma varredura tem um ou dois campos de entrada, não " +
+                            std::to_string(pedido.eixos.size()) + ".");
+    plano.total = 1;
+    for (const EixoVarredura& eixo : pedido.eixos) {
+        const CampoEntradaUsina* campo = BuscarCampoEntrada(eixo.campo);
+        if (campo == nullptr)
+            throw ErroVarredura("Campo de entrada desconhecido na varredura: " + Nome(eixo.campo) +
+                                ".");
+        if (std::find(plano.campos.begin(), plano.campos.end(), campo) != plano.campos.end())
+            throw ErroVarredura("O campo " + Nome(eixo.campo) +
+                                " aparece duas vezes na varredura.");
+        // The run does not read it: every point would be the same plant.
+        if (campo->soComTurbinaAlta && !pedido.base.comTurbinaAlta)
+            throw ErroVarredura("O campo " + Nome(eixo.campo) +
+                                " só é usado com a turbina de alta pressão.");
+        plano.campos.push_back(campo);
+        plano.valores.push_back(ValoresEixo(eixo));
+        // Checked axis by axis, so the product cannot overflow.
+        plano.total *= plano.valores.back().size();
+        if (plano.total > MaximoPontosVarredura)
+            throw ErroVarredura("A varredura teria mais de " + std::to_string(MaximoPontosVarredura) +
+                                " pontos.");
+    }
+    for (const std::string& nome : pedido.saidas) {
+        const CampoSaida* saida = BuscarCampoSaida(nome);
+        if (saida == nullptr)
+            throw ErroVarredura("Campo de saída desconhecido na varredura: " + Nome(nome) + ".");
+        plano.saidas.push_back(saida);
+    }
+    return plano;
+}
+
+// The swept values of point `indice`: the second axis is the inner loop.
+std::vector<double> ValoresDoPonto(const Plano& plano, std::size_t indice) {
+    std::vector<double> valores(plano.valores.size());
+    for (std::size_t k = plano.valores.size(); k-- > 0;) {
+        const std::vector<double>& eixo = plano.valores[k];
+        valores[k] = eixo[indice % eixo.size()];
+        indice /= eixo.size();
+    }
+    return valores;
+}
+
+// One point: a single run on a fresh result, as the window makes it.
+void CalcularPonto(const PedidoVarredura& pedido, const Plano& plano, PontoVarredura& ponto) {
+    EntradasUsina entradas = pedido.base;
+    for (std::size_t k = 0; k < plano.campos.size(); ++k)
+        entradas.*plano.campos[k]->membro = ponto.valores[k];
+    ResultadoUsina resultado;
+    try {
+        CalcularUsina(entradas, resultado, nullptr, pedido.separador);
+    } catch (const std::exception& e) {
+        ponto.erro = MensagemComPonto(e.what());
+    } catch (...) {
+        ponto.erro = "Unknown error.";
+    }
+    ponto.situacao = resultado.situacao;
+    // The window's status line: the warnings separated by two spaces.
+    for (const AvisoUsina& aviso : resultado.avisos) {
+        if (!ponto.aviso.empty()) ponto.aviso += "  ";
+        ponto.aviso += TextoAviso(aviso, pedido.separador);
+    }
+    ponto.saidas.assign(plano.saidas.size(), std::nullopt);
+    if (resultado.situacao != SituacaoCalculo::Completo) return;
+    for (std::size_t j = 0; j < plano.saidas.size(); ++j) {
+        const CampoSaida& saida = *plano.saidas[j];
+        // Without the high-pressure turbine its panel is blank.
+        if (saida.etapa == EtapaCalculo::TurbinaAlta && !resultado.comTurbinaAlta) continue;
+        ponto.saidas[j] = ValorExibido(saida, resultado);
+    }
+}
+
+// Throttled progress reports from the workers: one at a time, at most one
+// per interval, never a smaller count than one already reported.
+class Progresso {
+public:
+    Progresso(const PedidoVarredura& pedido, std::size_t total)
+        : funcao_(pedido.progresso), intervalo_(pedido.intervaloProgresso), total_(total),
+          ultimo_(Relogio::now()) {}
+
+    void PontoFeito() {
+        const std::size_t feitos = feitos_.fetch_add(1, std::memory_order_relaxed) + 1;
+        if (!funcao_) return;
+        const Relogio::time_point agora = Relogio::now();
+        if (feitos != total_ && agora - ultimo_.load(std::memory_order_relaxed) < intervalo_) return;
+        // A worker that finds another reporting goes back to its points.
+        std::unique_lock<std::mutex> trava(mutex_, std::try_to_lock);
+        if (!trava.owns_lock()) return;
+        ultimo_.store(agora, std::memory_order_relaxed);
+        Relatar(trava);
+    }
+
+    // The last report, from the calling thread once the workers are done.
+    void Final() {
+        if (!funcao_) return;
+        std::unique_lock<std::mutex> trava(mutex_);
+        Relatar(trava);
+    }
+
+    std::size_t Feitos() const { return feitos_.load(); }
+
+private:
+    using Relogio = std::chrono::steady_clock;
+
+    void Relatar(std::unique_lock<std::mutex>&) {
+        const std::size_t feitos = feitos_.load();
+        if (relatou_ && feitos <= relatados_) return;
+        relatou_ = true;
+        relatados_ = feitos;
+        funcao_(feitos, total_);
+    }
+
+    const ProgressoVarredura& funcao_;
+    const Relogio::duration intervalo_;
+    const std::size_t total_;
+    std::atomic<std::size_t> feitos_{0};
+    std::atomic<Relogio::time_point> ultimo_;
+    std::mutex mutex_;
+    bool relatou_ = false;       // guarded by mutex_
+    std::size_t relatados_ = 0;  // guarded by mutex_
+};
+
+}  // namespace
+
+std::vector<double> ValoresEixo(const EixoVarredura& eixo) {
+    if (eixo.pontos < 2)
+        throw ErroVarredura("A varredura de " + Nome(eixo.campo) +
+                            " precisa de pelo menos 2 pontos, não " + std::to_string(eixo.pontos) +
+                            ".");
+    if (!std::isfinite(eixo.inicio) || !std::isfinite(eixo.fim))
+        throw ErroVarredura("A faixa da varredura de " + Nome(eixo.campo) + " não é finita.");
+    if (static_cast<std::size_t>(eixo.pontos) > MaximoPontosVarredura)
+        throw ErroVarredura("A varredura teria mais de " + std::to_string(MaximoPontosVarredura) +
+                            " pontos.");
+    // A range near the largest doubles overflows here; the caller's traps, if
+    // any, must not turn that into a floating-point error: it is refused below.
+    SuspensaoArmadilhas semArmadilhas;
+    std::vector<double> valores(static_cast<std::size_t>(eixo.pontos));
+    const double ultimo = static_cast<double>(eixo.pontos - 1);
+    for (int i = 0; i < eixo.pontos; ++i) {
+        // This expression, in this order: the values are part of the results.
+        const double valor = eixo.inicio + static_cast<double>(i) * (eixo.fim - eixo.inicio) / ultimo;
+        if (!std::isfinite(valor))
+            throw ErroVarredura("A faixa da varredura de " + Nome(eixo.campo) +
+                                " dá valores que não são finitos.");
+        valores[static_cast<std::size_t>(i)] = valor;
+    }
+    return valores;
+}
+
+void VerificarVarredura(const PedidoVarredura& pedido) { Planejar(pedido); }
+
+ResultadoVarredura ExecutarVarredura(const PedidoVarredura& pedido) {
+    const Plano plano = Planejar(pedido);
+    ResultadoVarredura resultado;
+    resultado.pontos.resize(plano.total);
+    for (std::size_t i = 0; i < plano.total; ++i)
+        resultado.pontos[i].valores = ValoresDoPonto(plano, i);
+
+    unsigned tarefas = pedido.tarefas != 0 ? pedido.tarefas : std::thread::hardware_concurrency();
+    tarefas = static_cast<unsigned>(std::clamp<std::size_t>(tarefas, 1, plano.total));
+    // Consecutive points share the outer axis's value (the property
+    // package's kept saturations and states are per thread), so each thread
+    // takes runs of neighbouring points; short runs keep the threads
+    // finishing together.
+    const std::size_t bloco = std::clamp<std::size_t>(plano.total / (tarefas * 32u), 1, 64);
+
+    Progresso progresso(pedido, plano.total);
+    std::atomic<std::size_t> proximo{0};
+    std::atomic<bool> parar{false};
+    std::mutex mutexErro;
+    std::exception_ptr erro;
+
+    const auto trabalhar = [&] {
+        try {
+            for (;;) {
+                const std::size_t inicio = proximo.fetch_add(bloco);
+                if (inicio >= plano.total) return;
+                const std::size_t fim = std::min(inicio + bloco, plano.total);
+                for (std::size_t i = inicio; i < fim; ++i) {
+                    if (parar.load(std::memory_order_relaxed)) return;
+                    if (pedido.cancelar != nullptr && pedido.cancelar->load()) return;
+                    PontoVarredura& ponto = resultado.pontos[i];
+                    CalcularPonto(pedido, plano, ponto);
+                    ponto.calculado = true;
+                    progresso.PontoFeito();
+                }
+            }
+        } catch (...) {
+            // Only the progress callback or a lack of memory get here.
+            const std::lock_guard<std::mutex> trava(mutexErro);
+            if (erro == nullptr) erro = std::current_exception();
+            parar.store(true);
+        }
+    };
+
+    // The calling thread is one of the workers.
+    std::vector<std::thread> threads;
+    try {
+        for (unsigned t = 1; t < tarefas; ++t) threads.emplace_back(trabalhar);
+    } catch (...) {
+        parar.store(true);
+        for (std::thread& t : threads) t.join();
+        throw;
+    }
+    trabalhar();
+    for (std::thread& t : threads) t.join();
+    if (erro != nullptr) std::rethrow_exception(erro);
+
+    resultado.cancelada = progresso.Feitos() < plano.total;
+    progresso.Final();
+    return resultado;
+}

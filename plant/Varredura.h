@@ -1,0 +1,87 @@
+// A sweep: one or two inputs stepped over a range, every other input and the
+// configuration from a base case, one whole plant calculation per point. The
+// points run on several threads; each point's result is stored at its index,
+// and every calculation is independent of the others, so the results are the
+// same bits whatever the number of threads. For usina-calc's --sweep and the
+// window's studies.
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "plant/EntradasUsina.h"
+#include "plant/ResultadoUsina.h"
+
+// One swept input: its values are inicio + i * (fim - inicio) / (pontos - 1),
+// i = 0 .. pontos - 1, evaluated in that order in double precision. The
+// first value is inicio exactly; the last is fim up to the rounding of that
+// expression (for some ranges one unit in the last place away from it).
+struct EixoVarredura {
+    std::string campo;  // input field name, "Eprecal"
+    double inicio = 0.0;  // window units (bar, degC, %...)
+    double fim = 0.0;
+    int pontos = 2;  // 2 or more
+};
+
+// Points of a sweep at most (both axes together): enough for any chart, and a
+// typing slip cannot ask for more memory than the machine has.
+inline constexpr std::size_t MaximoPontosVarredura = 1'000'000;
+
+// Called with the points finished so far and the total. Called from the
+// worker threads (one call at a time, never more often than the request's
+// interval) and once more from the calling thread when the sweep ends; the
+// counts never go down.
+using ProgressoVarredura = std::function<void(std::size_t feitos, std::size_t total)>;
+
+struct PedidoVarredura {
+    EntradasUsina base;  // every input not swept, and the configuration
+    std::vector<EixoVarredura> eixos;  // one or two; the second is the inner loop
+    std::vector<std::string> saidas;   // output field names, "Epotele"
+    std::string separador = ",";       // decimal separator of the messages
+    unsigned tarefas = 0;              // threads; 0: std::thread::hardware_concurrency()
+    ProgressoVarredura progresso;      // may be empty
+    std::chrono::milliseconds intervaloProgresso{100};
+    // Checked between points: once set, no further point starts.
+    const std::atomic<bool>* cancelar = nullptr;
+};
+
+struct PontoVarredura {
+    bool calculado = false;  // false only for points a cancellation left out
+    std::vector<double> valores;  // the swept inputs, in the order of the axes
+    // The requested outputs as the window shows them before formatting (the
+    // number behind the field's text, e.g. pressures in bar); empty where
+    // the window leaves the field blank: every output of a point that did not
+    // finish, and the high-pressure turbine's panel without that turbine.
+    std::vector<std::optional<double>> saidas;
+    SituacaoCalculo situacao = SituacaoCalculo::SemCalculo;
+    std::string aviso;  // the warnings as the window's status line joins them
+    std::string erro;   // the message box's text of a refused or failed point
+};
+
+struct ResultadoVarredura {
+    std::vector<PontoVarredura> pontos;  // first axis outer, second inner
+    bool cancelada = false;
+};
+
+// The values of an axis, in order. Throws ErroVarredura for fewer than two
+// points or a value that is not finite.
+std::vector<double> ValoresEixo(const EixoVarredura& eixo);
+
+// Throws what ExecutarVarredura throws before anything runs, and calculates
+// nothing: for checking a request before acting on it.
+void VerificarVarredura(const PedidoVarredura& pedido);
+
+// Runs the sweep. Each point is CalcularUsina on the base with the swept
+// inputs replaced, on a fresh result: the reading limits and the input checks
+// apply as in a single run. A refused or failed point keeps its message and
+// the sweep goes on. Throws ErroVarredura before anything runs for an
+// unknown input or output name, an input swept twice or one the
+// configuration does not use, fewer than two points on an axis, a range that
+// is not finite, more than MaximoPontosVarredura points; rethrows, after
+// every thread has stopped, what the progress callback threw.
+ResultadoVarredura ExecutarVarredura(const PedidoVarredura& pedido);

@@ -1,0 +1,340 @@
+// Sweeps: every point is the single run of its inputs, bit for bit, on any
+// number of threads; refused and failed points keep the window's message;
+// the values of an axis; what is refused before anything runs; progress and
+// cancellation.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <mutex>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "plant/CalculoUsina.h"
+#include "plant/ErrosPlanta.h"
+#include "plant/MensagemErro.h"
+#include "plant/TabelaEntradas.h"
+#include "plant/TabelaSaidas.h"
+#include "plant/Varredura.h"
+
+namespace {
+
+std::uint64_t Bits(double x) { return std::bit_cast<std::uint64_t>(x); }
+
+std::vector<std::string> TodasAsSaidas() {
+    std::vector<std::string> nomes;
+    for (const CampoSaida& c : CamposSaida()) nomes.emplace_back(c.nome);
+    return nomes;
+}
+
+// A single run of the point's inputs, on a thread of its own (nothing kept
+// from other calculations), as the window would show it.
+PontoVarredura Isolado(EntradasUsina entradas, const std::vector<EixoVarredura>& eixos,
+                       const std::vector<double>& valores, const std::string& separador) {
+    for (std::size_t k = 0; k < eixos.size(); ++k)
+        entradas.*BuscarCampoEntrada(eixos[k].campo)->membro = valores[k];
+    PontoVarredura p;
+    std::thread([&] {
+        ResultadoUsina r;
+        try {
+            CalcularUsina(entradas, r, nullptr, separador);
+        } catch (const std::exception& e) {
+            p.erro = MensagemComPonto(e.what());
+        }
+        p.situacao = r.situacao;
+        for (const AvisoUsina& a : r.avisos)
+            p.aviso += (p.aviso.empty() ? "" : "  ") + TextoAviso(a, separador);
+        for (const CampoSaida& c : CamposSaida()) {
+            const bool branco = r.situacao != SituacaoCalculo::Completo ||
+                                (c.etapa == EtapaCalculo::TurbinaAlta && !r.comTurbinaAlta);
+            p.saidas.push_back(branco ? std::nullopt : std::optional<double>(ValorExibido(c, r)));
+        }
+    }).join();
+    return p;
+}
+
+void ExpectMesmoPonto(const PontoVarredura& a, const PontoVarredura& b) {
+    EXPECT_EQ(a.situacao, b.situacao);
+    EXPECT_EQ(a.erro, b.erro);
+    EXPECT_EQ(a.aviso, b.aviso);
+    ASSERT_EQ(a.saidas.size(), b.saidas.size());
+    for (std::size_t j = 0; j < a.saidas.size(); ++j) {
+        ASSERT_EQ(a.saidas[j].has_value(), b.saidas[j].has_value()) << CamposSaida()[j].nome;
+        if (a.saidas[j]) {
+            EXPECT_EQ(Bits(*a.saidas[j]), Bits(*b.saidas[j])) << CamposSaida()[j].nome;
+        }
+    }
+}
+
+struct CasoVarredura {
+    const char* descricao;
+    bool comTurbina;
+    std::vector<EixoVarredura> eixos;
+    // Situations the sweep must reach, so that the comparison covers them.
+    bool temRecusado, temInterrompido, temAviso;
+};
+
+// Each sweep crosses a boundary: live steam at or below saturation (refused:
+// 250 degC is below it at every pressure from 40 bar up, 320 degC only near
+// the top), a pump efficiency of 1e-300 % (a division by zero part of the
+// way), the valve taking so much live steam that the medium-pressure turbine
+// goes short (a warning), and the limit of 190 bar applied to the boiler.
+const CasoVarredura CasosVarredura[] = {
+    {"pressão x temperatura", true,
+     {{"Eprecal", 20.0, 120.0, 6}, {"Etscal", 250.0, 530.0, 5}}, true, false, false},
+    {"sem turbina de alta", false,
+     {{"Etscal", 530.0, 250.0, 6}, {"Eprecal", 120.0, 20.0, 5}}, true, false, false},
+    {"eficiência da bomba", true, {{"Eefibom", 1e-300, 100.0, 4}}, false, true, false},
+    {"válvula x capacidade", true,
+     {{"Emvalv", 0.0, 100.0, 5}, {"Ecapusi", 200.0, 600.0, 3}}, false, false, true},
+    {"acima do limite", true, {{"Eprecal", 150.0, 230.0, 3}}, false, false, false},
+};
+
+TEST(Varredura, CadaPontoEhOCalculoIsolado) {
+    for (const CasoVarredura& caso : CasosVarredura) {
+        SCOPED_TRACE(caso.descricao);
+        PedidoVarredura pedido;
+        pedido.base.comTurbinaAlta = caso.comTurbina;
+        pedido.eixos = caso.eixos;
+        pedido.saidas = TodasAsSaidas();
+        pedido.separador = ",";
+        pedido.tarefas = 2;
+        const ResultadoVarredura r = ExecutarVarredura(pedido);
+        EXPECT_FALSE(r.cancelada);
+
+        std::size_t esperados = 1;
+        for (const EixoVarredura& e : caso.eixos) esperados *= static_cast<std::size_t>(e.pontos);
+        ASSERT_EQ(r.pontos.size(), esperados);
+        bool recusado = false, interrompido = false, aviso = false;
+        for (std::size_t i = 0; i < r.pontos.size(); ++i) {
+            SCOPED_TRACE(i);
+            const PontoVarredura& p = r.pontos[i];
+            EXPECT_TRUE(p.calculado);
+            // Second axis inner: the point's values are the axes' values.
+            ASSERT_EQ(p.valores.size(), caso.eixos.size());
+            const bool dois = caso.eixos.size() == 2;
+            const std::size_t interno = dois ? static_cast<std::size_t>(caso.eixos[1].pontos) : 1;
+            EXPECT_EQ(Bits(p.valores[0]), Bits(ValoresEixo(caso.eixos[0])[i / interno]));
+            if (dois) {
+                EXPECT_EQ(Bits(p.valores[1]), Bits(ValoresEixo(caso.eixos[1])[i % interno]));
+            }
+            ExpectMesmoPonto(p, Isolado(pedido.base, caso.eixos, p.valores, ","));
+            recusado = recusado || p.situacao == SituacaoCalculo::Recusado;
+            interrompido = interrompido || p.situacao == SituacaoCalculo::Interrompido;
+            aviso = aviso || !p.aviso.empty();
+            EXPECT_EQ(p.erro.empty(), p.situacao == SituacaoCalculo::Completo);
+        }
+        EXPECT_EQ(recusado, caso.temRecusado);
+        EXPECT_EQ(interrompido, caso.temInterrompido);
+        EXPECT_EQ(aviso, caso.temAviso);
+    }
+}
+
+// The same bits whatever the number of threads, and for more threads than
+// points.
+TEST(Varredura, MesmosBitsComQualquerNumeroDeThreads) {
+    PedidoVarredura pedido;
+    pedido.eixos = {{"Eprecal", 30.0, 120.0, 9}, {"Etscal", 300.0, 540.0, 11}};
+    pedido.saidas = TodasAsSaidas();
+    pedido.tarefas = 1;
+    const ResultadoVarredura um = ExecutarVarredura(pedido);
+    for (unsigned tarefas : {2u, 3u, 8u, 200u}) {
+        SCOPED_TRACE(tarefas);
+        pedido.tarefas = tarefas;
+        const ResultadoVarredura varias = ExecutarVarredura(pedido);
+        ASSERT_EQ(varias.pontos.size(), um.pontos.size());
+        for (std::size_t i = 0; i < um.pontos.size(); ++i) {
+            EXPECT_EQ(varias.pontos[i].valores, um.pontos[i].valores);
+            ExpectMesmoPonto(varias.pontos[i], um.pontos[i]);
+        }
+    }
+}
+
+// A boiler pressure above 190 bar is read as 190 bar, as a typed one: the
+// point keeps the value swept, the results are those of the limit.
+TEST(Varredura, LimiteDeLeituraComoNumaExecucao) {
+    PedidoVarredura pedido;
+    pedido.eixos = {{"Eprecal", 190.0, 230.0, 2}};
+    pedido.saidas = TodasAsSaidas();
+    const ResultadoVarredura r = ExecutarVarredura(pedido);
+    EXPECT_EQ(r.pontos[1].valores, std::vector<double>{230.0});
+    ExpectMesmoPonto(r.pontos[1], r.pontos[0]);
+    const auto ep1c = static_cast<std::size_t>(BuscarCampoSaida("Ep1c") - CamposSaida().data());
+    EXPECT_EQ(*r.pontos[1].saidas[ep1c], 190.0);
+}
+
+// value i = inicio + i * (fim - inicio) / (pontos - 1). The first value is
+// inicio; the last is not always fim: 0.2 + (0.9 - 0.2) is one unit in the
+// last place below 0.9, and 0.1 + 3 * 0.8 / 3 one above it.
+TEST(Varredura, ValoresDoEixo) {
+    struct Caso {
+        double inicio, fim;
+        int pontos;
+        std::vector<double> valores;
+    };
+    const Caso casos[] = {
+        {30.0, 120.0, 4, {30.0, 60.0, 90.0, 120.0}},
+        {540.0, 400.0, 3, {540.0, 470.0, 400.0}},  // descending
+        {5.0, 5.0, 3, {5.0, 5.0, 5.0}},
+        {0.2, 0.9, 2, {0.2, std::nextafter(0.9, 0.0)}},
+        {0.1, 0.9, 4, {0.1, 0.1 + 0.8 / 3.0, 0.1 + 2.0 * 0.8 / 3.0, std::nextafter(0.9, 1.0)}},
+    };
+    for (const Caso& c : casos) {
+        const std::vector<double> v = ValoresEixo({"Emvalv", c.inicio, c.fim, c.pontos});
+        ASSERT_EQ(v.size(), c.valores.size());
+        for (std::size_t i = 0; i < v.size(); ++i)
+            EXPECT_EQ(Bits(v[i]), Bits(c.valores[i])) << c.inicio << " " << i << " " << v[i];
+    }
+    // The sweep of the benchmark ends exactly at its ends.
+    EXPECT_EQ(ValoresEixo({"Eprecal", 30.0, 120.0, 100}).back(), 120.0);
+    EXPECT_EQ(ValoresEixo({"Etscal", 400.0, 540.0, 100}).back(), 540.0);
+}
+
+struct Recusada {
+    const char* descricao;
+    bool comTurbina;
+    std::vector<EixoVarredura> eixos;
+    std::vector<std::string> saidas;
+    const char* mensagem;
+};
+
+const double Inf = INFINITY;
+const Recusada PedidosRecusados[] = {
+    {"campo desconhecido", true, {{"Foo", 1, 2, 2}}, {},
+     "Campo de entrada desconhecido na varredura: 'Foo'."},
+    {"campo de saída como entrada", true, {{"Ep18", 1, 2, 2}}, {},
+     "Campo de entrada desconhecido na varredura: 'Ep18'."},
+    {"saída desconhecida", true, {{"Etscal", 400, 500, 2}}, {"Epotele", "Eprecal"},
+     "Campo de saída desconhecido na varredura: 'Eprecal'."},
+    {"um ponto", true, {{"Etscal", 400, 500, 1}}, {},
+     "A varredura de 'Etscal' precisa de pelo menos 2 pontos, não 1."},
+    {"pontos negativos", true, {{"Etscal", 400, 500, -3}}, {}, "precisa de pelo menos 2 pontos"},
+    {"início infinito", true, {{"Etscal", -Inf, 500, 3}}, {},
+     "A faixa da varredura de 'Etscal' não é finita."},
+    {"fim NaN", true, {{"Etscal", 400, NAN, 3}}, {}, "não é finita"},
+    {"faixa que transborda", true, {{"Etscal", -1e308, 1e308, 3}}, {},
+     "A faixa da varredura de 'Etscal' dá valores que não são finitos."},
+    {"campo duas vezes", true, {{"Etscal", 400, 500, 2}, {"Etscal", 400, 500, 2}}, {},
+     "O campo 'Etscal' aparece duas vezes na varredura."},
+    {"turbina ausente", false, {{"Eefitap", 50, 90, 2}}, {},
+     "O campo 'Eefitap' só é usado com a turbina de alta pressão."},
+    {"pontos demais", true, {{"Etscal", 400, 500, 1001}, {"Eprecal", 30, 120, 1000}}, {},
+     "A varredura teria mais de 1000000 pontos."},
+    {"nenhum eixo", true, {}, {}, "Uma varredura tem um ou dois campos de entrada, não 0."},
+    {"três eixos", true, {{"Etscal", 400, 500, 2}, {"Eprecal", 30, 120, 2}, {"Emvalv", 0, 10, 2}}, {},
+     "não 3."},
+};
+
+// Refused before any point runs: nothing calculated, no progress reported.
+TEST(Varredura, PedidosRecusadosAntesDeCalcular) {
+    for (const Recusada& c : PedidosRecusados) {
+        SCOPED_TRACE(c.descricao);
+        PedidoVarredura pedido;
+        pedido.base.comTurbinaAlta = c.comTurbina;
+        pedido.eixos = c.eixos;
+        pedido.saidas = c.saidas;
+        bool progresso = false;
+        pedido.progresso = [&](std::size_t, std::size_t) { progresso = true; };
+        for (bool executar : {false, true}) {
+            try {
+                if (executar) ExecutarVarredura(pedido);
+                else VerificarVarredura(pedido);
+                ADD_FAILURE() << "accepted";
+            } catch (const ErroVarredura& e) {
+                EXPECT_NE(std::string(e.what()).find(c.mensagem), std::string::npos) << e.what();
+            }
+        }
+        EXPECT_FALSE(progresso);
+    }
+}
+
+// Reports come one at a time, from any thread, never going down, the last
+// one with every point done.
+TEST(Varredura, ProgressoDeVariasThreads) {
+    PedidoVarredura pedido;
+    pedido.eixos = {{"Eprecal", 30.0, 120.0, 6}, {"Etscal", 400.0, 540.0, 10}};
+    pedido.tarefas = 2;
+    pedido.intervaloProgresso = std::chrono::milliseconds(0);
+    std::atomic<bool> dentro{false};
+    bool sobreposto = false, desceu = false;
+    std::size_t ultimo = 0, chamadas = 0, total = 0;
+    pedido.progresso = [&](std::size_t feitos, std::size_t n) {
+        if (dentro.exchange(true)) sobreposto = true;
+        if (feitos < ultimo) desceu = true;
+        ultimo = feitos;
+        total = n;
+        ++chamadas;
+        dentro.store(false);
+    };
+    ExecutarVarredura(pedido);
+    EXPECT_FALSE(sobreposto);
+    EXPECT_FALSE(desceu);
+    EXPECT_EQ(ultimo, 60u);
+    EXPECT_EQ(total, 60u);
+    EXPECT_GE(chamadas, 2u);
+    EXPECT_LE(chamadas, 60u);
+
+    // A long interval leaves only the last report.
+    chamadas = 0;
+    pedido.intervaloProgresso = std::chrono::hours(1);
+    ExecutarVarredura(pedido);
+    EXPECT_EQ(chamadas, 1u);
+    EXPECT_EQ(ultimo, 60u);
+}
+
+// Cancelled from the progress callback: no point starts afterwards, the
+// points done are those of the whole sweep, the last report counts them.
+TEST(Varredura, CancelamentoEntrePontos) {
+    PedidoVarredura pedido;
+    pedido.eixos = {{"Eprecal", 30.0, 120.0, 20}, {"Etscal", 400.0, 540.0, 20}};
+    pedido.saidas = {"Epotele", "Emcomb"};
+    pedido.tarefas = 2;
+    const ResultadoVarredura inteira = ExecutarVarredura(pedido);
+
+    std::atomic<bool> cancelar{false};
+    std::size_t relatado = 0;
+    pedido.cancelar = &cancelar;
+    pedido.intervaloProgresso = std::chrono::milliseconds(0);
+    pedido.progresso = [&](std::size_t feitos, std::size_t) {
+        relatado = feitos;
+        if (feitos >= 10) cancelar.store(true);
+    };
+    const ResultadoVarredura r = ExecutarVarredura(pedido);
+    EXPECT_TRUE(r.cancelada);
+    std::size_t calculados = 0;
+    for (std::size_t i = 0; i < r.pontos.size(); ++i) {
+        if (!r.pontos[i].calculado) continue;
+        ++calculados;
+        ExpectMesmoPonto(r.pontos[i], inteira.pontos[i]);
+    }
+    EXPECT_GE(calculados, 10u);
+    EXPECT_LT(calculados, 400u / 2);
+    EXPECT_EQ(relatado, calculados);
+}
+
+// What the progress callback throws ends the sweep and reaches the caller.
+TEST(Varredura, ErroDoProgressoChegaAoChamador) {
+    PedidoVarredura pedido;
+    pedido.eixos = {{"Etscal", 400.0, 540.0, 50}};
+    pedido.tarefas = 2;
+    pedido.intervaloProgresso = std::chrono::milliseconds(0);
+    pedido.progresso = [](std::size_t feitos, std::size_t) {
+        if (feitos >= 3) throw std::runtime_error("janela fechada");
+    };
+    EXPECT_THROW(
+        {
+            try {
+                ExecutarVarredura(pedido);
+            } catch (const std::runtime_error& e) {
+                EXPECT_STREQ(e.what(), "janela fechada");
+                throw;
+            }
+        },
+        std::runtime_error);
+}
+
+}  // namespace

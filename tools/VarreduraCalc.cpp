@@ -1,0 +1,110 @@
+#include "tools/VarreduraCalc.h"
+
+#include <charconv>
+#include <cstdio>
+#include <limits>
+
+#include "io/ExportacaoVarredura.h"
+#include "plant/CamposMemoria.h"
+#include "plant/ErrosPlanta.h"
+#include "plant/MensagemErro.h"
+#include "plant/Numeros.h"
+#include "plant/TabelaEntradas.h"
+#include "properties/Diagnostico.h"
+#include "tools/ExecucaoCalc.h"
+
+namespace {
+
+// The number of points: a whole number, surrounding spaces allowed like a
+// field's.
+int LerPontos(const VarreduraDigitada& v) {
+    const std::size_t primeiro = v.pontos.find_first_not_of(' ');
+    const std::size_t ultimo = v.pontos.find_last_not_of(' ');
+    const char* inicio = v.pontos.data() + (primeiro == std::string::npos ? 0 : primeiro);
+    const char* fim = v.pontos.data() + (ultimo == std::string::npos ? 0 : ultimo + 1);
+    long long pontos = 0;
+    const auto r = std::from_chars(inicio, fim, pontos);
+    if (r.ptr != fim || inicio == fim || r.ec == std::errc::invalid_argument)
+        throw ErroVarredura("O número de pontos da varredura de '" + v.campo +
+                            "' não é um número inteiro: '" + v.pontos + "'.");
+    // Out of range either way: the sweep's own checks say why.
+    if (r.ec == std::errc::result_out_of_range || pontos > std::numeric_limits<int>::max())
+        return std::numeric_limits<int>::max();
+    if (pontos < std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
+    return static_cast<int>(pontos);
+}
+
+std::vector<std::string> Nomes(const std::string& lista) {
+    std::vector<std::string> nomes;
+    std::size_t inicio = 0;
+    for (std::size_t virgula; (virgula = lista.find(',', inicio)) != std::string::npos;
+         inicio = virgula + 1)
+        nomes.push_back(lista.substr(inicio, virgula - inicio));
+    nomes.push_back(lista.substr(inicio));
+    return nomes;
+}
+
+// The base case of the fields as a run reads them. Fields the run does not
+// read (a swept one, the high-pressure turbine's without it) keep their
+// defaults when their text is not a number. Throws ErroConversao like a run.
+EntradasUsina EntradasBase(const CamposMemoria& campos, const std::vector<EixoVarredura>& eixos,
+                           const std::string& separador) {
+    EntradasUsina base;
+    base.comTurbinaAlta = campos.CheckBox1Marcado();
+    for (const CampoEntradaUsina& c : CamposEntradaUsina()) {
+        bool lido = !(c.soComTurbinaAlta && !base.comTurbinaAlta);
+        for (const EixoVarredura& eixo : eixos) lido = lido && eixo.campo != c.nome;
+        try {
+            base.*c.membro = LerNumero(campos.Texto(c.nome), separador);
+        } catch (const ErroConversao&) {
+            if (lido) throw;
+        }
+    }
+    return base;
+}
+
+}  // namespace
+
+int ExecutarVarreduraCalc(const OpcoesCalc& opcoes, const std::string& separador,
+                          std::ostream& saida, std::ostream& erros) {
+    if (separador.find(':') != std::string::npos) {
+        erros << "usina-calc: option --sweep cannot be used with the decimal separator '"
+              << separador << "'\nTry 'usina-calc --help'.\n";
+        return 2;
+    }
+    CamposMemoria campos(separador);
+    std::string descricao;
+    if (!CamposDaLinhaDeComando(opcoes, separador, campos, descricao, erros)) return 1;
+
+    PedidoVarredura pedido;
+    pedido.separador = separador;
+    pedido.saidas = Nomes(opcoes.saidas ? *opcoes.saidas : SaidasPadraoVarredura);
+    pedido.tarefas = opcoes.tarefas.value_or(0);
+    ResultadoVarredura resultado;
+    try {
+        for (const VarreduraDigitada& v : opcoes.varreduras) {
+            if (BuscarCampoEntrada(v.campo) == nullptr)
+                throw ErroVarredura("Campo de entrada desconhecido na varredura: '" + v.campo + "'.");
+            pedido.eixos.push_back(
+                {v.campo, LerNumero(v.inicio, separador), LerNumero(v.fim, separador), LerPontos(v)});
+        }
+        pedido.base = EntradasBase(campos, pedido.eixos, separador);
+        // Names and ranges are checked by the sweep before it runs; the case
+        // is saved only for a sweep that will run.
+        VerificarVarredura(pedido);
+        if (!SalvarCasoPedido(opcoes, campos, descricao, separador, erros)) return 1;
+        // Standard output is the table: the diagnostic lines go elsewhere.
+        DefinirSaidaDiagnosticos(stderr);
+        resultado = ExecutarVarredura(pedido);
+    } catch (const ErroUsina& e) {
+        erros << MensagemComPonto(e.what()) << '\n';
+        return 1;
+    }
+    saida << VarreduraCsv(pedido, resultado, separador);
+    saida.flush();
+    if (!saida) {
+        erros << "usina-calc: could not write the results to standard output\n";
+        return 1;
+    }
+    return 0;
+}
