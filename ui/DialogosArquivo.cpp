@@ -134,3 +134,10 @@ bool DialogosArquivoQt::ConfirmarSubstituir(const QString& caminho) {
     caixa.exec();
     return caixa.clickedButton() == substituir;
 }
+
+QString EscolherArquivo(const EscolhaArquivo& escolha, QWidget* pai, const QString& titulo,
+                        const QString& inicial, const QStringList& filtros,
+                        const QStringList& sufixos) {
+    if (escolha) return escolha(titulo, inicial, filtros, sufixos);
+    return DialogosArquivoQt(pai).EscolherArquivoParaGravar(titulo, inicial, filtros, sufixos);
+}

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QWidget;
 
@@ -50,3 +51,15 @@ public:
 private:
     QWidget* pai_;
 };
+
+// How a view asks for the name of a file to write: title, starting file,
+// filters "Descrição (*.ext)" and their suffixes without the dot; empty when
+// cancelled. The window passes its own dialogues, so that tests answer them.
+using EscolhaArquivo = std::function<QString(const QString& titulo, const QString& inicial,
+                                             const QStringList& filtros,
+                                             const QStringList& sufixos)>;
+
+// The chooser's answer, or Qt's own dialogue over pai when there is none.
+QString EscolherArquivo(const EscolhaArquivo& escolha, QWidget* pai, const QString& titulo,
+                        const QString& inicial, const QStringList& filtros,
+                        const QStringList& sufixos);

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "plant/ResultadoUsina.h"
+#include "ui/DialogosArquivo.h"
 
 class QLabel;
 class QPushButton;
@@ -24,9 +25,7 @@ public:
     // "Descrição (*.ext)" and their suffixes; empty when cancelled. The view
     // does not ask about replacing an existing file (the write is atomic); a
     // chooser that should ask does so before it returns the name.
-    using EscolhaArquivo = std::function<QString(const QString& titulo, const QString& inicial,
-                                                 const QStringList& filtros,
-                                                 const QStringList& sufixos)>;
+    using EscolhaArquivo = ::EscolhaArquivo;
 
     explicit VistaCorrentes(QWidget* pai = nullptr);
 

@@ -117,13 +117,8 @@ void VistaFluxograma::Exportar() {
         sufixos.move(ultimo, 0);
     }
     const QString titulo = "Exportar fluxograma com resultados";
-    QString escolhido;
-    if (escolha_) {
-        escolhido = escolha_(titulo, ultimoArquivo_, filtros, sufixos);
-    } else {
-        DialogosArquivoQt dialogos(this);
-        escolhido = dialogos.EscolherArquivoParaGravar(titulo, ultimoArquivo_, filtros, sufixos);
-    }
+    const QString escolhido =
+        EscolherArquivo(escolha_, this, titulo, ultimoArquivo_, filtros, sufixos);
     if (escolhido.isEmpty()) return;
     const QString sufixo = QFileInfo(escolhido).suffix().toLower();
     if (!sufixos.contains(sufixo))

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "plant/ResultadoUsina.h"
+#include "ui/DialogosArquivo.h"
 
 class QLabel;
 class QPushButton;
@@ -33,9 +34,7 @@ public:
     // ("Imagem PNG (*.png)") and their suffixes ("png"); empty when
     // cancelled. The window passes its file dialogues; by default the
     // standard dialogue.
-    using EscolhaArquivo = std::function<QString(const QString& titulo, const QString& inicial,
-                                                 const QStringList& filtros,
-                                                 const QStringList& sufixos)>;
+    using EscolhaArquivo = ::EscolhaArquivo;
     void DefinirEscolhaArquivo(EscolhaArquivo escolha);
     // Whether an existing file may be replaced; by default the standard
     // question.
