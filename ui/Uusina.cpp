@@ -149,6 +149,7 @@ TFusina::TFusina(QWidget* pai)
     auto* principal = new QVBoxLayout(this);
     principal->setMenuBar(CriarMenus());
     CriarMenuExibir();
+    CriarMenuAnalise();
     principal->addLayout(topo, 1);
     principal->addWidget(LinhaAviso);
     principal->addWidget(CriarBanner());

@@ -30,6 +30,7 @@ class QPrinter;
 class QPushButton;
 class QSplitter;
 class QTabWidget;
+class VistaComparacao;
 class VistaCorrentes;
 class VistaFluxograma;
 class VistaIndicadores;
@@ -100,6 +101,9 @@ public:
     QMenu* MenuExibir = nullptr;
     QAction *AcaoExibirFluxograma = nullptr, *AcaoExibirCorrentes = nullptr,
             *AcaoExibirIndicadores = nullptr;
+    // "Análise": studies and comparisons, in tabs beside the views.
+    QMenu* MenuAnalise = nullptr;
+    QAction *AcaoCompararCasos = nullptr, *AcaoCompararConfiguracoes = nullptr;
 
     // Left column.
     QFrame* Panel1 = nullptr;
@@ -203,6 +207,7 @@ public:
     VistaFluxograma* FluxogramaResultados = nullptr;
     VistaCorrentes* Correntes = nullptr;
     VistaIndicadores* Indicadores = nullptr;
+    VistaComparacao* Comparacao = nullptr;
     // Whether the inputs (field numbers and CheckBox1) differ from those of
     // the last complete run the views show.
     bool ResultadosDesatualizados() const { return desatualizado_; }
@@ -225,6 +230,7 @@ private:
     QWidget* CriarAreaPaineis();
     QWidget* CriarVistas();
     void CriarMenuExibir();
+    void CriarMenuAnalise();
     void DefinirDicas();
     // The views beside the panels when there is room for both, below them
     // otherwise; the panel area takes the chosen panel's size unless the

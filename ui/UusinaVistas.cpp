@@ -26,6 +26,7 @@
 #include "ui/TabelasHtml.h"
 #include "ui/TratadorErros.h"
 #include "ui/Uusina.h"
+#include "ui/VistaComparacao.h"
 #include "ui/VistaCorrentes.h"
 #include "ui/VistaFluxograma.h"
 #include "ui/VistaIndicadores.h"
@@ -62,14 +63,29 @@ QWidget* TFusina::CriarVistas() {
     FluxogramaResultados->DefinirEscolhaArquivo(escolha);
     FluxogramaResultados->DefinirConfirmacaoSubstituir(
         [this](const QString& caminho) { return dialogosArquivo_->ConfirmarSubstituir(caminho); });
-    // The table's export does not ask about an existing file itself.
-    Correntes->DefinirEscolhaArquivo([this, escolha](const QString& titulo, const QString& inicial,
-                                                     const QStringList& filtros,
-                                                     const QStringList& sufixos) {
+    // For views that do not ask about an existing file themselves: the name
+    // with the first filter's suffix when it has none, then the window's
+    // question before a file is replaced.
+    const auto escolhaConfirmada = [this, escolha](const QString& titulo, const QString& inicial,
+                                                   const QStringList& filtros,
+                                                   const QStringList& sufixos) {
         QString nome = escolha(titulo, inicial, filtros, sufixos);
-        if (!nome.isEmpty() && !nome.endsWith(".csv", Qt::CaseInsensitive)) nome += ".csv";
+        if (!nome.isEmpty() && QFileInfo(nome).suffix().isEmpty() && !sufixos.isEmpty())
+            nome += "." + sufixos.first();
         return nome.isEmpty() || PodeGravar(nome) ? nome : QString();
+    };
+    Correntes->DefinirEscolhaArquivo(escolhaConfirmada);
+
+    // The comparison runs its own cases from the fields' inputs.
+    Comparacao = new VistaComparacao(Vistas);
+    Vistas->addTab(Comparacao, "Comparar casos");
+    Comparacao->DefinirFonteEntradas(
+        [this] { return CasoDosCampos(*campos_, SeparadorDecimal()).entradas; });
+    Comparacao->DefinirEscolhaCaso([this] {
+        return dialogosArquivo_->EscolherCasoParaAbrir(
+            caminhoCaso_.isEmpty() ? QDir::currentPath() : caminhoCaso_);
     });
+    Comparacao->DefinirEscolhaArquivo(escolhaConfirmada);
     return Vistas;
 }
 
@@ -87,6 +103,26 @@ void TFusina::CriarMenuExibir() {
         acao("AcaoExibirFluxograma", "&Fluxograma com resultados", Qt::Key_1, FluxogramaResultados);
     AcaoExibirCorrentes = acao("AcaoExibirCorrentes", "&Tabela de correntes", Qt::Key_2, Correntes);
     AcaoExibirIndicadores = acao("AcaoExibirIndicadores", "&Indicadores", Qt::Key_3, Indicadores);
+}
+
+void TFusina::CriarMenuAnalise() {
+    MenuAnalise = BarraMenus->addMenu("A&nálise");
+    MenuAnalise->setObjectName("MenuAnalise");
+    const auto acao = [this](const char* nome, const QString& texto, const QKeySequence& atalho) {
+        QAction* a = MenuAnalise->addAction(texto);
+        a->setObjectName(nome);
+        a->setShortcut(atalho);
+        return a;
+    };
+    AcaoCompararCasos = acao("AcaoCompararCasos", "&Comparar casos", QKeySequence(Qt::CTRL | Qt::Key_4));
+    AcaoCompararConfiguracoes = acao("AcaoCompararConfiguracoes",
+                                     "Comparar &configurações (com e sem a turbina de alta)",
+                                     QKeySequence());
+    connect(AcaoCompararCasos, &QAction::triggered, this, [this] { ExibirVista(Comparacao); });
+    connect(AcaoCompararConfiguracoes, &QAction::triggered, this, [this] {
+        ExibirVista(Comparacao);
+        ExecutarTratando([this] { Comparacao->CompararConfiguracoes(); });
+    });
 }
 
 void TFusina::ExibirVista(QWidget* vista) {
@@ -129,6 +165,7 @@ void TFusina::AtualizarVistas() {
 
 void TFusina::VerificarDesatualizado() {
     if (executando_) return;
+    Comparacao->Atualizar();  // lazy while the comparison is not shown
     bool desatualizado = false;
     if (resultadoCompleto_) {
         try {
