@@ -10,7 +10,7 @@ pacotes=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
-  qt6-svg-dev qt6-charts-dev
+  qt6-svg-dev qt6-charts-dev libqt6opengl6-dev
   libjpeg62-turbo-dev
   nlohmann-json3-dev libcli11-dev
   xvfb xauth fonts-dejavu-core

@@ -1,0 +1,43 @@
+// The chart of a parametric study: the chosen output against the first
+// swept input, one curve per value of the second. A point without a value
+// breaks its curve, so a refused point is a gap and never a straight line
+// drawn across it; those points are listed with their messages.
+#pragma once
+
+#include <QPointF>
+#include <QString>
+#include <QStringList>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "plant/Varredura.h"
+
+class QChart;
+
+struct CurvaEstudo {
+    QString nome;  // "Etscal = 400,0 °C"; the output's caption without a second input
+    // Runs of consecutive points with a value, in the order of the first input.
+    std::vector<std::vector<QPointF>> trechos;  // x: first input, y: output, window units
+};
+
+struct CurvasEstudo {
+    QString tituloX;  // the first input's caption, with its unit
+    QString tituloY;  // the output's caption, with its unit
+    QString curvasPor;  // "Etscal (Temperatura de saída da caldeira [°C])"; empty for one input
+    std::vector<CurvaEstudo> curvas;  // in the order of the second input's values
+    // "Eprecal = 30,0 bar, Etscal = 250,0 °C: <message>", for each
+    // calculated point without a value of the output.
+    QStringList falhas;
+    std::size_t naoExecutados = 0;  // points a cancellation left out
+};
+
+// The curves of output number `saida` of the request. Throws ErroVarredura
+// for an unknown field name or an output index out of range.
+CurvasEstudo MontarCurvas(const PedidoVarredura& pedido, const ResultadoVarredura& resultado,
+                          std::size_t saida, const std::string& separador);
+
+// Replaces the chart's series and axes by the curves: one QLineSeries per
+// run of points, the runs of a curve in one colour under one legend entry;
+// titled axes, tick labels with the user's separator.
+void PreencherGrafico(QChart& grafico, const CurvasEstudo& curvas);

@@ -1,0 +1,72 @@
+// A parametric study's results as a Qt table model: one row per point the
+// sweep calculated, in sweep order; the swept inputs, the chosen outputs at
+// fixed decimals with the user's separator, the warning and the message of
+// a refused or failed point. Also the captions and decimals the study's
+// table, chart and lists share.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QString>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "plant/TabelaEntradas.h"
+#include "plant/TabelaSaidas.h"
+#include "plant/Varredura.h"
+
+// Caption of an output field as the window's panels show it, with its unit:
+// "Potência Elétrica [kW]"; the field's name for one no panel shows.
+QString LegendaSaida(const CampoSaida& campo);
+// Title of the panel that shows an output field ("Resultados Globais").
+QString PainelSaida(const CampoSaida& campo);
+// A caption without its bracketed unit: "Pressão de operação da Caldeira".
+QString SemUnidade(const QString& legenda);
+// Decimals an output is shown with, by its quantity.
+int DecimaisSaida(Grandeza grandeza);
+// The fewest decimals (1 to 6) that tell consecutive swept values apart.
+int DecimaisEixo(const std::vector<double>& valores, const std::string& separador);
+// "Eprecal = 40,0 bar": a swept input at one value, short enough for a legend.
+QString TextoValorEntrada(const CampoEntradaUsina& campo, double valor, int decimais,
+                          const std::string& separador);
+
+// A long caption on two lines of about the same length, for a column header.
+QString CabecalhoEmDuasLinhas(const QString& legenda);
+
+class ModeloEstudo : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    explicit ModeloEstudo(QObject* pai = nullptr);
+
+    // Copies a finished (or cancelled) sweep; the points a cancellation left
+    // out get no row. Throws ErroVarredura for an unknown field name.
+    void DefinirResultado(const PedidoVarredura& pedido, const ResultadoVarredura& resultado,
+                          const std::string& separador);
+    void Limpar();
+    bool Vazio() const { return linhas_.empty(); }
+
+    int NumeroEixos() const { return static_cast<int>(eixos_.size()); }
+    int NumeroSaidas() const { return static_cast<int>(saidas_.size()); }
+    int ColunaAviso() const { return NumeroEixos() + NumeroSaidas(); }
+    int ColunaErro() const { return ColunaAviso() + 1; }
+    // The sweep's index of a row's point.
+    std::size_t IndicePonto(int linha) const { return linhas_[static_cast<std::size_t>(linha)]; }
+
+    // The text a cell shows; numbers unrounded under PapelValorBruto.
+    QString Texto(int linha, int coluna) const;
+
+    int rowCount(const QModelIndex& pai = QModelIndex()) const override;
+    int columnCount(const QModelIndex& pai = QModelIndex()) const override;
+    QVariant data(const QModelIndex& indice, int papel = Qt::DisplayRole) const override;
+    QVariant headerData(int secao, Qt::Orientation orientacao,
+                        int papel = Qt::DisplayRole) const override;
+
+private:
+    std::vector<const CampoEntradaUsina*> eixos_;
+    std::vector<int> decimaisEixos_;
+    std::vector<const CampoSaida*> saidas_;
+    std::vector<PontoVarredura> pontos_;  // the whole sweep, as calculated
+    std::vector<std::size_t> linhas_;     // indices of the calculated points
+    std::string separador_ = ",";
+};
