@@ -31,6 +31,9 @@ class QPushButton;
 class QSplitter;
 class QTabWidget;
 class VistaComparacao;
+class VistaDiagramaTs;
+class VistaEstudo;
+class VistaExergia;
 class VistaCorrentes;
 class VistaFluxograma;
 class VistaIndicadores;
@@ -103,7 +106,9 @@ public:
             *AcaoExibirIndicadores = nullptr;
     // "Análise": studies and comparisons, in tabs beside the views.
     QMenu* MenuAnalise = nullptr;
-    QAction *AcaoCompararCasos = nullptr, *AcaoCompararConfiguracoes = nullptr;
+    QAction *AcaoEstudo = nullptr, *AcaoCompararCasos = nullptr,
+            *AcaoCompararConfiguracoes = nullptr, *AcaoExergia = nullptr,
+            *AcaoDiagramaTs = nullptr;
 
     // Left column.
     QFrame* Panel1 = nullptr;
@@ -207,7 +212,10 @@ public:
     VistaFluxograma* FluxogramaResultados = nullptr;
     VistaCorrentes* Correntes = nullptr;
     VistaIndicadores* Indicadores = nullptr;
+    VistaEstudo* Estudo = nullptr;
     VistaComparacao* Comparacao = nullptr;
+    VistaExergia* Exergia = nullptr;
+    VistaDiagramaTs* DiagramaTs = nullptr;
     // Whether the inputs (field numbers and CheckBox1) differ from those of
     // the last complete run the views show.
     bool ResultadosDesatualizados() const { return desatualizado_; }

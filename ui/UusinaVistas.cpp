@@ -28,6 +28,9 @@
 #include "ui/Uusina.h"
 #include "ui/VistaComparacao.h"
 #include "ui/VistaCorrentes.h"
+#include "ui/VistaDiagramaTs.h"
+#include "ui/VistaEstudo.h"
+#include "ui/VistaExergia.h"
 #include "ui/VistaFluxograma.h"
 #include "ui/VistaIndicadores.h"
 #include "ui/AvisosVista.h"
@@ -86,6 +89,27 @@ QWidget* TFusina::CriarVistas() {
             caminhoCaso_.isEmpty() ? QDir::currentPath() : caminhoCaso_);
     });
     Comparacao->DefinirEscolhaArquivo(escolhaConfirmada);
+
+    // The study takes its base case from the fields when it starts.
+    Estudo = new VistaEstudo(Vistas);
+    Vistas->insertTab(Vistas->indexOf(Comparacao), Estudo, "Estudo paramétrico");
+    Estudo->DefinirFonteEntradas(
+        [this] { return CasoDosCampos(*campos_, SeparadorDecimal()).entradas; });
+    Estudo->DefinirEscolhaArquivo(escolhaConfirmada);
+    connect(CheckBox1, &QCheckBox::toggled, Estudo, &VistaEstudo::AtualizarCampos);
+
+    // The charts of the last finished run.
+    Exergia = new VistaExergia(Vistas);
+    DiagramaTs = new VistaDiagramaTs(Vistas);
+    Vistas->addTab(Exergia, "Exergia");
+    Vistas->addTab(DiagramaTs, "Diagrama T-s");
+    const auto confirmar = [this](const QString& caminho) {
+        return dialogosArquivo_->ConfirmarSubstituir(caminho);
+    };
+    Exergia->DefinirEscolhaArquivo(escolha);
+    Exergia->DefinirConfirmacaoSubstituir(confirmar);
+    DiagramaTs->DefinirEscolhaArquivo(escolha);
+    DiagramaTs->DefinirConfirmacaoSubstituir(confirmar);
     return Vistas;
 }
 
@@ -114,11 +138,18 @@ void TFusina::CriarMenuAnalise() {
         a->setShortcut(atalho);
         return a;
     };
-    AcaoCompararCasos = acao("AcaoCompararCasos", "&Comparar casos", QKeySequence(Qt::CTRL | Qt::Key_4));
+    AcaoEstudo = acao("AcaoEstudo", "&Estudo paramétrico", QKeySequence(Qt::CTRL | Qt::Key_4));
+    AcaoCompararCasos = acao("AcaoCompararCasos", "&Comparar casos", QKeySequence(Qt::CTRL | Qt::Key_5));
     AcaoCompararConfiguracoes = acao("AcaoCompararConfiguracoes",
                                      "Comparar &configurações (com e sem a turbina de alta)",
                                      QKeySequence());
+    MenuAnalise->addSeparator();
+    AcaoExergia = acao("AcaoExergia", "E&xergia", QKeySequence(Qt::CTRL | Qt::Key_6));
+    AcaoDiagramaTs = acao("AcaoDiagramaTs", "Diagrama &T-s", QKeySequence(Qt::CTRL | Qt::Key_7));
+    connect(AcaoEstudo, &QAction::triggered, this, [this] { ExibirVista(Estudo); });
     connect(AcaoCompararCasos, &QAction::triggered, this, [this] { ExibirVista(Comparacao); });
+    connect(AcaoExergia, &QAction::triggered, this, [this] { ExibirVista(Exergia); });
+    connect(AcaoDiagramaTs, &QAction::triggered, this, [this] { ExibirVista(DiagramaTs); });
     connect(AcaoCompararConfiguracoes, &QAction::triggered, this, [this] {
         ExibirVista(Comparacao);
         ExecutarTratando([this] { Comparacao->CompararConfiguracoes(); });
@@ -159,6 +190,8 @@ void TFusina::AtualizarVistas() {
         FluxogramaResultados->MostrarResultado(*resultadoCompleto_);
         Correntes->MostrarResultado(*resultadoCompleto_);
         Indicadores->MostrarResultado(*resultadoCompleto_);
+        Exergia->MostrarResultado(*resultadoCompleto_);
+        DiagramaTs->MostrarResultado(*resultadoCompleto_);
     }
     VerificarDesatualizado();
 }
@@ -180,6 +213,8 @@ void TFusina::VerificarDesatualizado() {
     FluxogramaResultados->MarcarDesatualizado(desatualizado_);
     Correntes->MarcarDesatualizado(desatualizado_);
     Indicadores->MarcarDesatualizado(desatualizado_);
+    Exergia->MarcarDesatualizado(desatualizado_);
+    DiagramaTs->MarcarDesatualizado(desatualizado_);
     MostrarLinhaAviso();
 }
 
