@@ -36,7 +36,9 @@ if [ "$com_janela" = 1 ]; then
   esperados+=(bin/usina share/man/man1/usina.1.gz
               "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"
               "share/mime/packages/$id.xml"
-              share/icons/hicolor/scalable/apps/usina.svg)
+              share/icons/hicolor/scalable/apps/usina.svg
+              share/doc/usina/manual/manual.pt.html share/doc/usina/manual/manual.en.html
+              share/doc/usina/manual/fluxograma.jpg share/doc/usina/manual/vista-fluxograma.png)
   for n in 16 32 48 64 128 256; do
     esperados+=("share/icons/hicolor/${n}x${n}/apps/usina.png")
   done
@@ -62,6 +64,15 @@ if [ "$com_janela" = 1 ]; then
     fi
   done
 fi
+
+# The installed manual holds its inputs table, one row per input, filled in.
+for pagina in manual.pt.html manual.en.html; do
+  f="$prefixo/share/doc/usina/manual/$pagina"
+  [ -f "$f" ] || continue
+  grep -q 'tabela-entradas' "$f" && falha "$pagina: tabela de entradas não preenchida"
+  linhas=$(grep -c '^<tr><td valign="top"><code>E' "$f")
+  [ "$linhas" = 18 ] || falha "$pagina: $linhas linhas na tabela de entradas, esperadas 18"
+done
 
 # --- the desktop entry, the metadata and the programs agree ------------------
 desktop="$prefixo/share/applications/$id.desktop"

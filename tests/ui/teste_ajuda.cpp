@@ -1,0 +1,310 @@
+// The "Ajuda" menu: the manual in both languages as the window shows it (its
+// links, its inputs table against the checks), the window's what's-this
+// texts, the keys that open the manual and the "Sobre" dialogue.
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QSet>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QTextTable>
+#include <QToolButton>
+
+#include "plant/TabelaEntradas.h"
+#include "plant/TabelaSaidas.h"
+#include "plant/TextosPadrao.h"
+#include "plant/ValidacaoEntradas.h"
+#include "teste_janela_apoio.h"
+#include "ui/DialogoSobre.h"
+#include "ui/JanelaAjuda.h"
+#include "ui/ManualUsina.h"
+#include "ui/MenuAjuda.h"
+#include "ui/OQueE.h"
+
+namespace {
+
+// Anchor names and link targets of a document as Qt laid it out.
+struct Ligacoes {
+    QSet<QString> ancoras;
+    QStringList links;
+};
+
+Ligacoes LigacoesDoDocumento(const QTextDocument& documento) {
+    Ligacoes l;
+    for (QTextBlock bloco = documento.begin(); bloco.isValid(); bloco = bloco.next()) {
+        for (auto it = bloco.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat formato = it.fragment().charFormat();
+            for (const QString& nome : formato.anchorNames()) l.ancoras.insert(nome);
+            if (formato.isAnchor() && !formato.anchorHref().isEmpty())
+                l.links << formato.anchorHref();
+        }
+    }
+    return l;
+}
+
+// The table of a document whose first header cell reads primeiro.
+QTextTable* TabelaComCabecalho(QTextDocument& documento, const QString& primeiro) {
+    for (QTextBlock bloco = documento.begin(); bloco.isValid(); bloco = bloco.next()) {
+        QTextCursor cursor(bloco);
+        if (QTextTable* tabela = cursor.currentTable())
+            if (tabela->cellAt(0, 0).firstCursorPosition().block().text() == primeiro)
+                return tabela;
+    }
+    return nullptr;
+}
+
+QString TextoCelula(QTextTable& tabela, int linha, int coluna) {
+    const QTextTableCell celula = tabela.cellAt(linha, coluna);
+    QTextCursor cursor = celula.firstCursorPosition();
+    cursor.setPosition(celula.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+    return cursor.selectedText();
+}
+
+// Clicks, as a reader does, the first link to href on the page shown.
+void ClicarLink(QTextBrowser& navegador, const QString& href) {
+    const QTextDocument& documento = *navegador.document();
+    for (QTextBlock bloco = documento.begin(); bloco.isValid(); bloco = bloco.next()) {
+        for (auto it = bloco.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragmento = it.fragment();
+            if (fragmento.charFormat().anchorHref() != href) continue;
+            QTextCursor cursor(navegador.document());
+            cursor.setPosition(fragmento.position() + fragmento.length() / 2);
+            navegador.setTextCursor(cursor);
+            navegador.ensureCursorVisible();
+            const QPoint ponto = navegador.cursorRect(cursor).center();
+            QTest::mouseClick(navegador.viewport(), Qt::LeftButton, {}, ponto);
+            QCoreApplication::processEvents();  // another page loads after the click
+            return;
+        }
+    }
+    ADD_FAILURE() << "no link to " << href.toStdString();
+}
+
+// --- The manual ---------------------------------------------------------------
+
+class ManualAjuda : public ::testing::Test {
+protected:
+    void SetUp() override { ajuda.show(); }
+    JanelaAjuda ajuda;
+};
+
+// Every link of either page lands somewhere: an anchor of the same page, the
+// other language's page, or a picture compiled in; and both pages have the
+// same sections, so neither language misses one.
+TEST_F(ManualAjuda, CadaLinkDasDuasPaginasLevaAAlgumLugar) {
+    QSet<QString> secoes[2];
+    for (Idioma idioma : {Idioma::Portugues, Idioma::Ingles}) {
+        SCOPED_TRACE(idioma == Idioma::Portugues ? "pt" : "en");
+        ajuda.MostrarIdioma(idioma);
+        ASSERT_EQ(ajuda.Navegador->source(), EnderecoManual(idioma));
+        QTextDocument& documento = *ajuda.Navegador->document();
+        ASSERT_FALSE(documento.isEmpty());
+        const Ligacoes l = LigacoesDoDocumento(documento);
+        EXPECT_GE(l.links.size(), 11);  // the contents and the other language
+        for (const QString& link : l.links) {
+            if (link.startsWith('#')) {
+                EXPECT_TRUE(l.ancoras.contains(link.mid(1))) << link.toStdString();
+            } else {
+                const auto outro = IdiomaDoEndereco(ajuda.Navegador->source().resolved(link));
+                ASSERT_TRUE(outro.has_value()) << link.toStdString();
+                EXPECT_NE(*outro, idioma);
+            }
+        }
+        for (const char* figura : {"fluxograma.jpg", "vista-fluxograma.png"}) {
+            const QVariant imagem = documento.resource(
+                QTextDocument::ImageResource, EnderecoManual(idioma).resolved(QUrl(figura)));
+            EXPECT_TRUE(imagem.isValid()) << figura;
+        }
+        secoes[idioma == Idioma::Ingles] = l.ancoras;
+        EXPECT_FALSE(TextoManual(idioma, ",").contains(MarcadorTabelaEntradas));
+    }
+    EXPECT_EQ(secoes[0], secoes[1]);
+    EXPECT_GE(secoes[0].size(), 12);
+}
+
+// The inputs table as the browser shows it: the 18 inputs in the panels'
+// order, each with its unit, default text and exactly the sentence the
+// field's checks give (the window's decimal comma).
+TEST_F(ManualAjuda, TabelaDeEntradasRepeteAsVerificacoes) {
+    const struct {
+        Idioma idioma;
+        const char* cabecalho;
+    } paginas[] = {{Idioma::Portugues, "Campo"}, {Idioma::Ingles, "Field"}};
+    for (const auto& pagina : paginas) {
+        ajuda.MostrarIdioma(pagina.idioma);
+        QTextTable* tabela = TabelaComCabecalho(*ajuda.Navegador->document(), pagina.cabecalho);
+        ASSERT_NE(tabela, nullptr) << pagina.cabecalho;
+        const auto& campos = CamposEntradaUsina();
+        ASSERT_EQ(tabela->rows(), 1 + int(campos.size()));
+        ASSERT_EQ(tabela->columns(), 5);
+        for (int i = 0; i < int(campos.size()); ++i) {
+            const CampoEntradaUsina& c = campos[std::size_t(i)];
+            SCOPED_TRACE(c.nome);
+            const QString nome = QString::fromUtf8(c.nome) + (c.soComTurbinaAlta ? " †" : "");
+            EXPECT_EQ(TextoCelula(*tabela, i + 1, 0), nome);
+            EXPECT_EQ(TextoCelula(*tabela, i + 1, 1), QString::fromUtf8(c.legenda));
+            EXPECT_EQ(TextoCelula(*tabela, i + 1, 2), QString::fromUtf8(c.unidade));
+            EXPECT_EQ(TextoCelula(*tabela, i + 1, 3), QString::fromStdString(TextoPadrao(c.nome, ",")));
+            EXPECT_EQ(TextoCelula(*tabela, i + 1, 4),
+                      QString::fromStdString(FaixaPermitida(c, ",") + "."));
+        }
+    }
+    // Worked by hand from the boiler's limits: the reading's 190 bar and the
+    // property range.
+    EXPECT_TRUE(LinhasTabelaEntradas(".").contains(
+        "<td valign=\"top\">De 0.006109 a 190 bar; acima de 190 bar é lido como 190.</td>"));
+}
+
+// Links between the languages, back, forward, start and search, as a reader
+// uses them.
+TEST_F(ManualAjuda, NavegaEntreIdiomasEVolta) {
+    EXPECT_EQ(ajuda.objectName(), "JanelaAjuda");
+    EXPECT_EQ(ajuda.windowTitle(), "Manual do usina");
+    EXPECT_FALSE(ajuda.isModal());
+    EXPECT_EQ(ajuda.IdiomaAtual(), Idioma::Portugues);
+    EXPECT_FALSE(ajuda.BotaoVoltar->isEnabled());
+
+    ClicarLink(*ajuda.Navegador, "manual.en.html");
+    EXPECT_EQ(ajuda.IdiomaAtual(), Idioma::Ingles);
+    EXPECT_EQ(ajuda.EscolhaIdioma->currentText(), "English");
+    ASSERT_TRUE(ajuda.BotaoVoltar->isEnabled());
+    ClicarLink(*ajuda.Navegador, "#linha-comando");
+    EXPECT_EQ(ajuda.Navegador->source().fragment(), "linha-comando");
+    EXPECT_GT(ajuda.Navegador->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(ajuda.IdiomaAtual(), Idioma::Ingles);
+
+    ajuda.BotaoVoltar->click();
+    ajuda.BotaoVoltar->click();
+    EXPECT_EQ(ajuda.IdiomaAtual(), Idioma::Portugues);
+    EXPECT_EQ(ajuda.EscolhaIdioma->currentText(), "Português");
+    EXPECT_TRUE(ajuda.BotaoAvancar->isEnabled());
+    ajuda.BotaoAvancar->click();
+    EXPECT_EQ(ajuda.IdiomaAtual(), Idioma::Ingles);
+    ajuda.BotaoInicio->click();
+    EXPECT_EQ(ajuda.Navegador->source(), EnderecoManual(Idioma::Ingles));
+
+    // Found twice over: the second search starts after the first find and
+    // wraps to the top past the last one.
+    EXPECT_TRUE(ajuda.Localizar("Keenan"));
+    const int primeira = ajuda.Navegador->textCursor().position();
+    EXPECT_TRUE(ajuda.Localizar("Keenan"));
+    EXPECT_TRUE(ajuda.Localizar("Keenan"));
+    EXPECT_TRUE(ajuda.Navegador->textCursor().hasSelection());
+    EXPECT_FALSE(ajuda.Localizar("xyzzy"));
+    EXPECT_GT(primeira, 0);
+}
+
+// --- The window's help --------------------------------------------------------
+
+class AjudaJanela : public JanelaTeste {
+protected:
+    void SetUp() override {
+        JanelaTeste::SetUp();
+        menu = CriarMenuAjuda(janela.get(), janela->BarraMenus);
+        DefinirOQueE(janela.get());
+    }
+    QAction* Acao(const char* nome) const { return menu->findChild<QAction*>(nome); }
+
+    QMenu* menu = nullptr;
+};
+
+// Every input and output field explains itself: caption, a sentence of its
+// own (not only the unit) and, for inputs, what the checks accept.
+TEST_F(AjudaJanela, TodoCampoDaJanelaTemOQueE) {
+    const auto explicado = [&](const char* nome) {
+        QLineEdit* campo = Campo(nome);
+        ASSERT_NE(campo, nullptr) << nome;
+        const QStringList linhas = campo->whatsThis().split("<br>");
+        ASSERT_GE(linhas.size(), 2) << nome;
+        EXPECT_TRUE(linhas[0].startsWith("<b>")) << nome;
+        EXPECT_FALSE(linhas[1].startsWith("Unidade")) << nome << ": no sentence of its own";
+        EXPECT_TRUE(linhas[1].endsWith('.')) << nome;
+    };
+    for (const CampoEntradaUsina& c : CamposEntradaUsina()) {
+        explicado(c.nome);
+        EXPECT_TRUE(Campo(c.nome)->whatsThis().contains(
+            QString::fromStdString(FaixaPermitida(c, ",")).toHtmlEscaped()))
+            << c.nome;
+    }
+    for (const CampoSaida& c : CamposSaida()) explicado(c.nome);
+}
+
+// The label an output belongs to comes from where its value is kept: the
+// mill turbine's "Eirr4" is its shaft's (13), not its inlet stream's.
+TEST_F(AjudaJanela, OQueEDasSaidasNomeiaUnidadeERotulo) {
+    const struct {
+        const char* nome;
+        const char* contem;
+        const char* naoContem;
+    } casos[] = {
+        {"Ep18", "Unidade: bar.<br>Rótulo 18 do fluxograma: Condensado de retorno.", nullptr},
+        {"Eirr4", "Rótulo 13 do fluxograma: Eixo da turbomoenda.", "Rótulo 4 "},
+        {"Ew20", "Unidade: kW.<br>Rótulo 20 do fluxograma: Eixo da bomba de condensado.", nullptr},
+        {"Etit11", "Rótulo 11 do fluxograma", "Unidade"},
+        {"Em1c", "Unidade: t/h.", "Rótulo"},
+        {"Eprodvap", "<b>Quantidade de vapor [ton/h]</b>", "Rótulo"},
+        {"Epstap", "Lido só com a turbina de alta pressão.", nullptr},
+        {"Eprecal", "Unidade: bar. Valores aceitos: De 0,006109 a 190 bar; acima de 190 bar é "
+                    "lido como 190.", "turbina de alta"},
+    };
+    for (const auto& caso : casos) {
+        const QString texto = TextoOQueE(caso.nome, ",");
+        EXPECT_TRUE(texto.contains(QString::fromUtf8(caso.contem))) << caso.nome << ": "
+                                                                     << texto.toStdString();
+        if (caso.naoContem != nullptr) {
+            EXPECT_FALSE(texto.contains(QString::fromUtf8(caso.naoContem))) << caso.nome;
+        }
+    }
+    EXPECT_TRUE(TextoOQueE("Etxt", ",").isEmpty());
+    EXPECT_TRUE(TextoOQueE("nada", ",").isEmpty());
+}
+
+// F1 opens the manual, once however often it is pressed; Shift+F1 is
+// "O que é isto?"; "Sobre" shows the version and the licence.
+TEST_F(AjudaJanela, F1AbreOManualESobreMostraVersaoELicenca) {
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(janela->BarraMenus->actions().last(), menu->menuAction());
+    ASSERT_NE(Acao("AcaoManual"), nullptr);
+    ASSERT_NE(Acao("AcaoOQueE"), nullptr);
+    ASSERT_NE(Acao("AcaoSobre"), nullptr);
+    EXPECT_EQ(Acao("AcaoManual")->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(Acao("AcaoOQueE")->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_F1));
+
+    janela->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(janela.get()));
+    EXPECT_EQ(janela->findChild<JanelaAjuda*>(), nullptr);
+    QTest::keyClick(janela.get(), Qt::Key_F1);
+    auto* ajuda = janela->findChild<JanelaAjuda*>();
+    ASSERT_NE(ajuda, nullptr);
+    EXPECT_TRUE(ajuda->isVisible());
+    EXPECT_EQ(ajuda->IdiomaAtual(), Idioma::Portugues);
+    ajuda->close();
+    janela->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(janela.get()));
+    QTest::keyClick(Campo("Ecapusi"), Qt::Key_F1);
+    EXPECT_EQ(janela->findChildren<JanelaAjuda*>().size(), 1);
+    EXPECT_TRUE(ajuda->isVisible());
+
+    Acao("AcaoSobre")->trigger();
+    auto* sobre = janela->findChild<DialogoSobre*>();
+    ASSERT_NE(sobre, nullptr);
+    EXPECT_TRUE(sobre->isVisible());
+    EXPECT_EQ(VersaoUsina(), USINA_VERSAO_ESPERADA);
+    EXPECT_TRUE(sobre->Texto->text().contains("usina " USINA_VERSAO_ESPERADA));
+    EXPECT_TRUE(sobre->Texto->text().contains("Keenan, J. H.; Keyes, F. G.; Hill, P. G.; Moore"));
+    EXPECT_TRUE(sobre->Texto->text().contains(qVersion()));
+    const QString licenca = sobre->Licenca->toPlainText();
+    EXPECT_TRUE(licenca.startsWith("Permission is hereby granted, free of charge"));
+    EXPECT_TRUE(licenca.endsWith("DEALINGS IN THE SOFTWARE."));
+    EXPECT_TRUE(licenca.contains("conditions:\n\nThe above copyright notice"));
+    EXPECT_FALSE(licenca.contains("\n ."));
+}
+
+}  // namespace
