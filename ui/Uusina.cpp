@@ -41,6 +41,8 @@
 #include "ui/Fluxograma.h"
 #include "ui/Impressao.h"
 #include "ui/Memo.h"
+#include "ui/MenuAjuda.h"
+#include "ui/OQueE.h"
 #include "ui/PaineisDados.h"
 #include "ui/PaineisSaida.h"
 #include "ui/SalvarJpeg.h"
@@ -150,14 +152,17 @@ TFusina::TFusina(QWidget* pai)
     principal->setMenuBar(CriarMenus());
     CriarMenuExibir();
     CriarMenuAnalise();
+    CriarMenuAjuda(this, BarraMenus);
     principal->addLayout(topo, 1);
     principal->addWidget(LinhaAviso);
     principal->addWidget(CriarBanner());
 
     campos_ = std::make_unique<CamposJanela>(*this, *CheckBox1);
+    LigarFontesEntradas();
     LigarEventos();
     LigarCaso();
     DefinirDicas();
+    DefinirOQueE(this);
     AtualizarVistas();
     RadioGroup1Click();
 

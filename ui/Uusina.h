@@ -239,6 +239,7 @@ private:
     QWidget* CriarVistas();
     void CriarMenuExibir();
     void CriarMenuAnalise();
+    void LigarFontesEntradas();  // once the fields' holder exists
     void DefinirDicas();
     // The views beside the panels when there is room for both, below them
     // otherwise; the panel area takes the chosen panel's size unless the

@@ -82,8 +82,6 @@ QWidget* TFusina::CriarVistas() {
     // The comparison runs its own cases from the fields' inputs.
     Comparacao = new VistaComparacao(Vistas);
     Vistas->addTab(Comparacao, "Comparar casos");
-    Comparacao->DefinirFonteEntradas(
-        [this] { return CasoDosCampos(*campos_, SeparadorDecimal()).entradas; });
     Comparacao->DefinirEscolhaCaso([this] {
         return dialogosArquivo_->EscolherCasoParaAbrir(
             caminhoCaso_.isEmpty() ? QDir::currentPath() : caminhoCaso_);
@@ -93,8 +91,6 @@ QWidget* TFusina::CriarVistas() {
     // The study takes its base case from the fields when it starts.
     Estudo = new VistaEstudo(Vistas);
     Vistas->insertTab(Vistas->indexOf(Comparacao), Estudo, "Estudo paramétrico");
-    Estudo->DefinirFonteEntradas(
-        [this] { return CasoDosCampos(*campos_, SeparadorDecimal()).entradas; });
     Estudo->DefinirEscolhaArquivo(escolhaConfirmada);
     connect(CheckBox1, &QCheckBox::toggled, Estudo, &VistaEstudo::AtualizarCampos);
 
@@ -127,6 +123,13 @@ void TFusina::CriarMenuExibir() {
         acao("AcaoExibirFluxograma", "&Fluxograma com resultados", Qt::Key_1, FluxogramaResultados);
     AcaoExibirCorrentes = acao("AcaoExibirCorrentes", "&Tabela de correntes", Qt::Key_2, Correntes);
     AcaoExibirIndicadores = acao("AcaoExibirIndicadores", "&Indicadores", Qt::Key_3, Indicadores);
+}
+
+void TFusina::LigarFontesEntradas() {
+    // The study and the comparison read the fields' inputs when they run.
+    const auto fonte = [this] { return CasoDosCampos(*campos_, SeparadorDecimal()).entradas; };
+    Comparacao->DefinirFonteEntradas(fonte);
+    Estudo->DefinirFonteEntradas(fonte);
 }
 
 void TFusina::CriarMenuAnalise() {

@@ -207,8 +207,7 @@ class AjudaJanela : public JanelaTeste {
 protected:
     void SetUp() override {
         JanelaTeste::SetUp();
-        menu = CriarMenuAjuda(janela.get(), janela->BarraMenus);
-        DefinirOQueE(janela.get());
+        menu = janela->BarraMenus->findChild<QMenu*>("MenuAjuda");
     }
     QAction* Acao(const char* nome) const { return menu->findChild<QAction*>(nome); }
 
