@@ -46,28 +46,6 @@ const std::vector<std::string>& CabecalhoCorrentes() {
     return cabecalho;
 }
 
-// The "Resultados Globais" panel, in its order, with names and units as in
-// the report.
-struct LinhaGlobal {
-    double ResultadosGlobais::* valor;
-    const char* nome;
-    const char* unidade;
-};
-
-const LinhaGlobal LinhasGlobais[] = {
-    {&ResultadosGlobais::ProducaoVapor, "Quantidade de vapor", "t/h"},
-    {&ResultadosGlobais::BagacoDisponivel, "Quantidade de bagaço disponível", "t/h"},
-    {&ResultadosGlobais::ConsumoBagaco, "Consumo de bagaço na caldeira", "t/h"},
-    {&ResultadosGlobais::ExcedenteBagaco, "Excedente de bagaço", "%"},
-    {&ResultadosGlobais::PotenciaEletrica, "Potência elétrica", "kW"},
-    {&ResultadosGlobais::PotenciaMoagem, "Potência de moagem", "kW"},
-    {&ResultadosGlobais::PotenciaBombeamento, "Potência de bombeamento", "kW"},
-    {&ResultadosGlobais::VariacaoEntalpiaProcesso, "Variação de entalpia no processo", "kW"},
-    {&ResultadosGlobais::IrreversibilidadeProcesso, "Taxa de irreversibilidades no processo", "kW"},
-    {&ResultadosGlobais::IrreversibilidadeValvula,
-     "Taxa de irreversibilidades na válvula de expansão", "kW"},
-};
-
 }  // namespace
 
 char DelimitadorCsv(const std::string& separadorDecimal) {
@@ -112,7 +90,7 @@ std::string ResultadosCsv(const ResultadoUsina& resultado, const std::string& se
     const FormatoCsv formato = Formato(separadorDecimal);
     std::string csv = CorrentesCsv(resultado, separadorDecimal) + "\r\n";
     csv += Linha({"Resultado global", "Valor", "Unidade"}, formato);
-    for (const LinhaGlobal& g : LinhasGlobais)
+    for (const LinhaResultadoGlobal& g : LinhasResultadosGlobais())
         csv += Linha({g.nome, NumeroCsv(resultado.globais.*g.valor, formato), g.unidade}, formato);
     return csv;
 }

@@ -12,28 +12,6 @@
 
 namespace {
 
-// The global results with the captions of the window's panel, units apart.
-struct GlobalComparado {
-    double ResultadosGlobais::* membro;
-    const char* nome;
-    const char* unidade;
-};
-
-const GlobalComparado Globais[] = {
-    {&ResultadosGlobais::ProducaoVapor, "Quantidade de vapor", "t/h"},
-    {&ResultadosGlobais::BagacoDisponivel, "Quantidade de bagaço disponível", "t/h"},
-    {&ResultadosGlobais::ConsumoBagaco, "Consumo de bagaço na caldeira", "t/h"},
-    {&ResultadosGlobais::ExcedenteBagaco, "Excedente de bagaço", "%"},
-    {&ResultadosGlobais::PotenciaEletrica, "Potência elétrica", "kW"},
-    {&ResultadosGlobais::PotenciaMoagem, "Potência de moagem", "kW"},
-    {&ResultadosGlobais::PotenciaBombeamento, "Potência de bombeamento", "kW"},
-    {&ResultadosGlobais::VariacaoEntalpiaProcesso, "Variação de entalpia no processo", "kW"},
-    {&ResultadosGlobais::IrreversibilidadeProcesso, "Taxa de irreversibilidades no processo",
-     "kW"},
-    {&ResultadosGlobais::IrreversibilidadeValvula,
-     "Taxa de irreversibilidades na válvula de expansão", "kW"},
-};
-
 const char* const PrefixoDestruicao = "Destruição de exergia: ";
 
 // A field's caption without the unit in brackets at its end.
@@ -161,13 +139,13 @@ ComparacaoCasos CompararCasos(const CasoComparado& atual, const std::vector<Caso
         comparacao.entradas.push_back(std::move(linha));
     }
 
-    for (const GlobalComparado& g : Globais) {
+    for (const LinhaResultadoGlobal& g : LinhasResultadosGlobais()) {
         LinhaComparacao linha;
         linha.nome = g.nome;
         linha.unidade = g.unidade;
         for (const Corrida& c : corridas) {
             ValorComparado v;
-            if (c.resultado.situacao == SituacaoCalculo::Completo) v.valor = c.resultado.globais.*g.membro;
+            if (c.resultado.situacao == SituacaoCalculo::Completo) v.valor = c.resultado.globais.*g.valor;
             linha.valores.push_back(v);
         }
         Diferencas(linha);

@@ -83,3 +83,20 @@ void ExigirResultadoCompleto(const ResultadoUsina& resultado) {
     throw ErroResultadoIncompleto(
         "O último cálculo não terminou: não há resultados completos para gravar.");
 }
+
+const std::vector<LinhaResultadoGlobal>& LinhasResultadosGlobais() {
+    using G = ResultadosGlobais;
+    static const std::vector<LinhaResultadoGlobal> linhas = {
+        {&G::ProducaoVapor, "Quantidade de vapor", "t/h"},
+        {&G::BagacoDisponivel, "Quantidade de bagaço disponível", "t/h"},
+        {&G::ConsumoBagaco, "Consumo de bagaço na caldeira", "t/h"},
+        {&G::ExcedenteBagaco, "Excedente de bagaço", "%"},
+        {&G::PotenciaEletrica, "Potência elétrica", "kW"},
+        {&G::PotenciaMoagem, "Potência de moagem", "kW"},
+        {&G::PotenciaBombeamento, "Potência de bombeamento", "kW"},
+        {&G::VariacaoEntalpiaProcesso, "Variação de entalpia no processo", "kW"},
+        {&G::IrreversibilidadeProcesso, "Taxa de irreversibilidades no processo", "kW"},
+        {&G::IrreversibilidadeValvula, "Taxa de irreversibilidades na válvula de expansão", "kW"},
+    };
+    return linhas;
+}

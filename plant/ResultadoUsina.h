@@ -25,6 +25,15 @@ struct ResultadosGlobais {
     bool operator==(const ResultadosGlobais&) const = default;
 };
 
+// The global results in the panel's order, each with a name as the exports,
+// the comparison and the PDF report show it, and its unit.
+struct LinhaResultadoGlobal {
+    double ResultadosGlobais::* valor;
+    const char* nome;     // "Potência elétrica"
+    const char* unidade;  // "kW"
+};
+const std::vector<LinhaResultadoGlobal>& LinhasResultadosGlobais();
+
 // Works out the global results from finished plant data and stores the three
 // that belong to the plant data too. Traps must be armed by the caller: a
 // zero bagasse available divides by zero in the surplus.

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTextDocument>
+#include <string_view>
 
 #include "plant/Numeros.h"
 #include "plant/TabelaEntradas.h"
@@ -51,16 +52,11 @@ QString TabelaGlobais(const ConteudoRelatorioPdf& c) {
     const auto v = [&](double valor, int decimais) { return Html(TextoFixo(valor, decimais, c.separador)); };
     QString html = "<h2>Resultados globais</h2><table class=\"dados\" cellspacing=\"0\" "
                    "cellpadding=\"3\"><tr><th>Resultado</th><th>Valor</th><th>Unidade</th></tr>";
-    html += Linha("Produção de vapor", v(g.ProducaoVapor, 2), "t/h");
-    html += Linha("Bagaço disponível", v(g.BagacoDisponivel, 2), "t/h");
-    html += Linha("Consumo de bagaço na caldeira", v(g.ConsumoBagaco, 2), "t/h");
-    html += Linha("Excedente de bagaço", v(g.ExcedenteBagaco, 2), "%");
-    html += Linha("Potência elétrica", v(g.PotenciaEletrica, 1), "kW");
-    html += Linha("Potência de moagem", v(g.PotenciaMoagem, 1), "kW");
-    html += Linha("Potência de bombeamento", v(g.PotenciaBombeamento, 1), "kW");
-    html += Linha("Variação de entalpia no processo", v(g.VariacaoEntalpiaProcesso, 1), "kW");
-    html += Linha("Irreversibilidade no processo", v(g.IrreversibilidadeProcesso, 1), "kW");
-    html += Linha("Irreversibilidade na válvula de expansão", v(g.IrreversibilidadeValvula, 1), "kW");
+    // Two decimals for flows and shares, one for powers (kW).
+    for (const LinhaResultadoGlobal& l : LinhasResultadosGlobais())
+        html += Linha(QString::fromUtf8(l.nome),
+                      v(g.*l.valor, std::string_view(l.unidade) == "kW" ? 1 : 2),
+                      QString::fromUtf8(l.unidade));
     return html + "</table>";
 }
 
