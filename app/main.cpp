@@ -1,9 +1,10 @@
-// Start-up: the application, the command line (a case file to open), the
-// main window maximized, the event loop until the window is closed.
+// Start-up: the application, the command line (language, a case file to
+// open), the main window maximized, the event loop until the window is closed.
 #include <csignal>
 #include <cstdio>
 
 #include "ui/AplicacaoUsina.h"
+#include "ui/Idioma.h"
 #include "ui/LinhaComando.h"
 #include "ui/Uusina.h"
 
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
         std::fputs(opcoes.texto.toLocal8Bit().constData(), opcoes.codigo == 0 ? stdout : stderr);
         return opcoes.codigo;
     }
+    AplicarIdioma(opcoes.idioma.value_or(IdiomaGuardado()));
     TFusina Fusina;
     Fusina.showMaximized();
     if (!opcoes.caso.isEmpty()) Fusina.AbrirCaso(opcoes.caso);

@@ -9,7 +9,7 @@ build="${USINA_BUILD_DIR:-$raiz/build}"
 pacotes=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n qt6-l10n-tools
   qt6-svg-dev qt6-charts-dev libqt6opengl6-dev
   libjpeg62-turbo-dev
   nlohmann-json3-dev libcli11-dev

@@ -1,8 +1,6 @@
 #include "ui/AplicacaoUsina.h"
 
-#include <QLibraryInfo>
-#include <QLocale>
-
+#include "ui/Idioma.h"
 #include "ui/TratadorErros.h"
 #include "ui/Uusina.h"
 
@@ -13,12 +11,10 @@ AplicacaoUsina::AplicacaoUsina(int& argc, char** argv) : QApplication(argc, argv
     setApplicationName("usina");
     // Lets the desktop match the window with its installed entry and icon.
     setDesktopFileName("io.github.usina.Usina");
-    // The print, page set-up and file dialogues and the standard buttons come
-    // from Qt; its Brazilian Portuguese texts (package qt6-translations-l10n)
-    // match the window's. Without them Qt's English stays.
-    if (traducaoQt_.load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"),
-                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        installTranslator(&traducaoQt_);
+    // The window starts in Portuguese, with Qt's print, page set-up and file
+    // dialogues and standard buttons in Brazilian Portuguese to match; the
+    // program then applies the language asked for (--lang, the settings).
+    AplicarIdioma(Idioma::Portugues);
 }
 
 bool AplicacaoUsina::notify(QObject* destino, QEvent* evento) {

@@ -4,13 +4,9 @@
 #pragma once
 
 #include <QApplication>
-#include <QTranslator>
 
 class AplicacaoUsina : public QApplication {
 public:
     AplicacaoUsina(int& argc, char** argv);
     bool notify(QObject* destino, QEvent* evento) override;
-
-private:
-    QTranslator traducaoQt_;  // Qt's own dialogues in Portuguese, like the window
 };

@@ -9,7 +9,8 @@
 #include <optional>
 #include <string>
 
-enum class Idioma { Portugues, Ingles };
+#include "ui/Idioma.h"
+
 
 // The comment in each page that the generated rows replace, inside the
 // page's own table (whose header is in the page's language).

@@ -39,6 +39,7 @@
 #include "ui/DefinicaoJanela.h"
 #include "ui/DialogosArquivo.h"
 #include "ui/Fluxograma.h"
+#include "ui/Idioma.h"
 #include "ui/Impressao.h"
 #include "ui/Memo.h"
 #include "ui/MenuAjuda.h"
@@ -152,6 +153,7 @@ TFusina::TFusina(QWidget* pai)
     principal->setMenuBar(CriarMenus());
     CriarMenuExibir();
     CriarMenuAnalise();
+    CriarMenuIdioma(this, BarraMenus);
     CriarMenuAjuda(this, BarraMenus);
     principal->addLayout(topo, 1);
     principal->addWidget(LinhaAviso);

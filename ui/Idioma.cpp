@@ -1,0 +1,152 @@
+#include "ui/Idioma.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QSettings>
+#include <QTranslator>
+#include <QWidget>
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+const char* const ChaveIdioma = "interface/idioma";
+
+// A text that follows the language: what to set on which object.
+struct TextoRegistrado {
+    QPointer<QObject> alvo;
+    QByteArray propriedade;
+    QByteArray contexto;
+    QByteArray fonte;
+};
+
+struct EstadoIdioma {
+    Idioma atual = Idioma::Portugues;
+    // Owned here, installed on the application while their language is on.
+    QTranslator* janela = nullptr;  // the window's English
+    QTranslator* qt = nullptr;      // Qt's own texts in Brazilian Portuguese
+    bool janelaInstalada = false;
+    bool qtInstalado = false;
+    std::vector<TextoRegistrado> textos;
+};
+
+EstadoIdioma& Estado() {
+    static EstadoIdioma estado;
+    return estado;
+}
+
+void AplicarTexto(const TextoRegistrado& texto) {
+    texto.alvo->setProperty(texto.propriedade.constData(),
+                            QCoreApplication::translate(texto.contexto.constData(),
+                                                        texto.fonte.constData()));
+}
+
+void RetraduzirRegistrados() {
+    auto& textos = Estado().textos;
+    std::erase_if(textos, [](const TextoRegistrado& t) { return t.alvo.isNull(); });
+    for (const TextoRegistrado& texto : textos) AplicarTexto(texto);
+}
+
+}  // namespace
+
+// The translation is compiled into this static library, which must register
+// it itself.
+static void RegistrarTraducoes() { Q_INIT_RESOURCE(traducoes); }
+
+QString CodigoIdioma(Idioma idioma) {
+    return idioma == Idioma::Ingles ? QStringLiteral("en") : QStringLiteral("pt");
+}
+
+std::optional<Idioma> IdiomaDoCodigo(const QString& codigo) {
+    if (codigo == QLatin1String("pt")) return Idioma::Portugues;
+    if (codigo == QLatin1String("en")) return Idioma::Ingles;
+    return std::nullopt;
+}
+
+Idioma IdiomaAtual() { return Estado().atual; }
+
+void AplicarIdioma(Idioma idioma) {
+    EstadoIdioma& estado = Estado();
+    if (estado.janela == nullptr) {
+        RegistrarTraducoes();
+        estado.janela = new QTranslator(QCoreApplication::instance());
+        estado.qt = new QTranslator(QCoreApplication::instance());
+        if (!estado.janela->load(QStringLiteral(":/traducoes/usina_en.qm")))
+            throw std::runtime_error("A tradução inglesa da janela não pôde ser carregada.");
+        // Without the package qt6-translations-l10n Qt's dialogues stay in
+        // English; the window works the same.
+        (void)estado.qt->load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"),
+                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    }
+    const bool ingles = idioma == Idioma::Ingles;
+    if (ingles != estado.janelaInstalada) {
+        if (ingles) QCoreApplication::installTranslator(estado.janela);
+        else QCoreApplication::removeTranslator(estado.janela);
+        estado.janelaInstalada = ingles;
+    }
+    const bool qtPortugues = !ingles && !estado.qt->isEmpty();
+    if (qtPortugues != estado.qtInstalado) {
+        if (qtPortugues) QCoreApplication::installTranslator(estado.qt);
+        else QCoreApplication::removeTranslator(estado.qt);
+        estado.qtInstalado = qtPortugues;
+    }
+    estado.atual = idioma;
+    RetraduzirRegistrados();
+}
+
+Idioma IdiomaGuardado() {
+    return IdiomaDoCodigo(QSettings().value(ChaveIdioma).toString()).value_or(Idioma::Portugues);
+}
+
+void GuardarIdioma(Idioma idioma) { QSettings().setValue(ChaveIdioma, CodigoIdioma(idioma)); }
+
+void TextoTraduzido(QObject* alvo, const char* propriedade, const char* contexto,
+                    const char* fonte) {
+    TextoRegistrado texto{alvo, propriedade, contexto, fonte};
+    AplicarTexto(texto);
+    Estado().textos.push_back(std::move(texto));
+}
+
+QString TraduzirNucleo(const char* texto) {
+    return QCoreApplication::translate("Nucleo", texto);
+}
+
+QMenu* CriarMenuIdioma(QWidget* janela, QMenuBar* barra) {
+    QMenu* menu = barra->addMenu(QString());
+    menu->setObjectName("MenuIdioma");
+    TextoTraduzido(menu, "title", "MenuIdioma", QT_TRANSLATE_NOOP("MenuIdioma", "&Idioma"));
+    auto* grupo = new QActionGroup(menu);
+    grupo->setExclusive(true);
+    // Each language is named in itself, so that it can be found whatever
+    // the window's language is.
+    const struct {
+        Idioma idioma;
+        const char* nome;
+        const char* texto;
+    } opcoes[] = {{Idioma::Portugues, "AcaoPortugues", "Português"},
+                  {Idioma::Ingles, "AcaoIngles", "English"}};
+    for (const auto& opcao : opcoes) {
+        QAction* acao = menu->addAction(QString::fromUtf8(opcao.texto));
+        acao->setObjectName(opcao.nome);
+        acao->setCheckable(true);
+        acao->setChecked(opcao.idioma == IdiomaAtual());
+        grupo->addAction(acao);
+        const Idioma idioma = opcao.idioma;
+        QObject::connect(acao, &QAction::triggered, janela, [idioma] {
+            AplicarIdioma(idioma);
+            GuardarIdioma(idioma);
+        });
+    }
+    // Another window, or --lang, may have changed the language.
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [grupo] {
+        for (QAction* acao : grupo->actions())
+            acao->setChecked((acao->objectName() == "AcaoIngles") == (IdiomaAtual() == Idioma::Ingles));
+    });
+    return menu;
+}
