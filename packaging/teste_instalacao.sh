@@ -38,7 +38,8 @@ if [ "$com_janela" = 1 ]; then
               "share/mime/packages/$id.xml"
               share/icons/hicolor/scalable/apps/usina.svg
               share/doc/usina/manual/manual.pt.html share/doc/usina/manual/manual.en.html
-              share/doc/usina/manual/fluxograma.jpg share/doc/usina/manual/vista-fluxograma.png)
+              share/doc/usina/manual/fluxograma.jpg share/doc/usina/manual/vista-fluxograma.png
+              share/usina/traducoes/usina_en.qm)
   for n in 16 32 48 64 128 256; do
     esperados+=("share/icons/hicolor/${n}x${n}/apps/usina.png")
   done
