@@ -60,6 +60,297 @@
     </message>
 </context>
 <context>
+    <name>Mensagens</name>
+    <message>
+        <source>Valor impossível em &quot;%1&quot;: %2. %3.</source>
+        <translation>Impossible value in "%1": %2. %3.</translation>
+    </message>
+    <message>
+        <source>Valor impossível em %1: não é um número finito.</source>
+        <translation>Impossible value in %1: not a finite number.</translation>
+    </message>
+    <message>
+        <source>Deve ser um número finito</source>
+        <translation>Must be a finite number</translation>
+    </message>
+    <message>
+        <source>Deve ser maior que zero</source>
+        <translation>Must be greater than zero</translation>
+    </message>
+    <message>
+        <source>Deve ser zero ou maior</source>
+        <translation>Must be zero or greater</translation>
+    </message>
+    <message>
+        <source>Deve ser maior que 0 e no máximo 100 %</source>
+        <translation>Must be greater than 0 and at most 100 %</translation>
+    </message>
+    <message>
+        <source>Deve estar entre 0 e 100 %</source>
+        <translation>Must be between 0 and 100 %</translation>
+    </message>
+    <message>
+        <source>Deve estar entre %1 e %2 bar, a faixa das propriedades da água</source>
+        <translation>Must be between %1 and %2 bar, the range of the water properties</translation>
+    </message>
+    <message>
+        <source>Deve ser menor que a pressão de operação da caldeira, %1 bar</source>
+        <translation>Must be lower than the boiler's operating pressure, %1 bar</translation>
+    </message>
+    <message>
+        <source>Deve ser menor que a pressão de saída na turbina de alta pressão, %1 bar</source>
+        <translation>Must be lower than the high-pressure turbine's outlet pressure, %1 bar</translation>
+    </message>
+    <message>
+        <source>Deve ser maior que a temperatura de saturação à pressão da caldeira, %1 °C: o vapor vivo sai superaquecido</source>
+        <translation>Must be higher than the saturation temperature at the boiler pressure, %1 °C: live steam leaves superheated</translation>
+    </message>
+    <message>
+        <source>Deve ser menor que a temperatura de saturação à pressão do condensado, %1 °C: o condensado volta líquido</source>
+        <translation>Must be lower than the saturation temperature at the condensate pressure, %1 °C: the condensate returns liquid</translation>
+    </message>
+    <message>
+        <source>Deve ser 0 °C ou mais: abaixo disso a água congela</source>
+        <translation>Must be 0 °C or more: below that the water freezes</translation>
+    </message>
+    <message>
+        <source>Uma varredura tem um ou dois campos de entrada, não %1.</source>
+        <translation>A sweep has one or two input fields, not %1.</translation>
+    </message>
+    <message>
+        <source>Campo de entrada desconhecido na varredura: %1.</source>
+        <translation>Unknown input field in the sweep: %1.</translation>
+    </message>
+    <message>
+        <source>O campo %1 aparece duas vezes na varredura.</source>
+        <translation>The field %1 appears twice in the sweep.</translation>
+    </message>
+    <message>
+        <source>O campo %1 só é usado com a turbina de alta pressão.</source>
+        <translation>The field %1 is used only with the high-pressure turbine.</translation>
+    </message>
+    <message>
+        <source>A varredura teria mais de %1 pontos.</source>
+        <translation>The sweep would have more than %1 points.</translation>
+    </message>
+    <message>
+        <source>Campo de saída desconhecido na varredura: %1.</source>
+        <translation>Unknown output field in the sweep: %1.</translation>
+    </message>
+    <message>
+        <source>A varredura de %1 precisa de pelo menos 2 pontos, não %2.</source>
+        <translation>The sweep of %1 needs at least 2 points, not %2.</translation>
+    </message>
+    <message>
+        <source>A faixa da varredura de %1 dá valores que não são finitos.</source>
+        <translation>The sweep range of %1 gives values that are not finite.</translation>
+    </message>
+    <message>
+        <source>A faixa da varredura de %1 não é finita.</source>
+        <translation>The sweep range of %1 is not finite.</translation>
+    </message>
+    <message>
+        <source>Ainda não há resultados: execute o cálculo (Executar) antes de gravar.</source>
+        <translation>No results yet: run the calculation (Run) before saving.</translation>
+    </message>
+    <message>
+        <source>O último cálculo não terminou: não há resultados completos para gravar.</source>
+        <translation>The last calculation did not finish: there are no complete results to save.</translation>
+    </message>
+    <message>
+        <source>Pressão fora da faixa das propriedades da água (0,0006109 a 19 MPa): %1</source>
+        <translation>Pressure outside the range of the water properties (0,0006109 to 19 MPa): %1</translation>
+    </message>
+    <message>
+        <source>Modo de cálculo das propriedades da água inválido: %1</source>
+        <translation>Invalid calculation mode of the water properties: %1</translation>
+    </message>
+    <message>
+        <source>Título fora do intervalo de 0 a 1: %1</source>
+        <translation>Quality outside the interval 0 to 1: %1</translation>
+    </message>
+    <message>
+        <source>Sistema de equações singular no cálculo das propriedades da água</source>
+        <translation>Singular system of equations in the water property calculation</translation>
+    </message>
+    <message>
+        <source>Temperatura fora da curva de saturação</source>
+        <translation>Temperature outside the saturation curve</translation>
+    </message>
+    <message>
+        <source>Sem líquido e vapor saturados separados a esta temperatura</source>
+        <translation>No separate saturated liquid and vapour at this temperature</translation>
+    </message>
+    <message>
+        <source>O arquivo %1 não é um caso válido: %2</source>
+        <translation>The file %1 is not a valid case: %2</translation>
+    </message>
+    <message>
+        <source>Não foi possível ler o arquivo %1: %2</source>
+        <translation>The file %1 could not be read: %2</translation>
+    </message>
+    <message>
+        <source>O caso não foi gravado em %1: %2</source>
+        <translation>The case was not saved to %1: %2</translation>
+    </message>
+    <message>
+        <source>O caso não pode ser gravado: o texto de %1 não é um número: %2</source>
+        <translation>The case cannot be saved: the text of %1 is not a number: %2</translation>
+    </message>
+    <message>
+        <source>O arquivo %1 tem a chave desconhecida %2, ignorada.</source>
+        <translation>The file %1 has the unknown key %2, ignored.</translation>
+    </message>
+    <message>
+        <source>O arquivo %1 tem mais %2 chaves desconhecidas, ignoradas.</source>
+        <translation>The file %1 has %2 more unknown keys, ignored.</translation>
+    </message>
+    <message>
+        <source>está vazio</source>
+        <translation>it is empty</translation>
+    </message>
+    <message>
+        <source>o texto não está em UTF-8 (byte inválido na %1)</source>
+        <translation>the text is not UTF-8 (invalid byte at %1)</translation>
+    </message>
+    <message>
+        <source>linha %1, coluna %2</source>
+        <translation>line %1, column %2</translation>
+    </message>
+    <message>
+        <source>falta a chave &quot;formato&quot; com o valor &quot;%1&quot;: não parece um caso do usina</source>
+        <translation>the key "formato" with the value "%1" is missing: it does not look like a usina case</translation>
+    </message>
+    <message>
+        <source>&quot;formato&quot; deve ser &quot;%1&quot;, não %2</source>
+        <translation>"formato" must be "%1", not %2</translation>
+    </message>
+    <message>
+        <source>falta a chave &quot;versao&quot;</source>
+        <translation>the key "versao" is missing</translation>
+    </message>
+    <message>
+        <source>&quot;versao&quot; deve ser um número, não %1</source>
+        <translation>"versao" must be a number, not %1</translation>
+    </message>
+    <message>
+        <source>a versão %1 do formato não é conhecida (este programa lê a versão %2)</source>
+        <translation>version %1 of the format is not known (this program reads version %2)</translation>
+    </message>
+    <message>
+        <source>falta a entrada %1</source>
+        <translation>the input %1 is missing</translation>
+    </message>
+    <message>
+        <source>a entrada %1 deve ser um número, não %2</source>
+        <translation>the input %1 must be a number, not %2</translation>
+    </message>
+    <message>
+        <source>falta a chave &quot;com_turbina_alta&quot; (true ou false)</source>
+        <translation>the key "com_turbina_alta" (true or false) is missing</translation>
+    </message>
+    <message>
+        <source>&quot;com_turbina_alta&quot; deve ser true ou false, não %1</source>
+        <translation>"com_turbina_alta" must be true or false, not %1</translation>
+    </message>
+    <message>
+        <source>&quot;descricao&quot; deve ser um texto, não %1</source>
+        <translation>"descricao" must be a text, not %1</translation>
+    </message>
+    <message>
+        <source>objetos e listas aninhados em mais de %1 níveis</source>
+        <translation>objects and lists nested more than %1 levels deep</translation>
+    </message>
+    <message>
+        <source>a chave %1 aparece mais de uma vez</source>
+        <translation>the key %1 appears more than once</translation>
+    </message>
+    <message>
+        <source>o conteúdo deve ser um objeto JSON ({...}), não %1</source>
+        <translation>the content must be a JSON object ({...}), not %1</translation>
+    </message>
+    <message>
+        <source>o número %1 (%2) está fora do alcance de um número de ponto flutuante</source>
+        <translation>the number %1 (%2) is out of the range of a floating-point number</translation>
+    </message>
+    <message>
+        <source>o texto acaba (%1) antes de o JSON se completar: o arquivo parece truncado</source>
+        <translation>the text ends (%1) before the JSON is complete: the file looks truncated</translation>
+    </message>
+    <message>
+        <source>JSON inválido na %1, em %2 (NaN e Infinity não são números em JSON)</source>
+        <translation>invalid JSON at %1, at %2 (NaN and Infinity are not numbers in JSON)</translation>
+    </message>
+    <message>
+        <source>JSON inválido na %1, em %2</source>
+        <translation>invalid JSON at %1, at %2</translation>
+    </message>
+    <message>
+        <source>é grande demais para um caso: %1 bytes (o máximo é %2 bytes, 1 MiB)</source>
+        <translation>it is too large for a case: %1 bytes (the maximum is %2 bytes, 1 MiB)</translation>
+    </message>
+    <message>
+        <source>mais de %1</source>
+        <translation>more than %1</translation>
+    </message>
+    <message>
+        <source>um valor lógico</source>
+        <translation>a logical value</translation>
+    </message>
+    <message>
+        <source>um número</source>
+        <translation>a number</translation>
+    </message>
+    <message>
+        <source>um texto</source>
+        <translation>a text</translation>
+    </message>
+    <message>
+        <source>uma lista</source>
+        <translation>a list</translation>
+    </message>
+    <message>
+        <source>um objeto</source>
+        <translation>an object</translation>
+    </message>
+    <message>
+        <source>o arquivo não existe</source>
+        <translation>the file does not exist</translation>
+    </message>
+    <message>
+        <source>uma parte do caminho não é uma pasta</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>é uma pasta, não um arquivo</source>
+        <translation>it is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>acesso negado</source>
+        <translation>access denied</translation>
+    </message>
+    <message>
+        <source>o nome é longo demais</source>
+        <translation>the name is too long</translation>
+    </message>
+    <message>
+        <source>ligações simbólicas em ciclo</source>
+        <translation>symbolic links in a loop</translation>
+    </message>
+    <message>
+        <source>arquivos abertos demais</source>
+        <translation>too many open files</translation>
+    </message>
+    <message>
+        <source>erro de entrada e saída %1</source>
+        <translation>input/output error %1</translation>
+    </message>
+    <message>
+        <source>nome de arquivo inválido</source>
+        <translation>invalid file name</translation>
+    </message>
+</context>
+<context>
     <name>MenuAjuda</name>
     <message>
         <source>Aj&amp;uda</source>
