@@ -1,8 +1,10 @@
 #include "ui/DialogoConfiguracaoImpressora.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -18,8 +20,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-const char* const TextoPdf = "Arquivo PDF";
 
 // Paper offered for a PDF file, or for a printer that lists none.
 const QPageSize::PageSizeId PapeisComuns[] = {QPageSize::A4,     QPageSize::Letter,
@@ -66,21 +66,17 @@ DialogoConfiguracaoImpressora::DialogoConfiguracaoImpressora(QPrinter& impressor
     : QDialog(pai),
       impressora_(impressora),
       rascunho_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
-    setWindowTitle(QStringLiteral("Configurar impressora"));
-
     Impressoras = Nomeado(new QComboBox(this), "Impressoras");
     Impressoras->addItems(impressoras);
-    Impressoras->addItem(QString::fromUtf8(TextoPdf));
+    Impressoras->addItem(QString());  // "Arquivo PDF"
     ArquivoPdf = Nomeado(new QLineEdit(this), "ArquivoPdf");
     ArquivoPdf->setMinimumWidth(260);
-    Procurar = Nomeado(new QPushButton(QStringLiteral("Procurar…"), this), "Procurar");
+    Procurar = Nomeado(new QPushButton(this), "Procurar");
     Papel = Nomeado(new QComboBox(this), "Papel");
-    Retrato = Nomeado(new QRadioButton(QStringLiteral("Retrato"), this), "Retrato");
-    Paisagem = Nomeado(new QRadioButton(QStringLiteral("Paisagem"), this), "Paisagem");
-    Pagina = Nomeado(new QPushButton(QStringLiteral("Página…"), this), "Pagina");
-    Pagina->setToolTip(QStringLiteral("Papel, orientação e margens"));
-    Propriedades = Nomeado(new QPushButton(QStringLiteral("Propriedades…"), this), "Propriedades");
-    Propriedades->setToolTip(QStringLiteral("As opções da própria impressora"));
+    Retrato = Nomeado(new QRadioButton(this), "Retrato");
+    Paisagem = Nomeado(new QRadioButton(this), "Paisagem");
+    Pagina = Nomeado(new QPushButton(this), "Pagina");
+    Propriedades = Nomeado(new QPushButton(this), "Propriedades");
     Aviso = Nomeado(new QLabel(this), "Aviso");
     Aviso->setStyleSheet(QStringLiteral("color: #a00000;"));
     Aviso->hide();
@@ -97,16 +93,19 @@ DialogoConfiguracaoImpressora::DialogoConfiguracaoImpressora(QPrinter& impressor
     outros->addWidget(Propriedades);
     outros->addStretch(1);
 
+    for (QLabel*& rotulo : rotulos_) rotulo = new QLabel(this);
     auto* formulario = new QFormLayout;
-    formulario->addRow(QStringLiteral("Impressora:"), Impressoras);
-    formulario->addRow(QStringLiteral("Arquivo:"), arquivo);
-    formulario->addRow(QStringLiteral("Papel:"), Papel);
-    formulario->addRow(QStringLiteral("Orientação:"), orientacao);
+    formulario->addRow(rotulos_[0], Impressoras);
+    formulario->addRow(rotulos_[1], arquivo);
+    formulario->addRow(rotulos_[2], Papel);
+    formulario->addRow(rotulos_[3], orientacao);
     formulario->addRow(outros);
 
-    auto* botoes = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    botoes->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    botoes->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancelar"));
+    // Buttons of its own rather than the standard ones, whose texts Qt would
+    // set again, in its own translation, on a change of language.
+    auto* botoes = new QDialogButtonBox(this);
+    botoes->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    cancelar_ = botoes->addButton(QString(), QDialogButtonBox::RejectRole);
     connect(botoes, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(botoes, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -114,6 +113,7 @@ DialogoConfiguracaoImpressora::DialogoConfiguracaoImpressora(QPrinter& impressor
     principal->addLayout(formulario);
     principal->addWidget(Aviso);
     principal->addWidget(botoes);
+    Retraduzir();
 
     // The current setting: its printer, or its PDF file (a name in the
     // working directory when it has none yet).
@@ -134,12 +134,56 @@ DialogoConfiguracaoImpressora::DialogoConfiguracaoImpressora(QPrinter& impressor
     connect(Retrato, &QRadioButton::toggled, this, [this] { LerPapelEOrientacao(); });
     connect(Procurar, &QPushButton::clicked, this, [this] {
         const QString nome = QFileDialog::getSaveFileName(
-            this, QStringLiteral("Imprimir em arquivo PDF"), ArquivoPdf->text(),
-            QStringLiteral("Arquivos PDF (*.pdf)"));
+            this, QCoreApplication::translate("DialogoConfiguracaoImpressora", "Imprimir em arquivo PDF"),
+            ArquivoPdf->text(),
+            QCoreApplication::translate("DialogoConfiguracaoImpressora", "Arquivos PDF (*.pdf)"));
         if (!nome.isEmpty()) ArquivoPdf->setText(nome);
     });
     connect(Pagina, &QPushButton::clicked, this, [this] { AbrirPagina(); });
     connect(Propriedades, &QPushButton::clicked, this, [this] { AbrirPropriedades(); });
+}
+
+// The class is no Q_OBJECT (its library runs no moc): its texts are
+// translated in a context written out.
+QString DialogoConfiguracaoImpressora::TextoAvisoPdf() {
+    return QCoreApplication::translate("DialogoConfiguracaoImpressora",
+                                       "Escolha o arquivo PDF em que imprimir.");
+}
+
+void DialogoConfiguracaoImpressora::Retraduzir() {
+    const auto texto = [](const char* fonte) {
+        return QCoreApplication::translate("DialogoConfiguracaoImpressora", fonte);
+    };
+    setWindowTitle(texto(QT_TRANSLATE_NOOP("DialogoConfiguracaoImpressora", "Configurar impressora")));
+    Impressoras->setItemText(Impressoras->count() - 1,
+                             texto(QT_TRANSLATE_NOOP("DialogoConfiguracaoImpressora", "Arquivo PDF")));
+    Procurar->setText(texto(QT_TRANSLATE_NOOP("DialogoConfiguracaoImpressora", "Procurar…")));
+    Retrato->setText(texto(QT_TRANSLATE_NOOP("DialogoConfiguracaoImpressora", "Retrato")));
+    Paisagem->setText(texto(QT_TRANSLATE_NOOP("DialogoConfiguracaoImpressora", "Paisagem")));
+    Pagina->setText(texto(QT_TRANSLATE_NOOP("DialogoConfiguracaoImpressora", "Página…")));
+    Pagina->setToolTip(
+        texto(QT_TRANSLATE_NOOP("DialogoConfiguracaoImpressora", "Papel, orientação e margens")));
+    Propriedades->setText(texto(QT_TRANSLATE_NOOP("DialogoConfiguracaoImpressora", "Propriedades…")));
+    Propriedades->setToolTip(
+        texto(QT_TRANSLATE_NOOP("DialogoConfiguracaoImpressora", "As opções da própria impressora")));
+    rotulos_[0]->setText(texto(QT_TRANSLATE_NOOP("DialogoConfiguracaoImpressora", "Impressora:")));
+    rotulos_[1]->setText(texto(QT_TRANSLATE_NOOP("DialogoConfiguracaoImpressora", "Arquivo:")));
+    rotulos_[2]->setText(texto(QT_TRANSLATE_NOOP("DialogoConfiguracaoImpressora", "Papel:")));
+    rotulos_[3]->setText(texto(QT_TRANSLATE_NOOP("DialogoConfiguracaoImpressora", "Orientação:")));
+    cancelar_->setText(texto(QT_TRANSLATE_NOOP("DialogoConfiguracaoImpressora", "Cancelar")));
+    if (!Aviso->text().isEmpty()) Aviso->setText(TextoAvisoPdf());
+}
+
+void DialogoConfiguracaoImpressora::changeEvent(QEvent* evento) {
+    if (evento->type() == QEvent::LanguageChange) {
+        Retraduzir();
+        // Qt names the papers in its own translation. The file name typed
+        // so far reaches the scratch printer only on OK: it is kept.
+        const QString arquivo = ArquivoPdf->text();
+        MostrarRascunho();
+        ArquivoPdf->setText(arquivo);
+    }
+    QDialog::changeEvent(evento);
 }
 
 bool DialogoConfiguracaoImpressora::PdfEscolhido() const {
@@ -216,7 +260,7 @@ void DialogoConfiguracaoImpressora::LerPapelEOrientacao() {
 void DialogoConfiguracaoImpressora::AbrirPagina() {
     if (PdfEscolhido()) rascunho_->setOutputFileName(ArquivoPdf->text());
     QPageSetupDialog dialogo(rascunho_.get(), this);
-    dialogo.setWindowTitle(QStringLiteral("Página"));
+    dialogo.setWindowTitle(QCoreApplication::translate("DialogoConfiguracaoImpressora", "Página"));
     if (dialogo.exec() == QDialog::Accepted) MostrarRascunho();
 }
 
@@ -225,7 +269,8 @@ void DialogoConfiguracaoImpressora::AbrirPagina() {
 // confirmed; another printer may be picked there too.
 void DialogoConfiguracaoImpressora::AbrirPropriedades() {
     QPrintDialog dialogo(rascunho_.get(), this);
-    dialogo.setWindowTitle(QStringLiteral("Propriedades da impressora"));
+    dialogo.setWindowTitle(
+        QCoreApplication::translate("DialogoConfiguracaoImpressora", "Propriedades da impressora"));
     dialogo.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
     if (dialogo.exec() == QDialog::Accepted) MostrarRascunho();
 }
@@ -233,7 +278,7 @@ void DialogoConfiguracaoImpressora::AbrirPropriedades() {
 void DialogoConfiguracaoImpressora::accept() {
     if (PdfEscolhido()) {
         if (ArquivoPdf->text().trimmed().isEmpty()) {
-            Aviso->setText(QStringLiteral("Escolha o arquivo PDF em que imprimir."));
+            Aviso->setText(TextoAvisoPdf());
             Aviso->show();
             return;
         }

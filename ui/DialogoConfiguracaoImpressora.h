@@ -38,7 +38,13 @@ public:
     QPushButton* Propriedades = nullptr;
     QLabel* Aviso = nullptr;
 
+protected:
+    // The texts follow the window's language.
+    void changeEvent(QEvent* evento) override;
+
 private:
+    void Retraduzir();
+    static QString TextoAvisoPdf();
     bool PdfEscolhido() const;
     void ImpressoraEscolhida();
     void MostrarRascunho();
@@ -51,6 +57,8 @@ private:
     // The choices so far, on a printer of their own: Qt's page set-up and
     // print dialogues work on it, and OK copies it to the real one.
     std::unique_ptr<QPrinter> rascunho_;
+    QLabel* rotulos_[4] = {};  // Impressora, Arquivo, Papel, Orientação
+    QPushButton* cancelar_ = nullptr;
 };
 
 // Copies what the set-up dialogue chooses from one printer to another:

@@ -1,6 +1,7 @@
 #include "ui/DialogoSobre.h"
 
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QFile>
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -36,7 +37,6 @@ QString TextoLicenca(const QString& copyright) {
 
 DialogoSobre::DialogoSobre(QWidget* pai) : QDialog(pai) {
     setObjectName("DialogoSobre");
-    setWindowTitle(tr("Sobre o usina"));
 
     auto* icone = new QLabel(this);
     icone->setPixmap(IconeUsina().pixmap(64, 64));
@@ -47,21 +47,6 @@ DialogoSobre::DialogoSobre(QWidget* pai) : QDialog(pai) {
     Texto->setTextFormat(Qt::RichText);
     Texto->setWordWrap(true);
     Texto->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    Texto->setText(
-        "<h2>usina " + VersaoUsina().toHtmlEscaped() + "</h2><p>" +
-        tr("Cálculo do sistema de potência e cogeração de uma usina de açúcar e álcool que "
-           "queima o próprio bagaço.") +
-        "</p><p>" +
-        tr("Propriedades da água e do vapor: pacote próprio do programa, sobre a equação "
-           "fundamental publicada em") +
-        "</p><p style=\"margin-left: 16px\">Keenan, J. H.; Keyes, F. G.; Hill, P. G.; Moore, J. G. "
-        "<i>Steam Tables: "
-        "Thermodynamic Properties of Water Including Vapor, Liquid, and Solid Phases</i>. "
-        "New York: Wiley, 1969.</p><p>" +
-        tr("Feito com Qt %1 (compilado com Qt %2).")
-            .arg(QString::fromLatin1(qVersion()), QStringLiteral(QT_VERSION_STR)) +
-        "</p><p>" + tr("Copyright © 2026 Projeto usina. Distribuído sob a licença MIT:") +
-        "</p>");
 
     // The licence is shown as packaged, in its own language.
     Licenca = new QPlainTextEdit(this);
@@ -84,5 +69,30 @@ DialogoSobre::DialogoSobre(QWidget* pai) : QDialog(pai) {
     layout->addLayout(topo);
     layout->addWidget(Licenca, 1);
     layout->addWidget(botoes);
+    Retraduzir();
     resize(620, 520);
+}
+
+void DialogoSobre::Retraduzir() {
+    setWindowTitle(tr("Sobre o usina"));
+    Texto->setText(
+        "<h2>usina " + VersaoUsina().toHtmlEscaped() + "</h2><p>" +
+        tr("Cálculo do sistema de potência e cogeração de uma usina de açúcar e álcool que "
+           "queima o próprio bagaço.") +
+        "</p><p>" +
+        tr("Propriedades da água e do vapor: pacote próprio do programa, sobre a equação "
+           "fundamental publicada em") +
+        "</p><p style=\"margin-left: 16px\">Keenan, J. H.; Keyes, F. G.; Hill, P. G.; Moore, J. G. "
+        "<i>Steam Tables: "
+        "Thermodynamic Properties of Water Including Vapor, Liquid, and Solid Phases</i>. "
+        "New York: Wiley, 1969.</p><p>" +
+        tr("Feito com Qt %1 (compilado com Qt %2).")
+            .arg(QString::fromLatin1(qVersion()), QStringLiteral(QT_VERSION_STR)) +
+        "</p><p>" + tr("Copyright © 2026 Projeto usina. Distribuído sob a licença MIT:") +
+        "</p>");
+}
+
+void DialogoSobre::changeEvent(QEvent* evento) {
+    if (evento->type() == QEvent::LanguageChange) Retraduzir();
+    QDialog::changeEvent(evento);
 }

@@ -24,4 +24,11 @@ public:
 
     QLabel* Texto = nullptr;          // name, version, purpose, reference, Qt
     QPlainTextEdit* Licenca = nullptr;  // the licence, verbatim
+
+protected:
+    // The texts follow the window's language; the licence stays as packaged.
+    void changeEvent(QEvent* evento) override;
+
+private:
+    void Retraduzir();
 };

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMenu>
@@ -84,6 +85,9 @@ void AplicarIdioma(Idioma idioma) {
         (void)estado.qt->load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"),
                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     }
+    // Set first: widgets that answer the LanguageChange events sent below
+    // by consulting IdiomaAtual() must see the new language.
+    estado.atual = idioma;
     const bool ingles = idioma == Idioma::Ingles;
     if (ingles != estado.janelaInstalada) {
         if (ingles) QCoreApplication::installTranslator(estado.janela);
@@ -96,7 +100,11 @@ void AplicarIdioma(Idioma idioma) {
         else QCoreApplication::removeTranslator(estado.qt);
         estado.qtInstalado = qtPortugues;
     }
-    estado.atual = idioma;
+    // Qt posts the LanguageChange events to the windows: deliver them now,
+    // so that the whole window is in the new language when this returns,
+    // and before the registered texts, which may be composed from texts
+    // that widgets set again on that event.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     RetraduzirRegistrados();
 }
 

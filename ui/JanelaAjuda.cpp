@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -48,12 +49,10 @@ QSize TamanhoInicial(const QWidget& janela) {
     return tamanho;
 }
 
-QToolButton* Botao(QStyle::StandardPixmap icone, const QString& texto, const char* nome,
-                   QWidget* pai) {
+QToolButton* Botao(QStyle::StandardPixmap icone, const char* nome, QWidget* pai) {
     auto* botao = new QToolButton(pai);
     botao->setObjectName(nome);
     botao->setIcon(pai->style()->standardIcon(icone));
-    botao->setText(texto);
     botao->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     botao->setAutoRaise(true);
     return botao;
@@ -61,15 +60,15 @@ QToolButton* Botao(QStyle::StandardPixmap icone, const QString& texto, const cha
 
 }  // namespace
 
-JanelaAjuda::JanelaAjuda(QWidget* pai, Idioma idioma) : QDialog(pai), idioma_(idioma) {
+JanelaAjuda::JanelaAjuda(QWidget* pai, Idioma idioma)
+    : QDialog(pai), idioma_(idioma), idiomaJanela_(::IdiomaAtual()) {
     setObjectName("JanelaAjuda");
-    setWindowTitle(tr("Manual do usina"));
     setModal(false);
     setSizeGripEnabled(true);
 
-    BotaoVoltar = Botao(QStyle::SP_ArrowBack, tr("Voltar"), "BotaoVoltar", this);
-    BotaoAvancar = Botao(QStyle::SP_ArrowForward, tr("Avançar"), "BotaoAvancar", this);
-    BotaoInicio = Botao(QStyle::SP_DirHomeIcon, tr("Início"), "BotaoInicio", this);
+    BotaoVoltar = Botao(QStyle::SP_ArrowBack, "BotaoVoltar", this);
+    BotaoAvancar = Botao(QStyle::SP_ArrowForward, "BotaoAvancar", this);
+    BotaoInicio = Botao(QStyle::SP_DirHomeIcon, "BotaoInicio", this);
     BotaoVoltar->setEnabled(false);
     BotaoAvancar->setEnabled(false);
 
@@ -78,11 +77,9 @@ JanelaAjuda::JanelaAjuda(QWidget* pai, Idioma idioma) : QDialog(pai), idioma_(id
     EscolhaIdioma->setObjectName("EscolhaIdioma");
     EscolhaIdioma->addItem(QStringLiteral("Português"), int(Idioma::Portugues));
     EscolhaIdioma->addItem(QStringLiteral("English"), int(Idioma::Ingles));
-    EscolhaIdioma->setToolTip(tr("Idioma do manual"));
 
     CampoLocalizar = new QLineEdit(this);
     CampoLocalizar->setObjectName("CampoLocalizar");
-    CampoLocalizar->setPlaceholderText(tr("Localizar (Enter)"));
     CampoLocalizar->setClearButtonEnabled(true);
     CampoLocalizar->setMaximumWidth(220);
     resultadoBusca_ = new QLabel(this);
@@ -102,8 +99,11 @@ JanelaAjuda::JanelaAjuda(QWidget* pai, Idioma idioma) : QDialog(pai), idioma_(id
     Navegador->setObjectName("Navegador");
     Navegador->setOpenExternalLinks(true);
 
-    auto* botoes = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    botoes->button(QDialogButtonBox::Close)->setText(tr("Fechar"));
+    // A button of its own rather than the standard "Close", whose text Qt
+    // would set again, in its own translation, on a change of language.
+    auto* botoes = new QDialogButtonBox(this);
+    fechar_ = botoes->addButton(QString(), QDialogButtonBox::RejectRole);
+    fechar_->setObjectName("BotaoFechar");
     connect(botoes, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
@@ -126,8 +126,34 @@ JanelaAjuda::JanelaAjuda(QWidget* pai, Idioma idioma) : QDialog(pai), idioma_(id
             [this] { Localizar(CampoLocalizar->text()); });
     connect(CampoLocalizar, &QLineEdit::textChanged, resultadoBusca_, &QLabel::clear);
 
+    Retraduzir();
     resize(TamanhoInicial(*this));
     MostrarIdioma(idioma);
+}
+
+void JanelaAjuda::Retraduzir() {
+    setWindowTitle(tr("Manual do usina"));
+    BotaoVoltar->setText(tr("Voltar"));
+    BotaoAvancar->setText(tr("Avançar"));
+    BotaoInicio->setText(tr("Início"));
+    EscolhaIdioma->setToolTip(tr("Idioma do manual"));
+    CampoLocalizar->setPlaceholderText(tr("Localizar (Enter)"));
+    fechar_->setText(tr("Fechar"));
+    if (!resultadoBusca_->text().isEmpty()) resultadoBusca_->setText(tr("Não encontrado"));
+}
+
+void JanelaAjuda::changeEvent(QEvent* evento) {
+    if (evento->type() == QEvent::LanguageChange) {
+        Retraduzir();
+        // The window changed language: its page follows. Qt may send more
+        // than one event for one change; only a new language moves the page,
+        // so the history is not filled with repeats.
+        if (::IdiomaAtual() != idiomaJanela_) {
+            idiomaJanela_ = ::IdiomaAtual();
+            if (idiomaJanela_ != idioma_) MostrarIdioma(idiomaJanela_);
+        }
+    }
+    QDialog::changeEvent(evento);
 }
 
 void JanelaAjuda::MostrarIdioma(Idioma idioma) { Navegador->setSource(EnderecoManual(idioma)); }

@@ -1,6 +1,8 @@
 // The manual's window: a non-modal dialogue with a browser over the manual
 // compiled into the program, back, forward and start buttons, the choice of
-// language and a search field.
+// language and a search field. It opens in the language asked for and follows
+// the window's changes of language (texts and page); its own choice of
+// language shows either page whatever the window's language.
 #pragma once
 
 #include <QDialog>
@@ -10,6 +12,7 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QTextBrowser;
 class QToolButton;
 
@@ -32,9 +35,15 @@ public:
     QComboBox* EscolhaIdioma = nullptr;
     QLineEdit* CampoLocalizar = nullptr;
 
+protected:
+    void changeEvent(QEvent* evento) override;
+
 private:
     void FonteMudou();
+    void Retraduzir();
 
     QLabel* resultadoBusca_ = nullptr;
+    QPushButton* fechar_ = nullptr;
     Idioma idioma_ = Idioma::Portugues;
+    Idioma idiomaJanela_ = Idioma::Portugues;  // the window's, as last seen
 };

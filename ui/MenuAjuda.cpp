@@ -1,7 +1,6 @@
 #include "ui/MenuAjuda.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -9,45 +8,57 @@
 #include <QWidget>
 
 #include "ui/DialogoSobre.h"
+#include "ui/Idioma.h"
 #include "ui/JanelaAjuda.h"
 
 namespace {
 
-// The window's one dialogue of type T, created on first use.
-template <typename T>
-void MostrarUnico(QWidget* janela) {
+// The window's one dialogue of type T, created on first use by criar.
+template <typename T, typename Criar>
+void MostrarUnico(QWidget* janela, Criar criar) {
     T* dialogo = janela->findChild<T*>(QString(), Qt::FindDirectChildrenOnly);
-    if (dialogo == nullptr) dialogo = new T(janela);
+    if (dialogo == nullptr) dialogo = criar();
     dialogo->show();
     dialogo->raise();
     dialogo->activateWindow();
 }
 
-QString Texto(const char* texto) { return QCoreApplication::translate("MenuAjuda", texto); }
+// Sets alvo's property to texto in the window's language, now and after
+// every change of language.
+void Traduzido(QObject* alvo, const char* propriedade, const char* texto) {
+    TextoTraduzido(alvo, propriedade, "MenuAjuda", texto);
+}
 
 }  // namespace
 
 QMenu* CriarMenuAjuda(QWidget* janela, QMenuBar* barra) {
-    QMenu* menu = barra->addMenu(Texto(QT_TRANSLATE_NOOP("MenuAjuda", "Aj&uda")));
+    QMenu* menu = barra->addMenu(QString());
     menu->setObjectName("MenuAjuda");
+    Traduzido(menu, "title", QT_TRANSLATE_NOOP("MenuAjuda", "Aj&uda"));
 
-    QAction* manual = menu->addAction(Texto(QT_TRANSLATE_NOOP("MenuAjuda", "&Manual")));
+    QAction* manual = menu->addAction(QString());
     manual->setObjectName("AcaoManual");
+    Traduzido(manual, "text", QT_TRANSLATE_NOOP("MenuAjuda", "&Manual"));
     manual->setShortcut(QKeySequence(Qt::Key_F1));
-    QObject::connect(manual, &QAction::triggered, janela,
-                     [janela] { MostrarUnico<JanelaAjuda>(janela); });
+    // The manual opens in the window's language; once open it follows the
+    // window's changes of language itself.
+    QObject::connect(manual, &QAction::triggered, janela, [janela] {
+        MostrarUnico<JanelaAjuda>(janela, [janela] { return new JanelaAjuda(janela, IdiomaAtual()); });
+    });
 
     // Shift+F1, then a click on a field, shows its text.
     QAction* oQueE = QWhatsThis::createAction(menu);
     oQueE->setObjectName("AcaoOQueE");
-    oQueE->setText(Texto(QT_TRANSLATE_NOOP("MenuAjuda", "O que é &isto?")));
+    Traduzido(oQueE, "text", QT_TRANSLATE_NOOP("MenuAjuda", "O que é &isto?"));
     menu->addAction(oQueE);
 
     menu->addSeparator();
-    QAction* sobre = menu->addAction(Texto(QT_TRANSLATE_NOOP("MenuAjuda", "&Sobre o usina…")));
+    QAction* sobre = menu->addAction(QString());
     sobre->setObjectName("AcaoSobre");
-    QObject::connect(sobre, &QAction::triggered, janela,
-                     [janela] { MostrarUnico<DialogoSobre>(janela); });
+    Traduzido(sobre, "text", QT_TRANSLATE_NOOP("MenuAjuda", "&Sobre o usina…"));
+    QObject::connect(sobre, &QAction::triggered, janela, [janela] {
+        MostrarUnico<DialogoSobre>(janela, [janela] { return new DialogoSobre(janela); });
+    });
 
     // The window holds the actions too, so that their shortcuts work
     // wherever its focus is.

@@ -1,15 +1,19 @@
 #include "ui/OQueE.h"
 
 #include <QCoreApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QWidget>
 #include <string_view>
 
+#include "plant/Numeros.h"
 #include "plant/PapeisRotulos.h"
 #include "plant/TabelaEntradas.h"
 #include "plant/TabelaSaidas.h"
 #include "plant/ValidacaoEntradas.h"
 #include "ui/DefinicaoJanela.h"
+#include "ui/Idioma.h"
 
 namespace {
 
@@ -130,29 +134,53 @@ const char* Procurar(const Explicacao (&tabela)[N], std::string_view nome) {
 
 QString Traduzir(const char* texto) { return QCoreApplication::translate(Contexto, texto); }
 
-// The caption the window shows beside an output field.
-QString LegendaSaida(std::string_view nome) {
+// The window's definition of a field: its row in a panel; nullptr when no
+// panel shows it.
+const LinhaCampo* LinhaDoCampo(std::string_view nome) {
     for (const DefinicaoPainel& painel : PaineisJanela())
         for (const LinhaCampo& linha : painel.linhas)
-            if (nome == linha.nomeCampo) return QString::fromUtf8(linha.texto);
+            if (nome == linha.nomeCampo) return &linha;
+    return nullptr;
+}
+
+// The caption written beside a field, in the window's language for the
+// inputs (the core's captions); the outputs' as the window's definition
+// writes them.
+QString LegendaPadrao(std::string_view nome) {
+    if (const CampoEntradaUsina* entrada = BuscarCampoEntrada(nome))
+        return TraduzirNucleo(entrada->legenda);
+    if (const LinhaCampo* linha = LinhaDoCampo(nome)) return QString::fromUtf8(linha->texto);
     return QString::fromUtf8(nome.data(), qsizetype(nome.size()));
 }
 
-QString TextoEntrada(const CampoEntradaUsina& campo, const std::string& separador) {
-    QString texto = "<b>" + QString::fromUtf8(campo.legenda).toHtmlEscaped() + "</b><br>";
+// The field's relations to others that the checks apply, as FaixaPermitida
+// appends them.
+QString RelacaoDoCampo(std::string_view nome) {
+    if (nome == "Eprevap")
+        return Traduzir(QT_TRANSLATE_NOOP(
+            "OQueE", ", menor que a pressão de saída na turbina de alta pressão (sem ela, menor que "
+                     "a pressão de operação da caldeira)"));
+    if (nome == "Epstap" || nome == "Eprecon")
+        return Traduzir(QT_TRANSLATE_NOOP("OQueE", ", menor que a pressão de operação da caldeira"));
+    return {};
+}
+
+QString TextoEntrada(const CampoEntradaUsina& campo, const std::string& separador,
+                     const QString& legenda) {
+    QString texto = "<b>" + legenda.toHtmlEscaped() + "</b><br>";
     if (const char* explicacao = Procurar(ExplicacoesEntradas, campo.nome))
         texto += Traduzir(explicacao) + "<br>";
     texto += Traduzir(QT_TRANSLATE_NOOP("OQueE", "Unidade: %1. Valores aceitos: %2."))
-                 .arg(QString::fromUtf8(campo.unidade).toHtmlEscaped(),
-                      QString::fromStdString(FaixaPermitida(campo, separador)).toHtmlEscaped());
+                 .arg(TraduzirNucleo(campo.unidade).toHtmlEscaped(),
+                      FaixaPermitidaTraduzida(campo, separador).toHtmlEscaped());
     if (campo.soComTurbinaAlta)
         texto += "<br>" + Traduzir(QT_TRANSLATE_NOOP(
                               "OQueE", "Lido só com a turbina de alta pressão."));
     return texto;
 }
 
-QString TextoSaida(const CampoSaida& campo) {
-    QString texto = "<b>" + LegendaSaida(campo.nome).toHtmlEscaped() + "</b><br>";
+QString TextoSaida(const CampoSaida& campo, const QString& legenda) {
+    QString texto = "<b>" + legenda.toHtmlEscaped() + "</b><br>";
     if (const char* explicacao = Procurar(ExplicacoesSaidas, campo.nome))
         texto += Traduzir(explicacao);
     const QString unidade = QString::fromUtf8(UnidadeExibida(campo.grandeza));
@@ -164,26 +192,97 @@ QString TextoSaida(const CampoSaida& campo) {
     if (origem.tipo == OrigemValor::Tipo::Estado || origem.tipo == OrigemValor::Tipo::Arranjo)
         texto += "<br>" + Traduzir(QT_TRANSLATE_NOOP("OQueE", "Rótulo %1 do fluxograma: %2."))
                               .arg(origem.rotulo)
-                              .arg(QString::fromUtf8(PapelDoRotulo(origem.rotulo).descricao)
+                              .arg(TraduzirNucleo(PapelDoRotulo(origem.rotulo).descricao)
                                        .toHtmlEscaped());
     return texto;
 }
 
+// Sets the what's-this texts of a window's fields again whenever its
+// "idioma" property is written. TextoTraduzido writes it after every change
+// of language, once the window's own texts (the captions read here) have
+// been translated: it is registered after them, and the LanguageChange
+// events that widgets answer come before.
+class OQueEJanela : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QString idioma READ LerIdioma WRITE DefinirIdioma)
+
+public:
+    explicit OQueEJanela(QWidget* janela) : QObject(janela), janela_(janela) {
+        setObjectName("OQueEJanela");
+    }
+
+    QString LerIdioma() const { return {}; }
+    void DefinirIdioma(const QString&) { Definir(); }
+
+    void Definir() {
+        const std::string separador = SeparadorDecimal();
+        const auto definir = [&](const char* nome) {
+            auto* campo = janela_->findChild<QLineEdit*>(nome);
+            if (campo == nullptr) return;
+            // The caption as the window shows it beside the field.
+            const LinhaCampo* linha = LinhaDoCampo(nome);
+            const auto* rotulo =
+                linha != nullptr ? janela_->findChild<QLabel*>(linha->nomeLegenda) : nullptr;
+            const QString legenda = rotulo != nullptr && !rotulo->text().isEmpty()
+                                        ? rotulo->text()
+                                        : LegendaPadrao(nome);
+            campo->setWhatsThis(TextoOQueE(nome, separador, legenda));
+        };
+        for (const CampoEntradaUsina& c : CamposEntradaUsina()) definir(c.nome);
+        for (const CampoSaida& c : CamposSaida()) definir(c.nome);
+    }
+
+private:
+    QWidget* janela_;
+};
+
 }  // namespace
 
-QString TextoOQueE(const std::string& nome, const std::string& separador) {
+QString FaixaPermitidaTraduzida(const CampoEntradaUsina& campo, const std::string& separador) {
+    const std::string_view nome = campo.nome;
+    QString faixa;
+    switch (campo.regra) {
+    case RegraEntrada::Positiva: faixa = Traduzir(QT_TRANSLATE_NOOP("OQueE", "Maior que zero")); break;
+    case RegraEntrada::NaoNegativa: faixa = Traduzir(QT_TRANSLATE_NOOP("OQueE", "Zero ou maior")); break;
+    case RegraEntrada::Eficiencia:
+        faixa = Traduzir(QT_TRANSLATE_NOOP("OQueE", "Maior que 0 e no máximo 100 %"));
+        break;
+    case RegraEntrada::Percentual: faixa = Traduzir(QT_TRANSLATE_NOOP("OQueE", "De 0 a 100 %")); break;
+    case RegraEntrada::Pressao:
+        faixa = Traduzir(QT_TRANSLATE_NOOP("OQueE", "De %1 a %2 bar"))
+                    .arg(QString::fromStdString(TextoExato(PressaoMinimaBar, separador)),
+                         QString::fromStdString(TextoExato(PressaoMaximaBar, separador)));
+        break;
+    case RegraEntrada::Livre: break;
+    }
+    faixa += RelacaoDoCampo(nome);
+    if (nome == "Etscal")
+        faixa = Traduzir(QT_TRANSLATE_NOOP("OQueE", "Maior que a temperatura de saturação à pressão "
+                                                    "da caldeira (vapor superaquecido)"));
+    else if (nome == "Etcon")
+        faixa = Traduzir(QT_TRANSLATE_NOOP("OQueE", "De 0 °C até abaixo da temperatura de saturação "
+                                                    "à pressão do condensado (condensado líquido)"));
+    if (campo.limite != 0.0)
+        faixa += Traduzir(QT_TRANSLATE_NOOP("OQueE", "; acima de %1 %2 é lido como %1"))
+                     .arg(QString::fromUtf8(campo.textoLimite), TraduzirNucleo(campo.unidade));
+    return faixa;
+}
+
+QString TextoOQueE(const std::string& nome, const std::string& separador, const QString& legenda) {
     if (const CampoEntradaUsina* entrada = BuscarCampoEntrada(nome))
-        return TextoEntrada(*entrada, separador);
-    if (const CampoSaida* saida = BuscarCampoSaida(nome)) return TextoSaida(*saida);
+        return TextoEntrada(*entrada, separador, legenda);
+    if (const CampoSaida* saida = BuscarCampoSaida(nome)) return TextoSaida(*saida, legenda);
     return {};
 }
 
-void DefinirOQueE(QWidget* janela) {
-    const std::string separador = SeparadorDecimal();
-    const auto definir = [&](const char* nome) {
-        if (auto* campo = janela->findChild<QLineEdit*>(nome))
-            campo->setWhatsThis(TextoOQueE(nome, separador));
-    };
-    for (const CampoEntradaUsina& c : CamposEntradaUsina()) definir(c.nome);
-    for (const CampoSaida& c : CamposSaida()) definir(c.nome);
+QString TextoOQueE(const std::string& nome, const std::string& separador) {
+    return TextoOQueE(nome, separador, LegendaPadrao(nome));
 }
+
+void DefinirOQueE(QWidget* janela) {
+    auto* oQueE = new OQueEJanela(janela);
+    oQueE->Definir();
+    TextoTraduzido(oQueE, "idioma", Contexto, QT_TRANSLATE_NOOP("OQueE", "Unidade: %1."));
+}
+
+#include "OQueE.moc"

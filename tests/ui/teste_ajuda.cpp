@@ -8,6 +8,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSet>
 #include <QTest>
@@ -16,13 +19,16 @@
 #include <QTextDocument>
 #include <QTextTable>
 #include <QToolButton>
+#include <map>
 
 #include "plant/TabelaEntradas.h"
 #include "plant/TabelaSaidas.h"
 #include "plant/TextosPadrao.h"
 #include "plant/ValidacaoEntradas.h"
 #include "teste_janela_apoio.h"
+#include "ui/DialogoConfiguracaoImpressora.h"
 #include "ui/DialogoSobre.h"
+#include "ui/Idioma.h"
 #include "ui/JanelaAjuda.h"
 #include "ui/ManualUsina.h"
 #include "ui/MenuAjuda.h"
@@ -304,6 +310,133 @@ TEST_F(AjudaJanela, F1AbreOManualESobreMostraVersaoELicenca) {
     EXPECT_TRUE(licenca.endsWith("DEALINGS IN THE SOFTWARE."));
     EXPECT_TRUE(licenca.contains("conditions:\n\nThe above copyright notice"));
     EXPECT_FALSE(licenca.contains("\n ."));
+}
+
+// --- The help in English --------------------------------------------------------
+
+class AjudaIdioma : public AjudaJanela {
+protected:
+    void TearDown() override {
+        AplicarIdioma(Idioma::Portugues);
+        AjudaJanela::TearDown();
+    }
+    JanelaAjuda* AbrirManual() {
+        Acao("AcaoManual")->trigger();
+        return janela->findChild<JanelaAjuda*>();
+    }
+};
+
+// F1 in English opens the English page; the open manual follows the window
+// both ways, but the language picked in its own list stays until the window
+// changes language again.
+TEST_F(AjudaIdioma, ManualAbreNoIdiomaDaJanelaEAcompanhaATroca) {
+    AplicarIdioma(Idioma::Ingles);
+    EXPECT_EQ(menu->title(), "&Help");
+    EXPECT_EQ(Acao("AcaoSobre")->text(), "&About usina…");
+    JanelaAjuda* ajuda = AbrirManual();
+    ASSERT_NE(ajuda, nullptr);
+    EXPECT_EQ(ajuda->Navegador->source(), EnderecoManual(Idioma::Ingles));
+    EXPECT_EQ(ajuda->IdiomaAtual(), Idioma::Ingles);
+    EXPECT_EQ(ajuda->windowTitle(), "usina manual");
+    EXPECT_NE(TabelaComCabecalho(*ajuda->Navegador->document(), "Field"), nullptr);
+
+    AplicarIdioma(Idioma::Portugues);
+    EXPECT_EQ(ajuda->Navegador->source(), EnderecoManual(Idioma::Portugues));
+    EXPECT_EQ(ajuda->EscolhaIdioma->currentText(), "Português");
+    EXPECT_EQ(ajuda->windowTitle(), "Manual do usina");
+    EXPECT_EQ(ajuda->BotaoVoltar->text(), "Voltar");
+    EXPECT_EQ(menu->title(), "Aj&uda");
+
+    // The reader's own choice: English beside the Portuguese window, kept
+    // by a second F1 and by a change that leaves the language as it was.
+    ajuda->EscolhaIdioma->setCurrentIndex(1);
+    emit ajuda->EscolhaIdioma->activated(1);
+    EXPECT_EQ(ajuda->IdiomaAtual(), Idioma::Ingles);
+    EXPECT_EQ(AbrirManual(), ajuda);
+    EXPECT_EQ(ajuda->IdiomaAtual(), Idioma::Ingles);
+    AplicarIdioma(Idioma::Portugues);
+    EXPECT_EQ(ajuda->IdiomaAtual(), Idioma::Ingles);
+    // In English the page is already English: no page is added to the
+    // history, and "back" still leads to the Portuguese one.
+    AplicarIdioma(Idioma::Ingles);
+    EXPECT_EQ(ajuda->IdiomaAtual(), Idioma::Ingles);
+    ajuda->BotaoVoltar->click();
+    EXPECT_EQ(ajuda->IdiomaAtual(), Idioma::Portugues);
+    // A search's "not found" changes language with the rest.
+    EXPECT_FALSE(ajuda->Localizar("xyzzy"));
+    AplicarIdioma(Idioma::Portugues);
+    EXPECT_EQ(ajuda->findChild<QLabel*>("ResultadoBusca")->text(), "Não encontrado");
+    EXPECT_EQ(ajuda->findChild<QPushButton*>("BotaoFechar")->text(), "Fechar");
+}
+
+// Every field's what's-this text changes to English, with the locale's
+// decimal comma kept and no Portuguese of its own left, and comes back to
+// the Portuguese exactly.
+TEST_F(AjudaIdioma, OQueEMudaDeIdiomaEVoltaExato) {
+    std::map<std::string, QString> portugues;
+    const auto todos = [&](const auto& funcao) {
+        for (const CampoEntradaUsina& c : CamposEntradaUsina()) funcao(std::string(c.nome));
+        for (const CampoSaida& c : CamposSaida()) funcao(std::string(c.nome));
+    };
+    todos([&](const std::string& nome) { portugues[nome] = Campo(nome.c_str())->whatsThis(); });
+    ASSERT_EQ(portugues.size(), CamposEntradaUsina().size() + CamposSaida().size());
+
+    AplicarIdioma(Idioma::Ingles);
+    todos([&](const std::string& nome) {
+        const QString ingles = Campo(nome.c_str())->whatsThis();
+        EXPECT_NE(ingles, portugues[nome]) << nome;
+        EXPECT_FALSE(ingles.contains("Unidade") || ingles.contains("Rótulo")) << nome;
+    });
+    EXPECT_TRUE(Campo("Eprecal")->whatsThis().endsWith(
+        "Unit: bar. Accepted values: From 0,006109 to 190 bar; above 190 bar it is read as 190."));
+    EXPECT_TRUE(Campo("Ecapusi")->whatsThis().contains("Unit: t cane/h."));
+    EXPECT_TRUE(Campo("Ep18")->whatsThis().endsWith("Flowsheet label 18: Return condensate."));
+    // The sentences after the caption (which the window's own panels
+    // translate) hold nothing Portuguese.
+    const auto semLegenda = [](const QString& texto) { return texto.section("<br>", 1); };
+    for (const char* nome : {"Eprevap", "Etcon", "Epstap", "Eirr4", "Etit11", "Eexbag"})
+        EXPECT_FALSE(semLegenda(TextoOQueE(nome, ",")).contains(
+            QRegularExpression("[ãõçáéíóúâêô]|\\b(de|da|do|que|vapor|turbina)\\b")))
+            << nome << ": " << TextoOQueE(nome, ",").toStdString();
+
+    AplicarIdioma(Idioma::Portugues);
+    todos([&](const std::string& nome) {
+        EXPECT_EQ(Campo(nome.c_str())->whatsThis(), portugues[nome]) << nome;
+    });
+}
+
+// The accepted values composed in the window's language are, in
+// Portuguese, the core's sentence exactly, for every input and both
+// separators.
+TEST(FaixaPermitidaTraduzida, EmPortuguesIgualAoNucleo) {
+    for (const std::string separador : {",", "."})
+        for (const CampoEntradaUsina& c : CamposEntradaUsina())
+            EXPECT_EQ(FaixaPermitidaTraduzida(c, separador),
+                      QString::fromStdString(FaixaPermitida(c, separador)))
+                << c.nome << " " << separador;
+}
+
+// The printer set-up dialogue changes language with a warning shown and
+// the paper and printer chosen kept.
+TEST_F(AjudaIdioma, ConfiguracaoDaImpressoraMudaDeIdiomaSemPerderAEscolha) {
+    QPrinter impressora(QPrinter::HighResolution);
+    DialogoConfiguracaoImpressora dialogo(impressora, QStringList{"Sala 2"});
+    dialogo.Impressoras->setCurrentIndex(1);
+    dialogo.Papel->setCurrentIndex(dialogo.Papel->findText(QPageSize(QPageSize::A5).name()));
+    dialogo.Paisagem->setChecked(true);
+    dialogo.ArquivoPdf->clear();
+    dialogo.accept();
+    AplicarIdioma(Idioma::Ingles);
+    EXPECT_EQ(dialogo.windowTitle(), "Printer setup");
+    EXPECT_EQ(dialogo.Impressoras->currentText(), "PDF file");
+    EXPECT_EQ(dialogo.Aviso->text(), "Choose the PDF file to print to.");
+    EXPECT_EQ(dialogo.Papel->currentText(), QPageSize(QPageSize::A5).name());
+    EXPECT_TRUE(dialogo.Paisagem->isChecked());
+    EXPECT_EQ(dialogo.ArquivoPdf->text(), "");  // as typed, not the earlier name
+    AplicarIdioma(Idioma::Portugues);
+    EXPECT_EQ(dialogo.Impressoras->currentText(), "Arquivo PDF");
+    EXPECT_EQ(dialogo.Aviso->text(), "Escolha o arquivo PDF em que imprimir.");
+    EXPECT_EQ(dialogo.Impressoras->itemText(0), "Sala 2");
 }
 
 }  // namespace

@@ -131,8 +131,9 @@ bool ParecePortugues(const QString& texto) {
     // Names that are the same in every language: the languages' own names
     // in the language menu, the program, the authors of the equation and of
     // the fuel exergy correlation, the field names.
+    // The title of the steam tables' book in "Sobre" is English already.
     for (const char* nome : {"Português", "usina-calc", "usina", "Keenan", "Keyes", "Hill", "Moore",
-                             "Szargut", "Styrylska"})
+                             "Szargut", "Styrylska", "Including Vapor"})
         limpo.remove(QString::fromUtf8(nome));
     return acentos.match(limpo).hasMatch() || palavras.match(limpo).hasMatch();
 }
