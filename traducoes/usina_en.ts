@@ -142,7 +142,7 @@
     <name>Mensagens</name>
     <message>
         <source>Valor impossível em &quot;%1&quot;: %2. %3.</source>
-        <translation>Impossible value in "%1": %2. %3.</translation>
+        <translation>Impossible value in &quot;%1&quot;: %2. %3.</translation>
     </message>
     <message>
         <source>Valor impossível em %1: não é um número finito.</source>
@@ -174,11 +174,11 @@
     </message>
     <message>
         <source>Deve ser menor que a pressão de operação da caldeira, %1 bar</source>
-        <translation>Must be lower than the boiler's operating pressure, %1 bar</translation>
+        <translation>Must be lower than the boiler&apos;s operating pressure, %1 bar</translation>
     </message>
     <message>
         <source>Deve ser menor que a pressão de saída na turbina de alta pressão, %1 bar</source>
-        <translation>Must be lower than the high-pressure turbine's outlet pressure, %1 bar</translation>
+        <translation>Must be lower than the high-pressure turbine&apos;s outlet pressure, %1 bar</translation>
     </message>
     <message>
         <source>Deve ser maior que a temperatura de saturação à pressão da caldeira, %1 °C: o vapor vivo sai superaquecido</source>
@@ -298,19 +298,19 @@
     </message>
     <message>
         <source>falta a chave &quot;formato&quot; com o valor &quot;%1&quot;: não parece um caso do usina</source>
-        <translation>the key "formato" with the value "%1" is missing: it does not look like a usina case</translation>
+        <translation>the key &quot;formato&quot; with the value &quot;%1&quot; is missing: it does not look like a usina case</translation>
     </message>
     <message>
         <source>&quot;formato&quot; deve ser &quot;%1&quot;, não %2</source>
-        <translation>"formato" must be "%1", not %2</translation>
+        <translation>&quot;formato&quot; must be &quot;%1&quot;, not %2</translation>
     </message>
     <message>
         <source>falta a chave &quot;versao&quot;</source>
-        <translation>the key "versao" is missing</translation>
+        <translation>the key &quot;versao&quot; is missing</translation>
     </message>
     <message>
         <source>&quot;versao&quot; deve ser um número, não %1</source>
-        <translation>"versao" must be a number, not %1</translation>
+        <translation>&quot;versao&quot; must be a number, not %1</translation>
     </message>
     <message>
         <source>a versão %1 do formato não é conhecida (este programa lê a versão %2)</source>
@@ -326,15 +326,15 @@
     </message>
     <message>
         <source>falta a chave &quot;com_turbina_alta&quot; (true ou false)</source>
-        <translation>the key "com_turbina_alta" (true or false) is missing</translation>
+        <translation>the key &quot;com_turbina_alta&quot; (true or false) is missing</translation>
     </message>
     <message>
         <source>&quot;com_turbina_alta&quot; deve ser true ou false, não %1</source>
-        <translation>"com_turbina_alta" must be true or false, not %1</translation>
+        <translation>&quot;com_turbina_alta&quot; must be true or false, not %1</translation>
     </message>
     <message>
         <source>&quot;descricao&quot; deve ser um texto, não %1</source>
-        <translation>"descricao" must be a text, not %1</translation>
+        <translation>&quot;descricao&quot; must be a text, not %1</translation>
     </message>
     <message>
         <source>objetos e listas aninhados em mais de %1 níveis</source>
