@@ -137,13 +137,13 @@ QString Traduzir(const QString& texto, int profundidade);
 // A variable part: a sentence of its own, a caption, a quoted caption or
 // "name" (caption); anything else (numbers, file names) as it is.
 QString TraduzirParte(const QString& parte, int profundidade) {
+    const QString traduzida = Traduzir(parte, profundidade);
+    if (traduzida != parte) return traduzida;
     static const QRegularExpression campo(QStringLiteral("^(\"[^\"]+\") \\((.+)\\)$"));
     if (const auto m = campo.match(parte); m.hasMatch())
         return m.captured(1) + " (" + TraduzirParte(m.captured(2), profundidade) + ")";
     if (parte.size() > 2 && parte.startsWith('"') && parte.endsWith('"'))
         return '"' + TraduzirParte(parte.mid(1, parte.size() - 2), profundidade) + '"';
-    const QString traduzida = Traduzir(parte, profundidade);
-    if (traduzida != parte) return traduzida;
     return TraduzirNucleo(parte.toUtf8().constData());
 }
 

@@ -5,6 +5,7 @@
 // is found.
 #include <QRegularExpression>
 #include <functional>
+#include <limits>
 #include <gtest/gtest.h>
 
 #include "io/CasoUsina.h"
@@ -47,7 +48,7 @@ std::function<void()> Varredura(std::vector<EixoVarredura> eixos, std::vector<st
 }
 
 std::function<void()> Caso(std::string json) {
-    return [json] { CasoDeJson(json, "caso.usina", ","); };
+    return [json] { CasoDeJson(json, "planta.usina", ","); };
 }
 
 const std::string Valido =
@@ -62,7 +63,7 @@ QStringList Numeros(const QString& texto) {
 
 bool ParecePortugues(const QString& texto) {
     static const QRegularExpression marcas(QStringLiteral(
-        "[ãõçáéíóúâêô]|\\b(de|da|do|não|deve|entre|arquivo|caso|campo|varredura|pressão)\\b"),
+        "[ãõçáéíóúâêô]|\\b(de|da|do|não|deve|entre|arquivo|campo|varredura|falta|chave)\\b"),
         QRegularExpression::CaseInsensitiveOption);
     return marcas.match(texto).hasMatch();
 }
@@ -93,7 +94,7 @@ TEST_F(MensagensTeste, MensagensDoNucleoEmInglesComOsMesmosNumeros) {
         Varredura({{"Etscal", 400.0, 500.0, 3}, {"Etscal", 400.0, 500.0, 3}}, {"Epotele"}),
         Varredura({{"Epstap", 10.0, 20.0, 3}}, {"Epotele"}, false),
         Varredura({{"Etscal", 400.0, 500.0, 1}}, {"Epotele"}),
-        Varredura({{"Etscal", 400.0, 1e400, 3}}, {"Epotele"}),
+        Varredura({{"Etscal", 400.0, std::numeric_limits<double>::infinity(), 3}}, {"Epotele"}),
         Varredura({{"Etscal", 400.0, 500.0, 3}}, {"Exyz"}),
         Caso(""),
         Caso("[1]"),
