@@ -51,8 +51,9 @@ bool TemAcento(const QString& texto) {
     return acentos.match(texto).hasMatch();
 }
 
-const double Quantidades[] = {0.0,     12.345,   2.675,  -0.004,
-                              0.005,   1234567.891, 1e300, std::numeric_limits<double>::infinity(),
+// Shortfalls of steam: rounding both ways, negative, huge, not finite.
+const double Quantidades[] = {0.0,   12.345,      2.675, -0.004,
+                              0.005, 1234567.891, 1e300, std::numeric_limits<double>::infinity(),
                               std::nan("")};
 const SituacaoCalculo Situacoes[] = {SituacaoCalculo::SemCalculo, SituacaoCalculo::Recusado,
                                      SituacaoCalculo::Interrompido, SituacaoCalculo::Completo};
