@@ -26,7 +26,8 @@ struct LinhaCampo {
     QLineEdit* TFusina::* campo;
     const char* nomeLegenda;  // "Label2"
     const char* nomeCampo;    // "Ecapusi"
-    const char* texto;        // caption shown left of the field
+    const char* texto;        // caption shown left of the field, in Portuguese
+    const char* contexto;     // where its translation is: ContextoJanela, or "Nucleo"
     TipoCampo tipo;
 };
 
@@ -41,8 +42,8 @@ struct DefinicaoPainel {
     QLabel* TFusina::* titulo;
     const char* nomePainel;   // "Panel11"
     const char* nomeTitulo;   // "Label1"
-    const char* textoTitulo;  // bold title at the top of the panel
-    const char* item;         // text of its item in "Componentes"
+    const char* textoTitulo;  // bold title at the top of the panel (ContextoJanela)
+    const char* item;         // text of its item in "Componentes" (ContextoJanela)
     FormaPainel forma;
     std::vector<LinhaCampo> linhas;  // top to bottom
 };
@@ -51,10 +52,16 @@ struct DefinicaoPainel {
 // per entry, so adding a panel is adding an entry here.
 const std::vector<DefinicaoPainel>& PaineisJanela();
 
-// Window caption, list caption, banner and the lines of the two memos.
+// The translation context of the window's own texts below and of the
+// panels' titles, items and captions; the input captions are the core's.
+inline constexpr const char* ContextoJanela = "Janela";
+
+// Window caption, list caption and banner, in Portuguese: translated in
+// ContextoJanela where they are shown.
 extern const char* const TituloJanela;
 extern const char* const TituloComponentes;
 extern const char* const TextoBanner;
+// The lines of the two memos, in the window's language.
 QStringList LinhasMemo1();
 QStringList LinhasMemo2();
 

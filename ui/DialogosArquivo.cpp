@@ -1,5 +1,6 @@
 #include "ui/DialogosArquivo.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -11,9 +12,23 @@
 
 namespace {
 
-const char* const FiltroCasos = "Casos da usina (*.usina)";
-const char* const FiltroCsv = "Tabela CSV (*.csv)";
-const char* const FiltroJson = "Tudo em JSON (*.json)";
+QString Traduzir(const char* texto) { return QCoreApplication::translate("DialogosArquivo", texto); }
+
+const char* const FiltroCasos = QT_TRANSLATE_NOOP("DialogosArquivo", "Casos da usina (*.usina)");
+const char* const FiltroCsv = QT_TRANSLATE_NOOP("DialogosArquivo", "Tabela CSV (*.csv)");
+const char* const FiltroJson = QT_TRANSLATE_NOOP("DialogosArquivo", "Tudo em JSON (*.json)");
+
+// The labels Qt's own dialogue shows, in the window's language (Qt's own
+// Portuguese translation may be missing).
+void DefinirRotulos(QFileDialog& dialogo, const char* aceitar) {
+    dialogo.setLabelText(QFileDialog::Accept, Traduzir(aceitar));
+    dialogo.setLabelText(QFileDialog::Reject,
+                         Traduzir(QT_TRANSLATE_NOOP("DialogosArquivo", "Cancelar")));
+    dialogo.setLabelText(QFileDialog::FileName,
+                         Traduzir(QT_TRANSLATE_NOOP("DialogosArquivo", "Nome do arquivo:")));
+    dialogo.setLabelText(QFileDialog::FileType, Traduzir(QT_TRANSLATE_NOOP("DialogosArquivo", "Tipo:")));
+    dialogo.setLabelText(QFileDialog::LookIn, Traduzir(QT_TRANSLATE_NOOP("DialogosArquivo", "Pasta:")));
+}
 
 // Qt's own file dialogue (where the desktop has no native one) at a size
 // that fits a 1024 x 600 screen, with its columns and side bar wide enough
@@ -34,7 +49,7 @@ void AjustarDialogo(QFileDialog& dialogo) {
 
 // A save dialogue that appends the suffix of the chosen filter to a name
 // typed without one. It does not ask about replacing a file: the window asks
-// that itself, in Portuguese, once the name is final.
+// that itself, in its own language, once the name is final.
 QString EscolherParaGravar(QWidget* pai, const QString& titulo, const QString& inicial,
                            const QStringList& filtros, const QStringList& sufixos) {
     QFileDialog dialogo(pai, titulo);
@@ -43,11 +58,7 @@ QString EscolherParaGravar(QWidget* pai, const QString& titulo, const QString& i
     dialogo.setOption(QFileDialog::DontConfirmOverwrite);
     dialogo.setNameFilters(filtros);
     dialogo.setDefaultSuffix(sufixos.value(0));
-    dialogo.setLabelText(QFileDialog::Accept, "Salvar");
-    dialogo.setLabelText(QFileDialog::Reject, "Cancelar");
-    dialogo.setLabelText(QFileDialog::FileName, "Nome do arquivo:");
-    dialogo.setLabelText(QFileDialog::FileType, "Tipo:");
-    dialogo.setLabelText(QFileDialog::LookIn, "Pasta:");
+    DefinirRotulos(dialogo, QT_TRANSLATE_NOOP("DialogosArquivo", "Salvar"));
     QObject::connect(&dialogo, &QFileDialog::filterSelected, &dialogo,
                      [&](const QString& filtro) {
                          const qsizetype i = filtros.indexOf(filtro);
@@ -68,15 +79,12 @@ QString EscolherParaGravar(QWidget* pai, const QString& titulo, const QString& i
 }  // namespace
 
 QString DialogosArquivoQt::EscolherCasoParaAbrir(const QString& inicial) {
-    QFileDialog dialogo(pai_, "Abrir caso");
+    QFileDialog dialogo(pai_, Traduzir(QT_TRANSLATE_NOOP("DialogosArquivo", "Abrir caso")));
     dialogo.setAcceptMode(QFileDialog::AcceptOpen);
     dialogo.setFileMode(QFileDialog::ExistingFile);
-    dialogo.setNameFilters({FiltroCasos, "Todos os arquivos (*)"});
-    dialogo.setLabelText(QFileDialog::Accept, "Abrir");
-    dialogo.setLabelText(QFileDialog::Reject, "Cancelar");
-    dialogo.setLabelText(QFileDialog::FileName, "Nome do arquivo:");
-    dialogo.setLabelText(QFileDialog::FileType, "Tipo:");
-    dialogo.setLabelText(QFileDialog::LookIn, "Pasta:");
+    dialogo.setNameFilters({Traduzir(FiltroCasos),
+                            Traduzir(QT_TRANSLATE_NOOP("DialogosArquivo", "Todos os arquivos (*)"))});
+    DefinirRotulos(dialogo, QT_TRANSLATE_NOOP("DialogosArquivo", "Abrir"));
     const QFileInfo info(inicial);
     dialogo.setDirectory(info.isDir() ? inicial : info.absolutePath());
     AjustarDialogo(dialogo);
@@ -85,18 +93,21 @@ QString DialogosArquivoQt::EscolherCasoParaAbrir(const QString& inicial) {
 }
 
 QString DialogosArquivoQt::EscolherCasoParaSalvar(const QString& inicial) {
-    return EscolherParaGravar(pai_, "Salvar caso como", inicial, {FiltroCasos}, {"usina"});
+    return EscolherParaGravar(pai_, Traduzir(QT_TRANSLATE_NOOP("DialogosArquivo", "Salvar caso como")),
+                              inicial, {Traduzir(FiltroCasos)}, {"usina"});
 }
 
 QString DialogosArquivoQt::EscolherExportacao(const QString& inicial) {
     // The filter follows the suggested name's suffix.
-    QStringList filtros = {FiltroCsv, FiltroJson};
+    QStringList filtros = {Traduzir(FiltroCsv), Traduzir(FiltroJson)};
     QStringList sufixos = {"csv", "json"};
     if (inicial.endsWith(".json", Qt::CaseInsensitive)) {
         filtros.swapItemsAt(0, 1);
         sufixos.swapItemsAt(0, 1);
     }
-    return EscolherParaGravar(pai_, "Exportar resultados", inicial, filtros, sufixos);
+    return EscolherParaGravar(pai_,
+                              Traduzir(QT_TRANSLATE_NOOP("DialogosArquivo", "Exportar resultados")),
+                              inicial, filtros, sufixos);
 }
 
 QString DialogosArquivoQt::EscolherArquivoParaGravar(const QString& titulo,
@@ -107,13 +118,19 @@ QString DialogosArquivoQt::EscolherArquivoParaGravar(const QString& titulo,
 }
 
 RespostaAlteracoes DialogosArquivoQt::PerguntarAlteracoes(const QString& nomeCaso) {
-    QMessageBox caixa(QMessageBox::Warning, "Alterações não salvas",
-                      QString("Os dados de entrada de \"%1\" foram alterados.").arg(nomeCaso),
-                      QMessageBox::NoButton, pai_);
-    caixa.setInformativeText("Deseja salvar as alterações?");
-    QPushButton* salvar = caixa.addButton("Salvar", QMessageBox::AcceptRole);
-    QPushButton* descartar = caixa.addButton("Descartar", QMessageBox::DestructiveRole);
-    QPushButton* cancelar = caixa.addButton("Cancelar", QMessageBox::RejectRole);
+    QMessageBox caixa(
+        QMessageBox::Warning, Traduzir(QT_TRANSLATE_NOOP("DialogosArquivo", "Alterações não salvas")),
+        Traduzir(QT_TRANSLATE_NOOP("DialogosArquivo", "Os dados de entrada de \"%1\" foram alterados."))
+            .arg(nomeCaso),
+        QMessageBox::NoButton, pai_);
+    caixa.setInformativeText(
+        Traduzir(QT_TRANSLATE_NOOP("DialogosArquivo", "Deseja salvar as alterações?")));
+    QPushButton* salvar = caixa.addButton(Traduzir(QT_TRANSLATE_NOOP("DialogosArquivo", "Salvar")),
+                                          QMessageBox::AcceptRole);
+    QPushButton* descartar = caixa.addButton(
+        Traduzir(QT_TRANSLATE_NOOP("DialogosArquivo", "Descartar")), QMessageBox::DestructiveRole);
+    QPushButton* cancelar = caixa.addButton(
+        Traduzir(QT_TRANSLATE_NOOP("DialogosArquivo", "Cancelar")), QMessageBox::RejectRole);
     caixa.setDefaultButton(salvar);
     caixa.setEscapeButton(cancelar);
     caixa.exec();
@@ -123,12 +140,16 @@ RespostaAlteracoes DialogosArquivoQt::PerguntarAlteracoes(const QString& nomeCas
 }
 
 bool DialogosArquivoQt::ConfirmarSubstituir(const QString& caminho) {
-    QMessageBox caixa(QMessageBox::Question, "Substituir arquivo",
-                      QString("O arquivo \"%1\" já existe.").arg(QDir::toNativeSeparators(caminho)),
-                      QMessageBox::NoButton, pai_);
-    caixa.setInformativeText("Deseja substituí-lo?");
-    QPushButton* substituir = caixa.addButton("Substituir", QMessageBox::AcceptRole);
-    QPushButton* cancelar = caixa.addButton("Cancelar", QMessageBox::RejectRole);
+    QMessageBox caixa(
+        QMessageBox::Question, Traduzir(QT_TRANSLATE_NOOP("DialogosArquivo", "Substituir arquivo")),
+        Traduzir(QT_TRANSLATE_NOOP("DialogosArquivo", "O arquivo \"%1\" já existe."))
+            .arg(QDir::toNativeSeparators(caminho)),
+        QMessageBox::NoButton, pai_);
+    caixa.setInformativeText(Traduzir(QT_TRANSLATE_NOOP("DialogosArquivo", "Deseja substituí-lo?")));
+    QPushButton* substituir = caixa.addButton(
+        Traduzir(QT_TRANSLATE_NOOP("DialogosArquivo", "Substituir")), QMessageBox::AcceptRole);
+    QPushButton* cancelar = caixa.addButton(
+        Traduzir(QT_TRANSLATE_NOOP("DialogosArquivo", "Cancelar")), QMessageBox::RejectRole);
     caixa.setDefaultButton(cancelar);
     caixa.setEscapeButton(cancelar);
     caixa.exec();

@@ -35,7 +35,7 @@ public:
     virtual bool ConfirmarSubstituir(const QString& caminho) = 0;
 };
 
-// The standard Qt dialogues, in Portuguese, parented to the main window.
+// The standard Qt dialogues, in the window's language, parented to the main window.
 class DialogosArquivoQt : public DialogosArquivo {
 public:
     explicit DialogosArquivoQt(QWidget* pai) : pai_(pai) {}

@@ -1,5 +1,6 @@
 #include "ui/Impressao.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QPainter>
 #include <QPrintDialog>
@@ -9,7 +10,7 @@
 
 bool DialogosImpressaoQt::ConfirmarImpressao(QPrinter& impressora) {
     QPrintDialog dialogo(&impressora, pai_);
-    dialogo.setWindowTitle(QStringLiteral("Imprimir"));
+    dialogo.setWindowTitle(QCoreApplication::translate("Impressao", "Imprimir"));
     return dialogo.exec() == QDialog::Accepted;
 }
 

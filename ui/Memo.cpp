@@ -11,15 +11,19 @@ QTextEdit* CriarMemo(const QString& nome, const QStringList& linhas, bool centra
     memo->setReadOnly(true);
     memo->setAcceptRichText(false);
     memo->setLineWrapMode(QTextEdit::NoWrap);
-    memo->setPlainText(linhas.join('\n'));
+    DefinirLinhasMemo(*memo, linhas, centralizado);
+    return memo;
+}
+
+void DefinirLinhasMemo(QTextEdit& memo, const QStringList& linhas, bool centralizado) {
+    memo.setPlainText(linhas.join('\n'));
     if (centralizado) {
-        QTextCursor cursor(memo->document());
+        QTextCursor cursor(memo.document());
         cursor.select(QTextCursor::Document);
         QTextBlockFormat formato;
         formato.setAlignment(Qt::AlignHCenter);
         cursor.mergeBlockFormat(formato);
     }
-    return memo;
 }
 
 QStringList LinhasDoMemo(const QTextEdit& memo) {

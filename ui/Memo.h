@@ -11,5 +11,8 @@ class QWidget;
 QTextEdit* CriarMemo(const QString& nome, const QStringList& linhas, bool centralizado,
                      QWidget* pai);
 
+// Replaces the memo's lines (another language), centred or not.
+void DefinirLinhasMemo(QTextEdit& memo, const QStringList& linhas, bool centralizado);
+
 // The memo's lines as typed (trailing spaces kept).
 QStringList LinhasDoMemo(const QTextEdit& memo);

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "plant/TextosPadrao.h"
+#include "ui/Idioma.h"
 
 namespace {
 
@@ -25,8 +26,9 @@ PainelMontado CriarMolduraPainel(TFusina& janela, const DefinicaoPainel& definic
     painel->setFrameShadow(QFrame::Raised);
     janela.*definicao.painel = painel;
 
-    auto* titulo = new QLabel(QString::fromUtf8(definicao.textoTitulo), painel);
+    auto* titulo = new QLabel(painel);
     titulo->setObjectName(definicao.nomeTitulo);
+    TextoTraduzido(titulo, "text", ContextoJanela, definicao.textoTitulo);
     titulo->setAlignment(Qt::AlignHCenter);
     QFont negrito = titulo->font();
     negrito.setBold(true);
@@ -59,8 +61,9 @@ QLineEdit* CriarCampo(TFusina& janela, const LinhaCampo& linha, const std::strin
 }
 
 QLabel* CriarLegenda(TFusina& janela, const LinhaCampo& linha, QWidget* pai) {
-    auto* legenda = new QLabel(QString::fromUtf8(linha.texto), pai);
+    auto* legenda = new QLabel(pai);
     legenda->setObjectName(linha.nomeLegenda);
+    TextoTraduzido(legenda, "text", linha.contexto, linha.texto);
     legenda->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     janela.*linha.legenda = legenda;
     return legenda;

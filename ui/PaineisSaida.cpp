@@ -10,15 +10,19 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/Idioma.h"
 #include "ui/PaineisDados.h"
 #include "ui/SeletorDiretorio.h"
 #include "ui/Uusina.h"
 
 namespace {
 
-QPushButton* CriarBotao(const QString& nome, const QString& texto, QWidget* pai) {
-    auto* botao = new QPushButton(texto, pai);
+// texto in Portuguese, translated in ContextoJanela now and after a change
+// of language.
+QPushButton* CriarBotao(const QString& nome, const char* texto, QWidget* pai) {
+    auto* botao = new QPushButton(pai);
     botao->setObjectName(nome);
+    TextoTraduzido(botao, "text", ContextoJanela, texto);
     return botao;
 }
 
@@ -43,7 +47,7 @@ std::unique_ptr<SeletorDiretorio> CriarPainelRelatorio(TFusina& janela,
     linhaNome->addWidget(legenda);
     linhaNome->addWidget(campo);
     esquerda->addLayout(linhaNome);
-    janela.Button1 = CriarBotao("Button1", "OK", painel);
+    janela.Button1 = CriarBotao("Button1", QT_TRANSLATE_NOOP("Janela", "OK"), painel);
     esquerda->addWidget(janela.Button1, 0, Qt::AlignRight);
     esquerda->addStretch();
 
@@ -80,8 +84,8 @@ std::unique_ptr<SeletorDiretorio> CriarPainelFigura(TFusina& janela,
     montado.corpo->addWidget(janela.Image1, 0, Qt::AlignHCenter);
 
     // Printing buttons at the lower left, beside the chooser.
-    janela.Button4 = CriarBotao("Button4", "Cofigurar Impressora", painel);
-    janela.Button2 = CriarBotao("Button2", "Imprimir", painel);
+    janela.Button4 = CriarBotao("Button4", QT_TRANSLATE_NOOP("Janela", "Cofigurar Impressora"), painel);
+    janela.Button2 = CriarBotao("Button2", QT_TRANSLATE_NOOP("Janela", "Imprimir"), painel);
     auto* impressao = new QVBoxLayout;
     impressao->addStretch();
     impressao->addWidget(janela.Button4);
@@ -107,7 +111,7 @@ std::unique_ptr<SeletorDiretorio> CriarPainelFigura(TFusina& janela,
     QLabel* legenda = CriarLegenda(janela, nomeArquivo, painel);
     QLineEdit* campo = CriarCampo(janela, nomeArquivo, separador, painel);
     legenda->setBuddy(campo);
-    janela.Button3 = CriarBotao("Button3", "Salvar", painel);
+    janela.Button3 = CriarBotao("Button3", QT_TRANSLATE_NOOP("Janela", "Salvar"), painel);
     auto* salvar = new QHBoxLayout;
     salvar->addWidget(legenda);
     salvar->addWidget(campo);

@@ -3,7 +3,9 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
@@ -50,6 +52,7 @@
 #include "ui/SeletorDiretorio.h"
 #include "ui/TratadorErros.h"
 #include "ui/AvisosVista.h"
+#include "ui/TextosNucleoJanela.h"
 
 // The icon's images are compiled into this library; a static library must
 // register them itself.
@@ -75,6 +78,11 @@ int LarguraTexto(const QTextEdit& memo) {
     for (const QString& linha : LinhasDoMemo(memo))
         largura = std::max(largura, medidas.horizontalAdvance(linha));
     return largura + 2 * (memo.frameWidth() + int(memo.document()->documentMargin())) + 12;
+}
+
+// Memo1 wide enough for its longest line beside its scroll bar.
+void AjustarMemo1(QTextEdit& memo) {
+    memo.setMinimumWidth(LarguraTexto(memo) + memo.style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 }
 
 // Memo2 shows its three lines whole, without scroll bars.
@@ -113,8 +121,8 @@ private:
 
 // A file name typed on an output panel, refused when there is none: the
 // extension alone would make a hidden file.
-void ExigirNome(const QString& nome, const char* mensagem) {
-    if (nome.trimmed().isEmpty()) throw ErroArquivo(mensagem);
+void ExigirNome(const QString& nome, const QString& mensagem) {
+    if (nome.trimmed().isEmpty()) throw ErroArquivo(mensagem.toStdString());
 }
 
 QString CaminhoMostrado(const QString& caminho) {
@@ -130,7 +138,7 @@ TFusina::TFusina(QWidget* pai)
       dialogos_(std::make_unique<DialogosImpressaoQt>(this)),
       dialogosArquivo_(std::make_unique<DialogosArquivoQt>(this)) {
     setObjectName("Fusina");
-    setWindowTitle(QString::fromUtf8(TituloJanela));
+    setWindowTitle(QCoreApplication::translate(ContextoJanela, TituloJanela));
     setWindowIcon(IconeUsina());
     setAcceptDrops(true);  // a case file dropped on the window opens
 
@@ -184,24 +192,26 @@ QWidget* TFusina::CriarColunaEsquerda() {
     Memo1 = CriarMemo("Memo1", LinhasMemo1(), true, Panel1);
     Memo1->setLineWrapMode(QTextEdit::WidgetWidth);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setMinimumWidth(LarguraTexto(*Memo1) +
-                           Memo1->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    AjustarMemo1(*Memo1);
 
-    RadioGroup1 = new QGroupBox(QString::fromUtf8(TituloComponentes), Panel1);
+    RadioGroup1 = new QGroupBox(Panel1);
     RadioGroup1->setObjectName("RadioGroup1");
+    TextoTraduzido(RadioGroup1, "title", ContextoJanela, TituloComponentes);
     itens_ = new QButtonGroup(RadioGroup1);
     itens_->setExclusive(true);
     auto* itens = new QVBoxLayout(RadioGroup1);
     const auto& paineis = PaineisJanela();
     for (int i = 0; i < std::ssize(paineis); ++i) {
-        auto* item = new QRadioButton(QString::fromUtf8(paineis[i].item), RadioGroup1);
+        auto* item = new QRadioButton(RadioGroup1);
+        TextoTraduzido(item, "text", ContextoJanela, paineis[i].item);
         itens_->addButton(item, i);
         itens->addWidget(item);
     }
     itens_->button(0)->setChecked(true);
 
-    BitBtn1 = new QPushButton("Executar", Panel1);
+    BitBtn1 = new QPushButton(Panel1);
     BitBtn1->setObjectName("BitBtn1");
+    TextoTraduzido(BitBtn1, "text", "TFusina", QT_TRANSLATE_NOOP("TFusina", "Executar"));
 
     auto* coluna = new QVBoxLayout(Panel1);
     coluna->addWidget(Memo1, 1);
@@ -224,8 +234,9 @@ QWidget* TFusina::CriarAreaPaineis() {
                 // The configuration: with or without the high-pressure turbine.
                 Memo2 = CriarMemo("Memo2", LinhasMemo2(), false, Panel11);
                 AjustarAoTexto(*Memo2, 3);
-                CheckBox1 = new QCheckBox("Sim", Panel11);
+                CheckBox1 = new QCheckBox(Panel11);
                 CheckBox1->setObjectName("CheckBox1");
+                TextoTraduzido(CheckBox1, "text", "TFusina", QT_TRANSLATE_NOOP("TFusina", "Sim"));
                 CheckBox1->setChecked(true);
                 const int proxima = linhas->rowCount();
                 linhas->addWidget(Memo2, proxima, 0, Qt::AlignRight);
@@ -251,6 +262,11 @@ QWidget* TFusina::CriarAreaPaineis() {
     rolagem->setFrameShape(QFrame::NoFrame);
     rolagem->setWidgetResizable(true);
     rolagem->setWidget(area);
+    larguraPaineis_ = LarguraPaineisDados();
+    return rolagem;
+}
+
+int TFusina::LarguraPaineisDados() const {
     // The widest panel decides the room the panels get beside the views.
     int largura = 0;
     // The data panels decide whether the views fit beside them; the two file
@@ -259,8 +275,7 @@ QWidget* TFusina::CriarAreaPaineis() {
     for (std::size_t i = 0; i < definicoes.size(); ++i)
         if (definicoes[i].forma == FormaPainel::Dados)
             largura = std::max(largura, paineisPorItem_[i]->sizeHint().width());
-    larguraPaineis_ = largura + ExtraAreaPaineis().width();
-    return rolagem;
+    return largura + ExtraAreaPaineis().width();
 }
 
 QFrame* TFusina::CriarBanner() {
@@ -268,8 +283,9 @@ QFrame* TFusina::CriarBanner() {
     Panel14->setObjectName("Panel14");
     Panel14->setFrameShape(QFrame::StyledPanel);
     Panel14->setFixedHeight(AlturaBanner);
-    auto* texto = new QLabel(QString::fromUtf8(TextoBanner), Panel14);
+    auto* texto = new QLabel(Panel14);
     texto->setObjectName("TextoBanner");
+    TextoTraduzido(texto, "text", ContextoJanela, TextoBanner);
     texto->setAlignment(Qt::AlignCenter);
     auto* layout = new QHBoxLayout(Panel14);
     layout->addWidget(texto);
@@ -302,7 +318,7 @@ void TFusina::LigarTeclado() {
     f9->setObjectName("AtalhoExecutar");
     f9->setContext(Qt::WindowShortcut);
     connect(f9, &QShortcut::activated, this, &TFusina::BitBtn1Click);
-    BitBtn1->setToolTip("Executar (F9)");
+    TextoTraduzido(BitBtn1, "toolTip", "TFusina", QT_TRANSLATE_NOOP("TFusina", "Executar (F9)"));
 
     // Enter in an input field does what the button of its panel does: the
     // plant inputs run the calculation, the two file names write their file.
@@ -341,19 +357,15 @@ void TFusina::RadioGroup1Click() {
 
 void TFusina::BitBtn1Click() {
     ExecutarTratando([this] {
-        textoExecucao_.clear();
-        nota_.clear();
+        avisosExecucao_.clear();
+        situacaoExecucao_ = SituacaoCalculo::SemCalculo;
+        nota_ = nullptr;
         MostrarLinhaAviso();
         // Warnings found before a failure are shown too, followed by the
         // statement that the results are incomplete.
         const auto mostrarAvisos = [this] {
-            const std::string separador = SeparadorDecimal();
-            QStringList textos;
-            for (const AvisoUsina& aviso : resultado_.avisos)
-                textos << QString::fromStdString(TextoAviso(aviso, separador));
-            const std::string situacao = TextoSituacao(resultado_.situacao);
-            if (!situacao.empty()) textos << QString::fromStdString(situacao);
-            textoExecucao_ = textos.join("  ");
+            avisosExecucao_ = resultado_.avisos;
+            situacaoExecucao_ = resultado_.situacao;
             MostrarLinhaAviso();
         };
         // The inputs the run reads, as typed, for the export of its results.
@@ -388,14 +400,16 @@ void TFusina::Button1Click() {
     ExecutarTratando([this] {
         const QString nome = Etxt->text();
         ExigirResultadoCompleto(resultado_);
-        ExigirNome(nome, "Digite o nome do arquivo do relatório antes de gravar");
+        ExigirNome(nome, tr("Digite o nome do arquivo do relatório antes de gravar"));
         const QString arquivo = nome + ".txt";
         if (!PodeGravar(arquivo)) return;
         EscreverRelatorio(nome.toStdString(), resultado_, CheckBox1->isChecked(),
                           SeparadorDecimal());
         seletor1_->Atualizar();
         seletor2_->MostrarArquivo(arquivo);
-        DefinirNota("Relatório gravado em " + CaminhoMostrado(arquivo));
+        DefinirNota([caminho = CaminhoMostrado(arquivo)] {
+            return tr("Relatório gravado em %1").arg(caminho);
+        });
     });
 }
 
@@ -406,13 +420,15 @@ void TFusina::Button2Click() {
 void TFusina::Button3Click() {
     ExecutarTratando([this] {
         const QString nome = Ejpeg->text();
-        ExigirNome(nome, "Digite o nome do arquivo da figura antes de salvar");
+        ExigirNome(nome, tr("Digite o nome do arquivo da figura antes de salvar"));
         const QString arquivo = nome + ".jpg";
         if (!PodeGravar(arquivo)) return;
         SalvarFiguraJpeg(figura_, nome.toStdString());
         seletor2_->Atualizar();
         seletor1_->MostrarArquivo(arquivo);
-        DefinirNota("Figura salva em " + CaminhoMostrado(arquivo));
+        DefinirNota([caminho = CaminhoMostrado(arquivo)] {
+            return tr("Figura salva em %1").arg(caminho);
+        });
     });
 }
 
@@ -459,16 +475,46 @@ bool TFusina::PodeGravar(const QString& caminho) {
 
 void TFusina::MostrarLinhaAviso() {
     QStringList partes;
-    if (!textoExecucao_.isEmpty()) partes << textoExecucao_;
+    const std::string separador = SeparadorDecimal();
+    for (const AvisoUsina& aviso : avisosExecucao_) partes << TextoAvisoTraduzido(aviso, separador);
+    if (const QString situacao = TextoSituacaoTraduzida(situacaoExecucao_); !situacao.isEmpty())
+        partes << situacao;
     // After a run that stopped, the line already says the results are
     // incomplete; the views still say their own results are stale.
     if (desatualizado_ && resultado_.situacao == SituacaoCalculo::Completo)
-        partes << QString::fromUtf8(TextoDesatualizado);
-    if (!nota_.isEmpty()) partes << nota_;
+        partes << TextoDesatualizadoTraduzido();
+    if (nota_)
+        if (const QString nota = nota_(); !nota.isEmpty()) partes << nota;
     LinhaAviso->setText(partes.join("  "));
 }
 
-void TFusina::DefinirNota(const QString& nota) {
-    nota_ = nota;
+void TFusina::DefinirNota(Nota nota) {
+    nota_ = std::move(nota);
     MostrarLinhaAviso();
+}
+
+void TFusina::changeEvent(QEvent* evento) {
+    if (evento->type() == QEvent::LanguageChange) Retraduzir();
+    QWidget::changeEvent(evento);
+}
+
+void TFusina::Retraduzir() {
+    AtualizarTitulo();
+    DefinirLinhasMemo(*Memo1, LinhasMemo1(), true);
+    AjustarMemo1(*Memo1);
+    DefinirLinhasMemo(*Memo2, LinhasMemo2(), false);
+    AjustarAoTexto(*Memo2, 3);
+    TraduzirAbas();
+    MostrarDicas();
+    MostrarLinhaAviso();
+    PreencherRecentes();
+    // Captions of another length: the panels take another width. Measured
+    // once the labels' new texts are laid out.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            larguraPaineis_ = LarguraPaineisDados();
+            OrganizarDivisao();
+        },
+        Qt::QueuedConnection);
 }

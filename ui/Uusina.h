@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -225,6 +226,8 @@ public:
     QLabel* LinhaAviso = nullptr;
 
 protected:
+    // A change of language composes the window's texts again.
+    void changeEvent(QEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
     void dragEnterEvent(QDragEnterEvent* evento) override;
@@ -241,6 +244,12 @@ private:
     void CriarMenuAnalise();
     void LigarFontesEntradas();  // once the fields' holder exists
     void DefinirDicas();
+    void MostrarDicas();  // the input fields' tooltips, in the window's language
+    void TraduzirAbas();  // the views' tab titles
+    // The texts the window composes (title, memos, tooltips, tabs, warning
+    // line), again in the language now on, and the room they take.
+    void Retraduzir();
+    int LarguraPaineisDados() const;
     // The views beside the panels when there is room for both, below them
     // otherwise; the panel area takes the chosen panel's size unless the
     // user has dragged the divider.
@@ -263,13 +272,16 @@ private:
     // True when nothing is unsaved, or the user saved or discarded it.
     bool PodeDescartarAlteracoes();
     void AtualizarTitulo();
+    QString NomeCaso() const;  // the case file's name, or "Sem título"
     // A file the window is about to write: false when it exists and the
     // user keeps it.
     bool PodeGravar(const QString& caminho);
     // The warning line: the last run's warnings, then a note (a file
-    // written, results from before the case was opened).
+    // written, results from before the case was opened), composed each time
+    // it is shown so that it follows the language.
+    using Nota = std::function<QString()>;
     void MostrarLinhaAviso();
-    void DefinirNota(const QString& nota);
+    void DefinirNota(Nota nota);
 
     QButtonGroup* itens_ = nullptr;                 // the radio buttons of RadioGroup1
     std::vector<QFrame*> paineisPorItem_;           // panel of each list item
@@ -293,7 +305,10 @@ private:
     bool turbinaAltaExecucao_ = true;
     std::vector<std::pair<std::string, std::string>> camposExecucao_;
 
-    QString textoExecucao_;  // the last run's warnings and situation
+    // The last run's warnings and situation, as the warning line shows them
+    // (none while a run starts).
+    std::vector<AvisoUsina> avisosExecucao_;
+    SituacaoCalculo situacaoExecucao_ = SituacaoCalculo::SemCalculo;
 
     // The last complete run, as the views show it, and its inputs as the
     // fields held them once it finished.
@@ -303,5 +318,5 @@ private:
     bool executando_ = false;  // a run rewrites fields: not a change by the user
     int larguraPaineis_ = 0;  // pixels, the widest data panel with its scroll bar
     bool divisaoArrastada_ = false;
-    QString nota_;           // shown after them
+    Nota nota_;              // shown after them; none when empty
 };

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -26,6 +27,7 @@
 #include "ui/DefinicaoJanela.h"
 #include "ui/DialogosArquivo.h"
 #include "ui/GravarArquivo.h"
+#include "ui/Idioma.h"
 #include "ui/TratadorErros.h"
 #include "ui/Uusina.h"
 
@@ -61,28 +63,38 @@ void GravarTexto(const QString& caminho, const std::string& conteudo) {
 QMenuBar* TFusina::CriarMenus() {
     BarraMenus = new QMenuBar(this);
     BarraMenus->setObjectName("BarraMenus");
-    MenuArquivo = BarraMenus->addMenu("&Arquivo");
+    MenuArquivo = BarraMenus->addMenu(QString());
     MenuArquivo->setObjectName("MenuArquivo");
+    TextoTraduzido(MenuArquivo, "title", "TFusina", QT_TRANSLATE_NOOP("TFusina", "&Arquivo"));
 
-    const auto acao = [this](const char* nome, const QString& texto, const QKeySequence& atalho) {
-        QAction* a = MenuArquivo->addAction(texto);
+    const auto acao = [this](const char* nome, const char* texto, const QKeySequence& atalho) {
+        QAction* a = MenuArquivo->addAction(QString());
         a->setObjectName(nome);
+        TextoTraduzido(a, "text", "TFusina", texto);
         a->setShortcut(atalho);
         return a;
     };
-    AcaoNovo = acao("AcaoNovo", "&Novo", QKeySequence(Qt::CTRL | Qt::Key_N));
-    AcaoAbrir = acao("AcaoAbrir", "&Abrir…", QKeySequence(Qt::CTRL | Qt::Key_O));
-    MenuRecentes = MenuArquivo->addMenu("Abrir &recente");
+    AcaoNovo = acao("AcaoNovo", QT_TRANSLATE_NOOP("TFusina", "&Novo"),
+                    QKeySequence(Qt::CTRL | Qt::Key_N));
+    AcaoAbrir = acao("AcaoAbrir", QT_TRANSLATE_NOOP("TFusina", "&Abrir…"),
+                     QKeySequence(Qt::CTRL | Qt::Key_O));
+    MenuRecentes = MenuArquivo->addMenu(QString());
     MenuRecentes->setObjectName("MenuRecentes");
+    TextoTraduzido(MenuRecentes, "title", "TFusina",
+                   QT_TRANSLATE_NOOP("TFusina", "Abrir &recente"));
     MenuArquivo->addSeparator();
-    AcaoSalvar = acao("AcaoSalvar", "&Salvar", QKeySequence(Qt::CTRL | Qt::Key_S));
-    AcaoSalvarComo =
-        acao("AcaoSalvarComo", "Salvar &como…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    AcaoSalvar = acao("AcaoSalvar", QT_TRANSLATE_NOOP("TFusina", "&Salvar"),
+                      QKeySequence(Qt::CTRL | Qt::Key_S));
+    AcaoSalvarComo = acao("AcaoSalvarComo", QT_TRANSLATE_NOOP("TFusina", "Salvar &como…"),
+                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     MenuArquivo->addSeparator();
-    AcaoExportar = acao("AcaoExportar", "&Exportar resultados…", QKeySequence());
-    AcaoRelatorioPdf = acao("AcaoRelatorioPdf", "Relatório &PDF…", QKeySequence(Qt::CTRL | Qt::Key_P));
+    AcaoExportar =
+        acao("AcaoExportar", QT_TRANSLATE_NOOP("TFusina", "&Exportar resultados…"), QKeySequence());
+    AcaoRelatorioPdf = acao("AcaoRelatorioPdf", QT_TRANSLATE_NOOP("TFusina", "Relatório &PDF…"),
+                            QKeySequence(Qt::CTRL | Qt::Key_P));
     MenuArquivo->addSeparator();
-    AcaoSair = acao("AcaoSair", "Sa&ir", QKeySequence(Qt::CTRL | Qt::Key_Q));
+    AcaoSair = acao("AcaoSair", QT_TRANSLATE_NOOP("TFusina", "Sa&ir"),
+                    QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     connect(AcaoNovo, &QAction::triggered, this, &TFusina::NovoClick);
     connect(AcaoAbrir, &QAction::triggered, this, &TFusina::AbrirClick);
@@ -118,7 +130,7 @@ void TFusina::PreencherRecentes() {
     }
     if (!lista.isEmpty()) {
         MenuRecentes->addSeparator();
-        QAction* limpar = MenuRecentes->addAction("&Limpar lista");
+        QAction* limpar = MenuRecentes->addAction(tr("&Limpar lista"));
         limpar->setObjectName("AcaoLimparRecentes");
         connect(limpar, &QAction::triggered, this, [this] {
             CasosRecentes::Limpar();
@@ -145,22 +157,23 @@ bool TFusina::CasoAlterado() const {
     }
 }
 
+QString TFusina::NomeCaso() const {
+    return caminhoCaso_.isEmpty() ? tr("Sem título") : QFileInfo(caminhoCaso_).fileName();
+}
+
 void TFusina::AtualizarTitulo() {
-    const QString legenda = QString::fromUtf8(TituloJanela);
+    const QString legenda = QCoreApplication::translate(ContextoJanela, TituloJanela);
     const bool alterado = CasoAlterado();
     if (caminhoCaso_.isEmpty() && !alterado) {
         setWindowTitle(legenda);
         return;
     }
-    const QString nome = caminhoCaso_.isEmpty() ? QString("Sem título")
-                                                : QFileInfo(caminhoCaso_).fileName();
-    setWindowTitle(nome + (alterado ? "*" : "") + QString::fromUtf8(" — ") + legenda);
+    setWindowTitle(NomeCaso() + (alterado ? "*" : "") + QString::fromUtf8(" — ") + legenda);
 }
 
 bool TFusina::PodeDescartarAlteracoes() {
     if (!CasoAlterado()) return true;
-    const QString nome =
-        caminhoCaso_.isEmpty() ? QString("Sem título") : QFileInfo(caminhoCaso_).fileName();
+    const QString nome = NomeCaso();
     switch (dialogosArquivo_->PerguntarAlteracoes(nome)) {
     case RespostaAlteracoes::Salvar:
         return SalvarClick();
@@ -183,11 +196,15 @@ void TFusina::MostrarCaso(const QString& caminho, const CasoLido& lido) {
     PreencherRecentes();
 
     // The output panels still show the last run, made from other inputs.
-    QStringList nota;
-    for (const std::string& aviso : lido.avisos) nota << QString::fromStdString(aviso);
-    if (resultado_.situacao != SituacaoCalculo::SemCalculo)
-        nota << "Caso aberto: os resultados mostrados são do cálculo anterior.";
-    DefinirNota(nota.join("  "));
+    // The reading's warnings come from the core, in Portuguese.
+    QStringList avisos;
+    for (const std::string& aviso : lido.avisos) avisos << QString::fromStdString(aviso);
+    const bool anterior = resultado_.situacao != SituacaoCalculo::SemCalculo;
+    DefinirNota([avisos, anterior] {
+        QStringList nota = avisos;
+        if (anterior) nota << tr("Caso aberto: os resultados mostrados são do cálculo anterior.");
+        return nota.join("  ");
+    });
     AtualizarTitulo();
 }
 
@@ -213,9 +230,11 @@ void TFusina::NovoClick() {
         for (const CampoEntradaUsina& c : CamposEntradaUsina())
             campos_->DefinirTexto(c.nome, TextoPadrao(c.nome, separador));
         CheckBox1->setChecked(entradasCaso_.comTurbinaAlta);
-        DefinirNota(resultado_.situacao != SituacaoCalculo::SemCalculo
-                        ? "Caso novo: os resultados mostrados são do cálculo anterior."
-                        : "");
+        if (resultado_.situacao != SituacaoCalculo::SemCalculo)
+            DefinirNota(
+                [] { return tr("Caso novo: os resultados mostrados são do cálculo anterior."); });
+        else
+            DefinirNota(nullptr);
         AtualizarTitulo();
     });
 }
@@ -236,8 +255,10 @@ void TFusina::AbrirRecenteClick(const QString& caminho) {
         if (!QFileInfo::exists(caminho)) {
             CasosRecentes::Retirar(caminho);
             PreencherRecentes();
-            throw ErroArquivo("O arquivo \"" + Mostrado(caminho).toStdString() +
-                              "\" não existe mais e foi retirado da lista de recentes");
+            throw ErroArquivo(
+                tr("O arquivo \"%1\" não existe mais e foi retirado da lista de recentes")
+                    .arg(Mostrado(caminho))
+                    .toStdString());
         }
         AbrirCaso(caminho);
     });
@@ -308,13 +329,17 @@ void TFusina::ExportarClick() {
         if (escolhido.isEmpty()) return;
         const bool json = escolhido.endsWith(".json", Qt::CaseInsensitive);
         if (!json && !escolhido.endsWith(".csv", Qt::CaseInsensitive))
-            throw ErroArquivo("Escolha um nome terminado em .csv ou .json para exportar os resultados");
+            throw ErroArquivo(
+                tr("Escolha um nome terminado em .csv ou .json para exportar os resultados")
+                    .toStdString());
         if (!PodeGravar(escolhido)) return;
         const std::string separador = SeparadorDecimal();
         GravarTexto(escolhido, json ? ResultadosJson(entradasExecucao_, turbinaAltaExecucao_,
                                                      resultado_, camposExecucao_, separador)
                                     : ResultadosCsv(resultado_, separador));
-        DefinirNota("Resultados exportados para " + Mostrado(escolhido));
+        DefinirNota([caminho = Mostrado(escolhido)] {
+            return tr("Resultados exportados para %1").arg(caminho);
+        });
     });
 }
 

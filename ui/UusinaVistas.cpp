@@ -34,6 +34,8 @@
 #include "ui/VistaFluxograma.h"
 #include "ui/VistaIndicadores.h"
 #include "ui/AvisosVista.h"
+#include "ui/Idioma.h"
+#include "ui/TextosNucleoJanela.h"
 
 namespace {
 
@@ -51,9 +53,9 @@ QWidget* TFusina::CriarVistas() {
     FluxogramaResultados = new VistaFluxograma(Vistas);
     Correntes = new VistaCorrentes(Vistas);
     Indicadores = new VistaIndicadores(Vistas);
-    Vistas->addTab(FluxogramaResultados, "Fluxograma com resultados");
-    Vistas->addTab(Correntes, "Tabela de correntes");
-    Vistas->addTab(Indicadores, "Indicadores");
+    Vistas->addTab(FluxogramaResultados, QString());
+    Vistas->addTab(Correntes, QString());
+    Vistas->addTab(Indicadores, QString());
     // A divider the user dragged stays where it was put.
     connect(Divisao, &QSplitter::splitterMoved, this, [this] { divisaoArrastada_ = true; });
 
@@ -81,7 +83,7 @@ QWidget* TFusina::CriarVistas() {
 
     // The comparison runs its own cases from the fields' inputs.
     Comparacao = new VistaComparacao(Vistas);
-    Vistas->addTab(Comparacao, "Comparar casos");
+    Vistas->addTab(Comparacao, QString());
     Comparacao->DefinirEscolhaCaso([this] {
         return dialogosArquivo_->EscolherCasoParaAbrir(
             caminhoCaso_.isEmpty() ? QDir::currentPath() : caminhoCaso_);
@@ -90,15 +92,16 @@ QWidget* TFusina::CriarVistas() {
 
     // The study takes its base case from the fields when it starts.
     Estudo = new VistaEstudo(Vistas);
-    Vistas->insertTab(Vistas->indexOf(Comparacao), Estudo, "Estudo paramétrico");
+    Vistas->insertTab(Vistas->indexOf(Comparacao), Estudo, QString());
     Estudo->DefinirEscolhaArquivo(escolhaConfirmada);
     connect(CheckBox1, &QCheckBox::toggled, Estudo, &VistaEstudo::AtualizarCampos);
 
     // The charts of the last finished run.
     Exergia = new VistaExergia(Vistas);
     DiagramaTs = new VistaDiagramaTs(Vistas);
-    Vistas->addTab(Exergia, "Exergia");
-    Vistas->addTab(DiagramaTs, "Diagrama T-s");
+    Vistas->addTab(Exergia, QString());
+    Vistas->addTab(DiagramaTs, QString());
+    TraduzirAbas();
     const auto confirmar = [this](const QString& caminho) {
         return dialogosArquivo_->ConfirmarSubstituir(caminho);
     };
@@ -109,20 +112,44 @@ QWidget* TFusina::CriarVistas() {
     return Vistas;
 }
 
+void TFusina::TraduzirAbas() {
+    const struct {
+        QWidget* vista;
+        const char* titulo;
+    } abas[] = {
+        {FluxogramaResultados, QT_TRANSLATE_NOOP("TFusina", "Fluxograma com resultados")},
+        {Correntes, QT_TRANSLATE_NOOP("TFusina", "Tabela de correntes")},
+        {Indicadores, QT_TRANSLATE_NOOP("TFusina", "Indicadores")},
+        {Estudo, QT_TRANSLATE_NOOP("TFusina", "Estudo paramétrico")},
+        {Comparacao, QT_TRANSLATE_NOOP("TFusina", "Comparar casos")},
+        {Exergia, QT_TRANSLATE_NOOP("TFusina", "Exergia")},
+        {DiagramaTs, QT_TRANSLATE_NOOP("TFusina", "Diagrama T-s")},
+    };
+    for (const auto& aba : abas)
+        if (const int i = Vistas->indexOf(aba.vista); i >= 0) Vistas->setTabText(i, tr(aba.titulo));
+}
+
 void TFusina::CriarMenuExibir() {
-    MenuExibir = BarraMenus->addMenu("E&xibir");
+    MenuExibir = BarraMenus->addMenu(QString());
     MenuExibir->setObjectName("MenuExibir");
-    const auto acao = [this](const char* nome, const QString& texto, int tecla, QWidget* vista) {
-        QAction* a = MenuExibir->addAction(texto);
+    TextoTraduzido(MenuExibir, "title", "TFusina", QT_TRANSLATE_NOOP("TFusina", "E&xibir"));
+    const auto acao = [this](const char* nome, const char* texto, int tecla, QWidget* vista) {
+        QAction* a = MenuExibir->addAction(QString());
         a->setObjectName(nome);
+        TextoTraduzido(a, "text", "TFusina", texto);
         a->setShortcut(QKeySequence(Qt::CTRL | tecla));
         connect(a, &QAction::triggered, this, [this, vista] { ExibirVista(vista); });
         return a;
     };
     AcaoExibirFluxograma =
-        acao("AcaoExibirFluxograma", "&Fluxograma com resultados", Qt::Key_1, FluxogramaResultados);
-    AcaoExibirCorrentes = acao("AcaoExibirCorrentes", "&Tabela de correntes", Qt::Key_2, Correntes);
-    AcaoExibirIndicadores = acao("AcaoExibirIndicadores", "&Indicadores", Qt::Key_3, Indicadores);
+        acao("AcaoExibirFluxograma", QT_TRANSLATE_NOOP("TFusina", "&Fluxograma com resultados"),
+             Qt::Key_1, FluxogramaResultados);
+    AcaoExibirCorrentes = acao("AcaoExibirCorrentes",
+                               QT_TRANSLATE_NOOP("TFusina", "&Tabela de correntes"), Qt::Key_2,
+                               Correntes);
+    AcaoExibirIndicadores = acao("AcaoExibirIndicadores",
+                                 QT_TRANSLATE_NOOP("TFusina", "&Indicadores"), Qt::Key_3,
+                                 Indicadores);
 }
 
 void TFusina::LigarFontesEntradas() {
@@ -133,22 +160,29 @@ void TFusina::LigarFontesEntradas() {
 }
 
 void TFusina::CriarMenuAnalise() {
-    MenuAnalise = BarraMenus->addMenu("A&nálise");
+    MenuAnalise = BarraMenus->addMenu(QString());
     MenuAnalise->setObjectName("MenuAnalise");
-    const auto acao = [this](const char* nome, const QString& texto, const QKeySequence& atalho) {
-        QAction* a = MenuAnalise->addAction(texto);
+    TextoTraduzido(MenuAnalise, "title", "TFusina", QT_TRANSLATE_NOOP("TFusina", "A&nálise"));
+    const auto acao = [this](const char* nome, const char* texto, const QKeySequence& atalho) {
+        QAction* a = MenuAnalise->addAction(QString());
         a->setObjectName(nome);
+        TextoTraduzido(a, "text", "TFusina", texto);
         a->setShortcut(atalho);
         return a;
     };
-    AcaoEstudo = acao("AcaoEstudo", "&Estudo paramétrico", QKeySequence(Qt::CTRL | Qt::Key_4));
-    AcaoCompararCasos = acao("AcaoCompararCasos", "&Comparar casos", QKeySequence(Qt::CTRL | Qt::Key_5));
-    AcaoCompararConfiguracoes = acao("AcaoCompararConfiguracoes",
-                                     "Comparar &configurações (com e sem a turbina de alta)",
-                                     QKeySequence());
+    AcaoEstudo = acao("AcaoEstudo", QT_TRANSLATE_NOOP("TFusina", "&Estudo paramétrico"),
+                      QKeySequence(Qt::CTRL | Qt::Key_4));
+    AcaoCompararCasos = acao("AcaoCompararCasos", QT_TRANSLATE_NOOP("TFusina", "&Comparar casos"),
+                             QKeySequence(Qt::CTRL | Qt::Key_5));
+    AcaoCompararConfiguracoes = acao(
+        "AcaoCompararConfiguracoes",
+        QT_TRANSLATE_NOOP("TFusina", "Comparar &configurações (com e sem a turbina de alta)"),
+        QKeySequence());
     MenuAnalise->addSeparator();
-    AcaoExergia = acao("AcaoExergia", "E&xergia", QKeySequence(Qt::CTRL | Qt::Key_6));
-    AcaoDiagramaTs = acao("AcaoDiagramaTs", "Diagrama &T-s", QKeySequence(Qt::CTRL | Qt::Key_7));
+    AcaoExergia = acao("AcaoExergia", QT_TRANSLATE_NOOP("TFusina", "E&xergia"),
+                       QKeySequence(Qt::CTRL | Qt::Key_6));
+    AcaoDiagramaTs = acao("AcaoDiagramaTs", QT_TRANSLATE_NOOP("TFusina", "Diagrama &T-s"),
+                          QKeySequence(Qt::CTRL | Qt::Key_7));
     connect(AcaoEstudo, &QAction::triggered, this, [this] { ExibirVista(Estudo); });
     connect(AcaoCompararCasos, &QAction::triggered, this, [this] { ExibirVista(Comparacao); });
     connect(AcaoExergia, &QAction::triggered, this, [this] { ExibirVista(Exergia); });
@@ -172,18 +206,20 @@ void TFusina::ExibirVista(QWidget* vista) {
 }
 
 void TFusina::DefinirDicas() {
-    const std::string separador = SeparadorDecimal();
-    for (const CampoEntradaUsina& c : CamposEntradaUsina()) {
-        auto* campo = findChild<QLineEdit*>(c.nome);
-        if (campo == nullptr) continue;
-        campo->setToolTip(QString::fromUtf8(c.legenda) + "\nUnidade: " +
-                          QString::fromUtf8(c.unidade) + "\nValores aceitos: " +
-                          QString::fromStdString(FaixaPermitida(c, separador)) + ".");
-        connect(campo, &QLineEdit::textChanged, this, &TFusina::VerificarDesatualizado);
-    }
-    CheckBox1->setToolTip("Marcado: a usina tem a turbina de alta pressão.\n"
-                          "Desmarcado: o vapor vivo vai direto ao coletor.");
+    MostrarDicas();
+    for (const CampoEntradaUsina& c : CamposEntradaUsina())
+        if (auto* campo = findChild<QLineEdit*>(c.nome))
+            connect(campo, &QLineEdit::textChanged, this, &TFusina::VerificarDesatualizado);
+    TextoTraduzido(CheckBox1, "toolTip", "TFusina",
+                   QT_TRANSLATE_NOOP("TFusina", "Marcado: a usina tem a turbina de alta pressão.\n"
+                                                "Desmarcado: o vapor vivo vai direto ao coletor."));
     connect(CheckBox1, &QCheckBox::toggled, this, &TFusina::VerificarDesatualizado);
+}
+
+void TFusina::MostrarDicas() {
+    const std::string separador = SeparadorDecimal();
+    for (const CampoEntradaUsina& c : CamposEntradaUsina())
+        if (auto* campo = findChild<QLineEdit*>(c.nome)) campo->setToolTip(DicaEntrada(c, separador));
 }
 
 void TFusina::AtualizarVistas() {
@@ -253,14 +289,15 @@ void TFusina::RelatorioPdfClick() {
     ExecutarTratando([this] {
         ExigirResultadoCompleto(resultado_);
         if (desatualizado_)
-            throw ErroResultadoIncompleto("As entradas mudaram depois do último cálculo: clique em "
-                                          "\"Executar\" antes de gerar o relatório PDF.");
+            throw ErroResultadoIncompleto(tr("As entradas mudaram depois do último cálculo: clique "
+                                             "em \"Executar\" antes de gerar o relatório PDF.")
+                                              .toStdString());
         const QString base = caminhoCaso_.isEmpty()
                                  ? QDir::current().absoluteFilePath("relatorio")
                                  : QFileInfo(caminhoCaso_).absolutePath() + "/" +
                                        QFileInfo(caminhoCaso_).completeBaseName();
         QString escolhido = dialogosArquivo_->EscolherArquivoParaGravar(
-            "Relatório PDF", base + ".pdf", {"Documento PDF (*.pdf)"}, {"pdf"});
+            tr("Relatório PDF"), base + ".pdf", {tr("Documento PDF (*.pdf)")}, {"pdf"});
         if (escolhido.isEmpty()) return;
         if (!escolhido.endsWith(".pdf", Qt::CaseInsensitive)) escolhido += ".pdf";
         if (!PodeGravar(escolhido)) return;
@@ -277,8 +314,9 @@ void TFusina::RelatorioPdfClick() {
                 DesenharFluxogramaResultados(pintor, area, &r, separador);
             }};
         GravarRelatorioPdf(escolhido, conteudo);
-        DefinirNota("Relatório PDF gravado em " +
-                    QDir::toNativeSeparators(QFileInfo(escolhido).absoluteFilePath()));
+        DefinirNota([caminho = QDir::toNativeSeparators(QFileInfo(escolhido).absoluteFilePath())] {
+            return tr("Relatório PDF gravado em %1").arg(caminho);
+        });
     });
 }
 

@@ -1,0 +1,150 @@
+#include "ui/TextosNucleoJanela.h"
+
+#include <QCoreApplication>
+#include <charconv>
+#include <system_error>
+
+#include "plant/EntradasUsina.h"
+#include "plant/TabelaEntradas.h"
+#include "ui/Idioma.h"
+
+namespace {
+
+// The core's texts the main window looks up with TraduzirNucleo, listed for
+// lupdate: the inputs' captions (LegendaEntrada) and units, as
+// plant/TabelaEntradas.cpp writes them.
+[[maybe_unused]] const char* const CatalogoNucleo[] = {
+    QT_TRANSLATE_NOOP("Nucleo", "Capacidade da Usina [ton cana/h]"),
+    QT_TRANSLATE_NOOP("Nucleo", "Vapor por tonelada de cana [kg]"),
+    QT_TRANSLATE_NOOP("Nucleo", "Bagaço (50% de umidade) por ton de cana [kg]"),
+    QT_TRANSLATE_NOOP("Nucleo", "PCI do bagaço [kJ/kg]"),
+    QT_TRANSLATE_NOOP("Nucleo", "Potência de moagem [kWh/ton cana]"),
+    QT_TRANSLATE_NOOP("Nucleo", "Pressão do vapor para processos [bar]"),
+    QT_TRANSLATE_NOOP("Nucleo", "Pressão de operação da Caldeira [bar]"),
+    QT_TRANSLATE_NOOP("Nucleo", "Temperatura de saída da caldeira [°C]"),
+    QT_TRANSLATE_NOOP("Nucleo", "Eficiência Térmica da Caldeira [%]"),
+    QT_TRANSLATE_NOOP("Nucleo", "Pressão de saída na turbina de alta pressão [bar]"),
+    QT_TRANSLATE_NOOP("Nucleo", "Eficiência da turbina de alta pressão [%]"),
+    QT_TRANSLATE_NOOP("Nucleo", "Pressão do condensado de retorno [bar]"),
+    QT_TRANSLATE_NOOP("Nucleo", "Temperatura do condensado de retorno [°C]"),
+    QT_TRANSLATE_NOOP("Nucleo", "Eficiência isentrópica da bomba de condensado [%]"),
+    QT_TRANSLATE_NOOP("Nucleo", "Eficiência da turbina de acionamento da bomba [%]"),
+    QT_TRANSLATE_NOOP("Nucleo", "Eficiência isentrópica da turbomoenda [%]"),
+    QT_TRANSLATE_NOOP("Nucleo", "Quantidade de vapor para válvula de expansão [%]"),
+    QT_TRANSLATE_NOOP("Nucleo", "Eficiência isentrópica turbina de média pressão [%]"),
+    QT_TRANSLATE_NOOP("Nucleo", "t cana/h"),
+    QT_TRANSLATE_NOOP("Nucleo", "kg/t cana"),
+    QT_TRANSLATE_NOOP("Nucleo", "kJ/kg"),
+    QT_TRANSLATE_NOOP("Nucleo", "kWh/t cana"),
+    QT_TRANSLATE_NOOP("Nucleo", "bar"),
+    QT_TRANSLATE_NOOP("Nucleo", "°C"),
+    QT_TRANSLATE_NOOP("Nucleo", "%"),
+};
+
+QString Traduzir(const char* texto) {
+    return QCoreApplication::translate("TextosNucleoJanela", texto);
+}
+
+// A number as the core writes it in its sentences: the shortest form that
+// reads back exactly, or fixed with decimais; the user's separator. A value
+// to_chars cannot write gives "?", as in the core's warnings.
+QString Numero(double valor, const std::string& separador, int decimais = -1) {
+    char buffer[400];  // any finite double in fixed notation
+    const auto r = decimais < 0
+                       ? std::to_chars(buffer, buffer + sizeof buffer, valor)
+                       : std::to_chars(buffer, buffer + sizeof buffer, valor,
+                                       std::chars_format::fixed, decimais);
+    if (r.ec != std::errc()) return QStringLiteral("?");
+    std::string texto;
+    for (const char* c = buffer; c != r.ptr; ++c) {
+        if (*c == '.') texto += separador;
+        else texto += *c;
+    }
+    return QString::fromStdString(texto);
+}
+
+}  // namespace
+
+QString FaixaPermitidaTraduzida(const CampoEntradaUsina& campo, const std::string& separador) {
+    const std::string nome = campo.nome;
+    QString faixa;
+    switch (campo.regra) {
+    case RegraEntrada::Positiva:
+        faixa = Traduzir(QT_TRANSLATE_NOOP("TextosNucleoJanela", "Maior que zero"));
+        break;
+    case RegraEntrada::NaoNegativa:
+        faixa = Traduzir(QT_TRANSLATE_NOOP("TextosNucleoJanela", "Zero ou maior"));
+        break;
+    case RegraEntrada::Eficiencia:
+        faixa = Traduzir(QT_TRANSLATE_NOOP("TextosNucleoJanela", "Maior que 0 e no máximo 100 %"));
+        break;
+    case RegraEntrada::Percentual:
+        faixa = Traduzir(QT_TRANSLATE_NOOP("TextosNucleoJanela", "De 0 a 100 %"));
+        break;
+    case RegraEntrada::Pressao:
+        faixa = Traduzir(QT_TRANSLATE_NOOP("TextosNucleoJanela", "De %1 a %2 bar"))
+                    .arg(Numero(PressaoMinimaBar, separador), Numero(PressaoMaximaBar, separador));
+        break;
+    case RegraEntrada::Livre: break;
+    }
+    // The relations the checks make between fields.
+    if (nome == "Eprevap")
+        faixa += Traduzir(QT_TRANSLATE_NOOP(
+            "TextosNucleoJanela",
+            ", menor que a pressão de saída na turbina de alta pressão (sem ela, menor que a "
+            "pressão de operação da caldeira)"));
+    else if (nome == "Epstap" || nome == "Eprecon")
+        faixa += Traduzir(
+            QT_TRANSLATE_NOOP("TextosNucleoJanela", ", menor que a pressão de operação da caldeira"));
+    else if (nome == "Etscal")
+        faixa = Traduzir(QT_TRANSLATE_NOOP(
+            "TextosNucleoJanela",
+            "Maior que a temperatura de saturação à pressão da caldeira (vapor superaquecido)"));
+    else if (nome == "Etcon")
+        faixa = Traduzir(QT_TRANSLATE_NOOP(
+            "TextosNucleoJanela",
+            "De 0 °C até abaixo da temperatura de saturação à pressão do condensado "
+            "(condensado líquido)"));
+    // The reading's own limit: larger values are read as the limit.
+    if (campo.limite != 0.0) {
+        const QString limite = QString::fromUtf8(campo.textoLimite);
+        faixa += Traduzir(QT_TRANSLATE_NOOP("TextosNucleoJanela", "; acima de %1 %2 é lido como %3"))
+                     .arg(limite, TraduzirNucleo(campo.unidade), limite);
+    }
+    return faixa;
+}
+
+QString DicaEntrada(const CampoEntradaUsina& campo, const std::string& separador) {
+    return Traduzir(QT_TRANSLATE_NOOP("TextosNucleoJanela", "%1\nUnidade: %2\nValores aceitos: %3."))
+        .arg(TraduzirNucleo(campo.legenda), TraduzirNucleo(campo.unidade),
+             FaixaPermitidaTraduzida(campo, separador));
+}
+
+QString TextoAvisoTraduzido(const AvisoUsina& aviso, const std::string& separador) {
+    const QString numero = Numero(aviso.quantidade, separador, 2);
+    switch (aviso.tipo) {
+    case TipoAviso::VaporInsuficiente:
+        return Traduzir(QT_TRANSLATE_NOOP("TextosNucleoJanela",
+                                          "Vapor insuficiente: faltam %1 t/h para a turbina de "
+                                          "média pressão"))
+            .arg(numero);
+    }
+    return numero;  // not reached: every kind of warning has its text
+}
+
+QString TextoSituacaoTraduzida(SituacaoCalculo situacao) {
+    switch (situacao) {
+    case SituacaoCalculo::Recusado:
+        return Traduzir(QT_TRANSLATE_NOOP("TextosNucleoJanela",
+                                          "Dados de entrada recusados: nada foi calculado. Corrija "
+                                          "o campo indicado e execute de novo."));
+    case SituacaoCalculo::Interrompido:
+        return Traduzir(QT_TRANSLATE_NOOP("TextosNucleoJanela",
+                                          "O último cálculo parou com um erro: os resultados "
+                                          "mostrados estão incompletos."));
+    case SituacaoCalculo::SemCalculo:
+    case SituacaoCalculo::Completo:
+        break;
+    }
+    return {};
+}
