@@ -98,6 +98,9 @@ void AplicarIdioma(Idioma idioma) {
     }
     estado.atual = idioma;
     RetraduzirRegistrados();
+    // Qt posts the LanguageChange events to the windows; delivered now, the
+    // views that compose their texts are in the new language on return.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
 }
 
 Idioma IdiomaGuardado() {
