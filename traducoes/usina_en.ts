@@ -100,7 +100,7 @@
     </message>
     <message>
         <source>Rótulo da corrente no fluxograma</source>
-        <translation>The stream's label in the flowsheet</translation>
+        <translation>The stream&apos;s label in the flowsheet</translation>
     </message>
     <message>
         <source>Descrição</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>A água de alimentação (19) leva a vazão do condensado (18)</source>
-        <translation>The feed water (19) carries the condensate's flow (18)</translation>
+        <translation>The feed water (19) carries the condensate&apos;s flow (18)</translation>
     </message>
     <message>
         <source>Pressão [bar]</source>
@@ -148,7 +148,7 @@
     </message>
     <message>
         <source>Subresfriado ou superaquecido em relação à temperatura de saturação à pressão da corrente; a menos de 0,05 K dela, saturado ou úmido</source>
-        <translation>Subcooled or superheated relative to the saturation temperature at the stream's pressure; within 0.05 K of it, saturated or wet</translation>
+        <translation>Subcooled or superheated relative to the saturation temperature at the stream&apos;s pressure; within 0.05 K of it, saturated or wet</translation>
     </message>
     <message>
         <source>subresfriado %1 K</source>
@@ -259,7 +259,7 @@
     </message>
     <message>
         <source>Potência nos eixos dos geradores (turbinas de alta e de média pressão) dividida pela moagem horária de cana.</source>
-        <translation>Power at the generators' shafts (high- and medium-pressure turbines) divided by the hourly cane crushing rate.</translation>
+        <translation>Power at the generators&apos; shafts (high- and medium-pressure turbines) divided by the hourly cane crushing rate.</translation>
     </message>
     <message>
         <source>Consumo de vapor por tonelada de cana</source>
@@ -271,7 +271,7 @@
     </message>
     <message>
         <source>Vazão de vapor da turbina × 3600 dividida pela sua potência; não definido quando a turbina não entrega potência.</source>
-        <translation>The turbine's steam flow × 3600 divided by its power; not defined when the turbine delivers no power.</translation>
+        <translation>The turbine&apos;s steam flow × 3600 divided by its power; not defined when the turbine delivers no power.</translation>
     </message>
     <message>
         <source>Consumo específico de vapor da turbina de alta pressão</source>
@@ -319,7 +319,7 @@
     </message>
     <message>
         <source>Consumo de bagaço × PCI × 1,36 (estimativa: a exergia química do bagaço não é dado do cálculo).</source>
-        <translation>Bagasse consumption × LHV × 1.36 (an estimate: the bagasse's chemical exergy is not part of the calculation).</translation>
+        <translation>Bagasse consumption × LHV × 1.36 (an estimate: the bagasse&apos;s chemical exergy is not part of the calculation).</translation>
     </message>
     <message>
         <source>Eficiência de segunda lei da usina</source>
@@ -331,7 +331,7 @@
     </message>
     <message>
         <source>Exergia do bagaço estimada: PCI × 1,36, pela correlação de Szargut e Styrylska (1964) para combustíveis sólidos, bagaço seco com C 47 %, H 6,5 %, O 44 %, cinzas 2,5 % e 50 % de umidade.</source>
-        <translation>Bagasse exergy estimated as LHV × 1.36, from Szargut and Styrylska's correlation (1964) for solid fuels, dry bagasse with C 47 %, H 6.5 %, O 44 %, ash 2.5 % and 50 % moisture.</translation>
+        <translation>Bagasse exergy estimated as LHV × 1.36, from Szargut and Styrylska&apos;s correlation (1964) for solid fuels, dry bagasse with C 47 %, H 6.5 %, O 44 %, ash 2.5 % and 50 % moisture.</translation>
     </message>
     <message>
         <source>Caldeira</source>
@@ -1120,7 +1120,7 @@
     </message>
     <message>
         <source>A destruição na caldeira depende da exergia estimada do bagaço; sem ela, as parcelas são do ciclo de vapor.</source>
-        <translation>The boiler's destruction rests on the estimated bagasse exergy; without it, the shares are of the steam cycle.</translation>
+        <translation>The boiler&apos;s destruction rests on the estimated bagasse exergy; without it, the shares are of the steam cycle.</translation>
     </message>
     <message>
         <source>Exportar…</source>

@@ -290,6 +290,12 @@ TEST_F(FluxogramaIdioma, LegendasNoIdiomaDaJanela) {
                 "[ãõçáéíóúâêô]|Caldeira|Bomba|Vapor|Moenda|Processo|Eixo|Turbina")))
                 << t.toStdString();
         EXPECT_TRUE(ingles.contains("<title>Flowsheet with results</title>"));
+        if (const QString capturas = qEnvironmentVariable("USINA_CAPTURAS"); !capturas.isEmpty()) {
+            QDir().mkpath(capturas);
+            ExportarFluxogramaPng(QDir(capturas).filePath(alta ? "fluxograma-en.png"
+                                                                : "fluxograma-sem-alta-en.png"),
+                                  &Execucao(alta), ",", 1600);
+        }
         AplicarIdioma(Idioma::Portugues);
         EXPECT_EQ(exportar("pt2.svg"), portugues);
     }

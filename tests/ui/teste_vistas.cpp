@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
+#include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTableView>
@@ -31,6 +32,7 @@
 #include "plant/PapeisRotulos.h"
 #include "plant/TabelaCorrentes.h"
 #include "plant/TabelaEntradas.h"
+#include "ui/FluxogramaResultados.h"
 #include "ui/Idioma.h"
 #include "ui/ModeloCorrentes.h"
 #include "ui/RelatorioPdf.h"
@@ -544,6 +546,10 @@ TEST_F(VistasIdioma, TabelaDeCorrentesIdaEVolta) {
     const std::string csv = vista.Modelo().Csv();
 
     AplicarIdioma(Idioma::Ingles);
+    if (const QString capturas = qEnvironmentVariable("USINA_CAPTURAS"); !capturas.isEmpty()) {
+        QApplication::processEvents();
+        vista.grab().save(QDir(capturas).filePath("correntes-en.png"));
+    }
     const ModeloCorrentes& m = vista.Modelo();
     EXPECT_EQ(m.headerData(ModeloCorrentes::ColunaPressao, Qt::Horizontal).toString(),
               "Pressure\n[bar]");
@@ -588,6 +594,10 @@ TEST_F(VistasIdioma, IndicadoresIdaEVolta) {
     const QString explicacao = vista.ExplicacaoIndicador->text();
 
     AplicarIdioma(Idioma::Ingles);
+    if (const QString capturas = qEnvironmentVariable("USINA_CAPTURAS"); !capturas.isEmpty()) {
+        QApplication::processEvents();
+        vista.grab().save(QDir(capturas).filePath("indicadores-en.png"));
+    }
     EXPECT_EQ(vista.TabelaIndicadores->currentRow(), 3);
     EXPECT_EQ(vista.TabelaIndicadores->item(0, 0)->text(), "Electric power per tonne of cane");
     EXPECT_EQ(vista.TabelaIndicadores->horizontalHeaderItem(3)->text(), "How it is worked out");
@@ -638,8 +648,22 @@ TEST_F(VistasIdioma, RelatorioPdfNoIdiomaDaJanela) {
                               "Mill capacity", "t cane/h", "Mill drive turbine"})
         EXPECT_TRUE(ingles.contains(QString::fromUtf8(texto))) << texto;
     EXPECT_EQ(numeros(ingles), numeros(portugues));
+    // The report in both languages, to be looked at, when USINA_CAPTURAS is set.
+    const auto capturar = [&](const char* nome) {
+        const QString capturas = qEnvironmentVariable("USINA_CAPTURAS");
+        if (capturas.isEmpty()) return;
+        QDir().mkpath(capturas);
+        const ConteudoRelatorioPdf conteudo{
+            "caso.usina", &r, EntradasUsina{}, ",", IndicadoresHtml(r, ","), CorrentesHtml(r, ","),
+            [&](QPainter& pintor, const QRectF& area) {
+                DesenharFluxogramaResultados(pintor, area, &r, ",");
+            }};
+        GravarRelatorioPdf(QDir(capturas).filePath(nome), conteudo);
+    };
+    capturar("relatorio-en.pdf");
     AplicarIdioma(Idioma::Portugues);
     EXPECT_EQ(html(), portugues);
+    capturar("relatorio-pt.pdf");
 }
 
 }  // namespace

@@ -337,6 +337,11 @@ TEST_F(GraficosIdioma, ExergiaIdaEVolta) {
         for (int i = 0; i < vista.Barras->count(); ++i) barras.push_back(vista.Barras->at(i));
 
         AplicarIdioma(Idioma::Ingles);
+        if (const QString capturas = qEnvironmentVariable("USINA_CAPTURAS"); !capturas.isEmpty()) {
+            QApplication::processEvents();
+            vista.grab().save(QDir(capturas).filePath(comCaldeira ? "exergia-caldeira-en.png"
+                                                                  : "exergia-en.png"));
+        }
         EXPECT_EQ(vista.Grafico->chart()->title(), "Exergy destruction by equipment");
         auto* categorias = qobject_cast<QBarCategoryAxis*>(
             vista.Grafico->chart()->axes(Qt::Vertical).value(0));
@@ -376,6 +381,10 @@ TEST_F(GraficosIdioma, DiagramaTsIdaEVoltaSemPerderOZoom) {
 
     AplicarIdioma(Idioma::Ingles);
     EXPECT_EQ(vista.Faixa(), faixa);
+    if (const QString capturas = qEnvironmentVariable("USINA_CAPTURAS"); !capturas.isEmpty()) {
+        QApplication::processEvents();
+        vista.grab().save(QDir(capturas).filePath("diagrama-ts-zoom-en.png"));
+    }
     const QStringList ingles = TextosGrafico(vista.Grafico);
     ASSERT_EQ(ingles.size(), portugues.size());
     for (const char* nome : {"Saturation", "Isobars", "Boiler", "Turbines", "Isentropic expansion",
