@@ -485,7 +485,8 @@ TEST_F(VistasIdioma, EstadoComoONucleoEmPortugues) {
     }
     AplicarIdioma(Idioma::Ingles);
     for (const auto& caso : casos)
-        EXPECT_EQ(ModeloCorrentes::EstadoMostrado(caso.estado, ","), QString::fromUtf8(caso.ingles));
+        EXPECT_EQ(ModeloCorrentes::EstadoMostrado(caso.estado, ","),
+                  QString::fromUtf8(caso.ingles));
 }
 
 // The report's warning is composed by the window as well.
@@ -633,7 +634,8 @@ TEST_F(VistasIdioma, RelatorioPdfNoIdiomaDaJanela) {
     };
     const auto numeros = [](const QString& texto) {
         QStringList lista;
-        for (const auto& m : QRegularExpression("\\d+(,\\d+)?").globalMatch(texto)) lista << m.captured();
+        for (const auto& m : QRegularExpression("\\d+(,\\d+)?").globalMatch(texto))
+            lista << m.captured();
         return lista;
     };
     const QString portugues = html();
