@@ -202,6 +202,13 @@
     </message>
 </context>
 <context>
+    <name>FluxogramaResultados</name>
+    <message>
+        <source>Fluxograma com resultados</source>
+        <translation>Flowsheet with results</translation>
+    </message>
+</context>
+<context>
     <name>Impressao</name>
     <message>
         <source>Imprimir</source>
@@ -916,6 +923,85 @@
     </message>
 </context>
 <context>
+    <name>ModeloCorrentes</name>
+    <message>
+        <source>Rótulo</source>
+        <translation>Label</translation>
+    </message>
+    <message>
+        <source>Rótulo da corrente no fluxograma</source>
+        <translation>The stream&apos;s label in the flowsheet</translation>
+    </message>
+    <message>
+        <source>Descrição</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Vazão [t/h]</source>
+        <translation>Flow [t/h]</translation>
+    </message>
+    <message>
+        <source>Vazão [kg/s]</source>
+        <translation>Flow [kg/s]</translation>
+    </message>
+    <message>
+        <source>A água de alimentação (19) leva a vazão do condensado (18)</source>
+        <translation>The feed water (19) carries the condensate&apos;s flow (18)</translation>
+    </message>
+    <message>
+        <source>Pressão [bar]</source>
+        <translation>Pressure [bar]</translation>
+    </message>
+    <message>
+        <source>Temperatura [°C]</source>
+        <translation>Temperature [°C]</translation>
+    </message>
+    <message>
+        <source>Entalpia [kJ/kg]</source>
+        <translation>Enthalpy [kJ/kg]</translation>
+    </message>
+    <message>
+        <source>Entropia [kJ/(kg·K)]</source>
+        <translation>Entropy [kJ/(kg·K)]</translation>
+    </message>
+    <message>
+        <source>Exergia [kJ/kg]</source>
+        <translation>Exergy [kJ/kg]</translation>
+    </message>
+    <message>
+        <source>Exergia de fluxo em relação ao estado morto (água líquida a 25 °C, 1,01325 bar)</source>
+        <translation>Flow exergy relative to the dead state (liquid water at 25 °C, 1.01325 bar)</translation>
+    </message>
+    <message>
+        <source>Estado</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Subresfriado ou superaquecido em relação à temperatura de saturação à pressão da corrente; a menos de 0,05 K dela, saturado ou úmido</source>
+        <translation>Subcooled or superheated relative to the saturation temperature at the stream&apos;s pressure; within 0.05 K of it, saturated or wet</translation>
+    </message>
+    <message>
+        <source>subresfriado %1 K</source>
+        <translation>subcooled %1 K</translation>
+    </message>
+    <message>
+        <source>líquido saturado</source>
+        <translation>saturated liquid</translation>
+    </message>
+    <message>
+        <source>úmido, título %1</source>
+        <translation>wet, quality %1</translation>
+    </message>
+    <message>
+        <source>vapor saturado</source>
+        <translation>saturated vapour</translation>
+    </message>
+    <message>
+        <source>superaquecido %1 K</source>
+        <translation>superheated %1 K</translation>
+    </message>
+</context>
+<context>
     <name>Nucleo</name>
     <message>
         <source>Capacidade da Usina [ton cana/h]</source>
@@ -1096,6 +1182,166 @@
     <message>
         <source>%</source>
         <translation>%</translation>
+    </message>
+    <message>
+        <source>Potência elétrica por tonelada de cana</source>
+        <translation>Electric power per tonne of cane</translation>
+    </message>
+    <message>
+        <source>Potência nos eixos dos geradores (turbinas de alta e de média pressão) dividida pela moagem horária de cana.</source>
+        <translation>Power at the generators&apos; shafts (high- and medium-pressure turbines) divided by the hourly cane crushing rate.</translation>
+    </message>
+    <message>
+        <source>Consumo de vapor por tonelada de cana</source>
+        <translation>Steam consumption per tonne of cane</translation>
+    </message>
+    <message>
+        <source>Vapor produzido pela caldeira dividido pela moagem horária de cana.</source>
+        <translation>Steam raised by the boiler divided by the hourly cane crushing rate.</translation>
+    </message>
+    <message>
+        <source>Vazão de vapor da turbina × 3600 dividida pela sua potência; não definido quando a turbina não entrega potência.</source>
+        <translation>The turbine&apos;s steam flow × 3600 divided by its power; not defined when the turbine delivers no power.</translation>
+    </message>
+    <message>
+        <source>Consumo específico de vapor da turbina de alta pressão</source>
+        <translation>Specific steam consumption of the high-pressure turbine</translation>
+    </message>
+    <message>
+        <source>Consumo específico de vapor da turbomoenda</source>
+        <translation>Specific steam consumption of the mill drive turbine</translation>
+    </message>
+    <message>
+        <source>Consumo específico de vapor da turbina de média pressão</source>
+        <translation>Specific steam consumption of the medium-pressure turbine</translation>
+    </message>
+    <message>
+        <source>Consumo específico de vapor da turbina da bomba</source>
+        <translation>Specific steam consumption of the pump drive turbine</translation>
+    </message>
+    <message>
+        <source>Excedente de bagaço</source>
+        <translation>Bagasse surplus</translation>
+    </message>
+    <message>
+        <source>Bagaço disponível menos o queimado na caldeira; negativo quando falta bagaço.</source>
+        <translation>Bagasse available less that burnt in the boiler; negative when bagasse is short.</translation>
+    </message>
+    <message>
+        <source>Superaquecimento do vapor de processo</source>
+        <translation>Process steam superheat</translation>
+    </message>
+    <message>
+        <source>Temperatura do vapor de processo (11) menos a de saturação à sua pressão; não definido quando o vapor é úmido.</source>
+        <translation>Process steam temperature (11) less the saturation temperature at its pressure; not defined when the steam is wet.</translation>
+    </message>
+    <message>
+        <source>Eficiência de primeira lei da usina</source>
+        <translation>Plant first-law efficiency</translation>
+    </message>
+    <message>
+        <source>(Potência elétrica + potência de moagem + calor ao processo m11·(h11 − h18)) / (consumo de bagaço × PCI).</source>
+        <translation>(Electric power + milling power + heat to process m11·(h11 − h18)) / (bagasse consumption × LHV).</translation>
+    </message>
+    <message>
+        <source>Exergia do bagaço queimado</source>
+        <translation>Exergy of the bagasse burnt</translation>
+    </message>
+    <message>
+        <source>Consumo de bagaço × PCI × 1,36 (estimativa: a exergia química do bagaço não é dado do cálculo).</source>
+        <translation>Bagasse consumption × LHV × 1.36 (an estimate: the bagasse&apos;s chemical exergy is not part of the calculation).</translation>
+    </message>
+    <message>
+        <source>Eficiência de segunda lei da usina</source>
+        <translation>Plant second-law efficiency</translation>
+    </message>
+    <message>
+        <source>(Potência elétrica + potência de moagem + exergia cedida ao processo m11·(ex11 − ex18)) / exergia do bagaço queimado.</source>
+        <translation>(Electric power + milling power + exergy given up to the process m11·(ex11 − ex18)) / exergy of the bagasse burnt.</translation>
+    </message>
+    <message>
+        <source>Exergia do bagaço estimada: PCI × 1,36, pela correlação de Szargut e Styrylska (1964) para combustíveis sólidos, bagaço seco com C 47 %, H 6,5 %, O 44 %, cinzas 2,5 % e 50 % de umidade.</source>
+        <translation>Bagasse exergy estimated as LHV × 1.36, from Szargut and Styrylska&apos;s correlation (1964) for solid fuels, dry bagasse with C 47 %, H 6.5 %, O 44 %, ash 2.5 % and 50 % moisture.</translation>
+    </message>
+    <message>
+        <source>Caldeira</source>
+        <translation>Boiler</translation>
+    </message>
+    <message>
+        <source>Turbina de alta pressão</source>
+        <translation>High-pressure turbine</translation>
+    </message>
+    <message>
+        <source>Turbina da bomba</source>
+        <translation>Pump drive turbine</translation>
+    </message>
+    <message>
+        <source>Turbomoenda</source>
+        <translation>Mill drive turbine</translation>
+    </message>
+    <message>
+        <source>Válvula de expansão</source>
+        <translation>Pressure-reducing valve</translation>
+    </message>
+    <message>
+        <source>Turbina de média pressão</source>
+        <translation>Medium-pressure turbine</translation>
+    </message>
+    <message>
+        <source>Misturador dos escapes</source>
+        <translation>Exhaust mixer</translation>
+    </message>
+    <message>
+        <source>Processo</source>
+        <translation>Process</translation>
+    </message>
+    <message>
+        <source>Bomba de condensado</source>
+        <translation>Condensate pump</translation>
+    </message>
+    <message>
+        <source>Coletor</source>
+        <translation>Header</translation>
+    </message>
+    <message>
+        <source>Condensado</source>
+        <translation>Condensate</translation>
+    </message>
+    <message>
+        <source>Quantidade de vapor</source>
+        <translation>Steam production</translation>
+    </message>
+    <message>
+        <source>Quantidade de bagaço disponível</source>
+        <translation>Bagasse available</translation>
+    </message>
+    <message>
+        <source>Consumo de bagaço na caldeira</source>
+        <translation>Bagasse burnt in the boiler</translation>
+    </message>
+    <message>
+        <source>Potência elétrica</source>
+        <translation>Electric power</translation>
+    </message>
+    <message>
+        <source>Potência de moagem</source>
+        <translation>Milling power</translation>
+    </message>
+    <message>
+        <source>Potência de bombeamento</source>
+        <translation>Pumping power</translation>
+    </message>
+    <message>
+        <source>Variação de entalpia no processo</source>
+        <translation>Enthalpy change in the process</translation>
+    </message>
+    <message>
+        <source>Taxa de irreversibilidades no processo</source>
+        <translation>Irreversibility rate in the process</translation>
+    </message>
+    <message>
+        <source>Taxa de irreversibilidades na válvula de expansão</source>
+        <translation>Irreversibility rate in the pressure-reducing valve</translation>
     </message>
 </context>
 <context>
@@ -1486,6 +1732,81 @@
     </message>
 </context>
 <context>
+    <name>RelatorioPdf</name>
+    <message>
+        <source>Dados de entrada</source>
+        <translation>Input data</translation>
+    </message>
+    <message>
+        <source>Dado</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>Valor</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Unidade</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Turbina de alta pressão</source>
+        <translation>High-pressure turbine</translation>
+    </message>
+    <message>
+        <source>sim</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>não</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Resultados globais</source>
+        <translation>Overall results</translation>
+    </message>
+    <message>
+        <source>Resultado</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Página %1 de %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>Vapor insuficiente: faltam %1 t/h para a turbina de média pressão</source>
+        <translation>Not enough steam: the medium-pressure turbine is short of %1 t/h</translation>
+    </message>
+    <message>
+        <source>Usina: sistema de potência e cogeração</source>
+        <translation>Usina: power and cogeneration plant</translation>
+    </message>
+    <message>
+        <source>Caso: %1</source>
+        <translation>Case: %1</translation>
+    </message>
+    <message>
+        <source>Calculado em %1</source>
+        <translation>Calculated on %1</translation>
+    </message>
+    <message>
+        <source>Aviso:</source>
+        <translation>Warning:</translation>
+    </message>
+    <message>
+        <source>Indicadores de cogeração</source>
+        <translation>Cogeneration indicators</translation>
+    </message>
+    <message>
+        <source>Tabela de correntes</source>
+        <translation>Stream table</translation>
+    </message>
+    <message>
+        <source>Fluxograma com resultados</source>
+        <translation>Flowsheet with results</translation>
+    </message>
+</context>
+<context>
     <name>TFusina</name>
     <message>
         <source>Executar</source>
@@ -1671,6 +1992,37 @@ Unticked: the live steam goes straight to the header.</translation>
     </message>
 </context>
 <context>
+    <name>TabelasHtml</name>
+    <message>
+        <source>Indicador</source>
+        <translation>Indicator</translation>
+    </message>
+    <message>
+        <source>Valor</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Unidade</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Como é calculado</source>
+        <translation>How it is worked out</translation>
+    </message>
+    <message>
+        <source>Destruição de exergia</source>
+        <translation>Exergy destruction</translation>
+    </message>
+    <message>
+        <source>Equipamento</source>
+        <translation>Equipment</translation>
+    </message>
+    <message>
+        <source>Destruição [kW]</source>
+        <translation>Destruction [kW]</translation>
+    </message>
+</context>
+<context>
     <name>TextosNucleoJanela</name>
     <message>
         <source>Maior que zero</source>
@@ -1731,6 +2083,324 @@ Accepted values: %3.</translation>
     <message>
         <source>O último cálculo parou com um erro: os resultados mostrados estão incompletos.</source>
         <translation>The last calculation stopped with an error: the results shown are incomplete.</translation>
+    </message>
+</context>
+<context>
+    <name>TracadoFluxogramaResultados</name>
+    <message>
+        <source>Caldeira</source>
+        <translation>Boiler</translation>
+    </message>
+    <message>
+        <source>Bagaço</source>
+        <translation>Bagasse</translation>
+    </message>
+    <message>
+        <source>Turbina de alta pressão</source>
+        <translation>High-pressure turbine</translation>
+    </message>
+    <message>
+        <source>Sem turbina de alta pressão</source>
+        <translation>No high-pressure turbine</translation>
+    </message>
+    <message>
+        <source>Turbina da bomba</source>
+        <translation>Pump turbine</translation>
+    </message>
+    <message>
+        <source>Bomba</source>
+        <translation>Pump</translation>
+    </message>
+    <message>
+        <source>Válvula</source>
+        <translation>Valve</translation>
+    </message>
+    <message>
+        <source>Turbina da moenda</source>
+        <translation>Mill turbine</translation>
+    </message>
+    <message>
+        <source>Moenda</source>
+        <translation>Mill</translation>
+    </message>
+    <message>
+        <source>Turbina de média pressão</source>
+        <translation>Medium-pressure turbine</translation>
+    </message>
+    <message>
+        <source>Processo</source>
+        <translation>Process</translation>
+    </message>
+    <message>
+        <source>Vapor</source>
+        <translation>Steam</translation>
+    </message>
+    <message>
+        <source>Água</source>
+        <translation>Water</translation>
+    </message>
+    <message>
+        <source>Eixo</source>
+        <translation>Shaft</translation>
+    </message>
+</context>
+<context>
+    <name>VistaCorrentes</name>
+    <message>
+        <source>Tabela de correntes</source>
+        <translation>Stream table</translation>
+    </message>
+    <message>
+        <source>Copiar</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Exportar CSV…</source>
+        <translation>Export CSV…</translation>
+    </message>
+    <message>
+        <source>Ainda não há resultados: execute o cálculo (Executar) antes de gravar.</source>
+        <translation>No results yet: run the calculation (Run) before saving.</translation>
+    </message>
+    <message>
+        <source>Exportar tabela de correntes</source>
+        <translation>Export stream table</translation>
+    </message>
+    <message>
+        <source>Tabela CSV (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>VistaDiagramaTs</name>
+    <message>
+        <source>Arraste um retângulo para ampliar; roda do mouse: zoom; botão direito ou setas: deslocar.</source>
+        <translation>Drag a rectangle to zoom in; mouse wheel: zoom; right button or arrow keys: pan.</translation>
+    </message>
+    <message>
+        <source>Caldeira</source>
+        <translation>Boiler</translation>
+    </message>
+    <message>
+        <source>Turbinas</source>
+        <translation>Turbines</translation>
+    </message>
+    <message>
+        <source>Expansão isentrópica</source>
+        <translation>Isentropic expansion</translation>
+    </message>
+    <message>
+        <source>Válvula</source>
+        <translation>Valve</translation>
+    </message>
+    <message>
+        <source>Misturador</source>
+        <translation>Mixer</translation>
+    </message>
+    <message>
+        <source>Processo</source>
+        <translation>Process</translation>
+    </message>
+    <message>
+        <source>Bomba</source>
+        <translation>Pump</translation>
+    </message>
+    <message>
+        <source>Diagrama T-s</source>
+        <translation>T-s diagram</translation>
+    </message>
+    <message>
+        <source>Restaurar zoom</source>
+        <translation>Reset zoom</translation>
+    </message>
+    <message>
+        <source>Exportar…</source>
+        <translation>Export…</translation>
+    </message>
+    <message>
+        <source>Gravar o diagrama, como mostrado, em imagem PNG ou desenho SVG</source>
+        <translation>Save the diagram, as shown, as a PNG image or an SVG drawing</translation>
+    </message>
+    <message>
+        <source>Exportar diagrama T-s</source>
+        <translation>Export T-s diagram</translation>
+    </message>
+    <message>
+        <source>Saturação</source>
+        <translation>Saturation</translation>
+    </message>
+    <message>
+        <source>Isobaras</source>
+        <translation>Isobars</translation>
+    </message>
+    <message>
+        <source>Estado %1: T = %2 °C, s = %3 kJ/(kg·K), p = %4 bar</source>
+        <translation>State %1: T = %2 °C, s = %3 kJ/(kg·K), p = %4 bar</translation>
+    </message>
+    <message>
+        <source>Estado %1</source>
+        <translation>State %1</translation>
+    </message>
+</context>
+<context>
+    <name>VistaExergia</name>
+    <message>
+        <source>Exergia</source>
+        <translation>Exergy</translation>
+    </message>
+    <message>
+        <source>Incluir a caldeira (estimativa)</source>
+        <translation>Include the boiler (estimate)</translation>
+    </message>
+    <message>
+        <source>A destruição na caldeira depende da exergia estimada do bagaço; sem ela, as parcelas são do ciclo de vapor.</source>
+        <translation>The boiler&apos;s destruction rests on the estimated bagasse exergy; without it, the shares are of the steam cycle.</translation>
+    </message>
+    <message>
+        <source>Exportar…</source>
+        <translation>Export…</translation>
+    </message>
+    <message>
+        <source>Gravar o gráfico como imagem PNG ou desenho SVG</source>
+        <translation>Save the chart as a PNG image or an SVG drawing</translation>
+    </message>
+    <message>
+        <source>Destruição de exergia por equipamento</source>
+        <translation>Exergy destruction by equipment</translation>
+    </message>
+    <message>
+        <source>Destruição de exergia [kW]</source>
+        <translation>Exergy destruction [kW]</translation>
+    </message>
+    <message>
+        <source>Taxa de destruição de exergia [kW]</source>
+        <translation>Exergy destruction rate [kW]</translation>
+    </message>
+    <message>
+        <source>Equipamento</source>
+        <translation>Equipment</translation>
+    </message>
+    <message>
+        <source>Destruição [kW]</source>
+        <translation>Destruction [kW]</translation>
+    </message>
+    <message>
+        <source>Parcela [%]</source>
+        <translation>Share [%]</translation>
+    </message>
+    <message>
+        <source>Ef. 2ª lei [%]</source>
+        <translation>2nd-law eff. [%]</translation>
+    </message>
+    <message>
+        <source>Eficiência de segunda lei do equipamento</source>
+        <translation>Second-law efficiency of the equipment</translation>
+    </message>
+    <message>
+        <source>Exportar gráfico de exergia</source>
+        <translation>Export exergy chart</translation>
+    </message>
+    <message>
+        <source>Total *</source>
+        <translation>Total *</translation>
+    </message>
+    <message>
+        <source>Total sem a caldeira</source>
+        <translation>Total without the boiler</translation>
+    </message>
+    <message>
+        <source>Parcelas sobre a destruição total, caldeira incluída (estimativa).</source>
+        <translation>Shares of the total destruction, boiler included (estimate).</translation>
+    </message>
+    <message>
+        <source>Parcelas sobre a destruição no ciclo de vapor: turbinas, válvula, misturador, processo e bomba, sem a caldeira.</source>
+        <translation>Shares of the destruction in the steam cycle: turbines, valve, mixer, process and pump, without the boiler.</translation>
+    </message>
+    <message>
+        <source>Eficiência de segunda lei da usina *: %1 %.   * %2</source>
+        <translation>Plant second-law efficiency *: %1 %.   * %2</translation>
+    </message>
+</context>
+<context>
+    <name>VistaFluxograma</name>
+    <message>
+        <source>Imagem PNG (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>Desenho SVG (*.svg)</source>
+        <translation>SVG drawing (*.svg)</translation>
+    </message>
+    <message>
+        <source>Documento PDF (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Fluxograma com resultados</source>
+        <translation>Flowsheet with results</translation>
+    </message>
+    <message>
+        <source>Exportar…</source>
+        <translation>Export…</translation>
+    </message>
+    <message>
+        <source>Gravar o fluxograma como imagem PNG, desenho SVG ou documento PDF</source>
+        <translation>Save the flowsheet as a PNG image, an SVG drawing or a PDF document</translation>
+    </message>
+    <message>
+        <source>Exportar fluxograma com resultados</source>
+        <translation>Export flowsheet with results</translation>
+    </message>
+    <message>
+        <source>Escolha um nome terminado em .png, .svg ou .pdf para exportar o fluxograma</source>
+        <translation>Choose a name ending in .png, .svg or .pdf to export the flowsheet</translation>
+    </message>
+</context>
+<context>
+    <name>VistaIndicadores</name>
+    <message>
+        <source>não definido</source>
+        <translation>not defined</translation>
+    </message>
+    <message>
+        <source>Indicadores</source>
+        <translation>Indicators</translation>
+    </message>
+    <message>
+        <source>Destruição de exergia</source>
+        <translation>Exergy destruction</translation>
+    </message>
+    <message>
+        <source>Indicador</source>
+        <translation>Indicator</translation>
+    </message>
+    <message>
+        <source>Valor</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Unidade</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Como é calculado</source>
+        <translation>How it is worked out</translation>
+    </message>
+    <message>
+        <source>Equipamento</source>
+        <translation>Equipment</translation>
+    </message>
+    <message>
+        <source>Destruição [kW]</source>
+        <translation>Destruction [kW]</translation>
+    </message>
+    <message>
+        <source>Parcela [%] *</source>
+        <translation>Share [%] *</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QColor>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFont>
 #include <QFontMetricsF>
@@ -166,6 +167,11 @@ void DesenharCaixa(QPainter& pintor, const QRectF& caixa, const QStringList& tex
     pintor.restore();
 }
 
+// The exported file's title, in the window's language.
+QString TituloFluxograma() {
+    return QCoreApplication::translate("FluxogramaResultados", "Fluxograma com resultados");
+}
+
 bool Completo(const ResultadoUsina* resultado) {
     return resultado != nullptr && resultado->situacao == SituacaoCalculo::Completo;
 }
@@ -281,7 +287,7 @@ void DesenharFluxogramaResultados(QPainter& pintor, const QRectF& area,
     for (const LegendaTracado& l : t.legendas) {
         pintor.setPen(l.foraDeServico ? CorForaDeServico : CorContorno);
         pintor.setFont(Fonte(l.pequena ? FonteLegendaPequena : FonteLegendas));
-        pintor.drawText(l.caixa, l.alinhamento, l.texto);
+        pintor.drawText(l.caixa, l.alinhamento, l.TextoMostrado());
     }
     for (const EtiquetaTracado& e : t.etiquetas) DesenharEtiqueta(pintor, e);
 
@@ -325,7 +331,7 @@ void ExportarFluxogramaSvg(const QString& caminho, const ResultadoUsina* resulta
         svg.setOutputDevice(&saida);
         svg.setSize(vista.size().toSize());
         svg.setViewBox(vista);
-        svg.setTitle(QStringLiteral("Fluxograma com resultados"));
+        svg.setTitle(TituloFluxograma());
         QPainter pintor;
         if (!pintor.begin(&svg)) throw ErroArquivo("SVG error");
         pintor.fillRect(vista, Qt::white);
@@ -348,7 +354,7 @@ void ExportarFluxogramaPdf(const QString& caminho, const ResultadoUsina* resulta
                 QMarginsF(MilimetrosMargemPdf, MilimetrosMargemPdf, MilimetrosMargemPdf,
                           MilimetrosMargemPdf),
                 QPageLayout::Millimeter));
-            pdf.setTitle(QStringLiteral("Fluxograma com resultados"));
+            pdf.setTitle(TituloFluxograma());
             pdf.setCreator(QStringLiteral("Usina"));
             QPainter pintor;
             if (!pintor.begin(&pdf)) throw ErroArquivo("PDF error");

@@ -3,6 +3,7 @@
 #include "io/ExportacaoResultados.h"
 #include "plant/EntradasUsina.h"
 #include "plant/Numeros.h"
+#include "ui/Idioma.h"
 
 namespace {
 
@@ -12,21 +13,30 @@ struct DefinicaoColuna {
     const char* dica;
 };
 
-// In the order of ModeloCorrentes::Coluna. Decimals to the precision the
-// figures mean something at: a tenth of a degree, a hundredth of a bar.
+// In the order of ModeloCorrentes::Coluna; the view shows the headers in
+// the window's language, the CSV export keeps them in Portuguese. Decimals
+// to the precision the figures mean something at: a tenth of a degree, a
+// hundredth of a bar.
 const DefinicaoColuna Colunas[ModeloCorrentes::NumeroColunas] = {
-    {"Rótulo", -1, "Rótulo da corrente no fluxograma"},
-    {"Descrição", -1, nullptr},
-    {"Vazão [t/h]", 2, nullptr},
-    {"Vazão [kg/s]", 3, "A água de alimentação (19) leva a vazão do condensado (18)"},
-    {"Pressão [bar]", 2, nullptr},
-    {"Temperatura [°C]", 1, nullptr},
-    {"Entalpia [kJ/kg]", 1, nullptr},
-    {"Entropia [kJ/(kg·K)]", 4, nullptr},
-    {"Exergia [kJ/kg]", 1, "Exergia de fluxo em relação ao estado morto (água líquida a 25 °C, "
-                           "1,01325 bar)"},
-    {"Estado", -1, "Subresfriado ou superaquecido em relação à temperatura de saturação à "
-                   "pressão da corrente; a menos de 0,05 K dela, saturado ou úmido"},
+    {QT_TRANSLATE_NOOP("ModeloCorrentes", "Rótulo"), -1,
+     QT_TRANSLATE_NOOP("ModeloCorrentes", "Rótulo da corrente no fluxograma")},
+    {QT_TRANSLATE_NOOP("ModeloCorrentes", "Descrição"), -1, nullptr},
+    {QT_TRANSLATE_NOOP("ModeloCorrentes", "Vazão [t/h]"), 2, nullptr},
+    {QT_TRANSLATE_NOOP("ModeloCorrentes", "Vazão [kg/s]"), 3,
+     QT_TRANSLATE_NOOP("ModeloCorrentes",
+                       "A água de alimentação (19) leva a vazão do condensado (18)")},
+    {QT_TRANSLATE_NOOP("ModeloCorrentes", "Pressão [bar]"), 2, nullptr},
+    {QT_TRANSLATE_NOOP("ModeloCorrentes", "Temperatura [°C]"), 1, nullptr},
+    {QT_TRANSLATE_NOOP("ModeloCorrentes", "Entalpia [kJ/kg]"), 1, nullptr},
+    {QT_TRANSLATE_NOOP("ModeloCorrentes", "Entropia [kJ/(kg·K)]"), 4, nullptr},
+    {QT_TRANSLATE_NOOP("ModeloCorrentes", "Exergia [kJ/kg]"), 1,
+     QT_TRANSLATE_NOOP("ModeloCorrentes",
+                       "Exergia de fluxo em relação ao estado morto (água líquida a 25 °C, "
+                       "1,01325 bar)")},
+    {QT_TRANSLATE_NOOP("ModeloCorrentes", "Estado"), -1,
+     QT_TRANSLATE_NOOP("ModeloCorrentes",
+                       "Subresfriado ou superaquecido em relação à temperatura de saturação à "
+                       "pressão da corrente; a menos de 0,05 K dela, saturado ou úmido")},
 };
 
 double Numero(const LinhaCorrente& l, int coluna) {
@@ -75,7 +85,31 @@ bool ModeloCorrentes::Numerica(int coluna) {
 
 QString ModeloCorrentes::Cabecalho(int coluna) {
     if (coluna < 0 || coluna >= NumeroColunas) return {};
-    return QString::fromUtf8(Colunas[coluna].cabecalho);
+    return tr(Colunas[coluna].cabecalho);
+}
+
+QString ModeloCorrentes::EstadoMostrado(const std::optional<EstadoLegivel>& estado,
+                                        const std::string& separador) {
+    if (!estado) return QString::fromStdString(TextoEstado(estado, separador));
+    const auto numero = [&](double valor, int decimais) {
+        return QString::fromStdString(TextoFixo(valor, decimais, separador));
+    };
+    switch (estado->fase) {
+    case Fase::Subresfriado: return tr("subresfriado %1 K").arg(numero(estado->grausK, 1));
+    case Fase::LiquidoSaturado: return tr("líquido saturado");
+    case Fase::Umido: return tr("úmido, título %1").arg(numero(estado->titulo, 3));
+    case Fase::VaporSaturado: return tr("vapor saturado");
+    case Fase::Superaquecido: return tr("superaquecido %1 K").arg(numero(estado->grausK, 1));
+    }
+    return QString::fromStdString(TextoEstado(estado, separador));
+}
+
+void ModeloCorrentes::Retraduzir() {
+    emit headerDataChanged(Qt::Horizontal, 0, NumeroColunas - 1);
+    if (Vazio()) return;
+    const int ultima = rowCount() - 1;
+    emit dataChanged(index(0, ColunaDescricao), index(ultima, ColunaDescricao), {Qt::DisplayRole});
+    emit dataChanged(index(0, ColunaEstado), index(ultima, ColunaEstado), {Qt::DisplayRole});
 }
 
 QString ModeloCorrentes::Texto(int linha, int coluna) const {
@@ -83,10 +117,8 @@ QString ModeloCorrentes::Texto(int linha, int coluna) const {
     const LinhaCorrente& l = linhas_[static_cast<std::size_t>(linha)];
     switch (coluna) {
     case ColunaRotulo: return QString::number(l.rotulo);
-    case ColunaDescricao: return QString::fromUtf8(l.descricao);
-    case ColunaEstado:
-        return QString::fromStdString(TextoEstado(estados_[static_cast<std::size_t>(linha)],
-                                                  separador_));
+    case ColunaDescricao: return TraduzirNucleo(l.descricao);
+    case ColunaEstado: return EstadoMostrado(estados_[static_cast<std::size_t>(linha)], separador_);
     default:
         return QString::fromStdString(
             TextoFixo(Numero(l, coluna), Colunas[coluna].decimais, separador_));
@@ -129,7 +161,7 @@ QVariant ModeloCorrentes::headerData(int secao, Qt::Orientation orientacao, int 
     // The unit on a second line keeps the numeric columns narrow.
     if (papel == Qt::DisplayRole) return Cabecalho(secao).replace(" [", "\n[");
     if (papel == Qt::ToolTipRole && Colunas[secao].dica != nullptr)
-        return QString::fromUtf8(Colunas[secao].dica);
+        return tr(Colunas[secao].dica);
     return {};
 }
 

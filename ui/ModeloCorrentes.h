@@ -47,18 +47,27 @@ public:
     bool Vazio() const { return linhas_.empty(); }
     const std::string& Separador() const { return separador_; }
 
-    // The text a cell shows, and its unrounded value (PapelValorBruto).
+    // The text a cell shows (descriptions and states in the window's
+    // language), and its unrounded value (PapelValorBruto).
     QString Texto(int linha, int coluna) const;
     QVariant ValorBruto(int linha, int coluna) const;
-    // Header text with the unit: "Pressão [bar]".
+    // Header text with the unit, in the window's language: "Pressão [bar]".
     static QString Cabecalho(int coluna);
+    // The state as the table shows it, in the window's language; in
+    // Portuguese the core's TextoEstado exactly ("superaquecido 12,3 K").
+    static QString EstadoMostrado(const std::optional<EstadoLegivel>& estado,
+                                  const std::string& separador);
+    // After a change of language: headers, descriptions and states are
+    // shown again (the owning view calls it).
+    void Retraduzir();
     static bool Numerica(int coluna);
 
     // The table as CSV for a spreadsheet: the headers, then every row with
     // the numbers unrounded (shortest text that reads back to the same
     // double). Commas and decimal points, or semicolons and decimal commas
     // when the separator is a comma; the states written with the same
-    // decimal mark. UTF-8, CR LF line ends.
+    // decimal mark. Always in Portuguese, whatever the window's language.
+    // UTF-8, CR LF line ends.
     std::string Csv() const;
 
     int rowCount(const QModelIndex& pai = QModelIndex()) const override;

@@ -7,12 +7,15 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QCoreApplication>
 #include <QTextDocument>
+#include <charconv>
 #include <string_view>
 
 #include "plant/Numeros.h"
 #include "plant/TabelaEntradas.h"
 #include "ui/GravarArquivo.h"
+#include "ui/Idioma.h"
 
 namespace {
 
@@ -22,45 +25,80 @@ constexpr double AlturaRodapeMm = 8.0;     // page number line, mm
 
 QString Html(const std::string& texto) { return QString::fromStdString(texto).toHtmlEscaped(); }
 
+// The report is written in the window's language.
+QString Tr(const char* texto) { return QCoreApplication::translate("RelatorioPdf", texto); }
+
 QString Linha(const QString& legenda, const QString& valor, const QString& unidade) {
     return "<tr><td>" + legenda.toHtmlEscaped() + "</td><td align=\"right\">" + valor +
            "</td><td>" + unidade.toHtmlEscaped() + "</td></tr>";
 }
 
-// The caption without the unit in brackets the window adds to it.
+// The caption, translated, without the unit in brackets the window adds to it.
 QString SemUnidade(const char* legenda) {
-    QString texto = QString::fromUtf8(legenda);
+    QString texto = TraduzirNucleo(legenda);
     const qsizetype colchete = texto.lastIndexOf('[');
     if (colchete > 0) texto.truncate(colchete);
     return texto.trimmed();
 }
 
 QString TabelaEntradas(const ConteudoRelatorioPdf& c) {
-    QString html = "<h2>Dados de entrada</h2><table class=\"dados\" cellspacing=\"0\" "
-                   "cellpadding=\"3\"><tr><th>Dado</th><th>Valor</th><th>Unidade</th></tr>";
+    QString html = "<h2>" + Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Dados de entrada")) +
+                   "</h2><table class=\"dados\" cellspacing=\"0\" cellpadding=\"3\"><tr><th>" +
+                   Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Dado")) + "</th><th>" +
+                   Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Valor")) + "</th><th>" +
+                   Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Unidade")) + "</th></tr>";
     for (const CampoEntradaUsina& campo : CamposEntradaUsina()) {
         if (campo.soComTurbinaAlta && !c.entradas.comTurbinaAlta) continue;
         html += Linha(SemUnidade(campo.legenda), Html(TextoExato(c.entradas.*campo.membro, c.separador)),
-                      QString::fromUtf8(campo.unidade));
+                      TraduzirNucleo(campo.unidade));
     }
-    html += Linha("Turbina de alta pressão", c.entradas.comTurbinaAlta ? "sim" : "não", "");
+    html += Linha(Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Turbina de alta pressão")),
+                  c.entradas.comTurbinaAlta ? Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "sim"))
+                                            : Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "não")),
+                  "");
     return html + "</table>";
 }
 
 QString TabelaGlobais(const ConteudoRelatorioPdf& c) {
     const ResultadosGlobais& g = c.resultado->globais;
     const auto v = [&](double valor, int decimais) { return Html(TextoFixo(valor, decimais, c.separador)); };
-    QString html = "<h2>Resultados globais</h2><table class=\"dados\" cellspacing=\"0\" "
-                   "cellpadding=\"3\"><tr><th>Resultado</th><th>Valor</th><th>Unidade</th></tr>";
+    QString html = "<h2>" + Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Resultados globais")) +
+                   "</h2><table class=\"dados\" cellspacing=\"0\" cellpadding=\"3\"><tr><th>" +
+                   Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Resultado")) + "</th><th>" +
+                   Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Valor")) + "</th><th>" +
+                   Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Unidade")) + "</th></tr>";
     // Two decimals for flows and shares, one for powers (kW).
     for (const LinhaResultadoGlobal& l : LinhasResultadosGlobais())
-        html += Linha(QString::fromUtf8(l.nome),
+        html += Linha(TraduzirNucleo(l.nome),
                       v(g.*l.valor, std::string_view(l.unidade) == "kW" ? 1 : 2),
                       QString::fromUtf8(l.unidade));
     return html + "</table>";
 }
 
+QString Paginacao(int pagina, int total) {
+    return Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Página %1 de %2")).arg(pagina).arg(total);
+}
+
 }  // namespace
+
+QString TextoAvisoRelatorio(const AvisoUsina& aviso, const std::string& separador) {
+    // The core's number: two decimals, the separator for the point.
+    char buffer[400];
+    const auto r = std::to_chars(buffer, buffer + sizeof buffer, aviso.quantidade,
+                                 std::chars_format::fixed, 2);
+    QString numero = QStringLiteral("?");
+    if (r.ec == std::errc())
+        numero = QString::fromLatin1(buffer, r.ptr - buffer)
+                     .replace('.', QString::fromStdString(separador));
+    switch (aviso.tipo) {
+    case TipoAviso::VaporInsuficiente:
+        return Tr(QT_TRANSLATE_NOOP("RelatorioPdf",
+                                    "Vapor insuficiente: faltam %1 t/h para a turbina de média "
+                                    "pressão"))
+            .arg(numero);
+    }
+    return numero;
+}
 
 QString HtmlRelatorioPdf(const ConteudoRelatorioPdf& c) {
     QString html =
@@ -71,16 +109,21 @@ QString HtmlRelatorioPdf(const ConteudoRelatorioPdf& c) {
         "table.dados td, table.dados th { border: 0.5px solid #808080; }"
         "th { background-color: #e8e8e8; }"
         "</style></head><body>";
-    html += "<h1>Usina: sistema de potência e cogeração</h1>";
-    html += "<p>Caso: " + c.nomeCaso.toHtmlEscaped() + "<br>Calculado em " +
-            QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat).toHtmlEscaped() +
-            "</p>";
+    html += "<h1>" + Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Usina: sistema de potência e cogeração")) +
+            "</h1>";
+    const QString data =
+        QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat).toHtmlEscaped();
+    html += "<p>" + Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Caso: %1")).arg(c.nomeCaso.toHtmlEscaped()) +
+            "<br>" + Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Calculado em %1")).arg(data) + "</p>";
     for (const AvisoUsina& aviso : c.resultado->avisos)
-        html += "<p><b>Aviso:</b> " + Html(TextoAviso(aviso, c.separador)) + "</p>";
+        html += "<p><b>" + Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Aviso:")) + "</b> " +
+                TextoAvisoRelatorio(aviso, c.separador).toHtmlEscaped() + "</p>";
     html += TabelaEntradas(c);
     html += TabelaGlobais(c);
-    html += "<h2>Indicadores de cogeração</h2>" + c.indicadoresHtml;
-    html += "<h2>Tabela de correntes</h2>" + c.correntesHtml;
+    html += "<h2>" + Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Indicadores de cogeração")) + "</h2>" +
+            c.indicadoresHtml;
+    html += "<h2>" + Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Tabela de correntes")) + "</h2>" +
+            c.correntesHtml;
     return html + "</body></html>";
 }
 
@@ -117,7 +160,7 @@ void GravarRelatorioPdf(const QString& caminho, const ConteudoRelatorioPdf& c) {
             pintor.setFont(QFont("DejaVu Sans", 8));
             pintor.drawText(QRectF(0, pagina.height(), pagina.width(), rodape),
                             Qt::AlignRight | Qt::AlignBottom,
-                            QString("Página %1 de %2").arg(i + 1).arg(total));
+                            Paginacao(i + 1, total));
         }
 
         pdf.setPageOrientation(QPageLayout::Landscape);
@@ -125,14 +168,15 @@ void GravarRelatorioPdf(const QString& caminho, const ConteudoRelatorioPdf& c) {
         const QRect paisagem = pdf.pageLayout().paintRectPixels(ResolucaoPdf);
         pintor.setFont(QFont("DejaVu Sans", 11, QFont::Bold));
         const QRectF titulo(0, 0, paisagem.width(), rodape);
-        pintor.drawText(titulo, Qt::AlignLeft | Qt::AlignTop, "Fluxograma com resultados");
+        pintor.drawText(titulo, Qt::AlignLeft | Qt::AlignTop,
+                        Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Fluxograma com resultados")));
         if (c.desenharFluxograma)
             c.desenharFluxograma(pintor, QRectF(0, rodape, paisagem.width(),
                                                 paisagem.height() - 2 * rodape));
         pintor.setFont(QFont("DejaVu Sans", 8));
         pintor.drawText(QRectF(0, paisagem.height() - rodape, paisagem.width(), rodape),
                         Qt::AlignRight | Qt::AlignBottom,
-                        QString("Página %1 de %2").arg(total).arg(total));
+                        Paginacao(total, total));
         pintor.end();
     }
     GravarArquivo(caminho, bytes);

@@ -1,6 +1,7 @@
 // The PDF report: the inputs, the global results, the indicators, the
-// stream table and the flowsheet with results, on A4 pages. It sits beside
-// the text report, which keeps its own fixed layout.
+// stream table and the flowsheet with results, on A4 pages, written in the
+// window's language. It sits beside the text report, which keeps its own
+// fixed layout and stays in Portuguese.
 #pragma once
 
 #include <QString>
@@ -24,7 +25,12 @@ struct ConteudoRelatorioPdf {
     std::function<void(QPainter&, const QRectF&)> desenharFluxograma;
 };
 
-// The text pages as HTML for QTextDocument (exposed for the tests).
+// A warning of the run as the report writes it, in the window's language; in
+// Portuguese the core's TextoAviso exactly.
+QString TextoAvisoRelatorio(const AvisoUsina& aviso, const std::string& separador);
+
+// The text pages as HTML for QTextDocument (exposed for the tests), in the
+// window's language; the numbers are the same in every language.
 QString HtmlRelatorioPdf(const ConteudoRelatorioPdf& conteudo);
 
 // The whole PDF: text pages in portrait, numbered, then the flowsheet on a

@@ -1,10 +1,15 @@
 #include "ui/TabelasHtml.h"
 
+#include <QCoreApplication>
+
 #include "plant/IndicadoresUsina.h"
+#include "ui/Idioma.h"
 #include "ui/ModeloCorrentes.h"
 #include "ui/VistaIndicadores.h"
 
 namespace {
+
+QString Tr(const char* texto) { return QCoreApplication::translate("TabelasHtml", texto); }
 
 // A table as wide as the page (percent), so that no word is broken.
 QString InicioTabela(int largura, const char* estilo = "") {
@@ -57,25 +62,28 @@ QString CorrentesHtml(const ResultadoUsina& resultado, const std::string& separa
 QString IndicadoresHtml(const ResultadoUsina& resultado, const std::string& separador) {
     const IndicadoresUsina ind = CalcularIndicadores(resultado);
     QString html = InicioTabela(100);
-    html += "<tr>" + Celula("Indicador", false, "th") + Celula("Valor", false, "th") +
-            Celula("Unidade", false, "th") + Celula("Como é calculado", false, "th") + "</tr>";
+    html += "<tr>" + Celula(Tr(QT_TRANSLATE_NOOP("TabelasHtml", "Indicador")), false, "th") +
+            Celula(Tr(QT_TRANSLATE_NOOP("TabelasHtml", "Valor")), false, "th") +
+            Celula(Tr(QT_TRANSLATE_NOOP("TabelasHtml", "Unidade")), false, "th") +
+            Celula(Tr(QT_TRANSLATE_NOOP("TabelasHtml", "Como é calculado")), false, "th") + "</tr>";
     for (const Indicador& i : ind.indicadores) {
         if (i.estimativa) continue;
-        html += "<tr>" + Celula(QString::fromStdString(i.nome), false) +
+        html += "<tr>" + Celula(TraduzirNucleo(i.nome), false) +
                 Celula(TextoIndicador(i.valor, i.unidade, separador), true) +
                 Celula(QString::fromStdString(i.unidade), false) +
-                Celula(QString::fromStdString(i.explicacao), false) + "</tr>";
+                Celula(TraduzirNucleo(i.explicacao), false) + "</tr>";
     }
     html += "</table>";
     // The equipment's own figures only: the boiler's and every share of
     // the total rest on the fuel exergy.
-    html += "<p><b>Destruição de exergia</b></p>";
+    html += "<p><b>" + Tr(QT_TRANSLATE_NOOP("TabelasHtml", "Destruição de exergia")).toHtmlEscaped() +
+            "</b></p>";
     html += InicioTabela(50);
-    html += "<tr>" + Celula("Equipamento", false, "th") + Celula("Destruição [kW]", false, "th") +
-            "</tr>";
+    html += "<tr>" + Celula(Tr(QT_TRANSLATE_NOOP("TabelasHtml", "Equipamento")), false, "th") +
+            Celula(Tr(QT_TRANSLATE_NOOP("TabelasHtml", "Destruição [kW]")), false, "th") + "</tr>";
     for (const ParcelaDestruicao& p : ind.destruicao) {
         if (p.estimativa) continue;
-        html += "<tr>" + Celula(QString::fromStdString(p.equipamento), false) +
+        html += "<tr>" + Celula(TraduzirNucleo(p.equipamento), false) +
                 Celula(TextoIndicador(p.potencia, "kW", separador), true) + "</tr>";
     }
     return html + "</table>";

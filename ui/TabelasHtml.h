@@ -1,7 +1,7 @@
 // The stream table and the indicators as HTML tables for a QTextDocument
-// (the PDF report), with the numbers as the views show them. The
-// indicators leave out every figure that rests on the estimated fuel
-// exergy: those are for the screen only.
+// (the PDF report), with the numbers as the views show them and the texts
+// in the window's language. The indicators leave out every figure that
+// rests on the estimated fuel exergy: those are for the screen only.
 #pragma once
 
 #include <QString>

@@ -1,5 +1,6 @@
 #include "ui/TracadoFluxogramaResultados.h"
 
+#include <QCoreApplication>
 #include <Qt>
 
 #include "plant/PapeisRotulos.h"
@@ -68,10 +69,10 @@ TracadoFluxograma Montar(bool comTurbinaAlta) {
 
     // Boiler, its fuel (17) and its feed water (19).
     t.equipamentos.push_back({Retangulo(70, 40, 190, 210), {}, 0, {}});
-    t.legendas.push_back({"Caldeira", QRectF(70, 110, 120, 20), centro});
+    t.legendas.push_back({QT_TRANSLATE_NOOP("TracadoFluxogramaResultados", "Caldeira"), QRectF(70, 110, 120, 20), centro});
     linha(TipoLinha::Combustivel, {P(8, 180), P(70, 180)});
     seta(P(70, 180), Sentido::Direita, TipoLinha::Combustivel);
-    t.legendas.push_back({"Bagaço", QRectF(8, 162, 60, 14), esquerda});
+    t.legendas.push_back({QT_TRANSLATE_NOOP("TracadoFluxogramaResultados", "Bagaço"), QRectF(8, 162, 60, 14), esquerda});
     const double xBomba = 120;
     linha(A, {P(xBomba, 400), P(xBomba, 210)});
     seta(P(xBomba, 210), Sentido::Cima, A);
@@ -93,7 +94,8 @@ TracadoFluxograma Montar(bool comTurbinaAlta) {
     // High-pressure turbine, its exhaust (2) into the header, its generator
     // shaft (12).
     t.equipamentos.push_back({turbinaAlta, {}, 0, {}, foraAlta});
-    t.legendas.push_back({comTurbinaAlta ? "Turbina de alta pressão" : "Sem turbina de alta pressão",
+    t.legendas.push_back({comTurbinaAlta ? QT_TRANSLATE_NOOP("TracadoFluxogramaResultados", "Turbina de alta pressão")
+                                         : QT_TRANSLATE_NOOP("TracadoFluxogramaResultados", "Sem turbina de alta pressão"),
                           QRectF(354, 83, 200, 14), esquerda, foraAlta});
     linha(V, {P(410, fundoAlta), P(410, yColetor)}, foraAlta);
     seta(P(410, yColetor), Sentido::Baixo, V, foraAlta);
@@ -112,20 +114,20 @@ TracadoFluxograma Montar(bool comTurbinaAlta) {
     linha(V, {P(440, yColetor), P(440, yRamal6), P(255, yRamal6), P(255, topoBomba)});
     seta(P(255, topoBomba), Sentido::Baixo, V);
     t.equipamentos.push_back({turbinaBomba, {}, 0, {}});
-    t.legendas.push_back({"Turbina da bomba", QRectF(264, 360, 130, 14), esquerda});
+    t.legendas.push_back({QT_TRANSLATE_NOOP("TracadoFluxogramaResultados", "Turbina da bomba"), QRectF(264, 360, 130, 14), esquerda});
     const double yEscape = 520;
     linha(V, {P(310, NaBorda(310, 240, 440, 320, 460)), P(310, yEscape)});
     seta(P(310, yEscape), Sentido::Baixo, V);
     eixo(xBomba + 20, 240, 420);
     t.equipamentos.push_back({{}, P(xBomba, 420), 20, {}});
-    t.legendas.push_back({"Bomba", QRectF(40, 446, 72, 14), direita});
+    t.legendas.push_back({QT_TRANSLATE_NOOP("TracadoFluxogramaResultados", "Bomba"), QRectF(40, 446, 72, 14), direita});
 
     // Expansion valve: inlet 3 from the header, outlet 7 to the collector.
     linha(V, {P(600, yColetor), P(600, 330)});
     seta(P(600, 330), Sentido::Baixo, V);
     t.equipamentos.push_back({QPolygonF({P(585, 330), P(615, 330), P(600, 355)}), {}, 0, {}});
     t.equipamentos.push_back({QPolygonF({P(585, 380), P(615, 380), P(600, 355)}), {}, 0, {}});
-    t.legendas.push_back({"Válvula", QRectF(622, 348, 70, 14), esquerda});
+    t.legendas.push_back({QT_TRANSLATE_NOOP("TracadoFluxogramaResultados", "Válvula"), QRectF(622, 348, 70, 14), esquerda});
     linha(V, {P(600, 380), P(600, yEscape)});
     seta(P(600, yEscape), Sentido::Baixo, V);
 
@@ -134,12 +136,12 @@ TracadoFluxograma Montar(bool comTurbinaAlta) {
     linha(V, {P(760, yColetor), P(760, topoMoenda)});
     seta(P(760, topoMoenda), Sentido::Baixo, V);
     t.equipamentos.push_back({Turbina(745, 360, 400, 825, 340, 420), {}, 0, {}});
-    t.legendas.push_back({"Turbina da moenda", QRectF(650, 424, 158, 14), direita});
+    t.legendas.push_back({QT_TRANSLATE_NOOP("TracadoFluxogramaResultados", "Turbina da moenda"), QRectF(650, 424, 158, 14), direita});
     linha(V, {P(815, NaBorda(815, 745, 400, 825, 420)), P(815, yEscape)});
     seta(P(815, yEscape), Sentido::Baixo, V);
     eixo(825, 855, 380);
     t.equipamentos.push_back({Retangulo(855, 362, 905, 398), {}, 0, {}});
-    t.legendas.push_back({"Moenda", QRectF(855, 362, 50, 36), centro, false, true});
+    t.legendas.push_back({QT_TRANSLATE_NOOP("TracadoFluxogramaResultados", "Moenda"), QRectF(855, 362, 50, 36), centro, false, true});
 
     // Medium-pressure turbine: inlet 5 at the end of the header, exhaust 9,
     // shaft 14 to its generator.
@@ -147,7 +149,7 @@ TracadoFluxograma Montar(bool comTurbinaAlta) {
     linha(V, {P(960, yColetor), P(960, topoMedia)});
     seta(P(960, topoMedia), Sentido::Baixo, V);
     t.equipamentos.push_back({Turbina(945, 360, 400, 1025, 340, 420), {}, 0, {}});
-    t.legendas.push_back({"Turbina de média pressão", QRectF(830, 424, 178, 14), direita});
+    t.legendas.push_back({QT_TRANSLATE_NOOP("TracadoFluxogramaResultados", "Turbina de média pressão"), QRectF(830, 424, 178, 14), direita});
     linha(V, {P(1015, NaBorda(1015, 945, 400, 1025, 420)), P(1015, yEscape)});
     seta(P(1015, yEscape), Sentido::Baixo, V);
     eixo(1025, 1045, 380);
@@ -158,7 +160,7 @@ TracadoFluxograma Montar(bool comTurbinaAlta) {
     linha(V, {P(310, yEscape), P(1080, yEscape), P(1080, 590), P(600, 590)});
     seta(P(600, 590), Sentido::Esquerda, V);
     t.equipamentos.push_back({Retangulo(420, 560, 600, 620), {}, 0, {}});
-    t.legendas.push_back({"Processo", QRectF(420, 560, 180, 60), centro});
+    t.legendas.push_back({QT_TRANSLATE_NOOP("TracadoFluxogramaResultados", "Processo"), QRectF(420, 560, 180, 60), centro});
     linha(A, {P(420, 590), P(xBomba, 590), P(xBomba, 440)});
     seta(P(xBomba, 440), Sentido::Cima, A);
 
@@ -166,8 +168,10 @@ TracadoFluxograma Montar(bool comTurbinaAlta) {
     const struct {
         TipoLinha tipo;
         const char* texto;
-    } chave[] = {{V, "Vapor"}, {A, "Água"}, {TipoLinha::Combustivel, "Bagaço"},
-                 {TipoLinha::Eixo, "Eixo"}};
+    } chave[] = {{V, QT_TRANSLATE_NOOP("TracadoFluxogramaResultados", "Vapor")},
+                 {A, QT_TRANSLATE_NOOP("TracadoFluxogramaResultados", "Água")},
+                 {TipoLinha::Combustivel, QT_TRANSLATE_NOOP("TracadoFluxogramaResultados", "Bagaço")},
+                 {TipoLinha::Eixo, QT_TRANSLATE_NOOP("TracadoFluxogramaResultados", "Eixo")}};
     double yChave = 30;
     for (const auto& c : chave) {
         if (c.tipo == TipoLinha::Eixo) eixo(960, 1000, yChave);
@@ -217,6 +221,10 @@ TracadoFluxograma Montar(bool comTurbinaAlta) {
 }
 
 }  // namespace
+
+QString LegendaTracado::TextoMostrado() const {
+    return QCoreApplication::translate("TracadoFluxogramaResultados", texto.toUtf8().constData());
+}
 
 QRectF EquipamentoTracado::Limites() const {
     if (raio > 0) return {centro.x() - raio, centro.y() - raio, 2 * raio, 2 * raio};

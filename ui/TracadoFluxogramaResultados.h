@@ -50,11 +50,15 @@ struct EquipamentoTracado {
 };
 
 struct LegendaTracado {
-    QString texto;
+    QString texto;  // Portuguese, as written here
     QRectF caixa;
     int alinhamento;  // Qt::Alignment flags
     bool foraDeServico = false;
     bool pequena = false;  // the smaller font, for a caption inside a small symbol
+
+    // The caption in the window's language: the drawing is read, so it and
+    // its exports follow the language shown when they are made.
+    QString TextoMostrado() const;
 };
 
 // A label: its number in a circle joined to a point of the line or shaft it

@@ -21,12 +21,14 @@
 #include "ui/AvisosVista.h"
 #include "ui/DefinicaoJanela.h"
 #include "ui/DialogosArquivo.h"
+#include "ui/Idioma.h"
 #include "ui/ModeloCorrentes.h"
 #include "ui/TratadorErros.h"
 
 VistaCorrentes::VistaCorrentes(QWidget* pai) : QWidget(pai), modelo_(new ModeloCorrentes(this)) {
     setObjectName("VistaCorrentes");
-    setWindowTitle("Tabela de correntes");
+    TextoTraduzido(this, "windowTitle", "VistaCorrentes",
+                   QT_TRANSLATE_NOOP("VistaCorrentes", "Tabela de correntes"));
 
     AvisoDesatualizado = CriarAvisoDesatualizado(this);
     AvisoSemCalculo = CriarAvisoSemCalculo(this);
@@ -46,13 +48,17 @@ VistaCorrentes::VistaCorrentes(QWidget* pai) : QWidget(pai), modelo_(new ModeloC
     Tabela->installEventFilter(this);
     Tabela->hide();
 
-    auto* copiar = new QAction("Copiar", Tabela);
+    auto* copiar = new QAction(Tabela);
+    copiar->setObjectName("AcaoCopiarCorrentes");
+    TextoTraduzido(copiar, "text", "VistaCorrentes", QT_TRANSLATE_NOOP("VistaCorrentes", "Copiar"));
     connect(copiar, &QAction::triggered, this, [this] { CopiarSelecao(); });
     Tabela->addAction(copiar);
     Tabela->setContextMenuPolicy(Qt::ActionsContextMenu);
 
-    BotaoExportar = new QPushButton("Exportar CSV…", this);
+    BotaoExportar = new QPushButton(this);
     BotaoExportar->setObjectName("BotaoExportarCorrentes");
+    TextoTraduzido(BotaoExportar, "text", "VistaCorrentes",
+                   QT_TRANSLATE_NOOP("VistaCorrentes", "Exportar CSV…"));
     BotaoExportar->setEnabled(false);
     connect(BotaoExportar, &QPushButton::clicked, this, [this] { ExportarClick(); });
 
@@ -83,6 +89,19 @@ void VistaCorrentes::MostrarResultado(const ResultadoUsina& resultado) {
     Tabela->resizeRowsToContents();
     AjustarUltimaColuna();
     BotaoExportar->setEnabled(true);
+}
+
+void VistaCorrentes::changeEvent(QEvent* evento) {
+    // Headers, descriptions and states in the new language; the columns
+    // take the width of the new texts.
+    if (evento->type() == QEvent::LanguageChange) {
+        modelo_->Retraduzir();
+        if (!modelo_->Vazio()) {
+            Tabela->resizeColumnsToContents();
+            AjustarUltimaColuna();
+        }
+    }
+    QWidget::changeEvent(evento);
 }
 
 void VistaCorrentes::AjustarUltimaColuna() {
@@ -157,7 +176,8 @@ bool VistaCorrentes::eventFilter(QObject* objeto, QEvent* evento) {
 void VistaCorrentes::ExportarCsv(const QString& caminho) const {
     if (modelo_->Vazio())
         throw ErroResultadoIncompleto(
-            "Ainda não há resultados: execute o cálculo (Executar) antes de gravar.");
+            tr("Ainda não há resultados: execute o cálculo (Executar) antes de gravar.")
+                .toStdString());
     const std::string csv = modelo_->Csv();
     try {
         GravacaoAtomica arquivo(QFile::encodeName(caminho).toStdString());
@@ -170,9 +190,9 @@ void VistaCorrentes::ExportarCsv(const QString& caminho) const {
 
 void VistaCorrentes::ExportarClick() {
     ExecutarTratando([this] {
-        const QString titulo = "Exportar tabela de correntes";
+        const QString titulo = tr("Exportar tabela de correntes");
         const QString inicial = QDir::current().absoluteFilePath("correntes.csv");
-        const QStringList filtros = {"Tabela CSV (*.csv)"};
+        const QStringList filtros = {tr("Tabela CSV (*.csv)")};
         const QStringList sufixos = {"csv"};
         QString escolhido = EscolherArquivo(escolha_, this, titulo, inicial, filtros, sufixos);
         if (escolhido.isEmpty()) return;

@@ -55,6 +55,7 @@ public:
     QPushButton* BotaoExportar;
 
 protected:
+    void changeEvent(QEvent* evento) override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
 

@@ -1,6 +1,7 @@
 #include "ui/VistaDiagramaTs.h"
 
 #include <QChart>
+#include <QCoreApplication>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,6 +20,7 @@
 #include "plant/Numeros.h"
 #include "ui/AvisosVista.h"
 #include "ui/DefinicaoJanela.h"
+#include "ui/Idioma.h"
 #include "ui/TratadorErros.h"
 
 namespace {
@@ -32,11 +34,14 @@ constexpr double PertoRelativo = 0.04;  // of each axis' whole range
 const char* const EspacoRotulo = "\u2003\u2003\u2003";  // em spaces: about one label aside
 constexpr int LarguraLegendaPequena = 900;  // pixels: narrower, a smaller legend
 
-const char* const TextoAjuda =
-    "Arraste um retângulo para ampliar; roda do mouse: zoom; botão direito ou setas: deslocar.";
+const char* const TextoAjuda = QT_TRANSLATE_NOOP(
+    "VistaDiagramaTs",
+    "Arraste um retângulo para ampliar; roda do mouse: zoom; botão direito ou setas: deslocar.");
+
+QString Tr(const char* texto) { return QCoreApplication::translate("VistaDiagramaTs", texto); }
 
 struct Estilo {
-    const char* legenda;
+    const char* legenda;  // Portuguese; shown translated
     QColor cor;
     qreal largura;  // pixels
     Qt::PenStyle traco;
@@ -44,26 +49,48 @@ struct Estilo {
 
 // One look per kind of path; the legend names the kind once.
 Estilo EstiloDe(TipoCaminhoTs tipo) {
+    using T = TipoCaminhoTs;
     switch (tipo) {
-    case TipoCaminhoTs::Caldeira: return {"Caldeira", QColor(0xc0, 0x39, 0x2b), 2.0, Qt::SolidLine};
-    case TipoCaminhoTs::Turbina: return {"Turbinas", QColor(0x1f, 0x5f, 0xa8), 2.0, Qt::SolidLine};
-    case TipoCaminhoTs::Isentropica:
-        return {"Expansão isentrópica", QColor(0x1f, 0x5f, 0xa8), 1.2, Qt::DashLine};
-    case TipoCaminhoTs::Valvula: return {"Válvula", QColor(0xe6, 0x7e, 0x22), 2.0, Qt::SolidLine};
-    case TipoCaminhoTs::Misturador:
-        return {"Misturador", QColor(0x55, 0x55, 0x55), 1.2, Qt::DotLine};
-    case TipoCaminhoTs::Processo: return {"Processo", QColor(0x27, 0x86, 0x4a), 2.0, Qt::SolidLine};
-    case TipoCaminhoTs::Bomba: return {"Bomba", QColor(0x8e, 0x44, 0xad), 2.0, Qt::SolidLine};
+    case T::Caldeira:
+        return {QT_TRANSLATE_NOOP("VistaDiagramaTs", "Caldeira"), QColor(0xc0, 0x39, 0x2b), 2.0,
+                Qt::SolidLine};
+    case T::Turbina:
+        return {QT_TRANSLATE_NOOP("VistaDiagramaTs", "Turbinas"), QColor(0x1f, 0x5f, 0xa8), 2.0,
+                Qt::SolidLine};
+    case T::Isentropica:
+        return {QT_TRANSLATE_NOOP("VistaDiagramaTs", "Expansão isentrópica"),
+                QColor(0x1f, 0x5f, 0xa8), 1.2, Qt::DashLine};
+    case T::Valvula:
+        return {QT_TRANSLATE_NOOP("VistaDiagramaTs", "Válvula"), QColor(0xe6, 0x7e, 0x22), 2.0,
+                Qt::SolidLine};
+    case T::Misturador:
+        return {QT_TRANSLATE_NOOP("VistaDiagramaTs", "Misturador"), QColor(0x55, 0x55, 0x55), 1.2,
+                Qt::DotLine};
+    case T::Processo:
+        return {QT_TRANSLATE_NOOP("VistaDiagramaTs", "Processo"), QColor(0x27, 0x86, 0x4a), 2.0,
+                Qt::SolidLine};
+    case T::Bomba:
+        return {QT_TRANSLATE_NOOP("VistaDiagramaTs", "Bomba"), QColor(0x8e, 0x44, 0xad), 2.0,
+                Qt::SolidLine};
     }
     return {"", Qt::black, 1.0, Qt::SolidLine};
 }
 
-QLineSeries* Linha(const std::vector<PontoTs>& pontos, const QString& nome, const QPen& caneta) {
+QLineSeries* Linha(const std::vector<PontoTs>& pontos, const QPen& caneta) {
     auto* serie = new QLineSeries;
-    serie->setName(nome);
     serie->setPen(caneta);
     for (const PontoTs& p : pontos) serie->append(p.s, p.t);
     return serie;
+}
+
+// An isobar's name from the core ("Caldeira 80 bar"): the part's name
+// translated, the pressure as the core wrote it.
+QString NomeIsobara(const std::string& nucleo) {
+    const QString nome = QString::fromStdString(nucleo);
+    const qsizetype unidade = nome.lastIndexOf(QLatin1Char(' '));
+    const qsizetype numero = unidade > 0 ? nome.lastIndexOf(QLatin1Char(' '), unidade - 1) : -1;
+    if (numero <= 0) return nome;
+    return TraduzirNucleo(nome.left(numero).toStdString()) + nome.mid(numero);
 }
 
 // Tick label decimals that tell neighbouring ticks apart at the current span.
@@ -77,19 +104,27 @@ QString FormatoEixo(double amplitude, int marcas) {
 
 VistaDiagramaTs::VistaDiagramaTs(QWidget* pai) : QWidget(pai) {
     setObjectName("VistaDiagramaTs");
-    setWindowTitle("Diagrama T-s");
+    TextoTraduzido(this, "windowTitle", "VistaDiagramaTs",
+                   QT_TRANSLATE_NOOP("VistaDiagramaTs", "Diagrama T-s"));
 
     AvisoDesatualizado = CriarAvisoDesatualizado(this);
     AvisoSemCalculo = CriarAvisoSemCalculo(this);
     Conteudo = new QWidget(this);
     Conteudo->setObjectName("ConteudoDiagramaTs");
 
-    BotaoRestaurarZoom = new QPushButton("Restaurar zoom", Conteudo);
+    BotaoRestaurarZoom = new QPushButton(Conteudo);
     BotaoRestaurarZoom->setObjectName("BotaoRestaurarZoom");
+    TextoTraduzido(BotaoRestaurarZoom, "text", "VistaDiagramaTs",
+                   QT_TRANSLATE_NOOP("VistaDiagramaTs", "Restaurar zoom"));
     connect(BotaoRestaurarZoom, &QPushButton::clicked, this, [this] { RestaurarZoom(); });
-    BotaoExportar = new QPushButton("Exportar…", Conteudo);
+    BotaoExportar = new QPushButton(Conteudo);
     BotaoExportar->setObjectName("BotaoExportarDiagramaTs");
-    BotaoExportar->setToolTip("Gravar o diagrama, como mostrado, em imagem PNG ou desenho SVG");
+    TextoTraduzido(BotaoExportar, "text", "VistaDiagramaTs",
+                   QT_TRANSLATE_NOOP("VistaDiagramaTs", "Exportar…"));
+    TextoTraduzido(BotaoExportar, "toolTip", "VistaDiagramaTs",
+                   QT_TRANSLATE_NOOP("VistaDiagramaTs",
+                                     "Gravar o diagrama, como mostrado, em imagem PNG ou desenho "
+                                     "SVG"));
     connect(BotaoExportar, &QPushButton::clicked, this, [this] { ExportarClick(); });
     auto* linhaTopo = new QHBoxLayout;
     linhaTopo->addWidget(BotaoRestaurarZoom);
@@ -113,7 +148,7 @@ VistaDiagramaTs::VistaDiagramaTs(QWidget* pai) : QWidget(pai) {
     Grafico->PermitirZoom(true);
     Grafico->setMinimumHeight(AlturaMinimaGrafico);
 
-    InfoPonto = new QLabel(TextoAjuda, Conteudo);
+    InfoPonto = new QLabel(Tr(TextoAjuda), Conteudo);
     InfoPonto->setObjectName("InfoPonto");
     InfoPonto->setWordWrap(true);
     InfoPonto->setStyleSheet("color: #404040;");
@@ -154,7 +189,7 @@ void VistaDiagramaTs::DefinirConfirmacaoSubstituir(ConfirmacaoSubstituir confirm
 
 void VistaDiagramaTs::ExportarClick() {
     ExecutarTratando([this] {
-        ExportarGraficoPerguntando(Grafico, "Exportar diagrama T-s", ultimoArquivo_, escolha_,
+        ExportarGraficoPerguntando(Grafico, tr("Exportar diagrama T-s"), ultimoArquivo_, escolha_,
                                    confirmacao_);
     });
 }
@@ -175,6 +210,17 @@ void VistaDiagramaTs::resizeEvent(QResizeEvent* evento) {
     Grafico->chart()->legend()->setFont(fonte);
 }
 
+void VistaDiagramaTs::changeEvent(QEvent* evento) {
+    // Names and point descriptions again, in the new language, from the
+    // diagram already drawn: zoom and pan stay as they are.
+    if (evento->type() == QEvent::LanguageChange) {
+        for (const auto& [serie, nome] : nomes_) serie->setName(nome());
+        for (const auto& [serie, info] : infos_) serie->setProperty("info", info());
+        InfoPonto->setText(Tr(TextoAjuda));
+    }
+    QWidget::changeEvent(evento);
+}
+
 void VistaDiagramaTs::FormatarEixos() {
     eixoS_->setLabelFormat(FormatoEixo(eixoS_->max() - eixoS_->min(), eixoS_->tickCount()));
     eixoT_->setLabelFormat(FormatoEixo(eixoT_->max() - eixoT_->min(), eixoT_->tickCount()));
@@ -182,8 +228,10 @@ void VistaDiagramaTs::FormatarEixos() {
 
 void VistaDiagramaTs::Preencher() {
     QChart* grafico = Grafico->chart();
+    nomes_.clear();
+    infos_.clear();
     grafico->removeAllSeries();
-    InfoPonto->setText(TextoAjuda);
+    InfoPonto->setText(Tr(TextoAjuda));
     if (!resultado_) {
         Conteudo->hide();
         AvisoSemCalculo->show();
@@ -203,7 +251,10 @@ void VistaDiagramaTs::Preencher() {
     const DiagramaTs diagrama = CalcularDiagramaTs(*resultado_, tEixo);
     const CupulaSaturacao& cupula = CupulaTs();
 
-    const auto adicionar = [&](QXYSeries* serie, bool naLegenda) {
+    // Each series is named now and again after a change of language.
+    const auto adicionar = [&](QXYSeries* serie, bool naLegenda, std::function<QString()> nome) {
+        serie->setName(nome());
+        nomes_.emplace_back(serie, std::move(nome));
         grafico->addSeries(serie);
         serie->attachAxis(eixoS_);
         serie->attachAxis(eixoT_);
@@ -213,14 +264,16 @@ void VistaDiagramaTs::Preencher() {
     // The dome as one line: up the liquid side, down the vapour side.
     std::vector<PontoTs> domo = cupula.liquido;
     domo.insert(domo.end(), cupula.vapor.rbegin() + 1, cupula.vapor.rend());
-    adicionar(Linha(domo, "Saturação", QPen(Qt::black, 1.6)), true);
+    adicionar(Linha(domo, QPen(Qt::black, 1.6)), true,
+              [] { return Tr(QT_TRANSLATE_NOOP("VistaDiagramaTs", "Saturação")); });
 
     // Isobars, thin and grey, each named near its top, staggered so that
     // close ones do not write over each other.
     bool primeira = true;
     int indice = 0;
     for (const IsobaraTs& iso : diagrama.isobaras) {
-        adicionar(Linha(iso.pontos, "Isobaras", QPen(QColor(0xa0, 0xa0, 0xa0), 1.0)), primeira);
+        adicionar(Linha(iso.pontos, QPen(QColor(0xa0, 0xa0, 0xa0), 1.0)), primeira,
+                  [] { return Tr(QT_TRANSLATE_NOOP("VistaDiagramaTs", "Isobaras")); });
         primeira = false;
         const double tRotulo = tEixo - (0.04 + 0.08 * indice++) * tEixo;
         const auto ponto = std::find_if(iso.pontos.begin(), iso.pontos.end(),
@@ -233,22 +286,21 @@ void VistaDiagramaTs::Preencher() {
         rotulo->setMarkerSize(4);
         rotulo->setColor(QColor(0x90, 0x90, 0x90));
         rotulo->setBorderColor(QColor(0x90, 0x90, 0x90));
-        rotulo->setName(QString::fromStdString(iso.nome));
         rotulo->setPointLabelsFormat(
             QString::fromStdString(TextoFixo(iso.pressao * 10.0, iso.pressao < 1.0 ? 1 : 0,
                                              separador)) +
             " bar");
         rotulo->setPointLabelsVisible(true);
         rotulo->setPointLabelsColor(QColor(0x60, 0x60, 0x60));
-        adicionar(rotulo, false);
+        adicionar(rotulo, false, [nome = iso.nome] { return NomeIsobara(nome); });
     }
 
     std::map<TipoCaminhoTs, bool> nomeado;
     for (const CaminhoTs& c : diagrama.caminhos) {
         const Estilo e = EstiloDe(c.tipo);
         QPen caneta(e.cor, e.largura, e.traco);
-        QLineSeries* serie = Linha(c.pontos, e.legenda, caneta);
-        adicionar(serie, !nomeado[c.tipo]);
+        QLineSeries* serie = Linha(c.pontos, caneta);
+        adicionar(serie, !nomeado[c.tipo], [legenda = e.legenda] { return Tr(legenda); });
         nomeado[c.tipo] = true;
     }
 
@@ -275,23 +327,29 @@ void VistaDiagramaTs::Preencher() {
         ponto->setColor(Qt::black);
         ponto->setBorderColor(Qt::white);
         const QString nome = QString::fromStdString(TextoRotulos(estado.rotulos));
-        ponto->setName("Estado " + nome);
         ponto->setPointLabelsFormat(rotulos);
         ponto->setPointLabelsVisible(true);
         ponto->setPointLabelsFont(negrito);
-        const QString info =
-            QString("Estado %1: T = %2 °C, s = %3 kJ/(kg·K), p = %4 bar")
-                .arg(nome,
-                     QString::fromStdString(TextoFixo(estado.ponto.t, 2, separador)),
-                     QString::fromStdString(TextoFixo(estado.ponto.s, 4, separador)),
-                     QString::fromStdString(TextoFixo(estado.ponto.p * 10.0, 3, separador)));
-        ponto->setProperty("info", info);
+        const auto numero = [&](double valor, int decimais) {
+            return QString::fromStdString(TextoFixo(valor, decimais, separador));
+        };
+        // Composed when shown, in the language of the moment.
+        const auto info = [nome, t = numero(estado.ponto.t, 2), s = numero(estado.ponto.s, 4),
+                           p = numero(estado.ponto.p * 10.0, 3)] {
+            return Tr(QT_TRANSLATE_NOOP("VistaDiagramaTs",
+                                        "Estado %1: T = %2 °C, s = %3 kJ/(kg·K), p = %4 bar"))
+                .arg(nome, t, s, p);
+        };
+        ponto->setProperty("info", info());
+        infos_.emplace_back(ponto, info);
         connect(ponto, &QScatterSeries::hovered, this, [this, info](const QPointF&, bool sobre) {
-            InfoPonto->setText(sobre ? info : QString(TextoAjuda));
-            if (sobre) QToolTip::showText(QCursor::pos(), info, Grafico);
+            const QString texto = info();
+            InfoPonto->setText(sobre ? texto : Tr(TextoAjuda));
+            if (sobre) QToolTip::showText(QCursor::pos(), texto, Grafico);
             else QToolTip::hideText();
         });
-        adicionar(ponto, false);
+        adicionar(ponto, false,
+                  [nome] { return Tr(QT_TRANSLATE_NOOP("VistaDiagramaTs", "Estado %1")).arg(nome); });
     }
 
     faixaCompleta_ = QRectF(QPointF(0.0, 0.0), QPointF(sEixo, tEixo));

@@ -6,11 +6,15 @@
 #include <QRectF>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "plant/ResultadoUsina.h"
 #include "ui/GraficoInterativo.h"
 
+class QAbstractSeries;
 class QLabel;
 class QPushButton;
 class QValueAxis;
@@ -48,6 +52,7 @@ public:
     QLabel* InfoPonto;               // the state under the mouse, or how to zoom
 
 protected:
+    void changeEvent(QEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
 
 private:
@@ -58,6 +63,10 @@ private:
     QRectF faixaCompleta_;  // s across, T up
     QValueAxis* eixoS_ = nullptr;
     QValueAxis* eixoT_ = nullptr;
+    // How each series is named, and each state point described (property
+    // "info"), in the window's language; the series are the chart's.
+    std::vector<std::pair<QAbstractSeries*, std::function<QString()>>> nomes_;
+    std::vector<std::pair<QObject*, std::function<QString()>>> infos_;
     QString ultimoArquivo_;
     EscolhaArquivo escolha_;
     ConfirmacaoSubstituir confirmacao_;

@@ -24,6 +24,7 @@
 #include "plant/PapeisRotulos.h"
 #include "ui/AvisosVista.h"
 #include "ui/DefinicaoJanela.h"
+#include "ui/Idioma.h"
 #include "ui/TratadorErros.h"
 
 namespace {
@@ -62,7 +63,7 @@ QString Numero(const std::optional<double>& valor, int decimais, const std::stri
 }
 
 QString Nome(const BarraExergia& b) {
-    return QString::fromStdString(b.equipamento) + (b.estimativa ? MarcaEstimativa : "");
+    return TraduzirNucleo(b.equipamento) + (b.estimativa ? MarcaEstimativa : "");
 }
 
 }  // namespace
@@ -100,7 +101,8 @@ std::vector<BarraExergia> BarrasExergia(const ResultadoUsina& resultado,
 
 VistaExergia::VistaExergia(QWidget* pai) : QWidget(pai) {
     setObjectName("VistaExergia");
-    setWindowTitle("Exergia");
+    TextoTraduzido(this, "windowTitle", "VistaExergia",
+                   QT_TRANSLATE_NOOP("VistaExergia", "Exergia"));
 
     AvisoDesatualizado = CriarAvisoDesatualizado(this);
     AvisoSemCalculo = CriarAvisoSemCalculo(this);
@@ -109,15 +111,20 @@ VistaExergia::VistaExergia(QWidget* pai) : QWidget(pai) {
 
     // Off by default: the boiler's figure is an estimate and, at about four
     // fifths of the total, it flattens the bars the engineer can act on.
-    IncluirCaldeira = new QCheckBox("Incluir a caldeira (estimativa)", Conteudo);
+    IncluirCaldeira = new QCheckBox(Conteudo);
     IncluirCaldeira->setObjectName("IncluirCaldeira");
-    IncluirCaldeira->setToolTip(
-        "A destruição na caldeira depende da exergia estimada do bagaço; sem ela, as parcelas "
-        "são do ciclo de vapor.");
+    TextoTraduzido(IncluirCaldeira, "text", "VistaExergia",
+                   QT_TRANSLATE_NOOP("VistaExergia", "Incluir a caldeira (estimativa)"));
+    TextoTraduzido(IncluirCaldeira, "toolTip", "VistaExergia",
+                   QT_TRANSLATE_NOOP("VistaExergia",
+                                     "A destruição na caldeira depende da exergia estimada do "
+                                     "bagaço; sem ela, as parcelas são do ciclo de vapor."));
     connect(IncluirCaldeira, &QCheckBox::toggled, this, [this] { Preencher(); });
-    BotaoExportar = new QPushButton("Exportar…", Conteudo);
+    BotaoExportar = new QPushButton(Conteudo);
     BotaoExportar->setObjectName("BotaoExportarExergia");
-    BotaoExportar->setToolTip("Gravar o gráfico como imagem PNG ou desenho SVG");
+    TextoTraduzido(BotaoExportar, "text", "VistaExergia", QT_TRANSLATE_NOOP("VistaExergia", "Exportar…"));
+    TextoTraduzido(BotaoExportar, "toolTip", "VistaExergia",
+                   QT_TRANSLATE_NOOP("VistaExergia", "Gravar o gráfico como imagem PNG ou desenho SVG"));
     connect(BotaoExportar, &QPushButton::clicked, this, [this] { ExportarClick(); });
     auto* linhaTopo = new QHBoxLayout;
     linhaTopo->addWidget(IncluirCaldeira);
@@ -125,12 +132,11 @@ VistaExergia::VistaExergia(QWidget* pai) : QWidget(pai) {
     linhaTopo->addWidget(BotaoExportar);
 
     auto* grafico = new QChart;
-    grafico->setTitle("Destruição de exergia por equipamento");
     grafico->legend()->hide();
     grafico->setLocalizeNumbers(true);
     grafico->setMargins(QMargins(4, 4, 12, 4));
     auto* serie = new QHorizontalBarSeries;
-    Barras = new QBarSet("Destruição de exergia [kW]");
+    Barras = new QBarSet(QString());
     Barras->setColor(CorBarra);
     Barras->setBorderColor(CorBarra.darker(120));
     Barras->setSelectedColor(CorEstimativa);
@@ -146,7 +152,6 @@ VistaExergia::VistaExergia(QWidget* pai) : QWidget(pai) {
     grafico->addAxis(categorias, Qt::AlignLeft);
     serie->attachAxis(categorias);
     auto* valores = new QValueAxis;
-    valores->setTitleText("Taxa de destruição de exergia [kW]");
     valores->setLabelFormat("%.0f");
     grafico->addAxis(valores, Qt::AlignBottom);
     serie->attachAxis(valores);
@@ -156,15 +161,12 @@ VistaExergia::VistaExergia(QWidget* pai) : QWidget(pai) {
 
     Tabela = new QTableWidget(0, 4, Conteudo);
     Tabela->setObjectName("TabelaExergia");
-    Tabela->setHorizontalHeaderLabels(
-        {"Equipamento", "Destruição [kW]", "Parcela [%]", "Ef. 2ª lei [%]"});
     Tabela->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Tabela->setSelectionBehavior(QAbstractItemView::SelectRows);
     Tabela->setAlternatingRowColors(true);
     Tabela->verticalHeader()->hide();
     Tabela->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     Tabela->horizontalHeader()->setStretchLastSection(false);
-    Tabela->horizontalHeaderItem(3)->setToolTip("Eficiência de segunda lei do equipamento");
     EspacarCelulas(Tabela);
 
     Base = new QLabel(Conteudo);
@@ -206,13 +208,39 @@ VistaExergia::VistaExergia(QWidget* pai) : QWidget(pai) {
     coluna->addWidget(Conteudo, 1);
 
     ultimoArquivo_ = QDir::current().absoluteFilePath("exergia.png");
+    Retraduzir();
     Dispor();
+}
+
+void VistaExergia::Retraduzir() {
+    QChart* grafico = Grafico->chart();
+    grafico->setTitle(tr("Destruição de exergia por equipamento"));
+    Barras->setLabel(tr("Destruição de exergia [kW]"));
+    if (auto* valores = qobject_cast<QValueAxis*>(grafico->axes(Qt::Horizontal).value(0)))
+        valores->setTitleText(tr("Taxa de destruição de exergia [kW]"));
+    Tabela->setHorizontalHeaderLabels(
+        {tr("Equipamento"), tr("Destruição [kW]"), tr("Parcela [%]"), tr("Ef. 2ª lei [%]")});
+    Tabela->horizontalHeaderItem(3)->setToolTip(tr("Eficiência de segunda lei do equipamento"));
+}
+
+void VistaExergia::changeEvent(QEvent* evento) {
+    // Chart, table and notes composed again from the figures already shown.
+    if (evento->type() == QEvent::LanguageChange) {
+        Retraduzir();
+        if (resultado_) Preencher();
+    }
+    QWidget::changeEvent(evento);
 }
 
 void VistaExergia::MostrarResultado(const ResultadoUsina& resultado) {
     MarcarDesatualizado(false);
-    if (resultado.situacao == SituacaoCalculo::Completo) resultado_ = resultado;
-    else resultado_.reset();
+    if (resultado.situacao == SituacaoCalculo::Completo) {
+        resultado_ = resultado;
+        indicadores_ = CalcularIndicadores(resultado);
+    } else {
+        resultado_.reset();
+        indicadores_.reset();
+    }
     Preencher();
 }
 
@@ -228,7 +256,7 @@ void VistaExergia::DefinirConfirmacaoSubstituir(ConfirmacaoSubstituir confirmaca
 
 void VistaExergia::ExportarClick() {
     ExecutarTratando([this] {
-        ExportarGraficoPerguntando(Grafico, "Exportar gráfico de exergia", ultimoArquivo_,
+        ExportarGraficoPerguntando(Grafico, tr("Exportar gráfico de exergia"), ultimoArquivo_,
                                    escolha_, confirmacao_);
     });
 }
@@ -249,7 +277,7 @@ void VistaExergia::Preencher() {
     QLocale local;
     local.setNumberOptions(QLocale::OmitGroupSeparator);
     Grafico->chart()->setLocale(local);
-    const IndicadoresUsina ind = CalcularIndicadores(*resultado_);
+    const IndicadoresUsina& ind = *indicadores_;
     const bool comCaldeira = IncluirCaldeira->isChecked();
     const std::vector<BarraExergia> barras = BarrasExergia(*resultado_, ind, comCaldeira);
 
@@ -285,7 +313,7 @@ void VistaExergia::Preencher() {
     }
     const int linhaTotal = Tabela->rowCount();
     Tabela->insertRow(linhaTotal);
-    Tabela->setItem(linhaTotal, 0, Celula(comCaldeira ? "Total *" : "Total sem a caldeira"));
+    Tabela->setItem(linhaTotal, 0, Celula(comCaldeira ? tr("Total *") : tr("Total sem a caldeira")));
     Tabela->setItem(linhaTotal, 1, Celula(Numero(total, 1, separador), Qt::AlignRight));
     Tabela->setItem(linhaTotal, 2,
                     Celula(Numero(total != 0.0 ? std::optional<double>(100.0) : std::nullopt, 2,
@@ -298,14 +326,14 @@ void VistaExergia::Preencher() {
     Tabela->resizeRowsToContents();
 
     Base->setText(comCaldeira
-                      ? "Parcelas sobre a destruição total, caldeira incluída (estimativa)."
-                      : "Parcelas sobre a destruição no ciclo de vapor: turbinas, válvula, "
-                        "misturador, processo e bomba, sem a caldeira.");
+                      ? tr("Parcelas sobre a destruição total, caldeira incluída (estimativa).")
+                      : tr("Parcelas sobre a destruição no ciclo de vapor: turbinas, válvula, "
+                           "misturador, processo e bomba, sem a caldeira."));
     std::optional<double> usina;
     for (const Indicador& i : ind.indicadores)
         if (i.nome == "Eficiência de segunda lei da usina") usina = i.valor;
-    NotaEstimativa->setText("Eficiência de segunda lei da usina *: " + Numero(usina, 2, separador) +
-                            " %.   * " + QString::fromUtf8(FonteFatorExergia));
+    NotaEstimativa->setText(tr("Eficiência de segunda lei da usina *: %1 %.   * %2")
+                                .arg(Numero(usina, 2, separador), TraduzirNucleo(FonteFatorExergia)));
     AvisoSemCalculo->hide();
     Conteudo->show();
     Dispor();

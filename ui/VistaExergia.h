@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "plant/IndicadoresUsina.h"
 #include "plant/ResultadoUsina.h"
 #include "ui/GraficoInterativo.h"
 
@@ -22,7 +23,6 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
-struct IndicadoresUsina;
 
 // One bar: the destruction figure of the indicators, its share of the bars
 // shown and, where the plant has one, the equipment's second-law efficiency.
@@ -74,13 +74,16 @@ public:
     static constexpr int LarguraLadoALado = 1000;
 
 protected:
+    void changeEvent(QEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
 
 private:
-    void Preencher();
+    void Retraduzir();  // title, axis, headers
+    void Preencher();   // bars, table and notes, in the window's language
     void Dispor();
 
     std::optional<ResultadoUsina> resultado_;
+    std::optional<IndicadoresUsina> indicadores_;  // of resultado_
     QString ultimoArquivo_;
     EscolhaArquivo escolha_;
     ConfirmacaoSubstituir confirmacao_;

@@ -14,6 +14,7 @@
 #include "ui/DefinicaoJanela.h"
 #include "ui/DialogosArquivo.h"
 #include "ui/FluxogramaResultados.h"
+#include "ui/Idioma.h"
 #include "ui/TratadorErros.h"
 
 namespace {
@@ -28,9 +29,9 @@ struct FormatoExportacao {
     const char* sufixo;
 };
 constexpr FormatoExportacao Formatos[] = {
-    {"Imagem PNG (*.png)", "png"},
-    {"Desenho SVG (*.svg)", "svg"},
-    {"Documento PDF (*.pdf)", "pdf"},
+    {QT_TRANSLATE_NOOP("VistaFluxograma", "Imagem PNG (*.png)"), "png"},
+    {QT_TRANSLATE_NOOP("VistaFluxograma", "Desenho SVG (*.svg)"), "svg"},
+    {QT_TRANSLATE_NOOP("VistaFluxograma", "Documento PDF (*.pdf)"), "pdf"},
 };
 constexpr int LarguraPng = 2000;  // pixels
 
@@ -38,15 +39,21 @@ constexpr int LarguraPng = 2000;  // pixels
 
 VistaFluxograma::VistaFluxograma(QWidget* pai) : QWidget(pai), separador_(SeparadorDecimal()) {
     setObjectName("VistaFluxograma");
-    setWindowTitle("Fluxograma com resultados");
+    TextoTraduzido(this, "windowTitle", "VistaFluxograma",
+                   QT_TRANSLATE_NOOP("VistaFluxograma", "Fluxograma com resultados"));
     setMinimumSize(LarguraMinima, AlturaMinima);
     setAutoFillBackground(false);
 
     aviso_ = CriarAvisoDesatualizado(this);
 
-    exportar_ = new QPushButton("Exportar…", this);
+    exportar_ = new QPushButton(this);
     exportar_->setObjectName("BotaoExportarFluxograma");
-    exportar_->setToolTip("Gravar o fluxograma como imagem PNG, desenho SVG ou documento PDF");
+    TextoTraduzido(exportar_, "text", "VistaFluxograma",
+                   QT_TRANSLATE_NOOP("VistaFluxograma", "Exportar…"));
+    TextoTraduzido(exportar_, "toolTip", "VistaFluxograma",
+                   QT_TRANSLATE_NOOP("VistaFluxograma",
+                                     "Gravar o fluxograma como imagem PNG, desenho SVG ou "
+                                     "documento PDF"));
     connect(exportar_, &QPushButton::clicked, this, [this] { ExportarClick(); });
 
     auto* botoes = new QHBoxLayout;
@@ -93,6 +100,12 @@ QRectF VistaFluxograma::AreaDesenho() const {
     return QRectF(rect());
 }
 
+void VistaFluxograma::changeEvent(QEvent* evento) {
+    // The drawing's captions are translated as it is painted.
+    if (evento->type() == QEvent::LanguageChange) update();
+    QWidget::changeEvent(evento);
+}
+
 void VistaFluxograma::paintEvent(QPaintEvent*) {
     QPainter pintor(this);
     pintor.fillRect(rect(), Qt::white);
@@ -107,7 +120,7 @@ void VistaFluxograma::ExportarClick() {
 void VistaFluxograma::Exportar() {
     QStringList filtros, sufixos;
     for (const FormatoExportacao& f : Formatos) {
-        filtros << f.filtro;
+        filtros << tr(f.filtro);
         sufixos << f.sufixo;
     }
     // The format used last comes first.
@@ -116,13 +129,15 @@ void VistaFluxograma::Exportar() {
         filtros.move(ultimo, 0);
         sufixos.move(ultimo, 0);
     }
-    const QString titulo = "Exportar fluxograma com resultados";
+    const QString titulo = tr("Exportar fluxograma com resultados");
     const QString escolhido =
         EscolherArquivo(escolha_, this, titulo, ultimoArquivo_, filtros, sufixos);
     if (escolhido.isEmpty()) return;
     const QString sufixo = QFileInfo(escolhido).suffix().toLower();
     if (!sufixos.contains(sufixo))
-        throw ErroArquivo("Escolha um nome terminado em .png, .svg ou .pdf para exportar o fluxograma");
+        throw ErroArquivo(
+            tr("Escolha um nome terminado em .png, .svg ou .pdf para exportar o fluxograma")
+                .toStdString());
     if (QFileInfo::exists(escolhido)) {
         const bool substituir = confirmacao_ ? confirmacao_(escolhido)
                                              : DialogosArquivoQt(this).ConfirmarSubstituir(escolhido);

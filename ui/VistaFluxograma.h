@@ -52,6 +52,7 @@ public:
     QRectF AreaDesenho() const;
 
 protected:
+    void changeEvent(QEvent* evento) override;
     void paintEvent(QPaintEvent* evento) override;
 
 private:

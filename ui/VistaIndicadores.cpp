@@ -1,5 +1,7 @@
 #include "ui/VistaIndicadores.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -10,6 +12,7 @@
 #include "plant/Numeros.h"
 #include "ui/AvisosVista.h"
 #include "ui/DefinicaoJanela.h"
+#include "ui/Idioma.h"
 #include "ui/ModeloCorrentes.h"
 
 namespace {
@@ -38,10 +41,10 @@ QTableWidgetItem* CelulaNumero(const std::optional<double>& valor, const std::st
     return item;
 }
 
-QTableWidget* CriarTabela(QWidget* pai, const char* nome, const QStringList& cabecalho) {
-    auto* tabela = new QTableWidget(0, static_cast<int>(cabecalho.size()), pai);
+// Headers are set by Retraduzir, in the window's language.
+QTableWidget* CriarTabela(QWidget* pai, const char* nome, int colunas) {
+    auto* tabela = new QTableWidget(0, colunas, pai);
     tabela->setObjectName(nome);
-    tabela->setHorizontalHeaderLabels(cabecalho);
     tabela->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tabela->setSelectionMode(QAbstractItemView::ExtendedSelection);
     tabela->setAlternatingRowColors(true);
@@ -55,13 +58,14 @@ QTableWidget* CriarTabela(QWidget* pai, const char* nome, const QStringList& cab
 
 QString TextoIndicador(const std::optional<double>& valor, const std::string& unidade,
                        const std::string& separador) {
-    if (!valor) return "não definido";
+    if (!valor) return QCoreApplication::translate("VistaIndicadores", "não definido");
     return QString::fromStdString(TextoFixo(*valor, Decimais(unidade), separador));
 }
 
 VistaIndicadores::VistaIndicadores(QWidget* pai) : QWidget(pai) {
     setObjectName("VistaIndicadores");
-    setWindowTitle("Indicadores");
+    TextoTraduzido(this, "windowTitle", "VistaIndicadores",
+                   QT_TRANSLATE_NOOP("VistaIndicadores", "Indicadores"));
 
     AvisoDesatualizado = CriarAvisoDesatualizado(this);
     AvisoSemCalculo = CriarAvisoSemCalculo(this);
@@ -69,8 +73,7 @@ VistaIndicadores::VistaIndicadores(QWidget* pai) : QWidget(pai) {
     Conteudo->setObjectName("ConteudoIndicadores");
 
     auto* painelIndicadores = new QWidget(Conteudo);
-    TabelaIndicadores = CriarTabela(painelIndicadores, "TabelaIndicadores",
-                                    {"Indicador", "Valor", "Unidade", "Como é calculado"});
+    TabelaIndicadores = CriarTabela(painelIndicadores, "TabelaIndicadores", 4);
     TabelaIndicadores->setWordWrap(true);
     TabelaIndicadores->setSelectionBehavior(QAbstractItemView::SelectRows);
     QHeaderView* colunas = TabelaIndicadores->horizontalHeader();
@@ -98,11 +101,12 @@ VistaIndicadores::VistaIndicadores(QWidget* pai) : QWidget(pai) {
     colunaIndicadores->addWidget(ExplicacaoIndicador);
 
     auto* painelDestruicao = new QWidget(Conteudo);
-    auto* tituloDestruicao = new QLabel("Destruição de exergia", painelDestruicao);
+    auto* tituloDestruicao = new QLabel(painelDestruicao);
     tituloDestruicao->setObjectName("TituloDestruicao");
+    TextoTraduzido(tituloDestruicao, "text", "VistaIndicadores",
+                   QT_TRANSLATE_NOOP("VistaIndicadores", "Destruição de exergia"));
     tituloDestruicao->setStyleSheet("font-weight: bold;");
-    TabelaDestruicao = CriarTabela(painelDestruicao, "TabelaDestruicao",
-                                   {"Equipamento", "Destruição [kW]", "Parcela [%] *"});
+    TabelaDestruicao = CriarTabela(painelDestruicao, "TabelaDestruicao", 3);
     TabelaDestruicao->setSelectionBehavior(QAbstractItemView::SelectRows);
     TabelaDestruicao->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     TabelaDestruicao->horizontalHeader()->setStretchLastSection(false);
@@ -112,7 +116,7 @@ VistaIndicadores::VistaIndicadores(QWidget* pai) : QWidget(pai) {
     colunaDestruicao->addWidget(tituloDestruicao);
     colunaDestruicao->addWidget(TabelaDestruicao, 1);
 
-    NotaEstimativa = new QLabel(QString("* ") + QString::fromUtf8(FonteFatorExergia), Conteudo);
+    NotaEstimativa = new QLabel(Conteudo);
     NotaEstimativa->setObjectName("NotaEstimativa");
     NotaEstimativa->setWordWrap(true);
     NotaEstimativa->setStyleSheet("color: #404040;");
@@ -130,7 +134,33 @@ VistaIndicadores::VistaIndicadores(QWidget* pai) : QWidget(pai) {
     coluna->addWidget(AvisoDesatualizado);
     coluna->addWidget(AvisoSemCalculo, 1);
     coluna->addWidget(Conteudo, 1);
+    Retraduzir();
     Dispor();
+}
+
+void VistaIndicadores::Retraduzir() {
+    TabelaIndicadores->setHorizontalHeaderLabels(
+        {tr("Indicador"), tr("Valor"), tr("Unidade"), tr("Como é calculado")});
+    TabelaDestruicao->setHorizontalHeaderLabels(
+        {tr("Equipamento"), tr("Destruição [kW]"), tr("Parcela [%] *")});
+    NotaEstimativa->setText("* " + TraduzirNucleo(FonteFatorExergia));
+}
+
+void VistaIndicadores::changeEvent(QEvent* evento) {
+    // The tables composed again from the indicators already shown, the
+    // current row kept.
+    if (evento->type() == QEvent::LanguageChange) {
+        Retraduzir();
+        if (indicadores_) {
+            const int atual = TabelaIndicadores->currentRow();
+            Preencher();
+            if (atual >= 0)
+                TabelaIndicadores->selectionModel()->setCurrentIndex(
+                    TabelaIndicadores->model()->index(atual, 0), QItemSelectionModel::NoUpdate);
+            MostrarExplicacao();
+        }
+    }
+    QWidget::changeEvent(evento);
 }
 
 void VistaIndicadores::MostrarResultado(const ResultadoUsina& resultado) {
@@ -138,19 +168,34 @@ void VistaIndicadores::MostrarResultado(const ResultadoUsina& resultado) {
     TabelaIndicadores->setRowCount(0);
     TabelaDestruicao->setRowCount(0);
     if (resultado.situacao != SituacaoCalculo::Completo) {
+        indicadores_.reset();
         Conteudo->hide();
         AvisoSemCalculo->show();
         return;
     }
-    const IndicadoresUsina ind = CalcularIndicadores(resultado);
+    indicadores_ = CalcularIndicadores(resultado);
+    Preencher();
+    // The first row current, not selected: the line under the table names
+    // the indicator it explains.
+    TabelaIndicadores->selectionModel()->setCurrentIndex(TabelaIndicadores->model()->index(0, 0),
+                                                         QItemSelectionModel::NoUpdate);
+    MostrarExplicacao();
+    AvisoSemCalculo->hide();
+    Conteudo->show();
+    Dispor();
+}
+
+void VistaIndicadores::Preencher() {
+    TabelaIndicadores->setRowCount(0);
+    TabelaDestruicao->setRowCount(0);
+    const IndicadoresUsina& ind = *indicadores_;
     const std::string separador = SeparadorDecimal();
 
     for (const Indicador& i : ind.indicadores) {
         const int linha = TabelaIndicadores->rowCount();
         TabelaIndicadores->insertRow(linha);
-        const QString nome =
-            QString::fromStdString(i.nome) + (i.estimativa ? MarcaEstimativa : "");
-        const QString explicacao = QString::fromStdString(i.explicacao);
+        const QString nome = TraduzirNucleo(i.nome) + (i.estimativa ? MarcaEstimativa : "");
+        const QString explicacao = TraduzirNucleo(i.explicacao);
         QTableWidgetItem* itemNome = Celula(nome);
         itemNome->setToolTip(explicacao);
         TabelaIndicadores->setItem(linha, 0, itemNome);
@@ -170,24 +215,16 @@ void VistaIndicadores::MostrarResultado(const ResultadoUsina& resultado) {
         TabelaDestruicao->setItem(linha, 2, CelulaNumero(porcento, "%", separador));
     };
     for (const ParcelaDestruicao& p : ind.destruicao)
-        linhaDestruicao(QString::fromStdString(p.equipamento) +
-                            (p.estimativa ? MarcaEstimativa : ""),
+        linhaDestruicao(TraduzirNucleo(p.equipamento) + (p.estimativa ? MarcaEstimativa : ""),
                         p.potencia, p.porcento);
-    linhaDestruicao(QString("Total") + MarcaEstimativa, ind.destruicaoTotal,
+    linhaDestruicao(tr("Total") + MarcaEstimativa, ind.destruicaoTotal,
                     ind.destruicaoTotal != 0.0 ? std::optional<double>(100.0) : std::nullopt);
     QFont negrito = TabelaDestruicao->font();
     negrito.setBold(true);
     for (int c = 0; c < TabelaDestruicao->columnCount(); ++c)
         TabelaDestruicao->item(TabelaDestruicao->rowCount() - 1, c)->setFont(negrito);
-
-    // The first row current, not selected: the line under the table names
-    // the indicator it explains.
-    TabelaIndicadores->selectionModel()->setCurrentIndex(TabelaIndicadores->model()->index(0, 0),
-                                                         QItemSelectionModel::NoUpdate);
-    MostrarExplicacao();
-    AvisoSemCalculo->hide();
-    Conteudo->show();
-    Dispor();
+    TabelaIndicadores->resizeRowsToContents();
+    TabelaDestruicao->resizeRowsToContents();
 }
 
 void VistaIndicadores::MarcarDesatualizado(bool desatualizado) {

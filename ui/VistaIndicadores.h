@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "plant/IndicadoresUsina.h"
 #include "plant/ResultadoUsina.h"
 
 class QBoxLayout;
@@ -16,7 +17,7 @@ class QLabel;
 class QTableWidget;
 
 // An indicator's value as shown: fixed decimals chosen by its unit, with the
-// separator; "não definido" when there is none.
+// separator; "não definido" (in the window's language) when there is none.
 QString TextoIndicador(const std::optional<double>& valor, const std::string& unidade,
                        const std::string& separador);
 
@@ -48,11 +49,15 @@ public:
     static constexpr int LarguraLadoALado = 1700;
 
 protected:
+    void changeEvent(QEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
 
 private:
+    void Retraduzir();
+    void Preencher();  // the tables from indicadores_, in the window's language
     void Dispor();
     void MostrarExplicacao();
 
+    std::optional<IndicadoresUsina> indicadores_;  // of the run shown
     QBoxLayout* disposicao_;
 };

@@ -21,6 +21,7 @@
 #include "plant/PapeisRotulos.h"
 #include "properties/Erros.h"
 #include "ui/FluxogramaResultados.h"
+#include "ui/Idioma.h"
 #include "ui/TracadoFluxogramaResultados.h"
 
 namespace {
@@ -251,6 +252,53 @@ TEST(FluxogramaResultadosExportacao, SvgComOsTextos) {
     QString erro;
     const QStringList textos = TextosSvg(Ler(dir.filePath("vazio.svg")), &erro);
     EXPECT_TRUE(textos.contains("20") && textos.filter("t/h").isEmpty());
+}
+
+// The drawing is read in the window's language: its captions (and the
+// file's title) in English, every number where it was; back in Portuguese
+// the very same file.
+class FluxogramaIdioma : public ::testing::Test {
+protected:
+    void TearDown() override { AplicarIdioma(Idioma::Portugues); }
+};
+
+TEST_F(FluxogramaIdioma, LegendasNoIdiomaDaJanela) {
+    QTemporaryDir dir;
+    for (bool alta : {true, false}) {
+        SCOPED_TRACE(Nome(alta));
+        const auto exportar = [&](const QString& nome) {
+            ExportarFluxogramaSvg(dir.filePath(nome), &Execucao(alta), ",");
+            return Ler(dir.filePath(nome));
+        };
+        const auto textos = [](const QByteArray& svg) {
+            QString erro;
+            return TextosSvg(svg, &erro);
+        };
+        const QByteArray portugues = exportar("pt.svg");
+        AplicarIdioma(Idioma::Ingles);
+        const QByteArray ingles = exportar("en.svg");
+        for (const LegendaTracado& l : TracadoFluxogramaResultados(alta).legendas)
+            EXPECT_NE(l.TextoMostrado(), l.texto) << l.texto.toStdString();
+        const QRegularExpression numero("^[0-9-]");
+        EXPECT_EQ(textos(ingles).filter(numero), textos(portugues).filter(numero));
+        EXPECT_EQ(textos(ingles).size(), textos(portugues).size());
+        for (const char* legenda : {alta ? "High-pressure turbine" : "No high-pressure turbine",
+                                    "Boiler", "Mill turbine", "Steam", "Water", "Shaft"})
+            EXPECT_TRUE(textos(ingles).contains(legenda)) << legenda;
+        for (const QString& t : textos(ingles))
+            EXPECT_FALSE(t.contains(QRegularExpression(
+                "[ãõçáéíóúâêô]|Caldeira|Bomba|Vapor|Moenda|Processo|Eixo|Turbina")))
+                << t.toStdString();
+        EXPECT_TRUE(ingles.contains("<title>Flowsheet with results</title>"));
+        if (const QString capturas = qEnvironmentVariable("USINA_CAPTURAS"); !capturas.isEmpty()) {
+            QDir().mkpath(capturas);
+            ExportarFluxogramaPng(QDir(capturas).filePath(alta ? "fluxograma-en.png"
+                                                                : "fluxograma-sem-alta-en.png"),
+                                  &Execucao(alta), ",", 1600);
+        }
+        AplicarIdioma(Idioma::Portugues);
+        EXPECT_EQ(exportar("pt2.svg"), portugues);
+    }
 }
 
 // A file that cannot be written throws the system's message and leaves

@@ -10,7 +10,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
+#include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -22,13 +24,18 @@
 
 #include "io/ErrosArquivo.h"
 #include "plant/CalculoUsina.h"
+#include "plant/DiagramaTs.h"
 #include "plant/ErrosPlanta.h"
 #include "plant/EstadoLegivel.h"
 #include "plant/IndicadoresUsina.h"
 #include "plant/Numeros.h"
 #include "plant/PapeisRotulos.h"
 #include "plant/TabelaCorrentes.h"
+#include "plant/TabelaEntradas.h"
+#include "ui/FluxogramaResultados.h"
+#include "ui/Idioma.h"
 #include "ui/ModeloCorrentes.h"
+#include "ui/RelatorioPdf.h"
 #include "ui/TabelasHtml.h"
 #include "ui/TratadorErros.h"
 #include "ui/VistaCorrentes.h"
@@ -420,6 +427,245 @@ TEST(Vistas, LarguraDasColunasECapturas) {
             EXPECT_TRUE(indicadores.grab().save(capturas + "/indicadores" + sufixo));
         }
     }
+}
+
+// ---------------------------------------------------------------------------
+// The views in English: composed again from the result shown, the numbers
+// untouched, and the Portuguese back byte for byte.
+
+class VistasIdioma : public ::testing::Test {
+protected:
+    void TearDown() override { AplicarIdioma(Idioma::Portugues); }
+};
+
+// Every text a table widget shows: headers, cells and their tool tips.
+QStringList TextosTabela(const QTableWidget* t) {
+    QStringList textos;
+    for (int c = 0; c < t->columnCount(); ++c)
+        textos << t->horizontalHeaderItem(c)->text() << t->horizontalHeaderItem(c)->toolTip();
+    for (int l = 0; l < t->rowCount(); ++l)
+        for (int c = 0; c < t->columnCount(); ++c)
+            textos << t->item(l, c)->text() << t->item(l, c)->toolTip();
+    return textos;
+}
+
+QStringList TextosModelo(const ModeloCorrentes& m) {
+    QStringList textos;
+    for (int c = 0; c < ModeloCorrentes::NumeroColunas; ++c)
+        textos << m.headerData(c, Qt::Horizontal).toString()
+               << m.headerData(c, Qt::Horizontal, Qt::ToolTipRole).toString();
+    for (int l = 0; l < m.rowCount(); ++l)
+        for (int c = 0; c < ModeloCorrentes::NumeroColunas; ++c) textos << m.Texto(l, c);
+    return textos;
+}
+
+// The state column is composed by the view: in Portuguese it is the core's
+// TextoEstado exactly, with either separator; in English the same figure.
+TEST_F(VistasIdioma, EstadoComoONucleoEmPortugues) {
+    using E = EstadoLegivel;
+    const struct {
+        std::optional<EstadoLegivel> estado;
+        const char* ingles;  // with the comma
+    } casos[] = {
+        {E{Fase::Subresfriado, 12.34, 0.0}, "subcooled 12,3 K"},
+        {E{Fase::LiquidoSaturado, 0.0, 0.0}, "saturated liquid"},
+        {E{Fase::Umido, 0.0, 0.95349}, "wet, quality 0,953"},
+        {E{Fase::Umido, 0.0, 0.0004}, "wet, quality 0,000"},
+        {E{Fase::VaporSaturado, 0.0, 1.0}, "saturated vapour"},
+        {E{Fase::Superaquecido, 85.36, 1.0}, "superheated 85,4 K"},
+        {E{Fase::Superaquecido, 0.04, 1.0}, "superheated 0,0 K"},
+        {E{Fase::Superaquecido, 1234.56, 1.0}, "superheated 1234,6 K"},
+        {std::nullopt, "—"},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.ingles);
+        for (const std::string separador : {",", "."})
+            EXPECT_EQ(ModeloCorrentes::EstadoMostrado(caso.estado, separador),
+                      QString::fromStdString(TextoEstado(caso.estado, separador)));
+    }
+    AplicarIdioma(Idioma::Ingles);
+    for (const auto& caso : casos)
+        EXPECT_EQ(ModeloCorrentes::EstadoMostrado(caso.estado, ","),
+                  QString::fromUtf8(caso.ingles));
+}
+
+// The report's warning is composed by the window as well.
+TEST_F(VistasIdioma, AvisoDoRelatorioComoONucleo) {
+    for (const double falta : {0.0, 0.005, 12.5, 12.345, 987654.321, 1e300})
+        for (const std::string separador : {",", "."}) {
+            const AvisoUsina aviso{TipoAviso::VaporInsuficiente, falta};
+            EXPECT_EQ(TextoAvisoRelatorio(aviso, separador),
+                      QString::fromStdString(TextoAviso(aviso, separador)))
+                << falta << separador;
+        }
+    AplicarIdioma(Idioma::Ingles);
+    EXPECT_EQ(TextoAvisoRelatorio({TipoAviso::VaporInsuficiente, 12.5}, ","),
+              "Not enough steam: the medium-pressure turbine is short of 12,50 t/h");
+}
+
+// Every core text these views and the report look up has its English: a
+// text changed in the core without its catalogue entry shows up here.
+TEST_F(VistasIdioma, TextosDoNucleoTraduzidos) {
+    std::vector<std::string> textos = {FonteFatorExergia};
+    for (const PapelRotulo& p : PapeisRotulos()) textos.push_back(p.descricao);
+    for (bool alta : {true, false}) {
+        const ResultadoUsina r = Calculado(alta);
+        const IndicadoresUsina ind = CalcularIndicadores(r);
+        for (const Indicador& i : ind.indicadores) {
+            textos.push_back(i.nome);
+            textos.push_back(i.explicacao);
+        }
+        for (const ParcelaDestruicao& p : ind.destruicao) textos.push_back(p.equipamento);
+        for (const IsobaraTs& iso : CalcularDiagramaTs(r, 600.0).isobaras)
+            textos.push_back(iso.nome.substr(0, iso.nome.rfind(' ', iso.nome.rfind(' ') - 1)));
+    }
+    for (const CampoEntradaUsina& c : CamposEntradaUsina()) {
+        textos.push_back(c.legenda);
+        if (std::string(c.unidade).find("cana") != std::string::npos) textos.push_back(c.unidade);
+    }
+    for (const LinhaResultadoGlobal& l : LinhasResultadosGlobais()) textos.push_back(l.nome);
+
+    AplicarIdioma(Idioma::Ingles);
+    for (const std::string& t : textos) {
+        const QString ingles = TraduzirNucleo(t);
+        EXPECT_NE(ingles, QString::fromStdString(t)) << "sem tradução: " << t;
+        EXPECT_FALSE(ingles.contains(QRegularExpression("[ãõçáéíóúâêô]"))) << t;
+    }
+}
+
+// The stream table in English and back: headers, descriptions and states
+// change, numbers do not; the copy follows the screen, the CSV stays in
+// Portuguese.
+TEST_F(VistasIdioma, TabelaDeCorrentesIdaEVolta) {
+    VistaCorrentes vista;
+    vista.resize(900, 500);
+    vista.show();
+    vista.MostrarResultado(Calculado());
+    vista.Tabela->selectAll();
+    const QStringList portugues = TextosModelo(vista.Modelo());
+    const QString copia = vista.TextoSelecao();
+    const std::string csv = vista.Modelo().Csv();
+
+    AplicarIdioma(Idioma::Ingles);
+    if (const QString capturas = qEnvironmentVariable("USINA_CAPTURAS"); !capturas.isEmpty()) {
+        QApplication::processEvents();
+        vista.grab().save(QDir(capturas).filePath("correntes-en.png"));
+    }
+    const ModeloCorrentes& m = vista.Modelo();
+    EXPECT_EQ(m.headerData(ModeloCorrentes::ColunaPressao, Qt::Horizontal).toString(),
+              "Pressure\n[bar]");
+    EXPECT_EQ(m.Texto(0, ModeloCorrentes::ColunaDescricao), "Live steam");
+    for (int l = 0; l < m.rowCount(); ++l) {
+        for (int c = 0; c < ModeloCorrentes::NumeroColunas; ++c) {
+            const QString antes = portugues[2 * ModeloCorrentes::NumeroColunas +
+                                            l * ModeloCorrentes::NumeroColunas + c];
+            if (ModeloCorrentes::Numerica(c) || c == ModeloCorrentes::ColunaRotulo)
+                EXPECT_EQ(m.Texto(l, c), antes);
+            else if (antes != "—")
+                EXPECT_NE(m.Texto(l, c), antes);
+        }
+        const QString estado = m.Texto(l, ModeloCorrentes::ColunaEstado);
+        EXPECT_TRUE(estado.contains(QRegularExpression("^(subcooled|superheated|wet|saturated|—)")))
+            << estado.toStdString();
+    }
+    EXPECT_TRUE(vista.TextoSelecao().startsWith("Label\tDescription\tFlow [t/h]\t"));
+    EXPECT_TRUE(vista.TextoSelecao().contains("\tsuperheated 38,4 K\n"));
+    EXPECT_EQ(m.Csv(), csv);
+    // The state column still holds its widest text.
+    const QAbstractItemView* tabela = vista.Tabela;
+    EXPECT_GE(vista.Tabela->columnWidth(ModeloCorrentes::ColunaDescricao),
+              tabela->sizeHintForColumn(ModeloCorrentes::ColunaDescricao));
+
+    AplicarIdioma(Idioma::Portugues);
+    EXPECT_EQ(TextosModelo(vista.Modelo()), portugues);
+    EXPECT_EQ(vista.TextoSelecao(), copia);
+}
+
+// The indicators in English and back, composed from the indicators shown;
+// the current row and its explanation kept.
+TEST_F(VistasIdioma, IndicadoresIdaEVolta) {
+    VistaIndicadores vista;
+    vista.resize(650, 450);
+    vista.show();
+    vista.MostrarResultado(Calculado());
+    vista.TabelaIndicadores->setCurrentCell(3, 0);
+    const QStringList indicadores = TextosTabela(vista.TabelaIndicadores);
+    const QStringList destruicao = TextosTabela(vista.TabelaDestruicao);
+    const QString nota = vista.NotaEstimativa->text();
+    const QString explicacao = vista.ExplicacaoIndicador->text();
+
+    AplicarIdioma(Idioma::Ingles);
+    if (const QString capturas = qEnvironmentVariable("USINA_CAPTURAS"); !capturas.isEmpty()) {
+        QApplication::processEvents();
+        vista.grab().save(QDir(capturas).filePath("indicadores-en.png"));
+    }
+    EXPECT_EQ(vista.TabelaIndicadores->currentRow(), 3);
+    EXPECT_EQ(vista.TabelaIndicadores->item(0, 0)->text(), "Electric power per tonne of cane");
+    EXPECT_EQ(vista.TabelaIndicadores->horizontalHeaderItem(3)->text(), "How it is worked out");
+    EXPECT_EQ(vista.TabelaDestruicao->item(0, 0)->text(), "Boiler *");
+    EXPECT_TRUE(vista.NotaEstimativa->text().startsWith("* Bagasse exergy estimated"));
+    EXPECT_TRUE(vista.ExplicacaoIndicador->text().startsWith(
+        "<b>" + vista.TabelaIndicadores->item(3, 0)->text() + "</b>: "));
+    // The values (column 1 and the destruction's figures) as they were.
+    for (int l = 0; l < vista.TabelaIndicadores->rowCount(); ++l)
+        EXPECT_EQ(vista.TabelaIndicadores->item(l, 1)->text(),
+                  indicadores[8 + 8 * l + 2]);
+    for (int l = 0; l < vista.TabelaDestruicao->rowCount(); ++l)
+        for (int c : {1, 2})
+            EXPECT_EQ(vista.TabelaDestruicao->item(l, c)->text(), destruicao[6 + 6 * l + 2 * c]);
+
+    AplicarIdioma(Idioma::Portugues);
+    EXPECT_EQ(TextosTabela(vista.TabelaIndicadores), indicadores);
+    EXPECT_EQ(TextosTabela(vista.TabelaDestruicao), destruicao);
+    EXPECT_EQ(vista.NotaEstimativa->text(), nota);
+    EXPECT_EQ(vista.ExplicacaoIndicador->text(), explicacao);
+}
+
+// The PDF report's pages in English: no Portuguese heading or table text
+// left, the same numbers in the same order; in Portuguese again the same
+// page as before.
+TEST_F(VistasIdioma, RelatorioPdfNoIdiomaDaJanela) {
+    const ResultadoUsina r = Calculado();
+    const auto html = [&] {
+        const ConteudoRelatorioPdf conteudo{"caso.usina", &r, EntradasUsina{}, ",",
+                                            IndicadoresHtml(r, ","), CorrentesHtml(r, ","), {}};
+        // The date and time of the run may turn over between two calls.
+        return HtmlRelatorioPdf(conteudo).remove(QRegularExpression("<br>[^<]*</p>"));
+    };
+    const auto numeros = [](const QString& texto) {
+        QStringList lista;
+        for (const auto& m : QRegularExpression("\\d+(,\\d+)?").globalMatch(texto))
+            lista << m.captured();
+        return lista;
+    };
+    const QString portugues = html();
+    AplicarIdioma(Idioma::Ingles);
+    const QString ingles = html();
+    for (const char* texto : {"Dados de entrada", "Resultados globais", "Indicadores de cogeração",
+                              "Tabela de correntes", "Vapor vivo", "superaquecido", "Unidade",
+                              "Caso:", "Como é calculado", "não", "Turbomoenda"})
+        EXPECT_FALSE(ingles.contains(QString::fromUtf8(texto))) << texto;
+    for (const char* texto : {"Input data", "Overall results", "Cogeneration indicators",
+                              "Stream table", "Live steam", "superheated 38,4 K", "Case: caso.usina",
+                              "Mill capacity", "t cane/h", "Mill drive turbine"})
+        EXPECT_TRUE(ingles.contains(QString::fromUtf8(texto))) << texto;
+    EXPECT_EQ(numeros(ingles), numeros(portugues));
+    // The report in both languages, to be looked at, when USINA_CAPTURAS is set.
+    const auto capturar = [&](const char* nome) {
+        const QString capturas = qEnvironmentVariable("USINA_CAPTURAS");
+        if (capturas.isEmpty()) return;
+        QDir().mkpath(capturas);
+        const ConteudoRelatorioPdf conteudo{
+            "caso.usina", &r, EntradasUsina{}, ",", IndicadoresHtml(r, ","), CorrentesHtml(r, ","),
+            [&](QPainter& pintor, const QRectF& area) {
+                DesenharFluxogramaResultados(pintor, area, &r, ",");
+            }};
+        GravarRelatorioPdf(QDir(capturas).filePath(nome), conteudo);
+    };
+    capturar("relatorio-en.pdf");
+    AplicarIdioma(Idioma::Portugues);
+    EXPECT_EQ(html(), portugues);
+    capturar("relatorio-pt.pdf");
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScatterSeries>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -25,6 +26,7 @@
 #include "plant/DiagramaTs.h"
 #include "plant/IndicadoresUsina.h"
 #include "plant/Numeros.h"
+#include "ui/Idioma.h"
 #include "ui/TratadorErros.h"
 #include "ui/VistaDiagramaTs.h"
 #include "ui/VistaExergia.h"
@@ -281,3 +283,136 @@ TEST(VistasGraficos, Capturas) {
         ts.grab().save(QDir(capturas).filePath("diagrama-ts-zoom" + sufixo));
     }
 }
+
+namespace {
+
+// ---------------------------------------------------------------------------
+// The charts in English: composed again from the run shown, the figures and
+// the zoom untouched, the Portuguese back exactly.
+
+class GraficosIdioma : public ::testing::Test {
+protected:
+    void TearDown() override { AplicarIdioma(Idioma::Portugues); }
+};
+
+// Every text of a chart view: title, axes, series and bar set names, bar
+// categories, each series' "info".
+QStringList TextosGrafico(const QChartView* vista) {
+    const QChart* grafico = vista->chart();
+    QStringList textos{grafico->title()};
+    for (const QAbstractAxis* eixo : grafico->axes()) {
+        textos << eixo->titleText();
+        if (const auto* c = qobject_cast<const QBarCategoryAxis*>(eixo))
+            textos << const_cast<QBarCategoryAxis*>(c)->categories();  // not const in Qt
+    }
+    for (const QAbstractSeries* serie : grafico->series()) {
+        textos << serie->name() << serie->property("info").toString();
+        if (const auto* barras = qobject_cast<const QAbstractBarSeries*>(serie))
+            for (const QBarSet* b : barras->barSets()) textos << b->label();
+    }
+    return textos;
+}
+
+QStringList TextosTabela(const QTableWidget* t) {
+    QStringList textos;
+    for (int c = 0; c < t->columnCount(); ++c)
+        textos << t->horizontalHeaderItem(c)->text() << t->horizontalHeaderItem(c)->toolTip();
+    for (int l = 0; l < t->rowCount(); ++l)
+        for (int c = 0; c < t->columnCount(); ++c) textos << t->item(l, c)->text();
+    return textos;
+}
+
+TEST_F(GraficosIdioma, ExergiaIdaEVolta) {
+    VistaExergia vista;
+    vista.resize(1200, 800);
+    vista.show();
+    vista.MostrarResultado(Rodada(true));
+    for (bool comCaldeira : {false, true}) {
+        SCOPED_TRACE(comCaldeira ? "com caldeira" : "sem caldeira");
+        vista.IncluirCaldeira->setChecked(comCaldeira);
+        const QStringList grafico = TextosGrafico(vista.Grafico);
+        const QStringList tabela = TextosTabela(vista.Tabela);
+        const QString base = vista.Base->text(), nota = vista.NotaEstimativa->text();
+        std::vector<double> barras;
+        for (int i = 0; i < vista.Barras->count(); ++i) barras.push_back(vista.Barras->at(i));
+
+        AplicarIdioma(Idioma::Ingles);
+        if (const QString capturas = qEnvironmentVariable("USINA_CAPTURAS"); !capturas.isEmpty()) {
+            QApplication::processEvents();
+            vista.grab().save(QDir(capturas).filePath(comCaldeira ? "exergia-caldeira-en.png"
+                                                                  : "exergia-en.png"));
+        }
+        EXPECT_EQ(vista.Grafico->chart()->title(), "Exergy destruction by equipment");
+        auto* categorias = qobject_cast<QBarCategoryAxis*>(
+            vista.Grafico->chart()->axes(Qt::Vertical).value(0));
+        EXPECT_TRUE(categorias->categories().contains("Mill drive turbine"));
+        EXPECT_EQ(categorias->categories().contains("Boiler *"), comCaldeira);
+        for (const QString& texto : TextosGrafico(vista.Grafico) + TextosTabela(vista.Tabela) +
+                                        QStringList{vista.Base->text(), vista.NotaEstimativa->text()})
+            EXPECT_FALSE(texto.contains(QRegularExpression("[ãõçáéíóúâêô]|\\b(da|de|do)\\b")))
+                << texto.toStdString();
+        ASSERT_EQ(vista.Barras->count(), static_cast<int>(barras.size()));
+        for (int i = 0; i < vista.Barras->count(); ++i) EXPECT_EQ(vista.Barras->at(i), barras[i]);
+        const int colunas = vista.Tabela->columnCount();
+        for (int l = 0; l < vista.Tabela->rowCount(); ++l)
+            for (int c = 1; c < colunas; ++c)  // the figures
+                EXPECT_EQ(vista.Tabela->item(l, c)->text(), tabela[2 * colunas + l * colunas + c]);
+
+        AplicarIdioma(Idioma::Portugues);
+        EXPECT_EQ(TextosGrafico(vista.Grafico), grafico);
+        EXPECT_EQ(TextosTabela(vista.Tabela), tabela);
+        EXPECT_EQ(vista.Base->text(), base);
+        EXPECT_EQ(vista.NotaEstimativa->text(), nota);
+    }
+}
+
+// The T-s diagram renames its series and states in place: a zoomed view
+// stays zoomed.
+TEST_F(GraficosIdioma, DiagramaTsIdaEVoltaSemPerderOZoom) {
+    VistaDiagramaTs vista;
+    vista.resize(1000, 700);
+    vista.show();
+    vista.MostrarResultado(Rodada(true));
+    QApplication::processEvents();
+    vista.Grafico->Ampliar(2.0);
+    const QRectF faixa = vista.Faixa();
+    const QStringList portugues = TextosGrafico(vista.Grafico);
+    const QString ajuda = vista.InfoPonto->text();
+
+    AplicarIdioma(Idioma::Ingles);
+    EXPECT_EQ(vista.Faixa(), faixa);
+    if (const QString capturas = qEnvironmentVariable("USINA_CAPTURAS"); !capturas.isEmpty()) {
+        QApplication::processEvents();
+        vista.grab().save(QDir(capturas).filePath("diagrama-ts-zoom-en.png"));
+    }
+    const QStringList ingles = TextosGrafico(vista.Grafico);
+    ASSERT_EQ(ingles.size(), portugues.size());
+    for (const char* nome : {"Saturation", "Isobars", "Boiler", "Turbines", "Isentropic expansion",
+                             "Valve", "Mixer", "Process", "Pump", "State 1"})
+        EXPECT_TRUE(ingles.contains(nome)) << nome;
+    // The isobars' names keep the core's pressure; the points' descriptions
+    // their figures.
+    const qsizetype isobaras =
+        portugues.filter(QRegularExpression("^(Caldeira|Coletor|Processo|Condensado) [0-9,]+ bar$"))
+            .size();
+    EXPECT_GE(isobaras, 3);
+    EXPECT_EQ(
+        ingles.filter(QRegularExpression("^(Boiler|Header|Process|Condensate) [0-9,]+ bar$")).size(),
+        isobaras);
+    const QStringList estados = portugues.filter(QRegularExpression("^Estado .*: T = "));
+    EXPECT_GE(estados.size(), 8);
+    for (const QString& texto : estados)
+        EXPECT_TRUE(ingles.contains(QString(texto).replace("Estado ", "State ")))
+            << texto.toStdString();
+    for (const QString& texto : ingles)
+        EXPECT_FALSE(texto.contains(QRegularExpression("[ãõçáéíóúâêô]|^Estado|Caldeira")))
+            << texto.toStdString();
+    EXPECT_TRUE(vista.InfoPonto->text().startsWith("Drag a rectangle"));
+
+    AplicarIdioma(Idioma::Portugues);
+    EXPECT_EQ(TextosGrafico(vista.Grafico), portugues);
+    EXPECT_EQ(vista.InfoPonto->text(), ajuda);
+    EXPECT_EQ(vista.Faixa(), faixa);
+}
+
+}  // namespace

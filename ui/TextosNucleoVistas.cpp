@@ -1,0 +1,121 @@
+// The calculation core's texts that the views of the whole plant and the PDF
+// report show, listed for lupdate in context "Nucleo" (the core stays free of
+// Qt). Each must be the core's text byte for byte; the views look them up
+// with TraduzirNucleo. Texts the core composes with numbers (stream states,
+// warnings) are composed again in the views instead.
+#include <QtGlobal>
+
+namespace {
+
+[[maybe_unused]] const char* const TextosNucleoVistas[] = {
+    // Stream and label descriptions (plant/PapeisRotulos).
+    QT_TRANSLATE_NOOP("Nucleo", "Vapor vivo"),
+    QT_TRANSLATE_NOOP("Nucleo", "Coletor de vapor"),
+    QT_TRANSLATE_NOOP("Nucleo", "Vapor para a válvula de expansão"),
+    QT_TRANSLATE_NOOP("Nucleo", "Vapor para a turbomoenda"),
+    QT_TRANSLATE_NOOP("Nucleo", "Vapor para a turbina de média pressão"),
+    QT_TRANSLATE_NOOP("Nucleo", "Vapor para a turbina da bomba"),
+    QT_TRANSLATE_NOOP("Nucleo", "Saída da válvula de expansão"),
+    QT_TRANSLATE_NOOP("Nucleo", "Escape da turbomoenda"),
+    QT_TRANSLATE_NOOP("Nucleo", "Escape da turbina de média pressão"),
+    QT_TRANSLATE_NOOP("Nucleo", "Escape da turbina da bomba"),
+    QT_TRANSLATE_NOOP("Nucleo", "Vapor para processo"),
+    QT_TRANSLATE_NOOP("Nucleo", "Eixo da turbina de alta pressão"),
+    QT_TRANSLATE_NOOP("Nucleo", "Eixo da turbomoenda"),
+    QT_TRANSLATE_NOOP("Nucleo", "Eixo da turbina de média pressão"),
+    QT_TRANSLATE_NOOP("Nucleo", "Não usado"),
+    QT_TRANSLATE_NOOP("Nucleo", "Eixo da turbina da bomba"),
+    QT_TRANSLATE_NOOP("Nucleo", "Bagaço (combustível da caldeira)"),
+    QT_TRANSLATE_NOOP("Nucleo", "Condensado de retorno"),
+    QT_TRANSLATE_NOOP("Nucleo", "Água de alimentação"),
+    QT_TRANSLATE_NOOP("Nucleo", "Eixo da bomba de condensado"),
+
+    // Cogeneration indicators (plant/IndicadoresUsina): names, explanations,
+    // the source of the fuel exergy factor.
+    QT_TRANSLATE_NOOP("Nucleo", "Potência elétrica por tonelada de cana"),
+    QT_TRANSLATE_NOOP("Nucleo",
+                      "Potência nos eixos dos geradores (turbinas de alta e de média pressão) "
+                      "dividida pela moagem horária de cana."),
+    QT_TRANSLATE_NOOP("Nucleo", "Consumo de vapor por tonelada de cana"),
+    QT_TRANSLATE_NOOP("Nucleo", "Vapor produzido pela caldeira dividido pela moagem horária de cana."),
+    QT_TRANSLATE_NOOP("Nucleo",
+                      "Vazão de vapor da turbina × 3600 dividida pela sua potência; não definido "
+                      "quando a turbina não entrega potência."),
+    QT_TRANSLATE_NOOP("Nucleo", "Consumo específico de vapor da turbina de alta pressão"),
+    QT_TRANSLATE_NOOP("Nucleo", "Consumo específico de vapor da turbomoenda"),
+    QT_TRANSLATE_NOOP("Nucleo", "Consumo específico de vapor da turbina de média pressão"),
+    QT_TRANSLATE_NOOP("Nucleo", "Consumo específico de vapor da turbina da bomba"),
+    QT_TRANSLATE_NOOP("Nucleo", "Excedente de bagaço"),
+    QT_TRANSLATE_NOOP("Nucleo",
+                      "Bagaço disponível menos o queimado na caldeira; negativo quando falta "
+                      "bagaço."),
+    QT_TRANSLATE_NOOP("Nucleo", "Superaquecimento do vapor de processo"),
+    QT_TRANSLATE_NOOP("Nucleo",
+                      "Temperatura do vapor de processo (11) menos a de saturação à sua pressão; "
+                      "não definido quando o vapor é úmido."),
+    QT_TRANSLATE_NOOP("Nucleo", "Eficiência de primeira lei da usina"),
+    QT_TRANSLATE_NOOP("Nucleo",
+                      "(Potência elétrica + potência de moagem + calor ao processo m11·(h11 − "
+                      "h18)) / (consumo de bagaço × PCI)."),
+    QT_TRANSLATE_NOOP("Nucleo", "Exergia do bagaço queimado"),
+    QT_TRANSLATE_NOOP("Nucleo",
+                      "Consumo de bagaço × PCI × 1,36 (estimativa: a exergia química do bagaço "
+                      "não é dado do cálculo)."),
+    QT_TRANSLATE_NOOP("Nucleo", "Eficiência de segunda lei da usina"),
+    QT_TRANSLATE_NOOP("Nucleo",
+                      "(Potência elétrica + potência de moagem + exergia cedida ao processo "
+                      "m11·(ex11 − ex18)) / exergia do bagaço queimado."),
+    QT_TRANSLATE_NOOP("Nucleo",
+                      "Exergia do bagaço estimada: PCI × 1,36, pela correlação de Szargut e "
+                      "Styrylska (1964) para combustíveis sólidos, bagaço seco com C 47 %, H "
+                      "6,5 %, O 44 %, cinzas 2,5 % e 50 % de umidade."),
+
+    // Where exergy is destroyed (indicators, exergy chart) and the names of
+    // the T-s diagram's isobars.
+    QT_TRANSLATE_NOOP("Nucleo", "Caldeira"),
+    QT_TRANSLATE_NOOP("Nucleo", "Turbina de alta pressão"),
+    QT_TRANSLATE_NOOP("Nucleo", "Turbina da bomba"),
+    QT_TRANSLATE_NOOP("Nucleo", "Turbomoenda"),
+    QT_TRANSLATE_NOOP("Nucleo", "Válvula de expansão"),
+    QT_TRANSLATE_NOOP("Nucleo", "Turbina de média pressão"),
+    QT_TRANSLATE_NOOP("Nucleo", "Misturador dos escapes"),
+    QT_TRANSLATE_NOOP("Nucleo", "Processo"),
+    QT_TRANSLATE_NOOP("Nucleo", "Bomba de condensado"),
+    QT_TRANSLATE_NOOP("Nucleo", "Coletor"),
+    QT_TRANSLATE_NOOP("Nucleo", "Condensado"),
+
+    // The PDF report's inputs (plant/TabelaEntradas: captions and units) and
+    // global results (plant/ResultadoUsina).
+    QT_TRANSLATE_NOOP("Nucleo", "Capacidade da Usina [ton cana/h]"),
+    QT_TRANSLATE_NOOP("Nucleo", "Vapor por tonelada de cana [kg]"),
+    QT_TRANSLATE_NOOP("Nucleo", "Bagaço (50% de umidade) por ton de cana [kg]"),
+    QT_TRANSLATE_NOOP("Nucleo", "PCI do bagaço [kJ/kg]"),
+    QT_TRANSLATE_NOOP("Nucleo", "Potência de moagem [kWh/ton cana]"),
+    QT_TRANSLATE_NOOP("Nucleo", "Pressão do vapor para processos [bar]"),
+    QT_TRANSLATE_NOOP("Nucleo", "Pressão de operação da Caldeira [bar]"),
+    QT_TRANSLATE_NOOP("Nucleo", "Temperatura de saída da caldeira [°C]"),
+    QT_TRANSLATE_NOOP("Nucleo", "Eficiência Térmica da Caldeira [%]"),
+    QT_TRANSLATE_NOOP("Nucleo", "Pressão de saída na turbina de alta pressão [bar]"),
+    QT_TRANSLATE_NOOP("Nucleo", "Eficiência da turbina de alta pressão [%]"),
+    QT_TRANSLATE_NOOP("Nucleo", "Pressão do condensado de retorno [bar]"),
+    QT_TRANSLATE_NOOP("Nucleo", "Temperatura do condensado de retorno [°C]"),
+    QT_TRANSLATE_NOOP("Nucleo", "Eficiência isentrópica da bomba de condensado [%]"),
+    QT_TRANSLATE_NOOP("Nucleo", "Eficiência da turbina de acionamento da bomba [%]"),
+    QT_TRANSLATE_NOOP("Nucleo", "Eficiência isentrópica da turbomoenda [%]"),
+    QT_TRANSLATE_NOOP("Nucleo", "Quantidade de vapor para válvula de expansão [%]"),
+    QT_TRANSLATE_NOOP("Nucleo", "Eficiência isentrópica turbina de média pressão [%]"),
+    QT_TRANSLATE_NOOP("Nucleo", "t cana/h"),
+    QT_TRANSLATE_NOOP("Nucleo", "kg/t cana"),
+    QT_TRANSLATE_NOOP("Nucleo", "kWh/t cana"),
+    QT_TRANSLATE_NOOP("Nucleo", "Quantidade de vapor"),
+    QT_TRANSLATE_NOOP("Nucleo", "Quantidade de bagaço disponível"),
+    QT_TRANSLATE_NOOP("Nucleo", "Consumo de bagaço na caldeira"),
+    QT_TRANSLATE_NOOP("Nucleo", "Potência elétrica"),
+    QT_TRANSLATE_NOOP("Nucleo", "Potência de moagem"),
+    QT_TRANSLATE_NOOP("Nucleo", "Potência de bombeamento"),
+    QT_TRANSLATE_NOOP("Nucleo", "Variação de entalpia no processo"),
+    QT_TRANSLATE_NOOP("Nucleo", "Taxa de irreversibilidades no processo"),
+    QT_TRANSLATE_NOOP("Nucleo", "Taxa de irreversibilidades na válvula de expansão"),
+};
+
+}  // namespace
