@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMenu>
@@ -98,6 +99,9 @@ void AplicarIdioma(Idioma idioma) {
     }
     estado.atual = idioma;
     RetraduzirRegistrados();
+    // Qt posts the widgets' LanguageChange: delivered now, so that every
+    // composed text is in the new language when this returns.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
 }
 
 Idioma IdiomaGuardado() {
