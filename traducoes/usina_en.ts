@@ -43,10 +43,6 @@
         <translation>No output chosen for the chart.</translation>
     </message>
     <message>
-        <source>Campo de saída desconhecido na varredura: &apos;%1&apos;.</source>
-        <translation>Unknown output field in the study: '%1'.</translation>
-    </message>
-    <message>
         <source>Curvas: %1</source>
         <translation>Curves: %1</translation>
     </message>

@@ -82,10 +82,7 @@ CurvasEstudo MontarCurvas(const PedidoVarredura& pedido, const ResultadoVarredur
                 .toStdString());
     const CampoSaida* campoSaida = BuscarCampoSaida(pedido.saidas[saida]);
     if (campoSaida == nullptr)
-        throw ErroVarredura(Traduzir(QT_TRANSLATE_NOOP("GraficoEstudo",
-                                                       "Campo de saída desconhecido na varredura: '%1'."))
-                                .arg(QString::fromStdString(pedido.saidas[saida]))
-                                .toStdString());
+        throw ErroVarredura(ErroCampoSaida(pedido.saidas[saida]).toStdString());
     const CampoEntradaUsina& x = CampoEixo(pedido.eixos[0]);
     const std::vector<double> valoresX = ValoresEixo(pedido.eixos[0]);
     const int decimaisX = DecimaisEixo(valoresX, separador);
@@ -97,7 +94,8 @@ CurvasEstudo MontarCurvas(const PedidoVarredura& pedido, const ResultadoVarredur
     CurvasEstudo c;
     c.tituloX = LegendaEntradaTraduzida(x);
     c.tituloY = LegendaSaida(*campoSaida);
-    if (z != nullptr) c.curvasPor = QString::fromUtf8(z->nome) + " (" + LegendaEntradaTraduzida(*z) + ")";
+    if (z != nullptr)
+        c.curvasPor = QString::fromUtf8(z->nome) + " (" + LegendaEntradaTraduzida(*z) + ")";
     c.curvas.resize(valoresZ.size());
     for (std::size_t k = 0; k < valoresZ.size(); ++k)
         c.curvas[k].nome = z != nullptr ? TextoValorEntrada(*z, valoresZ[k], decimaisZ, separador)

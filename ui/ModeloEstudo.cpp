@@ -34,11 +34,7 @@ const CampoEntradaUsina& CampoEntrada(const std::string& nome) {
 
 const CampoSaida& Saida(const std::string& nome) {
     const CampoSaida* campo = BuscarCampoSaida(nome);
-    if (campo == nullptr)
-        throw ErroVarredura(QCoreApplication::translate("ModeloEstudo",
-                                                        "Campo de saída desconhecido na varredura: '%1'.")
-                                .arg(QString::fromStdString(nome))
-                                .toStdString());
+    if (campo == nullptr) throw ErroVarredura(ErroCampoSaida(nome).toStdString());
     return *campo;
 }
 
@@ -47,6 +43,12 @@ const CampoSaida& Saida(const std::string& nome) {
 QString ErroCampoEntrada(const std::string& nome) {
     return QCoreApplication::translate("ModeloEstudo",
                                        "Campo de entrada desconhecido na varredura: '%1'.")
+        .arg(QString::fromStdString(nome));
+}
+
+QString ErroCampoSaida(const std::string& nome) {
+    return QCoreApplication::translate("ModeloEstudo",
+                                       "Campo de saída desconhecido na varredura: '%1'.")
         .arg(QString::fromStdString(nome));
 }
 

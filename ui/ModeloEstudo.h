@@ -25,8 +25,9 @@ QString PainelSaida(const CampoSaida& campo);
 // An input's caption and unit in the window's language.
 QString LegendaEntradaTraduzida(const CampoEntradaUsina& campo);
 QString UnidadeEntrada(const CampoEntradaUsina& campo);
-// The message of a sweep naming an input that does not exist.
+// The messages of a sweep naming an input or an output that does not exist.
 QString ErroCampoEntrada(const std::string& nome);
+QString ErroCampoSaida(const std::string& nome);
 // A caption without its bracketed unit: "Pressão de operação da Caldeira".
 QString SemUnidade(const QString& legenda);
 // Decimals an output is shown with, by its quantity.

@@ -435,10 +435,12 @@ struct FotoEstudo {
 FotoEstudo Fotografar(const VistaEstudo& v) {
     FotoEstudo f;
     for (const QComboBox* c : {v.CampoEntrada1, v.CampoEntrada2, v.SaidaGrafico}) {
-        for (int i = 0; i < c->count(); ++i) f.textos << c->itemText(i) << c->itemData(i, Qt::ToolTipRole).toString();
+        for (int i = 0; i < c->count(); ++i)
+            f.textos << c->itemText(i) << c->itemData(i, Qt::ToolTipRole).toString();
         f.escolhas << c->currentData().toString();
     }
-    for (QTreeWidgetItemIterator it(v.ListaSaidas); *it; ++it) f.textos << (*it)->text(0) << (*it)->toolTip(0);
+    for (QTreeWidgetItemIterator it(v.ListaSaidas); *it; ++it)
+        f.textos << (*it)->text(0) << (*it)->toolTip(0);
     for (int i = 0; i < v.Abas->count(); ++i) f.textos << v.Abas->tabText(i);
     for (const QGroupBox* g : v.findChildren<QGroupBox*>()) f.textos << g->title();
     for (const QLabel* l : v.findChildren<QLabel*>()) f.textos << l->text();
