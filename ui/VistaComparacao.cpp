@@ -103,10 +103,6 @@ QString NomeLinhaComparacao(const std::string& nome) {
     return TraduzirNucleo(nome);
 }
 
-namespace {
-
-}  // namespace
-
 VistaComparacao::VistaComparacao(QWidget* pai) : QWidget(pai) {
     setObjectName("VistaComparacao");
     TextoTraduzido(this, "windowTitle", "VistaComparacao",

@@ -114,7 +114,7 @@ QHBoxLayout* LinhaFaixa(QLineEdit* inicio, QLineEdit* fim, QSpinBox* pontos, QWi
     return linha;
 }
 
-// The chart's texts, the range's tooltips: of the view's context.
+// A text kept in a constant below, in the view's context.
 QString Traduzir(const char* texto) { return QCoreApplication::translate("VistaEstudo", texto); }
 
 const char* const MensagemSemEstudo = QT_TRANSLATE_NOOP(
