@@ -209,6 +209,44 @@
     </message>
 </context>
 <context>
+    <name>GraficoEstudo</name>
+    <message>
+        <source>o campo fica em branco sem a turbina de alta pressão</source>
+        <translation>the field stays blank without the high-pressure turbine</translation>
+    </message>
+    <message>
+        <source>o cálculo não terminou</source>
+        <translation>the calculation did not finish</translation>
+    </message>
+    <message>
+        <source>Um estudo tem um ou dois campos de entrada.</source>
+        <translation>A study has one or two input fields.</translation>
+    </message>
+    <message>
+        <source>Nenhuma saída escolhida para o gráfico.</source>
+        <translation>No output chosen for the chart.</translation>
+    </message>
+    <message>
+        <source>Curvas: %1</source>
+        <translation>Curves: %1</translation>
+    </message>
+</context>
+<context>
+    <name>GraficoInterativo</name>
+    <message>
+        <source>Escolha um nome terminado em .png ou .svg para exportar o gráfico</source>
+        <translation>Choose a name ending in .png or .svg to export the chart</translation>
+    </message>
+    <message>
+        <source>Imagem PNG (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>Desenho SVG (*.svg)</source>
+        <translation>SVG drawing (*.svg)</translation>
+    </message>
+</context>
+<context>
     <name>Impressao</name>
     <message>
         <source>Imprimir</source>
@@ -1002,6 +1040,25 @@
     </message>
 </context>
 <context>
+    <name>ModeloEstudo</name>
+    <message>
+        <source>Campo de saída desconhecido na varredura: &apos;%1&apos;.</source>
+        <translation>Unknown output field in the study: &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Campo de entrada desconhecido na varredura: &apos;%1&apos;.</source>
+        <translation>Unknown input field in the study: &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Aviso</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Erro</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
     <name>Nucleo</name>
     <message>
         <source>Capacidade da Usina [ton cana/h]</source>
@@ -1342,6 +1399,274 @@
     <message>
         <source>Taxa de irreversibilidades na válvula de expansão</source>
         <translation>Irreversibility rate in the pressure-reducing valve</translation>
+    </message>
+    <message>
+        <source>Capacidade da Usina</source>
+        <translation>Mill capacity</translation>
+    </message>
+    <message>
+        <source>Vapor por tonelada de cana</source>
+        <translation>Steam per tonne of cane</translation>
+    </message>
+    <message>
+        <source>Bagaço (50% de umidade) por ton de cana</source>
+        <translation>Bagasse (50% moisture) per tonne of cane</translation>
+    </message>
+    <message>
+        <source>PCI do bagaço</source>
+        <translation>Bagasse LHV</translation>
+    </message>
+    <message>
+        <source>Pressão do vapor para processos</source>
+        <translation>Process steam pressure</translation>
+    </message>
+    <message>
+        <source>Pressão de operação da Caldeira</source>
+        <translation>Boiler operating pressure</translation>
+    </message>
+    <message>
+        <source>Temperatura de saída da caldeira</source>
+        <translation>Boiler outlet temperature</translation>
+    </message>
+    <message>
+        <source>Eficiência Térmica da Caldeira</source>
+        <translation>Boiler thermal efficiency</translation>
+    </message>
+    <message>
+        <source>Pressão de saída na turbina de alta pressão</source>
+        <translation>High-pressure turbine outlet pressure</translation>
+    </message>
+    <message>
+        <source>Eficiência da turbina de alta pressão</source>
+        <translation>High-pressure turbine efficiency</translation>
+    </message>
+    <message>
+        <source>Pressão do condensado de retorno</source>
+        <translation>Return condensate pressure</translation>
+    </message>
+    <message>
+        <source>Temperatura do condensado de retorno</source>
+        <translation>Return condensate temperature</translation>
+    </message>
+    <message>
+        <source>Eficiência isentrópica da bomba de condensado</source>
+        <translation>Condensate pump isentropic efficiency</translation>
+    </message>
+    <message>
+        <source>Eficiência da turbina de acionamento da bomba</source>
+        <translation>Pump drive turbine efficiency</translation>
+    </message>
+    <message>
+        <source>Eficiência isentrópica da turbomoenda</source>
+        <translation>Mill drive turbine isentropic efficiency</translation>
+    </message>
+    <message>
+        <source>Quantidade de vapor para válvula de expansão</source>
+        <translation>Steam to the expansion valve</translation>
+    </message>
+    <message>
+        <source>Eficiência isentrópica turbina de média pressão</source>
+        <translation>Medium-pressure turbine isentropic efficiency</translation>
+    </message>
+    <message>
+        <source>Vapor para Processo</source>
+        <translation>Process steam</translation>
+    </message>
+    <message>
+        <source>Bombeamento de condensado</source>
+        <translation>Condensate pumping</translation>
+    </message>
+    <message>
+        <source>Turbina de Acionamento da bomba de condensado</source>
+        <translation>Condensate pump drive turbine</translation>
+    </message>
+    <message>
+        <source>TurboMoenda</source>
+        <translation>Mill drive turbine</translation>
+    </message>
+    <message>
+        <source>Turbina de Média Pressão</source>
+        <translation>Medium-pressure turbine</translation>
+    </message>
+    <message>
+        <source>Resultados Globais</source>
+        <translation>Global results</translation>
+    </message>
+    <message>
+        <source>Vazão de vapor [ton/h]</source>
+        <translation>Steam flow [t/h]</translation>
+    </message>
+    <message>
+        <source>Pressão [bar]</source>
+        <translation>Pressure [bar]</translation>
+    </message>
+    <message>
+        <source>Temperatura [°C]</source>
+        <translation>Temperature [°C]</translation>
+    </message>
+    <message>
+        <source>Título</source>
+        <translation>Quality</translation>
+    </message>
+    <message>
+        <source>Producão de vapor [ton/h]</source>
+        <translation>Steam production [t/h]</translation>
+    </message>
+    <message>
+        <source>Pressão de Entrada [bar]</source>
+        <translation>Inlet pressure [bar]</translation>
+    </message>
+    <message>
+        <source>Temperatura de Entrada do Condensado [°C]</source>
+        <translation>Condensate inlet temperature [°C]</translation>
+    </message>
+    <message>
+        <source>Pressão de Saída [bar]</source>
+        <translation>Outlet pressure [bar]</translation>
+    </message>
+    <message>
+        <source>Temperatura de saída do vapor [°C]</source>
+        <translation>Steam outlet temperature [°C]</translation>
+    </message>
+    <message>
+        <source>Eficiência da caldeira [%]</source>
+        <translation>Boiler efficiency [%]</translation>
+    </message>
+    <message>
+        <source>Consumo de combustível [kg/s]</source>
+        <translation>Fuel consumption [kg/s]</translation>
+    </message>
+    <message>
+        <source>Temperatura de entrada [°C]</source>
+        <translation>Inlet temperature [°C]</translation>
+    </message>
+    <message>
+        <source>Vazão de vapor [kg/s]</source>
+        <translation>Steam flow [kg/s]</translation>
+    </message>
+    <message>
+        <source>Temperatura de saída [°C]</source>
+        <translation>Outlet temperature [°C]</translation>
+    </message>
+    <message>
+        <source>Eficiência Isentrópica [%]</source>
+        <translation>Isentropic efficiency [%]</translation>
+    </message>
+    <message>
+        <source>Potência Fornecida [kW]</source>
+        <translation>Power delivered [kW]</translation>
+    </message>
+    <message>
+        <source>Irreversibilidades [kW]</source>
+        <translation>Irreversibilities [kW]</translation>
+    </message>
+    <message>
+        <source>Eficiência de segunda lei [%]</source>
+        <translation>Second-law efficiency [%]</translation>
+    </message>
+    <message>
+        <source>Vazão de condensado [kg/s]</source>
+        <translation>Condensate flow [kg/s]</translation>
+    </message>
+    <message>
+        <source>Pressão na entrada [bar]</source>
+        <translation>Inlet pressure [bar]</translation>
+    </message>
+    <message>
+        <source>temperatura na entrada [°C]</source>
+        <translation>Inlet temperature [°C]</translation>
+    </message>
+    <message>
+        <source>Pressão na saída [bar]</source>
+        <translation>Outlet pressure [bar]</translation>
+    </message>
+    <message>
+        <source>Temperatura na saída [°C]</source>
+        <translation>Outlet temperature [°C]</translation>
+    </message>
+    <message>
+        <source>Eficiência isentrópica [%]</source>
+        <translation>Isentropic efficiency [%]</translation>
+    </message>
+    <message>
+        <source>Potência Requerida [kW]</source>
+        <translation>Power required [kW]</translation>
+    </message>
+    <message>
+        <source>Pressão de entrada [bar]</source>
+        <translation>Inlet pressure [bar]</translation>
+    </message>
+    <message>
+        <source>Pressão de saída [bar]</source>
+        <translation>Outlet pressure [bar]</translation>
+    </message>
+    <message>
+        <source>Potência fornecida [kW]</source>
+        <translation>Power delivered [kW]</translation>
+    </message>
+    <message>
+        <source>Vazão de vapor requerido [kg/s]</source>
+        <translation>Steam flow required [kg/s]</translation>
+    </message>
+    <message>
+        <source>Temperatura de Entrada [°C]</source>
+        <translation>Inlet temperature [°C]</translation>
+    </message>
+    <message>
+        <source>Potência [kW]</source>
+        <translation>Power [kW]</translation>
+    </message>
+    <message>
+        <source>Quantidade de vapor [ton/h]</source>
+        <translation>Steam generated [t/h]</translation>
+    </message>
+    <message>
+        <source>Quantidade de bagaço disponível [ton/h]</source>
+        <translation>Bagasse available [t/h]</translation>
+    </message>
+    <message>
+        <source>Consumo Bagaço Caldeira [ton/h]</source>
+        <translation>Boiler bagasse consumption [t/h]</translation>
+    </message>
+    <message>
+        <source>Excedente de bagaço [%]</source>
+        <translation>Bagasse surplus [%]</translation>
+    </message>
+    <message>
+        <source>Potência Elétrica [kW]</source>
+        <translation>Electric power [kW]</translation>
+    </message>
+    <message>
+        <source>Potência de moagem [kW]</source>
+        <translation>Milling power [kW]</translation>
+    </message>
+    <message>
+        <source>Potência de bombeamento [kW]</source>
+        <translation>Pumping power [kW]</translation>
+    </message>
+    <message>
+        <source>Variação de Entalpia no processo [kW]</source>
+        <translation>Process enthalpy change [kW]</translation>
+    </message>
+    <message>
+        <source>Taxa de Irreversibilidade no processo[kW]</source>
+        <translation>Process irreversibility rate [kW]</translation>
+    </message>
+    <message>
+        <source>Taxa de Irreversibilidade na válvula de Expansão [kW]</source>
+        <translation>Expansion valve irreversibility rate [kW]</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>total</translation>
+    </message>
+    <message>
+        <source>Com turbina de alta pressão</source>
+        <translation>With high-pressure turbine</translation>
+    </message>
+    <message>
+        <source>Sem turbina de alta pressão</source>
+        <translation>Without high-pressure turbine</translation>
     </message>
 </context>
 <context>
@@ -2145,6 +2470,149 @@ Accepted values: %3.</translation>
     </message>
 </context>
 <context>
+    <name>VistaComparacao</name>
+    <message>
+        <source>Atual</source>
+        <translation>Current</translation>
+    </message>
+    <message>
+        <source>sim</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>não</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>calculado</source>
+        <translation>calculated</translation>
+    </message>
+    <message>
+        <source>calculado, com aviso</source>
+        <translation>calculated, with warning</translation>
+    </message>
+    <message>
+        <source>entradas recusadas</source>
+        <translation>inputs refused</translation>
+    </message>
+    <message>
+        <source>cálculo interrompido</source>
+        <translation>calculation interrupted</translation>
+    </message>
+    <message>
+        <source>não calculado</source>
+        <translation>not calculated</translation>
+    </message>
+    <message>
+        <source>Destruição de exergia: %1</source>
+        <translation>Exergy destroyed: %1</translation>
+    </message>
+    <message>
+        <source>Comparar casos</source>
+        <translation>Compare cases</translation>
+    </message>
+    <message>
+        <source>Adicionar caso…</source>
+        <translation>Add case…</translation>
+    </message>
+    <message>
+        <source>Abre um arquivo .usina e o compara com as entradas atuais.</source>
+        <translation>Opens a .usina file and compares it with the current inputs.</translation>
+    </message>
+    <message>
+        <source>Comparar configurações</source>
+        <translation>Compare configurations</translation>
+    </message>
+    <message>
+        <source>Compara as entradas atuais com e sem a turbina de alta pressão.</source>
+        <translation>Compares the current inputs with and without the high-pressure turbine.</translation>
+    </message>
+    <message>
+        <source>Remover</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Retira da comparação o caso da coluna selecionada.</source>
+        <translation>Takes the case of the selected column out of the comparison.</translation>
+    </message>
+    <message>
+        <source>Atualizar</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Calcula de novo todos os casos com as entradas atuais.</source>
+        <translation>Calculates every case again with the current inputs.</translation>
+    </message>
+    <message>
+        <source>Exportar CSV…</source>
+        <translation>Export CSV…</translation>
+    </message>
+    <message>
+        <source>Nenhuma comparação: clique em &quot;Atualizar&quot; para calcular as entradas atuais, e acrescente casos com &quot;Adicionar caso…&quot; ou &quot;Comparar configurações&quot;.</source>
+        <translation>No comparison: click &quot;Refresh&quot; to calculate the current inputs, and add cases with &quot;Add case…&quot; or &quot;Compare configurations&quot;.</translation>
+    </message>
+    <message>
+        <source>As entradas atuais não puderam ser lidas: %1 A comparação mostrada é a das últimas entradas válidas.</source>
+        <translation>The current inputs could not be read: %1 The comparison shown is that of the last valid inputs.</translation>
+    </message>
+    <message>
+        <source>As entradas atuais não puderam ser lidas: %1</source>
+        <translation>The current inputs could not be read: %1</translation>
+    </message>
+    <message>
+        <source>Grandeza</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>As entradas atuais na outra configuração.</source>
+        <translation>The current inputs in the other configuration.</translation>
+    </message>
+    <message>
+        <source>Diferença para o caso atual, na unidade da grandeza.</source>
+        <translation>Difference to the current case, in the unit of the quantity.</translation>
+    </message>
+    <message>
+        <source>Diferença para o caso atual, em % do valor do caso atual.</source>
+        <translation>Difference to the current case, in % of the current case&apos;s value.</translation>
+    </message>
+    <message>
+        <source>As entradas da janela.</source>
+        <translation>The window&apos;s inputs.</translation>
+    </message>
+    <message>
+        <source>Situação do cálculo</source>
+        <translation>Calculation status</translation>
+    </message>
+    <message>
+        <source>Entradas que diferem</source>
+        <translation>Inputs that differ</translation>
+    </message>
+    <message>
+        <source>Resultados globais</source>
+        <translation>Global results</translation>
+    </message>
+    <message>
+        <source>Indicadores</source>
+        <translation>Indicators</translation>
+    </message>
+    <message>
+        <source>(nenhuma: as entradas dos casos são iguais)</source>
+        <translation>(none: the cases&apos; inputs are the same)</translation>
+    </message>
+    <message>
+        <source>Ainda não há comparação: clique em &quot;Atualizar&quot; antes de gravar.</source>
+        <translation>There is no comparison yet: click &quot;Refresh&quot; before saving.</translation>
+    </message>
+    <message>
+        <source>Exportar comparação de casos</source>
+        <translation>Export case comparison</translation>
+    </message>
+    <message>
+        <source>Tabela CSV (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+</context>
+<context>
     <name>VistaCorrentes</name>
     <message>
         <source>Tabela de correntes</source>
@@ -2240,6 +2708,169 @@ Accepted values: %3.</translation>
     <message>
         <source>Estado %1</source>
         <translation>State %1</translation>
+    </message>
+</context>
+<context>
+    <name>VistaEstudo</name>
+    <message>
+        <source>Número de pontos da faixa, extremos incluídos (2 ou mais)</source>
+        <translation>Number of points of the range, ends included (2 or more)</translation>
+    </message>
+    <message>
+        <source>De</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>a</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>Pontos</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Ainda não há estudo: clique em &quot;Executar estudo&quot; antes de gravar.</source>
+        <translation>There is no study yet: click &quot;Run study&quot; before saving.</translation>
+    </message>
+    <message>
+        <source>Escolha um nome terminado em .png ou .svg para exportar o gráfico</source>
+        <translation>Choose a name ending in .png or .svg to export the chart</translation>
+    </message>
+    <message>
+        <source>Estudo paramétrico</source>
+        <translation>Parametric study</translation>
+    </message>
+    <message>
+        <source>Entradas variadas</source>
+        <translation>Varied inputs</translation>
+    </message>
+    <message>
+        <source>Primeira entrada (eixo horizontal):</source>
+        <translation>First input (horizontal axis):</translation>
+    </message>
+    <message>
+        <source>Segunda entrada (uma curva por valor):</source>
+        <translation>Second input (one curve per value):</translation>
+    </message>
+    <message>
+        <source>Saídas</source>
+        <translation>Outputs</translation>
+    </message>
+    <message>
+        <source>Outros</source>
+        <translation>Others</translation>
+    </message>
+    <message>
+        <source>No gráfico:</source>
+        <translation>On the chart:</translation>
+    </message>
+    <message>
+        <source>Executar estudo</source>
+        <translation>Run study</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Exportar tabela CSV…</source>
+        <translation>Export CSV table…</translation>
+    </message>
+    <message>
+        <source>Exportar gráfico…</source>
+        <translation>Export chart…</translation>
+    </message>
+    <message>
+        <source>Nenhum estudo executado: escolha as entradas e as saídas e clique em &quot;Executar estudo&quot;.</source>
+        <translation>No study run: choose the inputs and the outputs and click &quot;Run study&quot;.</translation>
+    </message>
+    <message>
+        <source>Gráfico</source>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>Tabela</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>nenhuma</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Primeiro valor [%1]</source>
+        <translation>First value [%1]</translation>
+    </message>
+    <message>
+        <source>Último valor [%1]</source>
+        <translation>Last value [%1]</translation>
+    </message>
+    <message>
+        <source>Marque pelo menos uma saída para o estudo.</source>
+        <translation>Check at least one output for the study.</translation>
+    </message>
+    <message>
+        <source>Um estudo já está em execução.</source>
+        <translation>A study is already running.</translation>
+    </message>
+    <message>
+        <source>Calculando…</source>
+        <translation>Calculating…</translation>
+    </message>
+    <message>
+        <source>O estudo não terminou.</source>
+        <translation>The study did not finish.</translation>
+    </message>
+    <message>
+        <source>Estudo cancelado: %1 de %2 pontos calculados.</source>
+        <translation>Study cancelled: %1 of %2 points calculated.</translation>
+    </message>
+    <message>
+        <source>Estudo concluído: %1 de %2 pontos.</source>
+        <translation>Study finished: %1 of %2 points.</translation>
+    </message>
+    <message>
+        <source>%1 ponto não calculado (lacunas nas curvas):</source>
+        <translation>%1 point not calculated (gaps in the curves):</translation>
+    </message>
+    <message>
+        <source>%1 pontos não calculados (lacunas nas curvas):</source>
+        <translation>%1 points not calculated (gaps in the curves):</translation>
+    </message>
+    <message>
+        <source>%1 ponto não executado (estudo cancelado).</source>
+        <translation>%1 point not run (study cancelled).</translation>
+    </message>
+    <message>
+        <source>%1 pontos não executados (estudo cancelado).</source>
+        <translation>%1 points not run (study cancelled).</translation>
+    </message>
+    <message>
+        <source>… e mais %1 (veja a tabela)</source>
+        <translation>… and %1 more (see the table)</translation>
+    </message>
+    <message>
+        <source>Exportar tabela do estudo</source>
+        <translation>Export the study table</translation>
+    </message>
+    <message>
+        <source>Tabela CSV (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+    <message>
+        <source>Exportar gráfico do estudo</source>
+        <translation>Export the study chart</translation>
+    </message>
+    <message>
+        <source>Imagem PNG (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>Imagem SVG (*.svg)</source>
+        <translation>SVG image (*.svg)</translation>
+    </message>
+    <message>
+        <source>Estudo</source>
+        <translation>Study</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "ui/GraficoEstudo.h"
 
 #include <QChart>
+#include <QCoreApplication>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QLocale>
@@ -25,20 +26,23 @@ const QColor Cores[] = {
     QColor(0x17, 0xbe, 0xcf),
 };
 
+QString Traduzir(const char* texto) { return QCoreApplication::translate("GraficoEstudo", texto); }
+
 const CampoEntradaUsina& CampoEixo(const EixoVarredura& eixo) {
     const CampoEntradaUsina* campo = BuscarCampoEntrada(eixo.campo);
-    if (campo == nullptr)
-        throw ErroVarredura("Campo de entrada desconhecido na varredura: '" + eixo.campo + "'.");
+    if (campo == nullptr) throw ErroVarredura(ErroCampoEntrada(eixo.campo).toStdString());
     return *campo;
 }
 
-// Why a calculated point has no value of the output.
+// Why a calculated point has no value of the output; the plant's own
+// messages as it words them.
 QString MotivoFalha(const PontoVarredura& p) {
     if (!p.erro.empty()) return QString::fromStdString(p.erro);
     if (p.situacao == SituacaoCalculo::Completo)
-        return "o campo fica em branco sem a turbina de alta pressão";
+        return Traduzir(QT_TRANSLATE_NOOP("GraficoEstudo",
+                                          "o campo fica em branco sem a turbina de alta pressão"));
     if (!p.aviso.empty()) return QString::fromStdString(p.aviso);
-    return "o cálculo não terminou";
+    return Traduzir(QT_TRANSLATE_NOOP("GraficoEstudo", "o cálculo não terminou"));
 }
 
 // Decimals of an axis's tick labels: enough for its tick interval.
@@ -69,13 +73,16 @@ QValueAxis* CriarEixo(const QString& titulo, double minimo, double maximo) {
 CurvasEstudo MontarCurvas(const PedidoVarredura& pedido, const ResultadoVarredura& resultado,
                           std::size_t saida, const std::string& separador) {
     if (pedido.eixos.empty() || pedido.eixos.size() > 2)
-        throw ErroVarredura("Um estudo tem um ou dois campos de entrada.");
+        throw ErroVarredura(
+            Traduzir(QT_TRANSLATE_NOOP("GraficoEstudo", "Um estudo tem um ou dois campos de entrada."))
+                .toStdString());
     if (saida >= pedido.saidas.size())
-        throw ErroVarredura("Nenhuma saída escolhida para o gráfico.");
+        throw ErroVarredura(
+            Traduzir(QT_TRANSLATE_NOOP("GraficoEstudo", "Nenhuma saída escolhida para o gráfico."))
+                .toStdString());
     const CampoSaida* campoSaida = BuscarCampoSaida(pedido.saidas[saida]);
     if (campoSaida == nullptr)
-        throw ErroVarredura("Campo de saída desconhecido na varredura: '" + pedido.saidas[saida] +
-                            "'.");
+        throw ErroVarredura(ErroCampoSaida(pedido.saidas[saida]).toStdString());
     const CampoEntradaUsina& x = CampoEixo(pedido.eixos[0]);
     const std::vector<double> valoresX = ValoresEixo(pedido.eixos[0]);
     const int decimaisX = DecimaisEixo(valoresX, separador);
@@ -85,9 +92,10 @@ CurvasEstudo MontarCurvas(const PedidoVarredura& pedido, const ResultadoVarredur
     const int decimaisZ = z != nullptr ? DecimaisEixo(valoresZ, separador) : 1;
 
     CurvasEstudo c;
-    c.tituloX = QString::fromUtf8(x.legenda);
+    c.tituloX = LegendaEntradaTraduzida(x);
     c.tituloY = LegendaSaida(*campoSaida);
-    if (z != nullptr) c.curvasPor = QString::fromUtf8(z->nome) + " (" + QString::fromUtf8(z->legenda) + ")";
+    if (z != nullptr)
+        c.curvasPor = QString::fromUtf8(z->nome) + " (" + LegendaEntradaTraduzida(*z) + ")";
     c.curvas.resize(valoresZ.size());
     for (std::size_t k = 0; k < valoresZ.size(); ++k)
         c.curvas[k].nome = z != nullptr ? TextoValorEntrada(*z, valoresZ[k], decimaisZ, separador)
@@ -180,6 +188,7 @@ void PreencherGrafico(QChart& grafico, const CurvasEstudo& curvas) {
     QString titulo = "<b>" + SemUnidade(curvas.tituloY).toHtmlEscaped() + " × " +
                      SemUnidade(curvas.tituloX).toHtmlEscaped() + "</b>";
     if (!curvas.curvasPor.isEmpty())
-        titulo += "<br>Curvas: " + curvas.curvasPor.toHtmlEscaped();
+        titulo += "<br>" + Traduzir(QT_TRANSLATE_NOOP("GraficoEstudo", "Curvas: %1"))
+                               .arg(curvas.curvasPor.toHtmlEscaped());
     grafico.setTitle(titulo);
 }

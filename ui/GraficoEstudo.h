@@ -21,6 +21,8 @@ struct CurvaEstudo {
     std::vector<std::vector<QPointF>> trechos;  // x: first input, y: output, window units
 };
 
+// Captions, names and messages in the window's language, composed when the
+// curves are made; the numbers do not depend on it.
 struct CurvasEstudo {
     QString tituloX;  // the first input's caption, with its unit
     QString tituloY;  // the output's caption, with its unit

@@ -1,6 +1,7 @@
 #include "ui/GraficoInterativo.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGraphicsScene>
 #include <QImage>
@@ -20,6 +21,11 @@ namespace {
 constexpr double FatorRoda = 1.25;   // zoom per wheel notch
 constexpr double PassoTeclado = 40;  // pixels per arrow key
 constexpr int EscalaPng = 2;         // PNG pixels per view pixel
+
+QString MensagemSufixo() {
+    return QCoreApplication::translate(
+        "GraficoInterativo", "Escolha um nome terminado em .png ou .svg para exportar o gráfico");
+}
 
 }  // namespace
 
@@ -98,7 +104,10 @@ void GraficoInterativo::keyPressEvent(QKeyEvent* evento) {
     QChartView::keyPressEvent(evento);
 }
 
-QStringList FiltrosExportacaoGrafico() { return {"Imagem PNG (*.png)", "Desenho SVG (*.svg)"}; }
+QStringList FiltrosExportacaoGrafico() {
+    return {QCoreApplication::translate("GraficoInterativo", "Imagem PNG (*.png)"),
+            QCoreApplication::translate("GraficoInterativo", "Desenho SVG (*.svg)")};
+}
 
 QStringList SufixosExportacaoGrafico() { return {"png", "svg"}; }
 
@@ -130,7 +139,7 @@ void ExportarGrafico(QChartView* vista, const QString& caminho, const QString& t
         }
         if (!imagem.save(&saida, "PNG")) throw ErroArquivo("PNG error");
     } else {
-        throw ErroArquivo("Escolha um nome terminado em .png ou .svg para exportar o gráfico");
+        throw ErroArquivo(MensagemSufixo().toStdString());
     }
     GravarArquivo(caminho, bytes);
 }
@@ -151,7 +160,7 @@ void ExportarGraficoPerguntando(QChartView* vista, const QString& titulo,
                                                                       filtros, sufixos);
     if (escolhido.isEmpty()) return;
     if (!sufixos.contains(QFileInfo(escolhido).suffix().toLower()))
-        throw ErroArquivo("Escolha um nome terminado em .png ou .svg para exportar o gráfico");
+        throw ErroArquivo(MensagemSufixo().toStdString());
     if (QFileInfo::exists(escolhido)) {
         const bool substituir = confirmacao ? confirmacao(escolhido)
                                             : DialogosArquivoQt(vista).ConfirmarSubstituir(escolhido);

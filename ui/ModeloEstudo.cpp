@@ -1,12 +1,13 @@
 #include "ui/ModeloEstudo.h"
 
-
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstdlib>
 
 #include "plant/ErrosPlanta.h"
 #include "plant/Numeros.h"
 #include "ui/DefinicaoJanela.h"
+#include "ui/Idioma.h"
 #include "ui/ModeloCorrentes.h"
 
 namespace {
@@ -27,23 +28,35 @@ LinhaPainel BuscarLinha(const char* nome) {
 
 const CampoEntradaUsina& CampoEntrada(const std::string& nome) {
     const CampoEntradaUsina* campo = BuscarCampoEntrada(nome);
-    if (campo == nullptr)
-        throw ErroVarredura("Campo de entrada desconhecido na varredura: '" + nome + "'.");
+    if (campo == nullptr) throw ErroVarredura(ErroCampoEntrada(nome).toStdString());
     return *campo;
 }
 
 const CampoSaida& Saida(const std::string& nome) {
     const CampoSaida* campo = BuscarCampoSaida(nome);
-    if (campo == nullptr)
-        throw ErroVarredura("Campo de saída desconhecido na varredura: '" + nome + "'.");
+    if (campo == nullptr) throw ErroVarredura(ErroCampoSaida(nome).toStdString());
     return *campo;
 }
 
 }  // namespace
 
+QString ErroCampoEntrada(const std::string& nome) {
+    return QCoreApplication::translate("ModeloEstudo",
+                                       "Campo de entrada desconhecido na varredura: '%1'.")
+        .arg(QString::fromStdString(nome));
+}
+
+QString ErroCampoSaida(const std::string& nome) {
+    return QCoreApplication::translate("ModeloEstudo",
+                                       "Campo de saída desconhecido na varredura: '%1'.")
+        .arg(QString::fromStdString(nome));
+}
+
 QString LegendaSaida(const CampoSaida& campo) {
     const LinhaPainel l = BuscarLinha(campo.nome);
-    QString legenda = l.linha != nullptr ? QString::fromUtf8(l.linha->texto)
+    // The panels' captions are listed for translation in TextosNucleoEstudo.cpp;
+    // a field no panel shows is named by its component name.
+    QString legenda = l.linha != nullptr ? TraduzirNucleo(l.linha->texto)
                                          : QString::fromUtf8(campo.nome);
     const QString unidade = QString::fromUtf8(UnidadeExibida(campo.grandeza));
     if (!legenda.contains('[') && !unidade.isEmpty()) legenda += " [" + unidade + "]";
@@ -52,8 +65,14 @@ QString LegendaSaida(const CampoSaida& campo) {
 
 QString PainelSaida(const CampoSaida& campo) {
     const LinhaPainel l = BuscarLinha(campo.nome);
-    return l.painel != nullptr ? QString::fromUtf8(l.painel->textoTitulo) : QString();
+    return l.painel != nullptr ? TraduzirNucleo(l.painel->textoTitulo) : QString();
 }
+
+QString LegendaEntradaTraduzida(const CampoEntradaUsina& campo) {
+    return TraduzirNucleo(campo.legenda);
+}
+
+QString UnidadeEntrada(const CampoEntradaUsina& campo) { return TraduzirNucleo(campo.unidade); }
 
 QString SemUnidade(const QString& legenda) {
     const qsizetype colchete = legenda.lastIndexOf('[');
@@ -90,7 +109,7 @@ QString TextoValorEntrada(const CampoEntradaUsina& campo, double valor, int deci
                           const std::string& separador) {
     QString texto = QString::fromUtf8(campo.nome) + " = " +
                     QString::fromStdString(TextoFixo(valor, decimais, separador));
-    const QString unidade = QString::fromUtf8(campo.unidade);
+    const QString unidade = UnidadeEntrada(campo);
     if (!unidade.isEmpty()) texto += (unidade == "%" ? "" : " ") + unidade;
     return texto;
 }
@@ -197,13 +216,14 @@ QVariant ModeloEstudo::headerData(int secao, Qt::Orientation orientacao, int pap
     if (papel != Qt::DisplayRole && papel != Qt::ToolTipRole) return {};
     if (secao < NumeroEixos()) {
         const CampoEntradaUsina& c = *eixos_[static_cast<std::size_t>(secao)];
-        return papel == Qt::DisplayRole ? CabecalhoEmDuasLinhas(QString::fromUtf8(c.legenda))
+        return papel == Qt::DisplayRole ? CabecalhoEmDuasLinhas(LegendaEntradaTraduzida(c))
                                         : QString::fromUtf8(c.nome);
     }
     if (secao < ColunaAviso()) {
         const CampoSaida& c = *saidas_[static_cast<std::size_t>(secao - NumeroEixos())];
         if (papel == Qt::DisplayRole) {
-            // Captions several panels share ("Potência fornecida [kW]") name their panel.
+            // Captions several panels share ("Potência fornecida [kW]") name their
+            // panel, in the language shown: one may share what the other tells apart.
             const QString legenda = LegendaSaida(c);
             const auto iguais = std::count_if(saidas_.begin(), saidas_.end(), [&](const CampoSaida* o) {
                 return LegendaSaida(*o).compare(legenda, Qt::CaseInsensitive) == 0;
@@ -212,5 +232,9 @@ QVariant ModeloEstudo::headerData(int secao, Qt::Orientation orientacao, int pap
         }
         return PainelSaida(c) + " (" + QString::fromUtf8(c.nome) + ")";
     }
-    return secao == ColunaAviso() ? QString("Aviso") : QString("Erro");
+    return secao == ColunaAviso() ? tr("Aviso") : tr("Erro");
+}
+
+void ModeloEstudo::Retraduzir() {
+    if (columnCount() > 0) emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
 }

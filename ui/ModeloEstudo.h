@@ -15,11 +15,19 @@
 #include "plant/TabelaSaidas.h"
 #include "plant/Varredura.h"
 
-// Caption of an output field as the window's panels show it, with its unit:
-// "Potência Elétrica [kW]"; the field's name for one no panel shows.
+// Caption of an output field as the window's panels show it, with its unit,
+// in the window's language: "Potência Elétrica [kW]"; the field's name for
+// one no panel shows.
 QString LegendaSaida(const CampoSaida& campo);
-// Title of the panel that shows an output field ("Resultados Globais").
+// Title of the panel that shows an output field ("Resultados Globais"), in
+// the window's language.
 QString PainelSaida(const CampoSaida& campo);
+// An input's caption and unit in the window's language.
+QString LegendaEntradaTraduzida(const CampoEntradaUsina& campo);
+QString UnidadeEntrada(const CampoEntradaUsina& campo);
+// The messages of a sweep naming an input or an output that does not exist.
+QString ErroCampoEntrada(const std::string& nome);
+QString ErroCampoSaida(const std::string& nome);
 // A caption without its bracketed unit: "Pressão de operação da Caldeira".
 QString SemUnidade(const QString& legenda);
 // Decimals an output is shown with, by its quantity.
@@ -44,6 +52,8 @@ public:
     void DefinirResultado(const PedidoVarredura& pedido, const ResultadoVarredura& resultado,
                           const std::string& separador);
     void Limpar();
+    // The language changed: the views read the headers again.
+    void Retraduzir();
     bool Vazio() const { return linhas_.empty(); }
 
     int NumeroEixos() const { return static_cast<int>(eixos_.size()); }

@@ -1,6 +1,8 @@
 #include "ui/VistaComparacao.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -22,13 +24,18 @@
 #include "ui/DefinicaoJanela.h"
 #include "ui/DialogosArquivo.h"
 #include "ui/GravarArquivo.h"
+#include "ui/Idioma.h"
 #include "ui/TratadorErros.h"
 #include "ui/VistaIndicadores.h"
 
 namespace {
 
-const char* const NomeAtual = "Atual";
+// The current case's name in the comparison and its CSV; shown translated.
+const char* const NomeAtual = QT_TRANSLATE_NOOP("VistaComparacao", "Atual");
 const char* const MarcaEstimativa = " *";
+// How the core names each equipment's exergy destroyed: this prefix, then
+// the equipment or "total".
+const char* const PrefixoDestruicao = "Destruição de exergia: ";
 const QColor CorApagada(0x70, 0x70, 0x70);
 const QColor CorErro(0xa0, 0x10, 0x10);
 const QColor CorSecao(0xe4, 0xe8, 0xee);
@@ -39,7 +46,9 @@ const QColor CorSecao(0xe4, 0xe8, 0xee);
 QString TextoValor(const std::optional<double>& valor, const LinhaComparacao& linha, bool entrada,
                    const std::string& separador) {
     if (!valor) return "—";
-    if (linha.tipo == TipoLinhaComparacao::SimNao) return *valor != 0.0 ? "sim" : "não";
+    if (linha.tipo == TipoLinhaComparacao::SimNao)
+        return *valor != 0.0 ? QCoreApplication::translate("VistaComparacao", "sim")
+                             : QCoreApplication::translate("VistaComparacao", "não");
     if (entrada) return QString::fromStdString(TextoExato(*valor, separador));
     return TextoIndicador(valor, linha.unidade, separador);
 }
@@ -67,37 +76,62 @@ QString TextoPorcento(const std::optional<double>& porcento, const std::string& 
 }
 
 QString TextoSituacao(const CasoCalculado& caso) {
+    const auto texto = [](const char* fonte) {
+        return QCoreApplication::translate("VistaComparacao", fonte);
+    };
     switch (caso.situacao) {
         case SituacaoCalculo::Completo:
-            return caso.avisos.empty() ? "calculado" : "calculado, com aviso";
-        case SituacaoCalculo::Recusado: return "entradas recusadas";
-        case SituacaoCalculo::Interrompido: return "cálculo interrompido";
+            return caso.avisos.empty() ? texto(QT_TRANSLATE_NOOP("VistaComparacao", "calculado"))
+                                       : texto(QT_TRANSLATE_NOOP("VistaComparacao",
+                                                                 "calculado, com aviso"));
+        case SituacaoCalculo::Recusado:
+            return texto(QT_TRANSLATE_NOOP("VistaComparacao", "entradas recusadas"));
+        case SituacaoCalculo::Interrompido:
+            return texto(QT_TRANSLATE_NOOP("VistaComparacao", "cálculo interrompido"));
         case SituacaoCalculo::SemCalculo: break;
     }
-    return "não calculado";
+    return texto(QT_TRANSLATE_NOOP("VistaComparacao", "não calculado"));
 }
 
 }  // namespace
 
+QString NomeLinhaComparacao(const std::string& nome) {
+    // Exergy destroyed rows are composed by the core from the equipment's name.
+    if (nome.starts_with(PrefixoDestruicao))
+        return QCoreApplication::translate("VistaComparacao", "Destruição de exergia: %1")
+            .arg(TraduzirNucleo(nome.substr(std::string_view(PrefixoDestruicao).size())));
+    return TraduzirNucleo(nome);
+}
+
 VistaComparacao::VistaComparacao(QWidget* pai) : QWidget(pai) {
     setObjectName("VistaComparacao");
-    setWindowTitle("Comparar casos");
+    TextoTraduzido(this, "windowTitle", "VistaComparacao",
+                   QT_TRANSLATE_NOOP("VistaComparacao", "Comparar casos"));
 
-    BotaoAdicionar = new QPushButton("Adicionar caso…", this);
-    BotaoAdicionar->setObjectName("BotaoAdicionarCaso");
-    BotaoAdicionar->setToolTip("Abre um arquivo .usina e o compara com as entradas atuais.");
-    BotaoConfiguracoes = new QPushButton("Comparar configurações", this);
-    BotaoConfiguracoes->setObjectName("BotaoCompararConfiguracoes");
-    BotaoConfiguracoes->setToolTip(
-        "Compara as entradas atuais com e sem a turbina de alta pressão.");
-    BotaoRemover = new QPushButton("Remover", this);
-    BotaoRemover->setObjectName("BotaoRemoverCaso");
-    BotaoRemover->setToolTip("Retira da comparação o caso da coluna selecionada.");
-    BotaoAtualizar = new QPushButton("Atualizar", this);
-    BotaoAtualizar->setObjectName("BotaoAtualizarComparacao");
-    BotaoAtualizar->setToolTip("Calcula de novo todos os casos com as entradas atuais.");
-    BotaoExportar = new QPushButton("Exportar CSV…", this);
-    BotaoExportar->setObjectName("BotaoExportarComparacao");
+    // A button whose text and tooltip follow the language.
+    const auto botao = [this](const char* nome, const char* texto, const char* dica) {
+        auto* b = new QPushButton(this);
+        b->setObjectName(nome);
+        TextoTraduzido(b, "text", "VistaComparacao", texto);
+        if (dica != nullptr) TextoTraduzido(b, "toolTip", "VistaComparacao", dica);
+        return b;
+    };
+    BotaoAdicionar = botao(
+        "BotaoAdicionarCaso", QT_TRANSLATE_NOOP("VistaComparacao", "Adicionar caso…"),
+        QT_TRANSLATE_NOOP("VistaComparacao",
+                          "Abre um arquivo .usina e o compara com as entradas atuais."));
+    BotaoConfiguracoes = botao(
+        "BotaoCompararConfiguracoes", QT_TRANSLATE_NOOP("VistaComparacao", "Comparar configurações"),
+        QT_TRANSLATE_NOOP("VistaComparacao",
+                          "Compara as entradas atuais com e sem a turbina de alta pressão."));
+    BotaoRemover = botao(
+        "BotaoRemoverCaso", QT_TRANSLATE_NOOP("VistaComparacao", "Remover"),
+        QT_TRANSLATE_NOOP("VistaComparacao", "Retira da comparação o caso da coluna selecionada."));
+    BotaoAtualizar = botao(
+        "BotaoAtualizarComparacao", QT_TRANSLATE_NOOP("VistaComparacao", "Atualizar"),
+        QT_TRANSLATE_NOOP("VistaComparacao", "Calcula de novo todos os casos com as entradas atuais."));
+    BotaoExportar = botao("BotaoExportarComparacao",
+                          QT_TRANSLATE_NOOP("VistaComparacao", "Exportar CSV…"), nullptr);
     connect(BotaoAdicionar, &QPushButton::clicked, this, [this] { AdicionarClick(); });
     connect(BotaoConfiguracoes, &QPushButton::clicked, this,
             [this] { ExecutarTratando([this] { CompararConfiguracoes(); }); });
@@ -107,10 +141,12 @@ VistaComparacao::VistaComparacao(QWidget* pai) : QWidget(pai) {
             [this] { ExecutarTratando([this] { Comparar(); }); });
     connect(BotaoExportar, &QPushButton::clicked, this, [this] { ExportarClick(); });
 
-    AvisoSemComparacao = new QLabel(
-        "Nenhuma comparação: clique em \"Atualizar\" para calcular as entradas atuais, e "
-        "acrescente casos com \"Adicionar caso…\" ou \"Comparar configurações\".",
-        this);
+    AvisoSemComparacao = new QLabel(this);
+    TextoTraduzido(AvisoSemComparacao, "text", "VistaComparacao",
+                   QT_TRANSLATE_NOOP("VistaComparacao",
+                                     "Nenhuma comparação: clique em \"Atualizar\" para calcular as "
+                                     "entradas atuais, e acrescente casos com \"Adicionar caso…\" "
+                                     "ou \"Comparar configurações\"."));
     AvisoSemComparacao->setObjectName("AvisoSemComparacao");
     AvisoSemComparacao->setAlignment(Qt::AlignCenter);
     AvisoSemComparacao->setWordWrap(true);
@@ -147,7 +183,7 @@ VistaComparacao::VistaComparacao(QWidget* pai) : QWidget(pai) {
     Mensagens->setWordWrap(true);
     Mensagens->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Mensagens->hide();
-    NotaEstimativa = new QLabel(QString("* ") + QString::fromUtf8(FonteFatorExergia), this);
+    NotaEstimativa = new QLabel(QString("* ") + TraduzirNucleo(FonteFatorExergia), this);
     NotaEstimativa->setObjectName("NotaEstimativaComparacao");
     NotaEstimativa->setWordWrap(true);
     NotaEstimativa->setStyleSheet("color: #404040;");
@@ -189,13 +225,43 @@ void VistaComparacao::Atualizar() {
     try {
         Comparar();
     } catch (const ErroUsina& erro) {
-        AvisoEntradas->setText("As entradas atuais não puderam ser lidas: " +
-                               QString::fromStdString(erro.what()) +
-                               (comparacao_ ? " A comparação mostrada é a das últimas entradas "
-                                              "válidas."
-                                            : ""));
+        erroEntradas_ = QString::fromStdString(erro.what());
+        ComporAvisoEntradas();
         AvisoEntradas->show();
     }
+}
+
+void VistaComparacao::ComporAvisoEntradas() {
+    // The reading's message stays as the core words it.
+    AvisoEntradas->setText(
+        comparacao_ ? tr("As entradas atuais não puderam ser lidas: %1 A comparação mostrada é a "
+                         "das últimas entradas válidas.")
+                          .arg(erroEntradas_)
+                    : tr("As entradas atuais não puderam ser lidas: %1").arg(erroEntradas_));
+}
+
+void VistaComparacao::changeEvent(QEvent* evento) {
+    if (evento->type() == QEvent::LanguageChange) Retraduzir();
+    QWidget::changeEvent(evento);
+}
+
+void VistaComparacao::Retraduzir() {
+    NotaEstimativa->setText(QString("* ") + TraduzirNucleo(FonteFatorExergia));
+    if (!erroEntradas_.isEmpty()) ComporAvisoEntradas();
+    if (!comparacao_) return;
+    // The same comparison, its texts composed again; the chosen cell and
+    // the scrolled position stay.
+    QTreeWidgetItem* atual = Arvore->currentItem();
+    const int linha = atual != nullptr ? Arvore->indexOfTopLevelItem(atual) : -1;
+    const int coluna = Arvore->currentColumn();
+    const int horizontal = Arvore->horizontalScrollBar()->value();
+    const int vertical = Arvore->verticalScrollBar()->value();
+    Preencher();
+    if (linha >= 0 && linha < Arvore->topLevelItemCount())
+        Arvore->setCurrentItem(Arvore->topLevelItem(linha), coluna);
+    Arvore->horizontalScrollBar()->setValue(horizontal);
+    Arvore->verticalScrollBar()->setValue(vertical);
+    AtualizarBotoes();
 }
 
 void VistaComparacao::resizeEvent(QResizeEvent* evento) {
@@ -238,7 +304,9 @@ void VistaComparacao::CompararCom(const EntradasUsina& atuais) {
         outros.push_back({o.nome.toStdString(), o.entradas});
     }
     comparacao_ = CompararCasos({NomeAtual, atuais}, outros, separador);
+    comparados_ = outros_;
     pendente_ = false;
+    erroEntradas_.clear();
     AvisoEntradas->hide();
     Preencher();
 }
@@ -299,36 +367,34 @@ void VistaComparacao::Preencher() {
     Arvore->clear();
 
     const int casos = static_cast<int>(c.casos.size());
-    QStringList cabecalho = {"Grandeza", QString::fromStdString(c.casos[0].nome)};
-    for (int i = 1; i < casos; ++i)
-        cabecalho << QString::fromStdString(c.casos[static_cast<std::size_t>(i)].nome) << "Δ"
-                  << "Δ %";
+    QStringList cabecalho = {tr("Grandeza"), NomeCaso(0)};
+    for (int i = 1; i < casos; ++i) cabecalho << NomeCaso(i) << "Δ" << "Δ %";
     Arvore->setColumnCount(static_cast<int>(cabecalho.size()));
     Arvore->setHeaderLabels(cabecalho);
     Arvore->headerItem()->setTextAlignment(0, Qt::AlignLeft | Qt::AlignVCenter);
     QTreeWidgetItem* cabecalhoItem = Arvore->headerItem();
     for (int i = 1; i < casos; ++i) {
-        const OutroCaso& o = outros_[static_cast<std::size_t>(i - 1)];
-        QString dica = o.arquivo.isEmpty() ? "As entradas atuais na outra configuração."
+        const OutroCaso& o = comparados_[static_cast<std::size_t>(i - 1)];
+        QString dica = o.arquivo.isEmpty() ? tr("As entradas atuais na outra configuração.")
                                            : QDir::toNativeSeparators(o.arquivo);
         if (!o.descricao.isEmpty()) dica += "\n" + o.descricao;
         cabecalhoItem->setToolTip(ColunaValor(i), dica);
         cabecalhoItem->setToolTip(ColunaValor(i) + 1,
-                                  "Diferença para o caso atual, na unidade da grandeza.");
+                                  tr("Diferença para o caso atual, na unidade da grandeza."));
         cabecalhoItem->setToolTip(ColunaValor(i) + 2,
-                                  "Diferença para o caso atual, em % do valor do caso atual.");
+                                  tr("Diferença para o caso atual, em % do valor do caso atual."));
     }
-    cabecalhoItem->setToolTip(ColunaValor(0), "As entradas da janela.");
+    cabecalhoItem->setToolTip(ColunaValor(0), tr("As entradas da janela."));
 
     // How each case's run went; the full messages are under the table.
-    auto* situacao = new QTreeWidgetItem(Arvore, QStringList{"Situação do cálculo"});
+    auto* situacao = new QTreeWidgetItem(Arvore, QStringList{tr("Situação do cálculo")});
     QStringList mensagens;
     for (int i = 0; i < casos; ++i) {
         const CasoCalculado& caso = c.casos[static_cast<std::size_t>(i)];
         const int col = ColunaValor(i);
         situacao->setText(col, TextoSituacao(caso));
         situacao->setTextAlignment(col, Qt::AlignRight | Qt::AlignVCenter);
-        const QString nome = QString::fromStdString(caso.nome).toHtmlEscaped();
+        const QString nome = NomeCaso(i).toHtmlEscaped();
         if (caso.situacao != SituacaoCalculo::Completo) {
             situacao->setForeground(col, CorErro);
             situacao->setToolTip(col, QString::fromStdString(caso.erro));
@@ -338,13 +404,13 @@ void VistaComparacao::Preencher() {
             mensagens << "<b>" + nome + "</b>: " + QString::fromStdString(aviso).toHtmlEscaped();
     }
 
-    AdicionarSecao("Entradas que diferem", c.entradas, true);
-    AdicionarSecao("Resultados globais", c.globais, false);
-    AdicionarSecao("Indicadores", c.indicadores, false);
+    AdicionarSecao(tr("Entradas que diferem"), c.entradas, true);
+    AdicionarSecao(tr("Resultados globais"), c.globais, false);
+    AdicionarSecao(tr("Indicadores"), c.indicadores, false);
 
     if (c.entradas.empty()) {
         auto* nenhuma = new QTreeWidgetItem(Arvore);
-        nenhuma->setText(0, "(nenhuma: as entradas dos casos são iguais)");
+        nenhuma->setText(0, tr("(nenhuma: as entradas dos casos são iguais)"));
         nenhuma->setForeground(0, CorApagada);
         // Just below its section's heading.
         Arvore->insertTopLevelItem(2, Arvore->takeTopLevelItem(Arvore->topLevelItemCount() - 1));
@@ -363,6 +429,14 @@ void VistaComparacao::Preencher() {
     AtualizarBotoes();
 }
 
+QString VistaComparacao::NomeCaso(int caso) const {
+    if (caso == 0) return tr(NomeAtual);
+    const std::size_t i = static_cast<std::size_t>(caso);
+    const QString nome = QString::fromStdString(comparacao_->casos[i].nome);
+    // The other configuration is named by the core; a saved case by its file.
+    return comparados_[i - 1].outraConfiguracao ? TraduzirNucleo(comparacao_->casos[i].nome) : nome;
+}
+
 void VistaComparacao::AdicionarSecao(const QString& titulo,
                                      const std::vector<LinhaComparacao>& linhas, bool entradas) {
     const std::string separador = SeparadorDecimal();
@@ -377,8 +451,8 @@ void VistaComparacao::AdicionarSecao(const QString& titulo,
     secao->setFirstColumnSpanned(true);
 
     for (const LinhaComparacao& l : linhas) {
-        QString nome = QString::fromStdString(l.nome);
-        if (!l.unidade.empty()) nome += " [" + QString::fromStdString(l.unidade) + "]";
+        QString nome = NomeLinhaComparacao(l.nome);
+        if (!l.unidade.empty()) nome += " [" + TraduzirNucleo(l.unidade) + "]";
         if (l.estimativa) nome += MarcaEstimativa;
         auto* item = new QTreeWidgetItem(Arvore, QStringList{nome});
         item->setToolTip(0, nome);
@@ -404,7 +478,7 @@ void VistaComparacao::AdicionarSecao(const QString& titulo,
 void VistaComparacao::ExportarCsv(const QString& caminho) const {
     if (!comparacao_)
         throw ErroResultadoIncompleto(
-            "Ainda não há comparação: clique em \"Atualizar\" antes de gravar.");
+            tr("Ainda não há comparação: clique em \"Atualizar\" antes de gravar.").toStdString());
     const std::string csv = ComparacaoCsv(*comparacao_, SeparadorDecimal());
     GravarArquivo(caminho, QByteArray::fromStdString(csv));
 }
@@ -425,9 +499,9 @@ void VistaComparacao::AdicionarClick() {
 
 void VistaComparacao::ExportarClick() {
     ExecutarTratando([this] {
-        const QString titulo = "Exportar comparação de casos";
+        const QString titulo = tr("Exportar comparação de casos");
         const QString inicial = QDir::current().absoluteFilePath("comparacao.csv");
-        const QStringList filtros = {"Tabela CSV (*.csv)"};
+        const QStringList filtros = {tr("Tabela CSV (*.csv)")};
         const QStringList sufixos = {"csv"};
         QString escolhido;
         if (escolha_) {

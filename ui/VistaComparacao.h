@@ -14,6 +14,10 @@
 
 #include "plant/ComparacaoCasos.h"
 
+// A row's name from the core in the window's language: "Potência elétrica",
+// "Destruição de exergia: Caldeira"...
+QString NomeLinhaComparacao(const std::string& nome);
+
 class QLabel;
 class QPushButton;
 class QTreeWidget;
@@ -94,6 +98,9 @@ public:
 protected:
     void showEvent(QShowEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
+    // A change of language composes the table again from the comparison
+    // shown, without running the cases again.
+    void changeEvent(QEvent* evento) override;
 
 private:
     // A saved case, or the current inputs in the configuration they do not have.
@@ -107,6 +114,10 @@ private:
 
     void CompararCom(const EntradasUsina& atuais);
     void Preencher();
+    void Retraduzir();
+    void ComporAvisoEntradas();
+    // A case's heading: the current case, the other configuration, a file.
+    QString NomeCaso(int caso) const;
     void AdicionarSecao(const QString& titulo, const std::vector<LinhaComparacao>& linhas,
                         bool entradas);
     void AtualizarBotoes();
@@ -119,6 +130,10 @@ private:
     EscolhaArquivo escolha_;
     std::vector<OutroCaso> outros_;
     std::optional<ComparacaoCasos> comparacao_;
+    // The other cases as they were when comparacao_ was made: outros_ may
+    // have changed since, when the inputs could not be read.
+    std::vector<OutroCaso> comparados_;
+    QString erroEntradas_;  // why the current inputs could not be read; empty when they could
     int larguraNomes_ = 0;  // pixels the names' column needs
     bool pendente_ = true;  // the inputs changed since the last comparison
 };

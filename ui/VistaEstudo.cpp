@@ -5,8 +5,10 @@
 #include <QChartView>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGraphicsScene>
@@ -43,6 +45,7 @@
 #include "ui/DialogosArquivo.h"
 #include "ui/GraficoEstudo.h"
 #include "ui/GravarArquivo.h"
+#include "ui/Idioma.h"
 #include "ui/ModeloEstudo.h"
 #include "ui/TratadorErros.h"
 
@@ -55,6 +58,7 @@ constexpr int PontosPadrao2 = 3;
 // A study shorter than this shows no progress bar, so it does not flicker.
 constexpr qint64 MsAntesDoProgresso = 250;
 constexpr int PapelNome = Qt::UserRole;  // item data: the field's name
+constexpr int PapelTitulo = Qt::UserRole + 1;  // a panel's item: its Portuguese title
 constexpr qsizetype MaximoFalhasListadas = 200;
 
 // A default range around the base value: 20 % either side, within what the
@@ -85,21 +89,38 @@ QSpinBox* CriarPontos(const char* nome, int valor, QWidget* pai) {
     pontos->setObjectName(nome);
     pontos->setRange(2, static_cast<int>(MaximoPontosVarredura));
     pontos->setValue(valor);
-    pontos->setToolTip("Número de pontos da faixa, extremos incluídos (2 ou mais)");
+    TextoTraduzido(pontos, "toolTip", "VistaEstudo",
+                   QT_TRANSLATE_NOOP("VistaEstudo",
+                                     "Número de pontos da faixa, extremos incluídos (2 ou mais)"));
     return pontos;
+}
+
+// A label whose text follows the language.
+QLabel* Rotulo(const char* texto, QWidget* pai) {
+    auto* rotulo = new QLabel(pai);
+    TextoTraduzido(rotulo, "text", "VistaEstudo", texto);
+    return rotulo;
 }
 
 // "De [ ] a [ ]  Pontos [ ]" under a field's combo.
 QHBoxLayout* LinhaFaixa(QLineEdit* inicio, QLineEdit* fim, QSpinBox* pontos, QWidget* pai) {
     auto* linha = new QHBoxLayout;
-    linha->addWidget(new QLabel("De", pai));
+    linha->addWidget(Rotulo(QT_TRANSLATE_NOOP("VistaEstudo", "De"), pai));
     linha->addWidget(inicio, 1);
-    linha->addWidget(new QLabel("a", pai));
+    linha->addWidget(Rotulo(QT_TRANSLATE_NOOP("VistaEstudo", "a"), pai));
     linha->addWidget(fim, 1);
-    linha->addWidget(new QLabel("Pontos", pai));
+    linha->addWidget(Rotulo(QT_TRANSLATE_NOOP("VistaEstudo", "Pontos"), pai));
     linha->addWidget(pontos);
     return linha;
 }
+
+// A text kept in a constant below, in the view's context.
+QString Traduzir(const char* texto) { return QCoreApplication::translate("VistaEstudo", texto); }
+
+const char* const MensagemSemEstudo = QT_TRANSLATE_NOOP(
+    "VistaEstudo", "Ainda não há estudo: clique em \"Executar estudo\" antes de gravar.");
+const char* const MensagemSufixoGrafico = QT_TRANSLATE_NOOP(
+    "VistaEstudo", "Escolha um nome terminado em .png ou .svg para exportar o gráfico");
 
 QString NomeCampo(const QComboBox* combo) { return combo->currentData(PapelNome).toString(); }
 
@@ -148,12 +169,15 @@ void GravarGrafico(const QString& caminho, const CurvasEstudo& curvas, bool svg)
 VistaEstudo::VistaEstudo(QWidget* pai)
     : QWidget(pai), modelo_(new ModeloEstudo(this)), grafico_(new QChart) {
     setObjectName("VistaEstudo");
-    setWindowTitle("Estudo paramétrico");
+    TextoTraduzido(this, "windowTitle", "VistaEstudo",
+                   QT_TRANSLATE_NOOP("VistaEstudo", "Estudo paramétrico"));
 
     // --- Controls: the swept inputs, the outputs, run and exports.
     auto* painel = new QWidget;
 
-    auto* grupoEntradas = new QGroupBox("Entradas variadas", painel);
+    auto* grupoEntradas = new QGroupBox(painel);
+    TextoTraduzido(grupoEntradas, "title", "VistaEstudo",
+                   QT_TRANSLATE_NOOP("VistaEstudo", "Entradas variadas"));
     CampoEntrada1 = new QComboBox(grupoEntradas);
     CampoEntrada1->setObjectName("CampoEntrada1");
     Inicio1 = CriarNumero("Inicio1", grupoEntradas);
@@ -172,15 +196,18 @@ VistaEstudo::VistaEstudo(QWidget* pai)
         combo->setMinimumContentsLength(16);
     }
     auto* colunaEntradas = new QVBoxLayout(grupoEntradas);
-    colunaEntradas->addWidget(new QLabel("Primeira entrada (eixo horizontal):", grupoEntradas));
+    colunaEntradas->addWidget(Rotulo(
+        QT_TRANSLATE_NOOP("VistaEstudo", "Primeira entrada (eixo horizontal):"), grupoEntradas));
     colunaEntradas->addWidget(CampoEntrada1);
     colunaEntradas->addLayout(LinhaFaixa(Inicio1, Fim1, Pontos1, grupoEntradas));
     colunaEntradas->addSpacing(4);
-    colunaEntradas->addWidget(new QLabel("Segunda entrada (uma curva por valor):", grupoEntradas));
+    colunaEntradas->addWidget(Rotulo(
+        QT_TRANSLATE_NOOP("VistaEstudo", "Segunda entrada (uma curva por valor):"), grupoEntradas));
     colunaEntradas->addWidget(CampoEntrada2);
     colunaEntradas->addLayout(LinhaFaixa(Inicio2, Fim2, Pontos2, grupoEntradas));
 
-    auto* grupoSaidas = new QGroupBox("Saídas", painel);
+    auto* grupoSaidas = new QGroupBox(painel);
+    TextoTraduzido(grupoSaidas, "title", "VistaEstudo", QT_TRANSLATE_NOOP("VistaEstudo", "Saídas"));
     // The outputs grouped by the panel that shows them, in the panels' order.
     ListaSaidas = new QTreeWidget(grupoSaidas);
     ListaSaidas->setObjectName("ListaSaidas");
@@ -188,11 +215,14 @@ VistaEstudo::VistaEstudo(QWidget* pai)
     ListaSaidas->setMinimumHeight(90);
     ListaSaidas->setTextElideMode(Qt::ElideRight);
     ListaSaidas->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Items titled in Portuguese under PapelTitulo; NomearSaidas gives
+    // them their texts in the window's language.
     std::map<QString, QTreeWidgetItem*> grupos;
-    const auto grupo = [&](const QString& titulo) {
-        QTreeWidgetItem*& g = grupos[titulo];
+    const auto grupo = [&](const char* titulo) {
+        QTreeWidgetItem*& g = grupos[QString::fromUtf8(titulo)];
         if (g == nullptr) {
-            g = new QTreeWidgetItem(ListaSaidas, {titulo});
+            g = new QTreeWidgetItem(ListaSaidas);
+            g->setData(0, PapelTitulo, QString::fromUtf8(titulo));
             g->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsAutoTristate);
         }
         return g;
@@ -201,10 +231,8 @@ VistaEstudo::VistaEstudo(QWidget* pai)
         for (const LinhaCampo& l : p.linhas) {
             const CampoSaida* s = BuscarCampoSaida(l.nomeCampo);
             if (l.tipo == TipoCampo::Entrada || s == nullptr) continue;
-            auto* item = new QTreeWidgetItem(grupo(QString::fromUtf8(p.textoTitulo)),
-                                             {LegendaSaida(*s)});
+            auto* item = new QTreeWidgetItem(grupo(p.textoTitulo));
             item->setData(0, PapelNome, QString::fromUtf8(s->nome));
-            item->setToolTip(0, LegendaSaida(*s) + " (" + QString::fromUtf8(s->nome) + ")");
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
             item->setCheckState(0, Qt::Unchecked);
         }
@@ -212,24 +240,28 @@ VistaEstudo::VistaEstudo(QWidget* pai)
     // Any output no panel shows, under its name.
     for (const CampoSaida& s : CamposSaida()) {
         if (!PainelSaida(s).isEmpty()) continue;
-        auto* item = new QTreeWidgetItem(grupo("Outros"), {LegendaSaida(s)});
+        auto* item = new QTreeWidgetItem(grupo(QT_TRANSLATE_NOOP("VistaEstudo", "Outros")));
         item->setData(0, PapelNome, QString::fromUtf8(s.nome));
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
         item->setCheckState(0, Qt::Unchecked);
     }
+    NomearSaidas();
     SaidaGrafico = new QComboBox(grupoSaidas);
     SaidaGrafico->setObjectName("SaidaGrafico");
     SaidaGrafico->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     SaidaGrafico->setMinimumContentsLength(16);
     auto* colunaSaidas = new QVBoxLayout(grupoSaidas);
     colunaSaidas->addWidget(ListaSaidas, 1);
-    colunaSaidas->addWidget(new QLabel("No gráfico:", grupoSaidas));
+    colunaSaidas->addWidget(Rotulo(QT_TRANSLATE_NOOP("VistaEstudo", "No gráfico:"), grupoSaidas));
     colunaSaidas->addWidget(SaidaGrafico);
 
-    BotaoExecutar = new QPushButton("Executar estudo", this);
+    BotaoExecutar = new QPushButton(this);
+    TextoTraduzido(BotaoExecutar, "text", "VistaEstudo",
+                   QT_TRANSLATE_NOOP("VistaEstudo", "Executar estudo"));
     BotaoExecutar->setObjectName("BotaoExecutarEstudo");
     BotaoExecutar->setDefault(true);
-    BotaoCancelar = new QPushButton("Cancelar", this);
+    BotaoCancelar = new QPushButton(this);
+    TextoTraduzido(BotaoCancelar, "text", "VistaEstudo", QT_TRANSLATE_NOOP("VistaEstudo", "Cancelar"));
     BotaoCancelar->setObjectName("BotaoCancelarEstudo");
     BotaoCancelar->setEnabled(false);
     Progresso = new QProgressBar(this);
@@ -238,9 +270,13 @@ VistaEstudo::VistaEstudo(QWidget* pai)
     Situacao = new QLabel(this);
     Situacao->setObjectName("SituacaoEstudo");
     Situacao->setWordWrap(true);
-    BotaoExportarCsv = new QPushButton("Exportar tabela CSV…", this);
+    BotaoExportarCsv = new QPushButton(this);
+    TextoTraduzido(BotaoExportarCsv, "text", "VistaEstudo",
+                   QT_TRANSLATE_NOOP("VistaEstudo", "Exportar tabela CSV…"));
     BotaoExportarCsv->setObjectName("BotaoExportarCsvEstudo");
-    BotaoExportarGrafico = new QPushButton("Exportar gráfico…", this);
+    BotaoExportarGrafico = new QPushButton(this);
+    TextoTraduzido(BotaoExportarGrafico, "text", "VistaEstudo",
+                   QT_TRANSLATE_NOOP("VistaEstudo", "Exportar gráfico…"));
     BotaoExportarGrafico->setObjectName("BotaoExportarGraficoEstudo");
     BotaoExportarCsv->setEnabled(false);
     BotaoExportarGrafico->setEnabled(false);
@@ -275,9 +311,10 @@ VistaEstudo::VistaEstudo(QWidget* pai)
 
     // --- Results: the chart with the points it could not draw, the table.
     auto* paginaGrafico = new QWidget;
-    AvisoSemEstudo = new QLabel("Nenhum estudo executado: escolha as entradas e as saídas e "
-                                "clique em \"Executar estudo\".",
-                                paginaGrafico);
+    AvisoSemEstudo = Rotulo(QT_TRANSLATE_NOOP("VistaEstudo",
+                                              "Nenhum estudo executado: escolha as entradas e as "
+                                              "saídas e clique em \"Executar estudo\"."),
+                            paginaGrafico);
     AvisoSemEstudo->setObjectName("AvisoSemEstudo");
     AvisoSemEstudo->setAlignment(Qt::AlignCenter);
     AvisoSemEstudo->setWordWrap(true);
@@ -320,15 +357,16 @@ VistaEstudo::VistaEstudo(QWidget* pai)
     Abas = new QTabWidget(this);
     Abas->setObjectName("AbasEstudo");
     Abas->setDocumentMode(true);
-    Abas->addTab(paginaGrafico, "Gráfico");
-    Abas->addTab(Tabela, "Tabela");
+    paginaGrafico_ = paginaGrafico;
+    Abas->addTab(paginaGrafico, tr("Gráfico"));
+    Abas->addTab(Tabela, tr("Tabela"));
 
     auto* linha = new QHBoxLayout(this);
     linha->addWidget(controles_);
     linha->addWidget(Abas, 1);
 
     // --- Behaviour.
-    CampoEntrada2->addItem("nenhuma", QString());
+    CampoEntrada2->addItem(tr("nenhuma"), QString());
     AtualizarCampos();
     connect(CampoEntrada1, &QComboBox::currentIndexChanged, this,
             [this] { CampoEscolhido(CampoEntrada1, Inicio1, Fim1); });
@@ -380,7 +418,7 @@ void VistaEstudo::AtualizarCampos() {
         while (combo->count() > primeiro) combo->removeItem(primeiro);
         for (const CampoEntradaUsina& c : CamposEntradaUsina()) {
             if (c.soComTurbinaAlta && !comTurbina) continue;
-            combo->addItem(QString::fromUtf8(c.legenda), QString::fromUtf8(c.nome));
+            combo->addItem(LegendaEntradaTraduzida(c), QString::fromUtf8(c.nome));
             combo->setItemData(combo->count() - 1, QString::fromUtf8(c.nome), Qt::ToolTipRole);
         }
         const int indice = combo->findData(atual, PapelNome);
@@ -408,9 +446,32 @@ void VistaEstudo::CampoEscolhido(QComboBox* combo, QLineEdit* inicio, QLineEdit*
     const auto [de, ate] = FaixaPadrao(*campo, base.*campo->membro);
     inicio->setText(QString::fromStdString(TextoExato(de, separador)));
     fim->setText(QString::fromStdString(TextoExato(ate, separador)));
-    const QString unidade = QString::fromUtf8(campo->unidade);
-    inicio->setToolTip("Primeiro valor [" + unidade + "]");
-    fim->setToolTip("Último valor [" + unidade + "]");
+    DicasFaixa(combo, inicio, fim);
+}
+
+void VistaEstudo::DicasFaixa(const QComboBox* combo, QLineEdit* inicio, QLineEdit* fim) {
+    const CampoEntradaUsina* campo = BuscarCampoEntrada(NomeCampo(combo).toStdString());
+    if (campo == nullptr) return;
+    const QString unidade = UnidadeEntrada(*campo);
+    inicio->setToolTip(tr("Primeiro valor [%1]").arg(unidade));
+    fim->setToolTip(tr("Último valor [%1]").arg(unidade));
+}
+
+void VistaEstudo::NomearSaidas() {
+    const QSignalBlocker bloqueio(ListaSaidas);
+    for (int g = 0; g < ListaSaidas->topLevelItemCount(); ++g) {
+        QTreeWidgetItem* grupo = ListaSaidas->topLevelItem(g);
+        const QByteArray titulo = grupo->data(0, PapelTitulo).toString().toUtf8();
+        // "Outros" is the view's own; the panels' titles are the panels'.
+        grupo->setText(0, titulo == "Outros" ? tr("Outros") : TraduzirNucleo(titulo.constData()));
+        for (int i = 0; i < grupo->childCount(); ++i) {
+            QTreeWidgetItem* item = grupo->child(i);
+            const QString nome = item->data(0, PapelNome).toString();
+            const CampoSaida& campo = *BuscarCampoSaida(nome.toStdString());
+            item->setText(0, LegendaSaida(campo));
+            item->setToolTip(0, LegendaSaida(campo) + " (" + nome + ")");
+        }
+    }
 }
 
 QStringList VistaEstudo::SaidasMarcadas() const {
@@ -448,16 +509,22 @@ void VistaEstudo::SaidasMudaram() {
     const QString atual = SaidaGrafico->currentData(PapelNome).toString();
     const QSignalBlocker bloqueio(SaidaGrafico);
     SaidaGrafico->clear();
-    for (const QString& nome : SaidasMarcadas()) {
-        const CampoSaida& campo = *BuscarCampoSaida(nome.toStdString());
-        SaidaGrafico->addItem(LegendaSaida(campo), nome);
-        SaidaGrafico->setItemData(SaidaGrafico->count() - 1,
-                                  PainelSaida(campo) + ": " + LegendaSaida(campo), Qt::ToolTipRole);
-    }
+    for (const QString& nome : SaidasMarcadas()) SaidaGrafico->addItem(QString(), nome);
+    NomearSaidasGrafico();
     const int indice = SaidaGrafico->findData(atual.isEmpty() ? QString("Epotele") : atual,
                                               PapelNome);
     SaidaGrafico->setCurrentIndex(std::max(0, indice));
     if (SaidaGrafico->currentData(PapelNome).toString() != atual) MostrarGrafico();
+}
+
+void VistaEstudo::NomearSaidasGrafico() {
+    for (int i = 0; i < SaidaGrafico->count(); ++i) {
+        const CampoSaida& campo =
+            *BuscarCampoSaida(SaidaGrafico->itemData(i, PapelNome).toString().toStdString());
+        SaidaGrafico->setItemText(i, LegendaSaida(campo));
+        SaidaGrafico->setItemData(i, PainelSaida(campo) + ": " + LegendaSaida(campo),
+                                  Qt::ToolTipRole);
+    }
 }
 
 PedidoVarredura VistaEstudo::PedidoDosControles(const EntradasUsina& base) const {
@@ -478,7 +545,7 @@ PedidoVarredura VistaEstudo::PedidoDosControles(const EntradasUsina& base) const
     if (!NomeCampo(CampoEntrada2).isEmpty()) eixo(CampoEntrada2, Inicio2, Fim2, Pontos2);
     for (const QString& nome : SaidasMarcadas()) pedido.saidas.push_back(nome.toStdString());
     if (pedido.saidas.empty())
-        throw ErroVarredura("Marque pelo menos uma saída para o estudo.");
+        throw ErroVarredura(tr("Marque pelo menos uma saída para o estudo.").toStdString());
     VerificarVarredura(pedido);
     return pedido;
 }
@@ -492,7 +559,7 @@ void VistaEstudo::ExecutarClick() {
 }
 
 void VistaEstudo::ExecutarEstudo(const PedidoVarredura& pedido) {
-    if (executando_) throw ErroVarredura("Um estudo já está em execução.");
+    if (executando_) throw ErroVarredura(tr("Um estudo já está em execução.").toStdString());
     VerificarVarredura(pedido);
     PedidoVarredura copia = pedido;
     cancelar_.store(false);
@@ -508,7 +575,8 @@ void VistaEstudo::ExecutarEstudo(const PedidoVarredura& pedido) {
     BotaoCancelar->setEnabled(true);
     Progresso->setRange(0, 1);
     Progresso->setValue(0);
-    Situacao->setText("Calculando…");
+    situacao_ = SituacaoEstudo::Calculando;
+    ComporSituacao();
     trabalho_ = std::thread([this, copia = std::move(copia)]() mutable {
         auto resultado = std::make_shared<ResultadoVarredura>();
         std::exception_ptr erro;
@@ -548,7 +616,8 @@ void VistaEstudo::Concluir(PedidoVarredura pedido, ResultadoVarredura resultado,
     BotaoCancelar->setEnabled(false);
     Progresso->hide();
     if (erro != nullptr) {
-        Situacao->setText("O estudo não terminou.");
+        situacao_ = SituacaoEstudo::NaoTerminou;
+        ComporSituacao();
         MostrarExcecao(erro);
     } else {
         pedido_ = std::move(pedido);
@@ -559,14 +628,29 @@ void VistaEstudo::Concluir(PedidoVarredura pedido, ResultadoVarredura resultado,
     emit estudoConcluido();
 }
 
+void VistaEstudo::ComporSituacao() {
+    QString texto;
+    switch (situacao_) {
+    case SituacaoEstudo::Nenhuma: break;
+    case SituacaoEstudo::Calculando: texto = tr("Calculando…"); break;
+    case SituacaoEstudo::NaoTerminou: texto = tr("O estudo não terminou."); break;
+    case SituacaoEstudo::Concluido: {
+        const std::size_t total = resultado_.pontos.size();
+        const auto calculados = static_cast<std::size_t>(
+            std::count_if(resultado_.pontos.begin(), resultado_.pontos.end(),
+                          [](const PontoVarredura& p) { return p.calculado; }));
+        texto = resultado_.cancelada
+                    ? tr("Estudo cancelado: %1 de %2 pontos calculados.").arg(calculados).arg(total)
+                    : tr("Estudo concluído: %1 de %2 pontos.").arg(calculados).arg(total);
+        break;
+    }
+    }
+    Situacao->setText(texto);
+}
+
 void VistaEstudo::MostrarEstudo() {
-    const std::size_t total = resultado_.pontos.size();
-    const auto calculados = static_cast<std::size_t>(
-        std::count_if(resultado_.pontos.begin(), resultado_.pontos.end(),
-                      [](const PontoVarredura& p) { return p.calculado; }));
-    const QString de = QString::number(calculados) + " de " + QString::number(total) + " pontos";
-    Situacao->setText(resultado_.cancelada ? "Estudo cancelado: " + de + " calculados."
-                                           : "Estudo concluído: " + de + ".");
+    situacao_ = SituacaoEstudo::Concluido;
+    ComporSituacao();
     modelo_->DefinirResultado(pedido_, resultado_, SeparadorDecimal());
     Tabela->resizeColumnsToContents();
     BotaoExportarCsv->setEnabled(true);
@@ -591,14 +675,14 @@ void VistaEstudo::MostrarGrafico() {
     QStringList linhas = curvas.falhas;
     QString resumo;
     if (!curvas.falhas.isEmpty())
-        resumo = QString::number(curvas.falhas.size()) +
-                 (curvas.falhas.size() == 1 ? " ponto não calculado" : " pontos não calculados") +
-                 " (lacunas nas curvas):";
+        resumo = (curvas.falhas.size() == 1 ? tr("%1 ponto não calculado (lacunas nas curvas):")
+                                            : tr("%1 pontos não calculados (lacunas nas curvas):"))
+                     .arg(curvas.falhas.size());
     if (curvas.naoExecutados > 0) {
         if (!resumo.isEmpty()) resumo += " ";
-        resumo += QString::number(curvas.naoExecutados) +
-                  (curvas.naoExecutados == 1 ? " ponto não executado" : " pontos não executados") +
-                  " (estudo cancelado).";
+        resumo += (curvas.naoExecutados == 1 ? tr("%1 ponto não executado (estudo cancelado).")
+                                             : tr("%1 pontos não executados (estudo cancelado)."))
+                      .arg(curvas.naoExecutados);
     }
     ResumoFalhas->setText(resumo);
     ResumoFalhas->setVisible(!resumo.isEmpty());
@@ -607,7 +691,7 @@ void VistaEstudo::MostrarGrafico() {
     if (linhas.size() > MaximoFalhasListadas) {
         const qsizetype resto = linhas.size() - MaximoFalhasListadas;
         linhas.resize(MaximoFalhasListadas);
-        linhas << "… e mais " + QString::number(resto) + " (veja a tabela)";
+        linhas << tr("… e mais %1 (veja a tabela)").arg(resto);
     }
     for (const QString& l : linhas) {
         auto* item = new QListWidgetItem(l, ListaFalhas);
@@ -617,20 +701,16 @@ void VistaEstudo::MostrarGrafico() {
 }
 
 void VistaEstudo::ExportarCsv(const QString& caminho) const {
-    if (!temEstudo_)
-        throw ErroResultadoIncompleto(
-            "Ainda não há estudo: clique em \"Executar estudo\" antes de gravar.");
+    if (!temEstudo_) throw ErroResultadoIncompleto(Traduzir(MensagemSemEstudo).toStdString());
     GravarArquivo(caminho, QByteArray::fromStdString(VarreduraCsv(pedido_, resultado_,
                                                                   SeparadorDecimal())));
 }
 
 void VistaEstudo::ExportarGrafico(const QString& caminho) const {
-    if (!temEstudo_)
-        throw ErroResultadoIncompleto(
-            "Ainda não há estudo: clique em \"Executar estudo\" antes de gravar.");
+    if (!temEstudo_) throw ErroResultadoIncompleto(Traduzir(MensagemSemEstudo).toStdString());
     const QString sufixo = QFileInfo(caminho).suffix().toLower();
     if (sufixo != "png" && sufixo != "svg")
-        throw ErroArquivo("Escolha um nome terminado em .png ou .svg para exportar o gráfico");
+        throw ErroArquivo(Traduzir(MensagemSufixoGrafico).toStdString());
     const std::string nome = SaidaGrafico->currentData(PapelNome).toString().toStdString();
     const auto escolhida = std::find(pedido_.saidas.begin(), pedido_.saidas.end(), nome);
     const auto indice = static_cast<std::size_t>(
@@ -656,8 +736,8 @@ QString VistaEstudo::Escolher(const QString& titulo, const QString& inicial,
 void VistaEstudo::ExportarCsvClick() {
     ExecutarTratando([this] {
         const QString escolhido =
-            Escolher("Exportar tabela do estudo", QDir::current().absoluteFilePath("estudo.csv"),
-                     {"Tabela CSV (*.csv)"}, {"csv"});
+            Escolher(tr("Exportar tabela do estudo"), QDir::current().absoluteFilePath("estudo.csv"),
+                     {tr("Tabela CSV (*.csv)")}, {"csv"});
         if (!escolhido.isEmpty()) ExportarCsv(escolhido);
     });
 }
@@ -665,8 +745,8 @@ void VistaEstudo::ExportarCsvClick() {
 void VistaEstudo::ExportarGraficoClick() {
     ExecutarTratando([this] {
         const QString escolhido = Escolher(
-            "Exportar gráfico do estudo", QDir::current().absoluteFilePath("estudo.png"),
-            {"Imagem PNG (*.png)", "Imagem SVG (*.svg)"}, {"png", "svg"});
+            tr("Exportar gráfico do estudo"), QDir::current().absoluteFilePath("estudo.png"),
+            {tr("Imagem PNG (*.png)"), tr("Imagem SVG (*.svg)")}, {"png", "svg"});
         if (!escolhido.isEmpty()) ExportarGrafico(escolhido);
     });
 }
@@ -679,6 +759,35 @@ void VistaEstudo::resizeEvent(QResizeEvent* evento) {
 void VistaEstudo::showEvent(QShowEvent* evento) {
     QWidget::showEvent(evento);
     if (!executando_) AtualizarCampos();
+}
+
+void VistaEstudo::changeEvent(QEvent* evento) {
+    if (evento->type() == QEvent::LanguageChange) Retraduzir();
+    QWidget::changeEvent(evento);
+}
+
+void VistaEstudo::Retraduzir() {
+    // In place: the items keep their places, data and checks, the boxes their
+    // choices, the ranges what was typed; the study is not run again.
+    CampoEntrada2->setItemText(0, tr("nenhuma"));
+    for (QComboBox* combo : {CampoEntrada1, CampoEntrada2})
+        for (int i = 0; i < combo->count(); ++i)
+            if (const CampoEntradaUsina* c =
+                    BuscarCampoEntrada(combo->itemData(i, PapelNome).toString().toStdString()))
+                combo->setItemText(i, LegendaEntradaTraduzida(*c));
+    DicasFaixa(CampoEntrada1, Inicio1, Fim1);
+    DicasFaixa(CampoEntrada2, Inicio2, Fim2);
+    NomearSaidas();
+    NomearSaidasGrafico();
+    Abas->setTabText(Abas->indexOf(paginaGrafico_), tr("Gráfico"));
+    Abas->setTabText(Abas->indexOf(Tabela), tr("Tabela"));
+    if (Abas->indexOf(controles_) >= 0) Abas->setTabText(Abas->indexOf(controles_), tr("Estudo"));
+    ComporSituacao();
+    modelo_->Retraduzir();
+    if (temEstudo_) {
+        Tabela->resizeColumnsToContents();
+        ExecutarTratando([this] { MostrarGrafico(); });
+    }
 }
 
 void VistaEstudo::closeEvent(QCloseEvent* evento) {
@@ -697,7 +806,7 @@ void VistaEstudo::Dispor() {
         controles_->show();
     } else if (!larga && aba < 0) {
         layout()->removeWidget(controles_);
-        Abas->insertTab(0, controles_, "Estudo");
+        Abas->insertTab(0, controles_, tr("Estudo"));
         if (!temEstudo_) Abas->setCurrentIndex(0);
     }
     controles_->setMaximumWidth(larga ? 380 : QWIDGETSIZE_MAX);

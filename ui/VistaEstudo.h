@@ -129,10 +129,21 @@ protected:
     void resizeEvent(QResizeEvent* evento) override;
     void showEvent(QShowEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
+    // A change of language composes the texts again, the last study's
+    // included, without running it again or touching the choices.
+    void changeEvent(QEvent* evento) override;
 
 private:
+    // How the last study went, for the line under the buttons.
+    enum class SituacaoEstudo { Nenhuma, Calculando, NaoTerminou, Concluido };
+
     void Dispor();
+    void Retraduzir();
     void CampoEscolhido(QComboBox* combo, QLineEdit* inicio, QLineEdit* fim);
+    void DicasFaixa(const QComboBox* combo, QLineEdit* inicio, QLineEdit* fim);
+    void NomearSaidas();        // the outputs' tree, in the window's language
+    void NomearSaidasGrafico(); // the chart's output box, in the window's language
+    void ComporSituacao();
     void SaidasMudaram();
     void MostrarProgresso(std::size_t feitos, std::size_t total);
     void Concluir(PedidoVarredura pedido, ResultadoVarredura resultado, std::exception_ptr erro);
@@ -147,6 +158,8 @@ private:
     ModeloEstudo* modelo_;
     QChart* grafico_;
     QWidget* controles_;  // beside the results, or the "Estudo" tab
+    QWidget* paginaGrafico_ = nullptr;  // the "Gráfico" tab
+    SituacaoEstudo situacao_ = SituacaoEstudo::Nenhuma;
     PedidoVarredura pedido_;
     ResultadoVarredura resultado_;
     bool temEstudo_ = false;

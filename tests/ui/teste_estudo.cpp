@@ -21,7 +21,11 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QChartView>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <map>
@@ -29,7 +33,9 @@
 #include "plant/Numeros.h"
 #include "properties/Erros.h"
 #include "properties/dtvp03.h"
+#include "plant/TabelaSaidas.h"
 #include "ui/GraficoEstudo.h"
+#include "ui/Idioma.h"
 #include "ui/ModeloCorrentes.h"
 #include "ui/ModeloEstudo.h"
 #include "ui/TratadorErros.h"
@@ -403,5 +409,137 @@ TEST_F(Estudo, DisposicaoECapturas) {
         vista.Abas->setCurrentWidget(vista.Tabela);
         QApplication::processEvents();
         vista.grab().save(nome("tabela"));
+    }
+}
+
+namespace {
+
+// English for the test's length; Portuguese again whatever happens.
+struct EmIngles {
+    EmIngles() { Trocar(Idioma::Ingles); }
+    ~EmIngles() { Trocar(Idioma::Portugues); }
+    static void Trocar(Idioma idioma) {
+        AplicarIdioma(idioma);
+        QCoreApplication::processEvents();  // the widgets' LanguageChange
+    }
+};
+
+// What the study view shows and what the user chose, apart.
+struct FotoEstudo {
+    QStringList textos;
+    std::vector<std::pair<QString, QList<QPointF>>> series;
+    QStringList falhas;  // the points' values and the plant's messages
+    QStringList escolhas;
+};
+
+FotoEstudo Fotografar(const VistaEstudo& v) {
+    FotoEstudo f;
+    for (const QComboBox* c : {v.CampoEntrada1, v.CampoEntrada2, v.SaidaGrafico}) {
+        for (int i = 0; i < c->count(); ++i)
+            f.textos << c->itemText(i) << c->itemData(i, Qt::ToolTipRole).toString();
+        f.escolhas << c->currentData().toString();
+    }
+    for (QTreeWidgetItemIterator it(v.ListaSaidas); *it; ++it)
+        f.textos << (*it)->text(0) << (*it)->toolTip(0);
+    for (int i = 0; i < v.Abas->count(); ++i) f.textos << v.Abas->tabText(i);
+    for (const QGroupBox* g : v.findChildren<QGroupBox*>()) f.textos << g->title();
+    for (const QLabel* l : v.findChildren<QLabel*>()) f.textos << l->text();
+    f.textos << v.BotaoExecutar->text() << v.BotaoExportarGrafico->text() << v.Inicio1->toolTip()
+             << v.Pontos1->toolTip() << v.windowTitle();
+    for (int i = 0; i < v.ListaFalhas->count(); ++i) f.falhas << v.ListaFalhas->item(i)->text();
+    for (int c = 0; c < v.Modelo().columnCount(); ++c)
+        f.textos << v.Modelo().headerData(c, Qt::Horizontal).toString()
+                 << v.Modelo().headerData(c, Qt::Horizontal, Qt::ToolTipRole).toString();
+    f.textos << v.Grafico()->title();
+    for (const QAbstractAxis* eixo : v.Grafico()->axes()) f.textos << eixo->titleText();
+    for (QAbstractSeries* s : v.Grafico()->series())
+        f.series.emplace_back(s->name(), static_cast<QLineSeries*>(s)->points());
+    f.escolhas << v.Inicio1->text() << v.Fim1->text() << v.Inicio2->text() << v.Fim2->text()
+               << QString::number(v.Pontos1->value()) << QString::number(v.Pontos2->value())
+               << v.SaidasMarcadas() << QString::number(v.Abas->currentIndex());
+    return f;
+}
+
+}  // namespace
+
+// A study on screen follows the language: every text the view composed
+// itself changes, the plant's messages in the list of failures excepted;
+// the curves, the table and the user's choices do not, and nothing runs
+// again. Back in Portuguese every text is what it was.
+TEST_F(Estudo, IdiomaTrocadoComEstudoNaTela) {
+    VistaEstudo vista;
+    vista.resize(650, 450);  // narrow: the controls in a tab of their own
+    vista.show();
+    vista.CampoEntrada1->setCurrentIndex(vista.CampoEntrada1->findData("Etscal"));
+    vista.Inicio1->setText("250");
+    vista.Fim1->setText("450");
+    vista.Pontos1->setValue(9);
+    vista.CampoEntrada2->setCurrentIndex(vista.CampoEntrada2->findData("Eprecal"));
+    vista.Inicio2->setText("40");
+    vista.Fim2->setText("120");
+    vista.MarcarSaidas({"Epotele", "Ew12", "Ew14"});
+    vista.SaidaGrafico->setCurrentIndex(vista.SaidaGrafico->findData("Ew14"));
+    QSignalSpy concluido(&vista, &VistaEstudo::estudoConcluido);
+    vista.ExecutarClick();
+    ASSERT_TRUE(EsperarFim(vista));
+    ASSERT_GT(vista.ListaFalhas->count(), 0);
+    const FotoEstudo portugues = Fotografar(vista);
+
+    FotoEstudo ingles;
+    {
+        EmIngles idioma;
+        ingles = Fotografar(vista);
+        EXPECT_EQ(ingles.series, portugues.series);
+        EXPECT_EQ(ingles.escolhas, portugues.escolhas);
+        EXPECT_EQ(ingles.falhas, portugues.falhas);
+        EXPECT_EQ(concluido.size(), 1);
+        // Examples of each kind: axes, the curves' caption, headers that
+        // name their panel, counts, the failure's frame around the plant's
+        // message, the tabs.
+        const QList<QAbstractAxis*> eixos = vista.Grafico()->axes();
+        EXPECT_EQ(eixos[0]->titleText(), "Boiler outlet temperature [°C]");
+        EXPECT_EQ(eixos[1]->titleText(), "Power delivered [kW]");
+        EXPECT_TRUE(vista.Grafico()->title().endsWith(
+            "<br>Curves: Eprecal (Boiler operating pressure [bar])"))
+            << vista.Grafico()->title().toStdString();
+        EXPECT_EQ(vista.Modelo().headerData(2, Qt::Horizontal).toString(),
+                  "High-pressure turbine:\nPower delivered [kW]");
+        EXPECT_EQ(vista.Modelo().headerData(5, Qt::Horizontal).toString(), "Warning");
+        EXPECT_EQ(vista.Situacao->text(), "Study finished: 27 of 27 points.");
+        EXPECT_TRUE(vista.ResumoFalhas->text().endsWith("points not calculated (gaps in the curves):"));
+        EXPECT_EQ(vista.Abas->tabText(0), "Study");
+        EXPECT_EQ(vista.CampoEntrada2->itemText(0), "none");
+        // Nothing Portuguese left.
+        static const QRegularExpression palavras(
+            QStringLiteral("[ãõçáéíóúâêôà]|\\b(de|da|das|em|para|com|não|saída|pontos?)\\b"),
+            QRegularExpression::CaseInsensitiveOption);
+        for (const QString& texto : ingles.textos)
+            EXPECT_FALSE(palavras.match(texto).hasMatch()) << texto.toStdString();
+    }
+    const FotoEstudo devolta = Fotografar(vista);
+    EXPECT_EQ(devolta.textos, portugues.textos);
+    EXPECT_EQ(devolta.series, portugues.series);
+    EXPECT_EQ(devolta.escolhas, portugues.escolhas);
+    EXPECT_EQ(devolta.falhas, portugues.falhas);
+    EXPECT_NE(ingles.textos, portugues.textos);
+    EXPECT_EQ(concluido.size(), 1);
+}
+
+// Every caption the study can show has its English: the inputs' and the
+// outputs' (the catalogue lists them by hand, the tables may grow).
+TEST(EstudoIdioma, LegendasDoNucleoTraduzidas) {
+    QStringList portugues;
+    for (const CampoEntradaUsina& c : CamposEntradaUsina()) portugues << LegendaEntradaTraduzida(c);
+    for (const CampoSaida& s : CamposSaida())
+        if (!PainelSaida(s).isEmpty()) portugues << LegendaSaida(s) << PainelSaida(s);
+    ASSERT_GT(portugues.size(), 100);
+    EmIngles idioma;
+    qsizetype i = 0;
+    for (const CampoEntradaUsina& c : CamposEntradaUsina())
+        EXPECT_NE(LegendaEntradaTraduzida(c), portugues[i++]) << c.nome;
+    for (const CampoSaida& s : CamposSaida()) {
+        if (PainelSaida(s).isEmpty()) continue;
+        EXPECT_NE(LegendaSaida(s), portugues[i++]) << s.nome;
+        EXPECT_NE(PainelSaida(s), portugues[i++]) << s.nome;
     }
 }

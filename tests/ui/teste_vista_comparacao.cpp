@@ -8,6 +8,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -17,6 +19,7 @@
 
 #include "io/CasoUsina.h"
 #include "properties/Erros.h"
+#include "ui/Idioma.h"
 #include "ui/TratadorErros.h"
 #include "ui/VistaComparacao.h"
 
@@ -210,6 +213,94 @@ TEST_F(VistaComparacaoTeste, CasoAtualRecusadoEEntradaIlegivel) {
     QTest::mouseClick(vista_.BotaoAtualizar, Qt::LeftButton);
     ASSERT_EQ(erros.erros.size(), 1);
     EXPECT_TRUE(erros.erros[0].contains("'4x'"));
+}
+
+// What the comparison shows: headings and their tooltips, every cell,
+// the messages and the note, the buttons.
+QStringList TextosComparacao(const VistaComparacao& v) {
+    QStringList textos;
+    const QTreeWidget* a = v.Arvore;
+    for (int c = 0; c < a->columnCount(); ++c)
+        textos << a->headerItem()->text(c) << a->headerItem()->toolTip(c);
+    for (int i = 0; i < a->topLevelItemCount(); ++i) textos << Textos(a->topLevelItem(i));
+    textos << v.Mensagens->text() << v.NotaEstimativa->text() << v.AvisoEntradas->text()
+           << v.AvisoSemComparacao->text() << v.windowTitle();
+    for (const QPushButton* b : v.findChildren<QPushButton*>()) textos << b->text() << b->toolTip();
+    return textos;
+}
+
+void TrocarIdioma(Idioma idioma) {
+    AplicarIdioma(idioma);
+    QCoreApplication::processEvents();  // the widgets' LanguageChange
+}
+
+// A comparison on screen follows the language without running the cases
+// again: names, sections, states and the configurations change, numbers and
+// a saved case's name do not, the chosen case stays chosen. Back in
+// Portuguese every text is what it was. Then a comparison left behind by
+// inputs that cannot be read, after its case was removed, is composed again
+// from the cases it was made with.
+TEST_F(VistaComparacaoTeste, IdiomaTrocadoComComparacaoNaTela) {
+    struct Portugues {
+        ~Portugues() { TrocarIdioma(Idioma::Portugues); }
+    } voltar;
+    EntradasUsina maior;
+    maior.CapacidadeUsina = 500.0;
+    vista_.show();
+    vista_.CompararConfiguracoes();
+    vista_.AdicionarCaso(Salvar("safra-2024.usina", maior));
+    ASSERT_EQ(vista_.CasoSelecionado(), 1);
+    const QTreeWidget* a = vista_.Arvore;
+    const QStringList portugues = TextosComparacao(vista_);
+    const QStringList potencia = Textos(Linha(a, "Potência elétrica [kW]")).mid(1);
+    const int leituras = leituras_;
+
+    TrocarIdioma(Idioma::Ingles);
+    const QStringList ingles = TextosComparacao(vista_);
+    EXPECT_EQ(leituras_, leituras);
+    EXPECT_EQ(vista_.CasoSelecionado(), 1);
+    EXPECT_EQ(a->headerItem()->text(0), "Quantity");
+    EXPECT_EQ(a->headerItem()->text(1), "Current");
+    EXPECT_EQ(a->headerItem()->text(2), "Without high-pressure turbine");
+    EXPECT_EQ(a->headerItem()->text(VistaComparacao::ColunaValor(2)), "safra-2024");
+    EXPECT_EQ(Textos(Linha(a, "Electric power [kW]")).mid(1), potencia);
+    EXPECT_EQ(Textos(Linha(a, "High-pressure turbine")).mid(1, 2), (QStringList{"yes", "no"}));
+    EXPECT_EQ(Textos(Linha(a, "Mill capacity [t cane/h]")).mid(1, 2), (QStringList{"400", "400"}));
+    EXPECT_NE(Linha(a, "Exergy destroyed: Boiler [kW] *"), nullptr);
+    EXPECT_NE(Linha(a, "Exergy destroyed: total [kW] *"), nullptr);
+    EXPECT_EQ(Linha(a, "Calculation status")->text(1), "calculated");
+    static const QRegularExpression palavras(
+        QStringLiteral("[ãõçáéíóúâêôà]|\\b(de|da|das|em|para|com|não|sim|entradas?)\\b"),
+        QRegularExpression::CaseInsensitiveOption);
+    for (const QString& texto : ingles) {  // but the saved case's file and description
+        if (!texto.contains("safra-2024.usina")) {
+            EXPECT_FALSE(palavras.match(texto).hasMatch()) << texto.toStdString();
+        }
+    }
+    // The same numbers in the same places.
+    ASSERT_EQ(ingles.size(), portugues.size());
+    static const QRegularExpression numero(QStringLiteral("^[-+]?[0-9]"));
+    for (qsizetype i = 0; i < ingles.size(); ++i) {
+        if (numero.match(portugues[i]).hasMatch()) {
+            EXPECT_EQ(ingles[i], portugues[i]);
+        }
+    }
+
+    TrocarIdioma(Idioma::Portugues);
+    EXPECT_EQ(TextosComparacao(vista_), portugues);
+    EXPECT_EQ(vista_.CasoSelecionado(), 1);
+
+    erroEntrada_ = "4x";
+    vista_.RemoverCaso(0);  // the inputs cannot be read: the table stays as it was
+    ASSERT_EQ(vista_.NumeroOutrosCasos(), 1);
+    TrocarIdioma(Idioma::Ingles);
+    EXPECT_EQ(a->headerItem()->text(2), "Without high-pressure turbine");
+    EXPECT_EQ(a->headerItem()->text(VistaComparacao::ColunaValor(2)), "safra-2024");
+    EXPECT_TRUE(vista_.AvisoEntradas->text().startsWith(
+        "The current inputs could not be read: '4x' is not a valid floating point value"))
+        << vista_.AvisoEntradas->text().toStdString();
+    TrocarIdioma(Idioma::Portugues);
+    EXPECT_TRUE(vista_.AvisoEntradas->text().startsWith("As entradas atuais não puderam ser lidas: '4x'"));
 }
 
 }  // namespace
