@@ -2015,46 +2015,6 @@
         <source>Rótulo %1 do fluxograma: %2.</source>
         <translation>Flowsheet label %1: %2.</translation>
     </message>
-    <message>
-        <source>, menor que a pressão de saída na turbina de alta pressão (sem ela, menor que a pressão de operação da caldeira)</source>
-        <translation>, below the high-pressure turbine outlet pressure (without that turbine, below the boiler operating pressure)</translation>
-    </message>
-    <message>
-        <source>, menor que a pressão de operação da caldeira</source>
-        <translation>, below the boiler operating pressure</translation>
-    </message>
-    <message>
-        <source>Maior que zero</source>
-        <translation>Greater than zero</translation>
-    </message>
-    <message>
-        <source>Zero ou maior</source>
-        <translation>Zero or more</translation>
-    </message>
-    <message>
-        <source>Maior que 0 e no máximo 100 %</source>
-        <translation>Greater than 0 and at most 100 %</translation>
-    </message>
-    <message>
-        <source>De 0 a 100 %</source>
-        <translation>From 0 to 100 %</translation>
-    </message>
-    <message>
-        <source>De %1 a %2 bar</source>
-        <translation>From %1 to %2 bar</translation>
-    </message>
-    <message>
-        <source>Maior que a temperatura de saturação à pressão da caldeira (vapor superaquecido)</source>
-        <translation>Above the saturation temperature at the boiler pressure (superheated steam)</translation>
-    </message>
-    <message>
-        <source>De 0 °C até abaixo da temperatura de saturação à pressão do condensado (condensado líquido)</source>
-        <translation>From 0 °C to below the saturation temperature at the condensate pressure (liquid condensate)</translation>
-    </message>
-    <message>
-        <source>; acima de %1 %2 é lido como %1</source>
-        <translation>; above %1 %2 it is read as %1</translation>
-    </message>
 </context>
 <context>
     <name>RelatorioPdf</name>

@@ -14,6 +14,7 @@
 #include "plant/ValidacaoEntradas.h"
 #include "ui/DefinicaoJanela.h"
 #include "ui/Idioma.h"
+#include "ui/TextosNucleoJanela.h"
 
 namespace {
 
@@ -153,18 +154,6 @@ QString LegendaPadrao(std::string_view nome) {
     return QString::fromUtf8(nome.data(), qsizetype(nome.size()));
 }
 
-// The field's relations to others that the checks apply, as FaixaPermitida
-// appends them.
-QString RelacaoDoCampo(std::string_view nome) {
-    if (nome == "Eprevap")
-        return Traduzir(QT_TRANSLATE_NOOP(
-            "OQueE", ", menor que a pressão de saída na turbina de alta pressão (sem ela, menor que "
-                     "a pressão de operação da caldeira)"));
-    if (nome == "Epstap" || nome == "Eprecon")
-        return Traduzir(QT_TRANSLATE_NOOP("OQueE", ", menor que a pressão de operação da caldeira"));
-    return {};
-}
-
 QString TextoEntrada(const CampoEntradaUsina& campo, const std::string& separador,
                      const QString& legenda) {
     QString texto = "<b>" + legenda.toHtmlEscaped() + "</b><br>";
@@ -237,36 +226,6 @@ private:
 };
 
 }  // namespace
-
-QString FaixaPermitidaTraduzida(const CampoEntradaUsina& campo, const std::string& separador) {
-    const std::string_view nome = campo.nome;
-    QString faixa;
-    switch (campo.regra) {
-    case RegraEntrada::Positiva: faixa = Traduzir(QT_TRANSLATE_NOOP("OQueE", "Maior que zero")); break;
-    case RegraEntrada::NaoNegativa: faixa = Traduzir(QT_TRANSLATE_NOOP("OQueE", "Zero ou maior")); break;
-    case RegraEntrada::Eficiencia:
-        faixa = Traduzir(QT_TRANSLATE_NOOP("OQueE", "Maior que 0 e no máximo 100 %"));
-        break;
-    case RegraEntrada::Percentual: faixa = Traduzir(QT_TRANSLATE_NOOP("OQueE", "De 0 a 100 %")); break;
-    case RegraEntrada::Pressao:
-        faixa = Traduzir(QT_TRANSLATE_NOOP("OQueE", "De %1 a %2 bar"))
-                    .arg(QString::fromStdString(TextoExato(PressaoMinimaBar, separador)),
-                         QString::fromStdString(TextoExato(PressaoMaximaBar, separador)));
-        break;
-    case RegraEntrada::Livre: break;
-    }
-    faixa += RelacaoDoCampo(nome);
-    if (nome == "Etscal")
-        faixa = Traduzir(QT_TRANSLATE_NOOP("OQueE", "Maior que a temperatura de saturação à pressão "
-                                                    "da caldeira (vapor superaquecido)"));
-    else if (nome == "Etcon")
-        faixa = Traduzir(QT_TRANSLATE_NOOP("OQueE", "De 0 °C até abaixo da temperatura de saturação "
-                                                    "à pressão do condensado (condensado líquido)"));
-    if (campo.limite != 0.0)
-        faixa += Traduzir(QT_TRANSLATE_NOOP("OQueE", "; acima de %1 %2 é lido como %1"))
-                     .arg(QString::fromUtf8(campo.textoLimite), TraduzirNucleo(campo.unidade));
-    return faixa;
-}
 
 QString TextoOQueE(const std::string& nome, const std::string& separador, const QString& legenda) {
     if (const CampoEntradaUsina* entrada = BuscarCampoEntrada(nome))

@@ -17,10 +17,6 @@ QString TextoOQueE(const std::string& nome, const std::string& separador, const 
 // The same headed by the caption written for the field.
 QString TextoOQueE(const std::string& nome, const std::string& separador);
 
-// FaixaPermitida (what the checks accept in a field) in the window's
-// language: in Portuguese exactly the core's sentence.
-QString FaixaPermitidaTraduzida(const CampoEntradaUsina& campo, const std::string& separador);
-
 // Sets the text on every input and output field of the window (found by
 // component name), with the user's decimal separator, and again, with the
 // captions shown then, after every change of language.

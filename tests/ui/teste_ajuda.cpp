@@ -33,6 +33,7 @@
 #include "ui/ManualUsina.h"
 #include "ui/MenuAjuda.h"
 #include "ui/OQueE.h"
+#include "ui/TextosNucleoJanela.h"
 
 namespace {
 

@@ -559,10 +559,11 @@ TEST_F(VistasIdioma, TabelaDeCorrentesIdaEVolta) {
         for (int c = 0; c < ModeloCorrentes::NumeroColunas; ++c) {
             const QString antes = portugues[2 * ModeloCorrentes::NumeroColunas +
                                             l * ModeloCorrentes::NumeroColunas + c];
-            if (ModeloCorrentes::Numerica(c) || c == ModeloCorrentes::ColunaRotulo)
+            if (ModeloCorrentes::Numerica(c) || c == ModeloCorrentes::ColunaRotulo) {
                 EXPECT_EQ(m.Texto(l, c), antes);
-            else if (antes != "—")
+            } else if (antes != "—") {
                 EXPECT_NE(m.Texto(l, c), antes);
+            }
         }
         const QString estado = m.Texto(l, ModeloCorrentes::ColunaEstado);
         EXPECT_TRUE(estado.contains(QRegularExpression("^(subcooled|superheated|wet|saturated|—)")))
