@@ -933,6 +933,10 @@
         <source>nome de arquivo inválido</source>
         <translation>invalid file name</translation>
     </message>
+    <message>
+        <source>Vapor insuficiente: faltam %1 t/h para a turbina de média pressão</source>
+        <translation>Not enough steam: the medium-pressure turbine is short of %1 t/h</translation>
+    </message>
 </context>
 <context>
     <name>MenuAjuda</name>
@@ -2057,10 +2061,6 @@
     <message>
         <source>Página %1 de %2</source>
         <translation>Page %1 of %2</translation>
-    </message>
-    <message>
-        <source>Vapor insuficiente: faltam %1 t/h para a turbina de média pressão</source>
-        <translation>Not enough steam: the medium-pressure turbine is short of %1 t/h</translation>
     </message>
     <message>
         <source>Usina: sistema de potência e cogeração</source>

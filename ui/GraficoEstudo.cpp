@@ -14,6 +14,7 @@
 #include "plant/ErrosPlanta.h"
 #include "plant/TabelaEntradas.h"
 #include "plant/TabelaSaidas.h"
+#include "ui/MensagensNucleo.h"
 #include "ui/ModeloEstudo.h"
 
 namespace {
@@ -37,11 +38,11 @@ const CampoEntradaUsina& CampoEixo(const EixoVarredura& eixo) {
 // Why a calculated point has no value of the output; the plant's own
 // messages as it words them.
 QString MotivoFalha(const PontoVarredura& p) {
-    if (!p.erro.empty()) return QString::fromStdString(p.erro);
+    if (!p.erro.empty()) return TraduzirMensagem(QString::fromStdString(p.erro));
     if (p.situacao == SituacaoCalculo::Completo)
         return Traduzir(QT_TRANSLATE_NOOP("GraficoEstudo",
                                           "o campo fica em branco sem a turbina de alta pressão"));
-    if (!p.aviso.empty()) return QString::fromStdString(p.aviso);
+    if (!p.aviso.empty()) return TraduzirMensagem(QString::fromStdString(p.aviso));
     return Traduzir(QT_TRANSLATE_NOOP("GraficoEstudo", "o cálculo não terminou"));
 }
 

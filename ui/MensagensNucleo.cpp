@@ -41,7 +41,9 @@ const char* const Padroes[] = {
     QT_TRANSLATE_NOOP("Mensagens", "A varredura de %1 precisa de pelo menos 2 pontos, não %2."),
     QT_TRANSLATE_NOOP("Mensagens", "A faixa da varredura de %1 dá valores que não são finitos."),
     QT_TRANSLATE_NOOP("Mensagens", "A faixa da varredura de %1 não é finita."),
-    // Results that do not exist (plant/ResultadoUsina).
+    // A run's warning and results that do not exist (plant/ResultadoUsina).
+    QT_TRANSLATE_NOOP("Mensagens",
+                      "Vapor insuficiente: faltam %1 t/h para a turbina de média pressão"),
     QT_TRANSLATE_NOOP("Mensagens",
                       "Ainda não há resultados: execute o cálculo (Executar) antes de gravar."),
     QT_TRANSLATE_NOOP("Mensagens",

@@ -8,6 +8,7 @@
 #include "plant/Numeros.h"
 #include "ui/DefinicaoJanela.h"
 #include "ui/Idioma.h"
+#include "ui/MensagensNucleo.h"
 #include "ui/ModeloCorrentes.h"
 
 namespace {
@@ -176,7 +177,7 @@ QString ModeloEstudo::Texto(int linha, int coluna) const {
         return QString::fromStdString(
             TextoFixo(*p.saidas[j], DecimaisSaida(saidas_[j]->grandeza), separador_));
     }
-    return QString::fromStdString(coluna == ColunaAviso() ? p.aviso : p.erro);
+    return TraduzirMensagem(QString::fromStdString(coluna == ColunaAviso() ? p.aviso : p.erro));
 }
 
 int ModeloEstudo::rowCount(const QModelIndex& pai) const {

@@ -9,13 +9,13 @@
 #include <QPdfWriter>
 #include <QCoreApplication>
 #include <QTextDocument>
-#include <charconv>
 #include <string_view>
 
 #include "plant/Numeros.h"
 #include "plant/TabelaEntradas.h"
 #include "ui/GravarArquivo.h"
 #include "ui/Idioma.h"
+#include "ui/TextosNucleoJanela.h"
 
 namespace {
 
@@ -81,25 +81,6 @@ QString Paginacao(int pagina, int total) {
 
 }  // namespace
 
-QString TextoAvisoRelatorio(const AvisoUsina& aviso, const std::string& separador) {
-    // The core's number: two decimals, the separator for the point.
-    char buffer[400];
-    const auto r = std::to_chars(buffer, buffer + sizeof buffer, aviso.quantidade,
-                                 std::chars_format::fixed, 2);
-    QString numero = QStringLiteral("?");
-    if (r.ec == std::errc())
-        numero = QString::fromLatin1(buffer, r.ptr - buffer)
-                     .replace('.', QString::fromStdString(separador));
-    switch (aviso.tipo) {
-    case TipoAviso::VaporInsuficiente:
-        return Tr(QT_TRANSLATE_NOOP("RelatorioPdf",
-                                    "Vapor insuficiente: faltam %1 t/h para a turbina de média "
-                                    "pressão"))
-            .arg(numero);
-    }
-    return numero;
-}
-
 QString HtmlRelatorioPdf(const ConteudoRelatorioPdf& c) {
     QString html =
         "<html><head><style>"
@@ -117,7 +98,7 @@ QString HtmlRelatorioPdf(const ConteudoRelatorioPdf& c) {
             "<br>" + Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Calculado em %1")).arg(data) + "</p>";
     for (const AvisoUsina& aviso : c.resultado->avisos)
         html += "<p><b>" + Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Aviso:")) + "</b> " +
-                TextoAvisoRelatorio(aviso, c.separador).toHtmlEscaped() + "</p>";
+                TextoAvisoTraduzido(aviso, c.separador).toHtmlEscaped() + "</p>";
     html += TabelaEntradas(c);
     html += TabelaGlobais(c);
     html += "<h2>" + Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Indicadores de cogeração")) + "</h2>" +

@@ -25,9 +25,6 @@ struct ConteudoRelatorioPdf {
     std::function<void(QPainter&, const QRectF&)> desenharFluxograma;
 };
 
-// A warning of the run as the report writes it, in the window's language; in
-// Portuguese the core's TextoAviso exactly.
-QString TextoAvisoRelatorio(const AvisoUsina& aviso, const std::string& separador);
 
 // The text pages as HTML for QTextDocument (exposed for the tests), in the
 // window's language; the numbers are the same in every language.

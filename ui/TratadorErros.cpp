@@ -6,6 +6,7 @@
 #include <QMessageBox>
 
 #include "plant/MensagemErro.h"
+#include "ui/MensagensNucleo.h"
 
 namespace {
 
@@ -51,8 +52,10 @@ void MostrarExcecao(std::exception_ptr erro) noexcept {
         } catch (...) {
             mensagem = "Unknown error";
         }
-        ApresentadorAtual().MostrarErro(TituloAtual(),
-                                        QString::fromStdString(MensagemComPonto(mensagem)));
+        // The core's sentences in the window's language, then the full stop.
+        const QString traduzida = TraduzirMensagem(QString::fromStdString(mensagem));
+        ApresentadorAtual().MostrarErro(
+            TituloAtual(), QString::fromStdString(MensagemComPonto(traduzida.toStdString())));
     } catch (...) {
         // Out of memory while building or showing the box: the event loop
         // must go on all the same.

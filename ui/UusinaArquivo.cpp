@@ -28,6 +28,7 @@
 #include "ui/DialogosArquivo.h"
 #include "ui/GravarArquivo.h"
 #include "ui/Idioma.h"
+#include "ui/MensagensNucleo.h"
 #include "ui/TratadorErros.h"
 #include "ui/Uusina.h"
 
@@ -196,12 +197,14 @@ void TFusina::MostrarCaso(const QString& caminho, const CasoLido& lido) {
     PreencherRecentes();
 
     // The output panels still show the last run, made from other inputs.
-    // The reading's warnings come from the core, in Portuguese.
+    // The reading's warnings come from the core, in Portuguese; they are
+    // translated each time the note is shown.
     QStringList avisos;
     for (const std::string& aviso : lido.avisos) avisos << QString::fromStdString(aviso);
     const bool anterior = resultado_.situacao != SituacaoCalculo::SemCalculo;
     DefinirNota([avisos, anterior] {
-        QStringList nota = avisos;
+        QStringList nota;
+        for (const QString& aviso : avisos) nota << TraduzirMensagem(aviso);
         if (anterior) nota << tr("Caso aberto: os resultados mostrados são do cálculo anterior.");
         return nota.join("  ");
     });

@@ -25,6 +25,7 @@
 #include "ui/DialogosArquivo.h"
 #include "ui/GravarArquivo.h"
 #include "ui/Idioma.h"
+#include "ui/MensagensNucleo.h"
 #include "ui/TratadorErros.h"
 #include "ui/VistaIndicadores.h"
 
@@ -225,19 +226,19 @@ void VistaComparacao::Atualizar() {
     try {
         Comparar();
     } catch (const ErroUsina& erro) {
-        erroEntradas_ = QString::fromStdString(erro.what());
+        erroEntradas_ = QString::fromStdString(erro.what());  // translated when shown
         ComporAvisoEntradas();
         AvisoEntradas->show();
     }
 }
 
 void VistaComparacao::ComporAvisoEntradas() {
-    // The reading's message stays as the core words it.
+    const QString erro = TraduzirMensagem(erroEntradas_);
     AvisoEntradas->setText(
         comparacao_ ? tr("As entradas atuais não puderam ser lidas: %1 A comparação mostrada é a "
                          "das últimas entradas válidas.")
-                          .arg(erroEntradas_)
-                    : tr("As entradas atuais não puderam ser lidas: %1").arg(erroEntradas_));
+                          .arg(erro)
+                    : tr("As entradas atuais não puderam ser lidas: %1").arg(erro));
 }
 
 void VistaComparacao::changeEvent(QEvent* evento) {
@@ -397,11 +398,13 @@ void VistaComparacao::Preencher() {
         const QString nome = NomeCaso(i).toHtmlEscaped();
         if (caso.situacao != SituacaoCalculo::Completo) {
             situacao->setForeground(col, CorErro);
-            situacao->setToolTip(col, QString::fromStdString(caso.erro));
-            mensagens << "<b>" + nome + "</b>: " + QString::fromStdString(caso.erro).toHtmlEscaped();
+            const QString erro = TraduzirMensagem(QString::fromStdString(caso.erro));
+            situacao->setToolTip(col, erro);
+            mensagens << "<b>" + nome + "</b>: " + erro.toHtmlEscaped();
         }
         for (const std::string& aviso : caso.avisos)
-            mensagens << "<b>" + nome + "</b>: " + QString::fromStdString(aviso).toHtmlEscaped();
+            mensagens << "<b>" + nome + "</b>: " +
+                         TraduzirMensagem(QString::fromStdString(aviso)).toHtmlEscaped();
     }
 
     AdicionarSecao(tr("Entradas que diferem"), c.entradas, true);

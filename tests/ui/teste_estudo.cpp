@@ -491,7 +491,12 @@ TEST_F(Estudo, IdiomaTrocadoComEstudoNaTela) {
         ingles = Fotografar(vista);
         EXPECT_EQ(ingles.series, portugues.series);
         EXPECT_EQ(ingles.escolhas, portugues.escolhas);
-        EXPECT_EQ(ingles.falhas, portugues.falhas);
+        // The same failed points, each message now in English.
+        ASSERT_EQ(ingles.falhas.size(), portugues.falhas.size());
+        for (qsizetype i = 0; i < ingles.falhas.size(); ++i) {
+            EXPECT_EQ(ingles.falhas[i].section(": ", 0, 0), portugues.falhas[i].section(": ", 0, 0));
+            EXPECT_TRUE(ingles.falhas[i].contains("Impossible value in")) << ingles.falhas[i].toStdString();
+        }
         EXPECT_EQ(concluido.size(), 1);
         // Examples of each kind: axes, the curves' caption, headers that
         // name their panel, counts, the failure's frame around the plant's

@@ -237,3 +237,23 @@ TEST_F(IdiomaTeste, MenuIdiomaGuardaEscolhaELinhaDeComando) {
 }
 
 }  // namespace
+
+namespace {
+
+// A refused input reaches the error box in the window's language, and
+// exactly as before in Portuguese.
+TEST_F(IdiomaTeste, MensagemDoCalculoNaCaixaDeErroSegueOIdioma) {
+    Campo("Eefical")->setText("150");
+    janela->BitBtn1->click();
+    AplicarIdioma(Idioma::Ingles);
+    janela->BitBtn1->click();
+    ASSERT_EQ(apresentador.erros.size(), 2u);
+    const QString portugues = apresentador.erros[0].mensagem;
+    const QString ingles = apresentador.erros[1].mensagem;
+    EXPECT_TRUE(portugues.startsWith("Valor impossível em \"")) << portugues.toStdString();
+    EXPECT_TRUE(ingles.startsWith("Impossible value in \"")) << ingles.toStdString();
+    EXPECT_TRUE(ingles.endsWith("150. Must be greater than 0 and at most 100 %.")) << ingles.toStdString();
+    EXPECT_FALSE(ParecePortugues(ingles)) << ingles.toStdString();
+}
+
+}  // namespace

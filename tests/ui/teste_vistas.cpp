@@ -489,20 +489,6 @@ TEST_F(VistasIdioma, EstadoComoONucleoEmPortugues) {
                   QString::fromUtf8(caso.ingles));
 }
 
-// The report's warning is composed by the window as well.
-TEST_F(VistasIdioma, AvisoDoRelatorioComoONucleo) {
-    for (const double falta : {0.0, 0.005, 12.5, 12.345, 987654.321, 1e300})
-        for (const std::string separador : {",", "."}) {
-            const AvisoUsina aviso{TipoAviso::VaporInsuficiente, falta};
-            EXPECT_EQ(TextoAvisoRelatorio(aviso, separador),
-                      QString::fromStdString(TextoAviso(aviso, separador)))
-                << falta << separador;
-        }
-    AplicarIdioma(Idioma::Ingles);
-    EXPECT_EQ(TextoAvisoRelatorio({TipoAviso::VaporInsuficiente, 12.5}, ","),
-              "Not enough steam: the medium-pressure turbine is short of 12,50 t/h");
-}
-
 // Every core text these views and the report look up has its English: a
 // text changed in the core without its catalogue entry shows up here.
 TEST_F(VistasIdioma, TextosDoNucleoTraduzidos) {
