@@ -276,7 +276,13 @@ void VistaComparacao::AjustarColunaNomes() {
     // sight; the numbers are never cut.
     if (larguraNomes_ <= 0) return;
     // The view's width, not the table's: the table may not be laid out yet.
-    const int limite = std::max(LarguraMinimaNomes, width() * 2 / 5);  // pixels
+    // The names take whatever the number columns leave, and at least two
+    // fifths of the view.
+    int numeros = 0;  // pixels
+    for (int col = 1; col < Arvore->columnCount(); ++col) numeros += Arvore->columnWidth(col);
+    const int folga = Arvore->verticalScrollBar()->sizeHint().width() + 2 * Arvore->frameWidth() + 4;
+    const int limite =
+        std::max({LarguraMinimaNomes, width() * 2 / 5, width() - numeros - folga});  // pixels
     Arvore->setColumnWidth(0, std::min(larguraNomes_, limite));
 }
 
