@@ -55,9 +55,9 @@ QString ErroCampoSaida(const std::string& nome) {
 
 QString LegendaSaida(const CampoSaida& campo) {
     const LinhaPainel l = BuscarLinha(campo.nome);
-    // The panels' captions are listed for translation in TextosNucleoEstudo.cpp;
-    // a field no panel shows is named by its component name.
-    QString legenda = l.linha != nullptr ? TraduzirNucleo(l.linha->texto)
+    // The panels' own captions, as the panels translate them; a field no
+    // panel shows is named by its component name.
+    QString legenda = l.linha != nullptr ? QCoreApplication::translate("Janela", l.linha->texto)
                                          : QString::fromUtf8(campo.nome);
     const QString unidade = QString::fromUtf8(UnidadeExibida(campo.grandeza));
     if (!legenda.contains('[') && !unidade.isEmpty()) legenda += " [" + unidade + "]";
@@ -66,7 +66,8 @@ QString LegendaSaida(const CampoSaida& campo) {
 
 QString PainelSaida(const CampoSaida& campo) {
     const LinhaPainel l = BuscarLinha(campo.nome);
-    return l.painel != nullptr ? TraduzirNucleo(l.painel->textoTitulo) : QString();
+    return l.painel != nullptr ? QCoreApplication::translate("Janela", l.painel->textoTitulo)
+                               : QString();
 }
 
 QString LegendaEntradaTraduzida(const CampoEntradaUsina& campo) {

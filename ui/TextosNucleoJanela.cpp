@@ -10,37 +10,6 @@
 
 namespace {
 
-// The core's texts the main window looks up with TraduzirNucleo, listed for
-// lupdate: the inputs' captions (LegendaEntrada) and units, as
-// plant/TabelaEntradas.cpp writes them.
-[[maybe_unused]] const char* const CatalogoNucleo[] = {
-    QT_TRANSLATE_NOOP("Nucleo", "Capacidade da Usina [ton cana/h]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Vapor por tonelada de cana [kg]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Bagaço (50% de umidade) por ton de cana [kg]"),
-    QT_TRANSLATE_NOOP("Nucleo", "PCI do bagaço [kJ/kg]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Potência de moagem [kWh/ton cana]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Pressão do vapor para processos [bar]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Pressão de operação da Caldeira [bar]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Temperatura de saída da caldeira [°C]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Eficiência Térmica da Caldeira [%]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Pressão de saída na turbina de alta pressão [bar]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Eficiência da turbina de alta pressão [%]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Pressão do condensado de retorno [bar]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Temperatura do condensado de retorno [°C]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Eficiência isentrópica da bomba de condensado [%]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Eficiência da turbina de acionamento da bomba [%]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Eficiência isentrópica da turbomoenda [%]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Quantidade de vapor para válvula de expansão [%]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Eficiência isentrópica turbina de média pressão [%]"),
-    QT_TRANSLATE_NOOP("Nucleo", "t cana/h"),
-    QT_TRANSLATE_NOOP("Nucleo", "kg/t cana"),
-    QT_TRANSLATE_NOOP("Nucleo", "kJ/kg"),
-    QT_TRANSLATE_NOOP("Nucleo", "kWh/t cana"),
-    QT_TRANSLATE_NOOP("Nucleo", "bar"),
-    QT_TRANSLATE_NOOP("Nucleo", "°C"),
-    QT_TRANSLATE_NOOP("Nucleo", "%"),
-};
-
 QString Traduzir(const char* texto) {
     return QCoreApplication::translate("TextosNucleoJanela", texto);
 }

@@ -463,7 +463,9 @@ void VistaEstudo::NomearSaidas() {
         QTreeWidgetItem* grupo = ListaSaidas->topLevelItem(g);
         const QByteArray titulo = grupo->data(0, PapelTitulo).toString().toUtf8();
         // "Outros" is the view's own; the panels' titles are the panels'.
-        grupo->setText(0, titulo == "Outros" ? tr("Outros") : TraduzirNucleo(titulo.constData()));
+        grupo->setText(0, titulo == "Outros"
+                              ? tr("Outros")
+                              : QCoreApplication::translate("Janela", titulo.constData()));
         for (int i = 0; i < grupo->childCount(); ++i) {
             QTreeWidgetItem* item = grupo->child(i);
             const QString nome = item->data(0, PapelNome).toString();

@@ -508,7 +508,7 @@ TEST_F(Estudo, IdiomaTrocadoComEstudoNaTela) {
             "<br>Curves: Eprecal (Boiler operating pressure [bar])"))
             << vista.Grafico()->title().toStdString();
         EXPECT_EQ(vista.Modelo().headerData(2, Qt::Horizontal).toString(),
-                  "High-pressure turbine:\nPower delivered [kW]");
+                  "High-Pressure Turbine:\nPower delivered [kW]");
         EXPECT_EQ(vista.Modelo().headerData(5, Qt::Horizontal).toString(), "Warning");
         EXPECT_EQ(vista.Situacao->text(), "Study finished: 27 of 27 points.");
         EXPECT_TRUE(vista.ResumoFalhas->text().endsWith("points not calculated (gaps in the curves):"));

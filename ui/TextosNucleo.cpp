@@ -1,16 +1,17 @@
-// Texts of the calculation core (and the panels' output captions) that the
-// "Estudo paramétrico" and "Comparar casos" views show, listed for lupdate in
-// context "Nucleo": the views look them up with TraduzirNucleo. The core
-// keeps them in Portuguese for the report, the case files and the exports.
-// Each must be the core's text byte for byte; the views' tests check that
-// every caption they show has its translation.
+// The calculation core's texts that the window shows, listed for lupdate in
+// context "Nucleo": the window looks them up with TraduzirNucleo (ui/Idioma.h).
+// The core stays free of Qt and keeps them in Portuguese for the report, the
+// case files and the exports. Each must be the core's text byte for byte;
+// the views' tests check that every one they show has its translation.
+// Texts the core composes with numbers (ranges, warnings, stream states,
+// messages) are composed again in the window instead (TextosNucleoJanela,
+// ModeloCorrentes, MensagensNucleo).
 #include <QtGlobal>
 
 namespace {
 
-[[maybe_unused]] const char* const TextosNucleoEstudo[] = {
-    // The inputs' captions: the study's choosers, axes and table headers
-    // (plant/TabelaEntradas).
+[[maybe_unused]] const char* const TextosNucleo[] = {
+    // Captions of the inputs (plant/TabelaEntradas.cpp).
     QT_TRANSLATE_NOOP("Nucleo", "Capacidade da Usina [ton cana/h]"),
     QT_TRANSLATE_NOOP("Nucleo", "Vapor por tonelada de cana [kg]"),
     QT_TRANSLATE_NOOP("Nucleo", "Bagaço (50% de umidade) por ton de cana [kg]"),
@@ -29,6 +30,35 @@ namespace {
     QT_TRANSLATE_NOOP("Nucleo", "Eficiência isentrópica da turbomoenda [%]"),
     QT_TRANSLATE_NOOP("Nucleo", "Quantidade de vapor para válvula de expansão [%]"),
     QT_TRANSLATE_NOOP("Nucleo", "Eficiência isentrópica turbina de média pressão [%]"),
+    // Units of the inputs that hold a word.
+    QT_TRANSLATE_NOOP("Nucleo", "kWh/t cana"),
+    QT_TRANSLATE_NOOP("Nucleo", "kg/t cana"),
+    QT_TRANSLATE_NOOP("Nucleo", "t cana/h"),
+    // What each flowsheet label is (plant/PapeisRotulos.cpp).
+    QT_TRANSLATE_NOOP("Nucleo", "Vapor vivo"),
+    QT_TRANSLATE_NOOP("Nucleo", "Coletor de vapor"),
+    QT_TRANSLATE_NOOP("Nucleo", "Vapor para a válvula de expansão"),
+    QT_TRANSLATE_NOOP("Nucleo", "Vapor para a turbomoenda"),
+    QT_TRANSLATE_NOOP("Nucleo", "Vapor para a turbina de média pressão"),
+    QT_TRANSLATE_NOOP("Nucleo", "Vapor para a turbina da bomba"),
+    QT_TRANSLATE_NOOP("Nucleo", "Saída da válvula de expansão"),
+    QT_TRANSLATE_NOOP("Nucleo", "Escape da turbomoenda"),
+    QT_TRANSLATE_NOOP("Nucleo", "Escape da turbina de média pressão"),
+    QT_TRANSLATE_NOOP("Nucleo", "Escape da turbina da bomba"),
+    QT_TRANSLATE_NOOP("Nucleo", "Vapor para processo"),
+    QT_TRANSLATE_NOOP("Nucleo", "Eixo da turbina de alta pressão"),
+    QT_TRANSLATE_NOOP("Nucleo", "Eixo da turbomoenda"),
+    QT_TRANSLATE_NOOP("Nucleo", "Eixo da turbina de média pressão"),
+    QT_TRANSLATE_NOOP("Nucleo", "Não usado"),
+    QT_TRANSLATE_NOOP("Nucleo", "Eixo da turbina da bomba"),
+    QT_TRANSLATE_NOOP("Nucleo", "Bagaço (combustível da caldeira)"),
+    QT_TRANSLATE_NOOP("Nucleo", "Condensado de retorno"),
+    QT_TRANSLATE_NOOP("Nucleo", "Água de alimentação"),
+    QT_TRANSLATE_NOOP("Nucleo", "Eixo da bomba de condensado"),
+    QT_TRANSLATE_NOOP("Nucleo", "kJ/kg"),
+    QT_TRANSLATE_NOOP("Nucleo", "bar"),
+    QT_TRANSLATE_NOOP("Nucleo", "°C"),
+    QT_TRANSLATE_NOOP("Nucleo", "%"),
     // The same captions without their units: the comparison's rows of inputs
     // (plant/ComparacaoCasos), and its row of the configuration.
     QT_TRANSLATE_NOOP("Nucleo", "Capacidade da Usina"),
@@ -50,63 +80,6 @@ namespace {
     QT_TRANSLATE_NOOP("Nucleo", "Quantidade de vapor para válvula de expansão"),
     QT_TRANSLATE_NOOP("Nucleo", "Eficiência isentrópica turbina de média pressão"),
     QT_TRANSLATE_NOOP("Nucleo", "Turbina de alta pressão"),
-    // The inputs' units that hold a word: range tooltips, curve names,
-    // comparison rows.
-    QT_TRANSLATE_NOOP("Nucleo", "t cana/h"),
-    QT_TRANSLATE_NOOP("Nucleo", "kg/t cana"),
-    QT_TRANSLATE_NOOP("Nucleo", "kWh/t cana"),
-    // The titles of the panels that show outputs: groups of the outputs' tree,
-    // captions several panels share.
-    QT_TRANSLATE_NOOP("Nucleo", "Vapor para Processo"),
-    QT_TRANSLATE_NOOP("Nucleo", "Caldeira"),
-    QT_TRANSLATE_NOOP("Nucleo", "Bombeamento de condensado"),
-    QT_TRANSLATE_NOOP("Nucleo", "Turbina de Acionamento da bomba de condensado"),
-    QT_TRANSLATE_NOOP("Nucleo", "TurboMoenda"),
-    QT_TRANSLATE_NOOP("Nucleo", "Turbina de Média Pressão"),
-    QT_TRANSLATE_NOOP("Nucleo", "Resultados Globais"),
-    // The outputs' captions as the panels show them (ui/DefinicaoJanela): the
-    // outputs' tree and chooser, table headers, axes.
-    QT_TRANSLATE_NOOP("Nucleo", "Vazão de vapor [ton/h]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Pressão [bar]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Temperatura [°C]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Título"),
-    QT_TRANSLATE_NOOP("Nucleo", "Producão de vapor [ton/h]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Pressão de Entrada [bar]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Temperatura de Entrada do Condensado [°C]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Pressão de Saída [bar]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Temperatura de saída do vapor [°C]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Eficiência da caldeira [%]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Consumo de combustível [kg/s]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Temperatura de entrada [°C]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Vazão de vapor [kg/s]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Temperatura de saída [°C]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Eficiência Isentrópica [%]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Potência Fornecida [kW]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Irreversibilidades [kW]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Eficiência de segunda lei [%]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Vazão de condensado [kg/s]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Pressão na entrada [bar]"),
-    QT_TRANSLATE_NOOP("Nucleo", "temperatura na entrada [°C]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Pressão na saída [bar]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Temperatura na saída [°C]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Eficiência isentrópica [%]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Potência Requerida [kW]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Pressão de entrada [bar]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Pressão de saída [bar]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Potência fornecida [kW]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Vazão de vapor requerido [kg/s]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Temperatura de Entrada [°C]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Potência [kW]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Quantidade de vapor [ton/h]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Quantidade de bagaço disponível [ton/h]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Consumo Bagaço Caldeira [ton/h]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Excedente de bagaço [%]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Potência Elétrica [kW]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Potência de moagem [kW]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Potência de bombeamento [kW]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Variação de Entalpia no processo [kW]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Taxa de Irreversibilidade no processo[kW]"),
-    QT_TRANSLATE_NOOP("Nucleo", "Taxa de Irreversibilidade na válvula de Expansão [kW]"),
     // The global results' names: the comparison's rows (plant/ResultadoUsina).
     QT_TRANSLATE_NOOP("Nucleo", "Quantidade de vapor"),
     QT_TRANSLATE_NOOP("Nucleo", "Quantidade de bagaço disponível"),
@@ -144,6 +117,35 @@ namespace {
     // The two configurations as the comparison names them (plant/ComparacaoCasos).
     QT_TRANSLATE_NOOP("Nucleo", "Com turbina de alta pressão"),
     QT_TRANSLATE_NOOP("Nucleo", "Sem turbina de alta pressão"),
+    // Cogeneration indicators (plant/IndicadoresUsina): names, explanations,
+    // the source of the fuel exergy factor.
+    QT_TRANSLATE_NOOP("Nucleo",
+                      "Potência nos eixos dos geradores (turbinas de alta e de média pressão) "
+                      "dividida pela moagem horária de cana."),
+    QT_TRANSLATE_NOOP("Nucleo", "Vapor produzido pela caldeira dividido pela moagem horária de cana."),
+    QT_TRANSLATE_NOOP("Nucleo",
+                      "Vazão de vapor da turbina × 3600 dividida pela sua potência; não definido "
+                      "quando a turbina não entrega potência."),
+    QT_TRANSLATE_NOOP("Nucleo",
+                      "Bagaço disponível menos o queimado na caldeira; negativo quando falta "
+                      "bagaço."),
+    QT_TRANSLATE_NOOP("Nucleo",
+                      "Temperatura do vapor de processo (11) menos a de saturação à sua pressão; "
+                      "não definido quando o vapor é úmido."),
+    QT_TRANSLATE_NOOP("Nucleo",
+                      "(Potência elétrica + potência de moagem + calor ao processo m11·(h11 − "
+                      "h18)) / (consumo de bagaço × PCI)."),
+    QT_TRANSLATE_NOOP("Nucleo",
+                      "Consumo de bagaço × PCI × 1,36 (estimativa: a exergia química do bagaço "
+                      "não é dado do cálculo)."),
+    QT_TRANSLATE_NOOP("Nucleo",
+                      "(Potência elétrica + potência de moagem + exergia cedida ao processo "
+                      "m11·(ex11 − ex18)) / exergia do bagaço queimado."),
+    // Where exergy is destroyed (indicators, exergy chart) and the names of
+    // the T-s diagram's isobars.
+    QT_TRANSLATE_NOOP("Nucleo", "Caldeira"),
+    QT_TRANSLATE_NOOP("Nucleo", "Coletor"),
+    QT_TRANSLATE_NOOP("Nucleo", "Condensado"),
 };
 
 }  // namespace
