@@ -28,6 +28,7 @@
 #include <QTreeWidget>
 #include <QTest>
 #include <gtest/gtest.h>
+#include "EmIngles.h"
 #include <map>
 
 #include "plant/Numeros.h"
@@ -413,16 +414,6 @@ TEST_F(Estudo, DisposicaoECapturas) {
 }
 
 namespace {
-
-// English for the test's length; Portuguese again whatever happens.
-struct EmIngles {
-    EmIngles() { Trocar(Idioma::Ingles); }
-    ~EmIngles() { Trocar(Idioma::Portugues); }
-    static void Trocar(Idioma idioma) {
-        AplicarIdioma(idioma);
-        QCoreApplication::processEvents();  // the widgets' LanguageChange
-    }
-};
 
 // What the study view shows and what the user chose, apart.
 struct FotoEstudo {

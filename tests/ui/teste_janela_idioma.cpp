@@ -18,6 +18,7 @@
 #include "plant/TabelaEntradas.h"
 #include "plant/ValidacaoEntradas.h"
 #include "teste_janela_apoio.h"
+#include "EmIngles.h"
 #include "ui/AvisosVista.h"
 #include "ui/DefinicaoJanela.h"
 #include "ui/Idioma.h"
@@ -26,17 +27,6 @@
 
 namespace {
 
-// English for the length of a scope, Portuguese again after it.
-struct EmIngles {
-    EmIngles() { Trocar(Idioma::Ingles); }
-    ~EmIngles() { Trocar(Idioma::Portugues); }
-    static void Trocar(Idioma idioma) {
-        AplicarIdioma(idioma);
-        // Widgets hear of the change from a posted event.
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
-    }
-};
 
 // The numbers of a text, in order ("0,006109", "190", "12,35").
 QStringList Numeros(const QString& texto) {
@@ -122,7 +112,7 @@ TEST(TextosNucleoJanela, EmInglesComOsMesmosNumeros) {
 class JanelaIdioma : public JanelaTeste {
 protected:
     void TearDown() override {
-        EmIngles::Trocar(Idioma::Portugues);
+        AplicarIdioma(Idioma::Portugues);
         JanelaTeste::TearDown();
     }
     // Everything the window composes itself.
