@@ -304,7 +304,7 @@ void TFusina::RelatorioPdfClick() {
         const std::string separador = SeparadorDecimal();
         const ResultadoUsina& r = *resultadoCompleto_;
         ConteudoRelatorioPdf conteudo{
-            caminhoCaso_.isEmpty() ? QString("Sem título") : QFileInfo(caminhoCaso_).fileName(),
+            caminhoCaso_.isEmpty() ? tr("Sem título") : QFileInfo(caminhoCaso_).fileName(),
             &r,
             entradasCompleto_,
             separador,
