@@ -74,6 +74,13 @@ for pagina in manual.pt.html manual.en.html; do
   linhas=$(grep -c '^<tr><td valign="top"><code>E' "$f")
   [ "$linhas" = 18 ] || falha "$pagina: $linhas linhas na tabela de entradas, esperadas 18"
 done
+# Each page's table in its own language: the English one as the English
+# window captions its fields.
+en="$prefixo/share/doc/usina/manual/manual.en.html"
+if [ -f "$en" ]; then
+  grep -q '>Mill capacity \[t cane/h\]<' "$en" || falha "manual.en.html: legendas da tabela não estão em inglês"
+  grep -q 'Capacidade da Usina\|Maior que zero' "$en" && falha "manual.en.html: tabela de entradas em português"
+fi
 
 # --- the desktop entry, the metadata and the programs agree ------------------
 desktop="$prefixo/share/applications/$id.desktop"

@@ -72,19 +72,28 @@ std::optional<Idioma> IdiomaDoCodigo(const QString& codigo) {
 
 Idioma IdiomaAtual() { return Estado().atual; }
 
+// Loads the window's English and Qt's Portuguese, once. Without an
+// application object (the manual's generator) they have no parent.
+static void CarregarTradutores() {
+    EstadoIdioma& estado = Estado();
+    if (estado.janela != nullptr) return;
+    RegistrarTraducoes();
+    auto* janela = new QTranslator(QCoreApplication::instance());
+    if (!janela->load(QStringLiteral(":/traducoes/usina_en.qm"))) {
+        delete janela;  // so that the next attempt fails the same way
+        throw std::runtime_error("A tradução inglesa da janela não pôde ser carregada.");
+    }
+    estado.janela = janela;
+    estado.qt = new QTranslator(QCoreApplication::instance());
+    // Without the package qt6-translations-l10n Qt's dialogues stay in
+    // English; the window works the same.
+    (void)estado.qt->load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"),
+                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
 void AplicarIdioma(Idioma idioma) {
     EstadoIdioma& estado = Estado();
-    if (estado.janela == nullptr) {
-        RegistrarTraducoes();
-        estado.janela = new QTranslator(QCoreApplication::instance());
-        estado.qt = new QTranslator(QCoreApplication::instance());
-        if (!estado.janela->load(QStringLiteral(":/traducoes/usina_en.qm")))
-            throw std::runtime_error("A tradução inglesa da janela não pôde ser carregada.");
-        // Without the package qt6-translations-l10n Qt's dialogues stay in
-        // English; the window works the same.
-        (void)estado.qt->load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"),
-                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    }
+    CarregarTradutores();
     // Set first: widgets that answer the LanguageChange events sent below
     // by consulting IdiomaAtual() must see the new language.
     estado.atual = idioma;
@@ -123,6 +132,17 @@ void TextoTraduzido(QObject* alvo, const char* propriedade, const char* contexto
 
 QString TraduzirNucleo(const char* texto) {
     return QCoreApplication::translate("Nucleo", texto);
+}
+
+QString TraduzirEm(Idioma idioma, const char* contexto, const char* fonte) {
+    if (idioma == Idioma::Ingles) {
+        CarregarTradutores();
+        // Null when the text has no translation: the source then, as
+        // QCoreApplication::translate gives it.
+        const QString traduzido = Estado().janela->translate(contexto, fonte);
+        if (!traduzido.isNull()) return traduzido;
+    }
+    return QString::fromUtf8(fonte);
 }
 
 QMenu* CriarMenuIdioma(QWidget* janela, QMenuBar* barra) {

@@ -49,6 +49,15 @@ void TextoTraduzido(QObject* alvo, const char* propriedade, const char* contexto
 QString TraduzirNucleo(const char* texto);
 inline QString TraduzirNucleo(const std::string& texto) { return TraduzirNucleo(texto.c_str()); }
 
+// fonte translated in contexto into idioma, whatever language is installed:
+// for texts composed in a language of their own, such as a manual page
+// shown beside a window in the other language, or written at build time
+// with no translation installed. Portuguese gives fonte itself.
+QString TraduzirEm(Idioma idioma, const char* contexto, const char* fonte);
+inline QString TraduzirNucleo(Idioma idioma, const char* texto) {
+    return TraduzirEm(idioma, "Nucleo", texto);
+}
+
 // The "Idioma" menu: "Português" and "English", each named in its own
 // language, the current one checked. Choosing one applies it and keeps it for
 // the next start.

@@ -104,6 +104,10 @@ JanelaAjuda::JanelaAjuda(QWidget* pai, Idioma idioma)
     auto* botoes = new QDialogButtonBox(this);
     fechar_ = botoes->addButton(QString(), QDialogButtonBox::RejectRole);
     fechar_->setObjectName("BotaoFechar");
+    // Enter belongs to the search field: as the dialogue's default button
+    // "Fechar" would close the manual on every search.
+    fechar_->setAutoDefault(false);
+    fechar_->setDefault(false);
     connect(botoes, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);

@@ -4,7 +4,7 @@
 
 #include "plant/TabelaEntradas.h"
 #include "plant/TextosPadrao.h"
-#include "plant/ValidacaoEntradas.h"
+#include "ui/TextosNucleoJanela.h"
 
 // The pages are compiled into this static library, which must register them
 // (once).
@@ -30,28 +30,32 @@ std::optional<Idioma> IdiomaDoEndereco(const QUrl& endereco) {
     return std::nullopt;
 }
 
-QString LinhasTabelaEntradas(const std::string& separador) {
-    const auto celula = [](const std::string& texto) {
-        return "<td valign=\"top\">" + QString::fromStdString(texto).toHtmlEscaped() + "</td>";
+QString LinhasTabelaEntradas(Idioma idioma, const std::string& separador) {
+    const auto celula = [](const QString& texto) {
+        return "<td valign=\"top\">" + texto.toHtmlEscaped() + "</td>";
     };
     QString linhas;
     for (const CampoEntradaUsina& c : CamposEntradaUsina()) {
         linhas += "<tr><td valign=\"top\"><code>" + QString::fromUtf8(c.nome) +
                   (c.soComTurbinaAlta ? " &dagger;" : "") + "</code></td>";
-        linhas += celula(c.legenda) + celula(c.unidade) + celula(TextoPadrao(c.nome, separador)) +
-                  celula(FaixaPermitida(c, separador) + ".") + "</tr>\n";
+        // The caption and unit as the window shows them in idioma; numbers
+        // are typed the same in both languages.
+        linhas += celula(TraduzirNucleo(idioma, c.legenda)) +
+                  celula(TraduzirNucleo(idioma, c.unidade)) +
+                  celula(QString::fromStdString(TextoPadrao(c.nome, separador))) +
+                  celula(FaixaPermitidaTraduzida(c, separador, idioma) + ".") + "</tr>\n";
     }
     return linhas;
 }
 
-QString PreencherManual(const QString& html, const std::string& separador) {
+QString PreencherManual(const QString& html, Idioma idioma, const std::string& separador) {
     QString pagina = html;
     return pagina.replace(QString::fromLatin1(MarcadorTabelaEntradas),
-                          LinhasTabelaEntradas(separador));
+                          LinhasTabelaEntradas(idioma, separador));
 }
 
 QString TextoManual(Idioma idioma, const std::string& separador) {
     QFile arquivo(":" + EnderecoManual(idioma).path());
     if (!arquivo.open(QIODevice::ReadOnly)) return {};
-    return PreencherManual(QString::fromUtf8(arquivo.readAll()), separador);
+    return PreencherManual(QString::fromUtf8(arquivo.readAll()), idioma, separador);
 }

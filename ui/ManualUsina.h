@@ -28,13 +28,15 @@ std::optional<Idioma> IdiomaDoEndereco(const QUrl& endereco);
 
 // One row per plant input, in the order of the panels: field name, caption,
 // unit, default text and what the checks allow (FaixaPermitida); fields read
-// only with the high-pressure turbine are marked with a dagger. Numbers use
-// separador.
-QString LinhasTabelaEntradas(const std::string& separador);
+// only with the high-pressure turbine are marked with a dagger. Captions,
+// units and the values allowed are in idioma, as the window shows them in
+// that language whatever language it is in now; in Portuguese they are the
+// core's texts exactly. Numbers use separador.
+QString LinhasTabelaEntradas(Idioma idioma, const std::string& separador);
 
-// A page as stored, with the marker replaced by the rows.
-QString PreencherManual(const QString& html, const std::string& separador);
+// A page as stored, with the marker replaced by the rows in idioma.
+QString PreencherManual(const QString& html, Idioma idioma, const std::string& separador);
 
-// A language's page read from the resources and filled; empty when the
-// resource is missing.
+// A language's page read from the resources and filled in that language;
+// empty when the resource is missing.
 QString TextoManual(Idioma idioma, const std::string& separador);

@@ -35,50 +35,58 @@ QString Numero(double valor, const std::string& separador, int decimais = -1) {
 }  // namespace
 
 QString FaixaPermitidaTraduzida(const CampoEntradaUsina& campo, const std::string& separador) {
+    return FaixaPermitidaTraduzida(campo, separador, IdiomaAtual());
+}
+
+QString FaixaPermitidaTraduzida(const CampoEntradaUsina& campo, const std::string& separador,
+                                Idioma idioma) {
+    const auto traduzir = [idioma](const char* texto) {
+        return TraduzirEm(idioma, "TextosNucleoJanela", texto);
+    };
     const std::string nome = campo.nome;
     QString faixa;
     switch (campo.regra) {
     case RegraEntrada::Positiva:
-        faixa = Traduzir(QT_TRANSLATE_NOOP("TextosNucleoJanela", "Maior que zero"));
+        faixa = traduzir(QT_TRANSLATE_NOOP("TextosNucleoJanela", "Maior que zero"));
         break;
     case RegraEntrada::NaoNegativa:
-        faixa = Traduzir(QT_TRANSLATE_NOOP("TextosNucleoJanela", "Zero ou maior"));
+        faixa = traduzir(QT_TRANSLATE_NOOP("TextosNucleoJanela", "Zero ou maior"));
         break;
     case RegraEntrada::Eficiencia:
-        faixa = Traduzir(QT_TRANSLATE_NOOP("TextosNucleoJanela", "Maior que 0 e no máximo 100 %"));
+        faixa = traduzir(QT_TRANSLATE_NOOP("TextosNucleoJanela", "Maior que 0 e no máximo 100 %"));
         break;
     case RegraEntrada::Percentual:
-        faixa = Traduzir(QT_TRANSLATE_NOOP("TextosNucleoJanela", "De 0 a 100 %"));
+        faixa = traduzir(QT_TRANSLATE_NOOP("TextosNucleoJanela", "De 0 a 100 %"));
         break;
     case RegraEntrada::Pressao:
-        faixa = Traduzir(QT_TRANSLATE_NOOP("TextosNucleoJanela", "De %1 a %2 bar"))
+        faixa = traduzir(QT_TRANSLATE_NOOP("TextosNucleoJanela", "De %1 a %2 bar"))
                     .arg(Numero(PressaoMinimaBar, separador), Numero(PressaoMaximaBar, separador));
         break;
     case RegraEntrada::Livre: break;
     }
     // The relations the checks make between fields.
     if (nome == "Eprevap")
-        faixa += Traduzir(QT_TRANSLATE_NOOP(
+        faixa += traduzir(QT_TRANSLATE_NOOP(
             "TextosNucleoJanela",
             ", menor que a pressão de saída na turbina de alta pressão (sem ela, menor que a "
             "pressão de operação da caldeira)"));
     else if (nome == "Epstap" || nome == "Eprecon")
-        faixa += Traduzir(
+        faixa += traduzir(
             QT_TRANSLATE_NOOP("TextosNucleoJanela", ", menor que a pressão de operação da caldeira"));
     else if (nome == "Etscal")
-        faixa = Traduzir(QT_TRANSLATE_NOOP(
+        faixa = traduzir(QT_TRANSLATE_NOOP(
             "TextosNucleoJanela",
             "Maior que a temperatura de saturação à pressão da caldeira (vapor superaquecido)"));
     else if (nome == "Etcon")
-        faixa = Traduzir(QT_TRANSLATE_NOOP(
+        faixa = traduzir(QT_TRANSLATE_NOOP(
             "TextosNucleoJanela",
             "De 0 °C até abaixo da temperatura de saturação à pressão do condensado "
             "(condensado líquido)"));
     // The reading's own limit: larger values are read as the limit.
     if (campo.limite != 0.0) {
         const QString limite = QString::fromUtf8(campo.textoLimite);
-        faixa += Traduzir(QT_TRANSLATE_NOOP("TextosNucleoJanela", "; acima de %1 %2 é lido como %3"))
-                     .arg(limite, TraduzirNucleo(campo.unidade), limite);
+        faixa += traduzir(QT_TRANSLATE_NOOP("TextosNucleoJanela", "; acima de %1 %2 é lido como %3"))
+                     .arg(limite, TraduzirNucleo(idioma, campo.unidade), limite);
     }
     return faixa;
 }

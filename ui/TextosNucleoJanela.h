@@ -9,11 +9,15 @@
 #include <string>
 
 #include "plant/ResultadoUsina.h"
+#include "ui/Idioma.h"
 
 struct CampoEntradaUsina;
 
-// FaixaPermitida(campo, separador) in the window's language.
+// FaixaPermitida(campo, separador) in the window's language, or in idioma
+// whatever the window's language is (the manual's pages).
 QString FaixaPermitidaTraduzida(const CampoEntradaUsina& campo, const std::string& separador);
+QString FaixaPermitidaTraduzida(const CampoEntradaUsina& campo, const std::string& separador,
+                                Idioma idioma);
 
 // The tooltip of an input field: caption, unit and the values accepted.
 QString DicaEntrada(const CampoEntradaUsina& campo, const std::string& separador);

@@ -137,8 +137,10 @@ TEST_F(ManualAjuda, CadaLinkDasDuasPaginasLevaAAlgumLugar) {
 }
 
 // The inputs table as the browser shows it: the 18 inputs in the panels'
-// order, each with its unit, default text and exactly the sentence the
-// field's checks give (the window's decimal comma).
+// order, each with its default text, and in the Portuguese page the core's
+// caption, unit and exactly the sentence the field's checks give (the
+// window's decimal comma). The English page's own texts are compared with
+// the English window's below.
 TEST_F(ManualAjuda, TabelaDeEntradasRepeteAsVerificacoes) {
     const struct {
         Idioma idioma;
@@ -156,17 +158,23 @@ TEST_F(ManualAjuda, TabelaDeEntradasRepeteAsVerificacoes) {
             SCOPED_TRACE(c.nome);
             const QString nome = QString::fromUtf8(c.nome) + (c.soComTurbinaAlta ? " †" : "");
             EXPECT_EQ(TextoCelula(*tabela, i + 1, 0), nome);
+            EXPECT_EQ(TextoCelula(*tabela, i + 1, 3), QString::fromStdString(TextoPadrao(c.nome, ",")));
+            if (pagina.idioma != Idioma::Portugues) continue;
             EXPECT_EQ(TextoCelula(*tabela, i + 1, 1), QString::fromUtf8(c.legenda));
             EXPECT_EQ(TextoCelula(*tabela, i + 1, 2), QString::fromUtf8(c.unidade));
-            EXPECT_EQ(TextoCelula(*tabela, i + 1, 3), QString::fromStdString(TextoPadrao(c.nome, ",")));
             EXPECT_EQ(TextoCelula(*tabela, i + 1, 4),
                       QString::fromStdString(FaixaPermitida(c, ",") + "."));
         }
     }
-    // Worked by hand from the boiler's limits: the reading's 190 bar and the
-    // property range.
-    EXPECT_TRUE(LinhasTabelaEntradas(".").contains(
+    // Worked by hand from the boiler's limits (the reading's 190 bar and the
+    // property range), in each page's language beside the Portuguese window.
+    const QString pt = LinhasTabelaEntradas(Idioma::Portugues, ".");
+    const QString en = LinhasTabelaEntradas(Idioma::Ingles, ".");
+    EXPECT_TRUE(pt.contains(
         "<td valign=\"top\">De 0.006109 a 190 bar; acima de 190 bar é lido como 190.</td>"));
+    EXPECT_TRUE(en.contains("<td valign=\"top\">Boiler operating pressure [bar]</td>"));
+    EXPECT_TRUE(en.contains(
+        "<td valign=\"top\">From 0.006109 to 190 bar; above 190 bar it is read as 190.</td>"));
 }
 
 // Links between the languages, back, forward, start and search, as a reader
@@ -206,6 +214,15 @@ TEST_F(ManualAjuda, NavegaEntreIdiomasEVolta) {
     EXPECT_TRUE(ajuda.Navegador->textCursor().hasSelection());
     EXPECT_FALSE(ajuda.Localizar("xyzzy"));
     EXPECT_GT(primeira, 0);
+
+    // Typed as a reader does: Enter searches and leaves the manual open.
+    ajuda.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&ajuda));
+    ajuda.CampoLocalizar->setFocus();
+    QTest::keyClicks(ajuda.CampoLocalizar, "Keenan");
+    QTest::keyClick(ajuda.CampoLocalizar, Qt::Key_Return);
+    EXPECT_TRUE(ajuda.isVisible());
+    EXPECT_EQ(ajuda.Navegador->textCursor().selectedText(), "Keenan");
 }
 
 // --- The window's help --------------------------------------------------------
@@ -404,6 +421,46 @@ TEST_F(AjudaIdioma, OQueEMudaDeIdiomaEVoltaExato) {
     todos([&](const std::string& nome) {
         EXPECT_EQ(Campo(nome.c_str())->whatsThis(), portugues[nome]) << nome;
     });
+}
+
+// The English page's inputs table says what the English window says: each
+// row makes up the field's tooltip (caption, unit, values accepted) with no
+// Portuguese left, whichever language the window is in; beside the English
+// window the Portuguese page keeps the core's texts.
+TEST_F(AjudaIdioma, TabelaDeEntradasDoManualSegueAJanelaEmIngles) {
+    const auto& campos = CamposEntradaUsina();
+    AplicarIdioma(Idioma::Ingles);
+    std::map<std::string, QString> dicas;
+    for (const CampoEntradaUsina& c : campos) dicas[c.nome] = Campo(c.nome)->toolTip();
+    JanelaAjuda* ajuda = AbrirManual();
+    ASSERT_NE(ajuda, nullptr);
+    const QRegularExpression portugues("[ãõçáéíóúâêô]|\\b(de|da|do|que|ou|cana|acima)\\b");
+    for (Idioma janelaEm : {Idioma::Ingles, Idioma::Portugues}) {
+        AplicarIdioma(janelaEm);
+        SCOPED_TRACE(janelaEm == Idioma::Ingles ? "janela em inglês" : "janela em português");
+        for (Idioma pagina : {Idioma::Portugues, Idioma::Ingles}) {
+            ajuda->MostrarIdioma(pagina);
+            QTextTable* tabela = TabelaComCabecalho(*ajuda->Navegador->document(),
+                                                    pagina == Idioma::Ingles ? "Field" : "Campo");
+            ASSERT_NE(tabela, nullptr);
+            ASSERT_EQ(tabela->rows(), 1 + int(campos.size()));
+            for (int i = 0; i < int(campos.size()); ++i) {
+                const CampoEntradaUsina& c = campos[std::size_t(i)];
+                const QString legenda = TextoCelula(*tabela, i + 1, 1);
+                const QString faixa = TextoCelula(*tabela, i + 1, 4);
+                if (pagina == Idioma::Portugues) {
+                    EXPECT_EQ(legenda, QString::fromUtf8(c.legenda)) << c.nome;
+                    EXPECT_EQ(faixa, QString::fromStdString(FaixaPermitida(c, ",") + ".")) << c.nome;
+                    continue;
+                }
+                const QString unidade = TextoCelula(*tabela, i + 1, 2);
+                EXPECT_EQ(legenda + "\nUnit: " + unidade + "\nAccepted values: " + faixa,
+                          dicas[c.nome]);
+                EXPECT_FALSE((legenda + " " + unidade + " " + faixa).contains(portugues))
+                    << c.nome << ": " << (legenda + " | " + faixa).toStdString();
+            }
+        }
+    }
 }
 
 // The accepted values composed in the window's language are, in
