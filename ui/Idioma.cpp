@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QKeySequence>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLibraryInfo>
@@ -145,10 +146,36 @@ QString TraduzirEm(Idioma idioma, const char* contexto, const char* fonte) {
     return QString::fromUtf8(fonte);
 }
 
+namespace {
+
+QMenu* Nomeado(QMenu* menu, const char* nome, const char* contexto, const char* texto) {
+    menu->setObjectName(nome);
+    TextoTraduzido(menu, "title", contexto, texto);
+    return menu;
+}
+
+}  // namespace
+
+QMenu* MenuTraduzido(QMenuBar* barra, const char* nome, const char* contexto, const char* texto) {
+    return Nomeado(barra->addMenu(QString()), nome, contexto, texto);
+}
+
+QMenu* MenuTraduzido(QMenu* pai, const char* nome, const char* contexto, const char* texto) {
+    return Nomeado(pai->addMenu(QString()), nome, contexto, texto);
+}
+
+QAction* AcaoTraduzida(QMenu* menu, const char* nome, const char* contexto, const char* texto,
+                       const QKeySequence& atalho) {
+    QAction* acao = menu->addAction(QString());
+    acao->setObjectName(nome);
+    TextoTraduzido(acao, "text", contexto, texto);
+    acao->setShortcut(atalho);
+    return acao;
+}
+
 QMenu* CriarMenuIdioma(QWidget* janela, QMenuBar* barra) {
-    QMenu* menu = barra->addMenu(QString());
-    menu->setObjectName("MenuIdioma");
-    TextoTraduzido(menu, "title", "MenuIdioma", QT_TRANSLATE_NOOP("MenuIdioma", "&Idioma"));
+    QMenu* menu =
+        MenuTraduzido(barra, "MenuIdioma", "MenuIdioma", QT_TRANSLATE_NOOP("MenuIdioma", "&Idioma"));
     auto* grupo = new QActionGroup(menu);
     grupo->setExclusive(true);
     // Each language is named in itself, so that it can be found whatever

@@ -5,10 +5,12 @@
 // case files and the exports stay in Portuguese.
 #pragma once
 
+#include <QKeySequence>
 #include <QString>
 #include <optional>
 #include <string>
 
+class QAction;
 class QMenu;
 class QMenuBar;
 class QObject;
@@ -41,6 +43,13 @@ void GuardarIdioma(Idioma idioma);
 // where it is written so that lupdate finds it.
 void TextoTraduzido(QObject* alvo, const char* propriedade, const char* contexto,
                     const char* fonte);
+
+// A menu of barra (a submenu of a menu) and an action of a menu whose texts
+// follow the language: objectName nome, texto translated in contexto.
+QMenu* MenuTraduzido(QMenuBar* barra, const char* nome, const char* contexto, const char* texto);
+QMenu* MenuTraduzido(QMenu* pai, const char* nome, const char* contexto, const char* texto);
+QAction* AcaoTraduzida(QMenu* menu, const char* nome, const char* contexto, const char* texto,
+                       const QKeySequence& atalho = {});
 
 // A text of the calculation core (plant/, io/: input captions, units, stream
 // descriptions...) in the window's language. The core stays free of Qt and

@@ -23,23 +23,15 @@ void MostrarUnico(QWidget* janela, Criar criar) {
     dialogo->activateWindow();
 }
 
-// Sets alvo's property to texto in the window's language, now and after
-// every change of language.
-void Traduzido(QObject* alvo, const char* propriedade, const char* texto) {
-    TextoTraduzido(alvo, propriedade, "MenuAjuda", texto);
-}
-
 }  // namespace
 
 QMenu* CriarMenuAjuda(QWidget* janela, QMenuBar* barra) {
-    QMenu* menu = barra->addMenu(QString());
-    menu->setObjectName("MenuAjuda");
-    Traduzido(menu, "title", QT_TRANSLATE_NOOP("MenuAjuda", "Aj&uda"));
+    QMenu* menu =
+        MenuTraduzido(barra, "MenuAjuda", "MenuAjuda", QT_TRANSLATE_NOOP("MenuAjuda", "Aj&uda"));
 
-    QAction* manual = menu->addAction(QString());
-    manual->setObjectName("AcaoManual");
-    Traduzido(manual, "text", QT_TRANSLATE_NOOP("MenuAjuda", "&Manual"));
-    manual->setShortcut(QKeySequence(Qt::Key_F1));
+    QAction* manual = AcaoTraduzida(menu, "AcaoManual", "MenuAjuda",
+                                    QT_TRANSLATE_NOOP("MenuAjuda", "&Manual"),
+                                    QKeySequence(Qt::Key_F1));
     // The manual opens in the window's language; once open it follows the
     // window's changes of language itself.
     QObject::connect(manual, &QAction::triggered, janela, [janela] {
@@ -49,13 +41,12 @@ QMenu* CriarMenuAjuda(QWidget* janela, QMenuBar* barra) {
     // Shift+F1, then a click on a field, shows its text.
     QAction* oQueE = QWhatsThis::createAction(menu);
     oQueE->setObjectName("AcaoOQueE");
-    Traduzido(oQueE, "text", QT_TRANSLATE_NOOP("MenuAjuda", "O que é &isto?"));
+    TextoTraduzido(oQueE, "text", "MenuAjuda", QT_TRANSLATE_NOOP("MenuAjuda", "O que é &isto?"));
     menu->addAction(oQueE);
 
     menu->addSeparator();
-    QAction* sobre = menu->addAction(QString());
-    sobre->setObjectName("AcaoSobre");
-    Traduzido(sobre, "text", QT_TRANSLATE_NOOP("MenuAjuda", "&Sobre o usina…"));
+    QAction* sobre = AcaoTraduzida(menu, "AcaoSobre", "MenuAjuda",
+                                   QT_TRANSLATE_NOOP("MenuAjuda", "&Sobre o usina…"));
     QObject::connect(sobre, &QAction::triggered, janela, [janela] {
         MostrarUnico<DialogoSobre>(janela, [janela] { return new DialogoSobre(janela); });
     });

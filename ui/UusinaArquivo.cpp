@@ -64,25 +64,18 @@ void GravarTexto(const QString& caminho, const std::string& conteudo) {
 QMenuBar* TFusina::CriarMenus() {
     BarraMenus = new QMenuBar(this);
     BarraMenus->setObjectName("BarraMenus");
-    MenuArquivo = BarraMenus->addMenu(QString());
-    MenuArquivo->setObjectName("MenuArquivo");
-    TextoTraduzido(MenuArquivo, "title", "TFusina", QT_TRANSLATE_NOOP("TFusina", "&Arquivo"));
+    MenuArquivo = MenuTraduzido(BarraMenus, "MenuArquivo", "TFusina",
+                                QT_TRANSLATE_NOOP("TFusina", "&Arquivo"));
 
     const auto acao = [this](const char* nome, const char* texto, const QKeySequence& atalho) {
-        QAction* a = MenuArquivo->addAction(QString());
-        a->setObjectName(nome);
-        TextoTraduzido(a, "text", "TFusina", texto);
-        a->setShortcut(atalho);
-        return a;
+        return AcaoTraduzida(MenuArquivo, nome, "TFusina", texto, atalho);
     };
     AcaoNovo = acao("AcaoNovo", QT_TRANSLATE_NOOP("TFusina", "&Novo"),
                     QKeySequence(Qt::CTRL | Qt::Key_N));
     AcaoAbrir = acao("AcaoAbrir", QT_TRANSLATE_NOOP("TFusina", "&Abrir…"),
                      QKeySequence(Qt::CTRL | Qt::Key_O));
-    MenuRecentes = MenuArquivo->addMenu(QString());
-    MenuRecentes->setObjectName("MenuRecentes");
-    TextoTraduzido(MenuRecentes, "title", "TFusina",
-                   QT_TRANSLATE_NOOP("TFusina", "Abrir &recente"));
+    MenuRecentes = MenuTraduzido(MenuArquivo, "MenuRecentes", "TFusina",
+                                 QT_TRANSLATE_NOOP("TFusina", "Abrir &recente"));
     MenuArquivo->addSeparator();
     AcaoSalvar = acao("AcaoSalvar", QT_TRANSLATE_NOOP("TFusina", "&Salvar"),
                       QKeySequence(Qt::CTRL | Qt::Key_S));

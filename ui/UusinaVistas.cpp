@@ -130,14 +130,11 @@ void TFusina::TraduzirAbas() {
 }
 
 void TFusina::CriarMenuExibir() {
-    MenuExibir = BarraMenus->addMenu(QString());
-    MenuExibir->setObjectName("MenuExibir");
-    TextoTraduzido(MenuExibir, "title", "TFusina", QT_TRANSLATE_NOOP("TFusina", "E&xibir"));
+    MenuExibir = MenuTraduzido(BarraMenus, "MenuExibir", "TFusina",
+                               QT_TRANSLATE_NOOP("TFusina", "E&xibir"));
     const auto acao = [this](const char* nome, const char* texto, int tecla, QWidget* vista) {
-        QAction* a = MenuExibir->addAction(QString());
-        a->setObjectName(nome);
-        TextoTraduzido(a, "text", "TFusina", texto);
-        a->setShortcut(QKeySequence(Qt::CTRL | tecla));
+        QAction* a =
+            AcaoTraduzida(MenuExibir, nome, "TFusina", texto, QKeySequence(Qt::CTRL | tecla));
         connect(a, &QAction::triggered, this, [this, vista] { ExibirVista(vista); });
         return a;
     };
@@ -160,15 +157,10 @@ void TFusina::LigarFontesEntradas() {
 }
 
 void TFusina::CriarMenuAnalise() {
-    MenuAnalise = BarraMenus->addMenu(QString());
-    MenuAnalise->setObjectName("MenuAnalise");
-    TextoTraduzido(MenuAnalise, "title", "TFusina", QT_TRANSLATE_NOOP("TFusina", "A&nálise"));
+    MenuAnalise = MenuTraduzido(BarraMenus, "MenuAnalise", "TFusina",
+                                QT_TRANSLATE_NOOP("TFusina", "A&nálise"));
     const auto acao = [this](const char* nome, const char* texto, const QKeySequence& atalho) {
-        QAction* a = MenuAnalise->addAction(QString());
-        a->setObjectName(nome);
-        TextoTraduzido(a, "text", "TFusina", texto);
-        a->setShortcut(atalho);
-        return a;
+        return AcaoTraduzida(MenuAnalise, nome, "TFusina", texto, atalho);
     };
     AcaoEstudo = acao("AcaoEstudo", QT_TRANSLATE_NOOP("TFusina", "&Estudo paramétrico"),
                       QKeySequence(Qt::CTRL | Qt::Key_4));
