@@ -512,13 +512,7 @@ void VistaComparacao::ExportarClick() {
         const QString inicial = QDir::current().absoluteFilePath("comparacao.csv");
         const QStringList filtros = {tr("Tabela CSV (*.csv)")};
         const QStringList sufixos = {"csv"};
-        QString escolhido;
-        if (escolha_) {
-            escolhido = escolha_(titulo, inicial, filtros, sufixos);
-        } else {
-            DialogosArquivoQt dialogos(this);
-            escolhido = dialogos.EscolherArquivoParaGravar(titulo, inicial, filtros, sufixos);
-        }
+        QString escolhido = EscolherArquivo(escolha_, this, titulo, inicial, filtros, sufixos);
         if (escolhido.isEmpty()) return;
         if (QFileInfo(escolhido).suffix().isEmpty()) escolhido += ".csv";
         ExportarCsv(escolhido);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "plant/ComparacaoCasos.h"
+#include "ui/DialogosArquivo.h"
 
 // A row's name from the core in the window's language: "Potência elétrica",
 // "Destruição de exergia: Caldeira"...
@@ -27,12 +28,8 @@ class VistaComparacao : public QWidget {
     Q_OBJECT
 
 public:
-    // Asks for the name of a file to write, as for the other views' exports:
-    // title, starting file, filters "Descrição (*.ext)" and their suffixes;
-    // empty when cancelled.
-    using EscolhaArquivo = std::function<QString(const QString& titulo, const QString& inicial,
-                                                 const QStringList& filtros,
-                                                 const QStringList& sufixos)>;
+    // Asks for the name of a file to write, as for the other views' exports.
+    using EscolhaArquivo = ::EscolhaArquivo;
     // Asks for a case file to open; empty when cancelled.
     using EscolhaCaso = std::function<QString()>;
     // The inputs the window's fields hold now; throws the error of the first

@@ -723,13 +723,7 @@ void VistaEstudo::ExportarGrafico(const QString& caminho) const {
 
 QString VistaEstudo::Escolher(const QString& titulo, const QString& inicial,
                               const QStringList& filtros, const QStringList& sufixos) {
-    QString escolhido;
-    if (escolha_) {
-        escolhido = escolha_(titulo, inicial, filtros, sufixos);
-    } else {
-        DialogosArquivoQt dialogos(this);
-        escolhido = dialogos.EscolherArquivoParaGravar(titulo, inicial, filtros, sufixos);
-    }
+    QString escolhido = EscolherArquivo(escolha_, this, titulo, inicial, filtros, sufixos);
     if (!escolhido.isEmpty() && QFileInfo(escolhido).suffix().isEmpty())
         escolhido += "." + sufixos.front();
     return escolhido;

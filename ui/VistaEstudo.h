@@ -15,6 +15,7 @@
 
 #include "plant/EntradasUsina.h"
 #include "plant/Varredura.h"
+#include "ui/DialogosArquivo.h"
 
 class QChart;
 class QChartView;
@@ -35,11 +36,8 @@ class VistaEstudo : public QWidget {
     Q_OBJECT
 
 public:
-    // Asks for the name of a file to write: title, starting file, filters
-    // "Descrição (*.ext)" and their suffixes (no dot); empty when cancelled.
-    using EscolhaArquivo = std::function<QString(const QString& titulo, const QString& inicial,
-                                                 const QStringList& filtros,
-                                                 const QStringList& sufixos)>;
+    // Asks for the name of a file to write, as for the other views' exports.
+    using EscolhaArquivo = ::EscolhaArquivo;
 
     explicit VistaEstudo(QWidget* pai = nullptr);
     // Cancels a running study and waits for its threads.
