@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "plant/EntradasUsina.h"
+#include "plant/Numeros.h"
 #include "plant/TabelaEntradas.h"
 #include "ui/Idioma.h"
 
@@ -14,15 +15,13 @@ QString Traduzir(const char* texto) {
     return QCoreApplication::translate("TextosNucleoJanela", texto);
 }
 
-// A number as the core writes it in its sentences: the shortest form that
-// reads back exactly, or fixed with decimais; the user's separator. A value
-// to_chars cannot write gives "?", as in the core's warnings.
-QString Numero(double valor, const std::string& separador, int decimais = -1) {
+// A warning's amount as the core writes it: two decimals, the user's
+// separator, inf and nan as to_chars spells them, "?" for what it cannot
+// write.
+QString NumeroAviso(double valor, const std::string& separador) {
     char buffer[400];  // any finite double in fixed notation
-    const auto r = decimais < 0
-                       ? std::to_chars(buffer, buffer + sizeof buffer, valor)
-                       : std::to_chars(buffer, buffer + sizeof buffer, valor,
-                                       std::chars_format::fixed, decimais);
+    const auto r =
+        std::to_chars(buffer, buffer + sizeof buffer, valor, std::chars_format::fixed, 2);
     if (r.ec != std::errc()) return QStringLiteral("?");
     std::string texto;
     for (const char* c = buffer; c != r.ptr; ++c) {
@@ -60,7 +59,8 @@ QString FaixaPermitidaTraduzida(const CampoEntradaUsina& campo, const std::strin
         break;
     case RegraEntrada::Pressao:
         faixa = traduzir(QT_TRANSLATE_NOOP("TextosNucleoJanela", "De %1 a %2 bar"))
-                    .arg(Numero(PressaoMinimaBar, separador), Numero(PressaoMaximaBar, separador));
+                    .arg(QString::fromStdString(TextoExato(PressaoMinimaBar, separador)),
+                                 QString::fromStdString(TextoExato(PressaoMaximaBar, separador)));
         break;
     case RegraEntrada::Livre: break;
     }
@@ -98,7 +98,7 @@ QString DicaEntrada(const CampoEntradaUsina& campo, const std::string& separador
 }
 
 QString TextoAvisoTraduzido(const AvisoUsina& aviso, const std::string& separador) {
-    const QString numero = Numero(aviso.quantidade, separador, 2);
+    const QString numero = NumeroAviso(aviso.quantidade, separador);
     switch (aviso.tipo) {
     case TipoAviso::VaporInsuficiente:
         return Traduzir(QT_TRANSLATE_NOOP("TextosNucleoJanela",
