@@ -4,9 +4,10 @@
 #include "properties/dtvp03.h"
 
 void Turbina(StatePoint& entrada, StatePoint& saida, double& eficiencia, double& potencia,
-             double& vazao, double& irreversibilidade, double& eficienciaSegundaLei) {
+             double& vazao, double& irreversibilidade, double& eficienciaSegundaLei,
+             PropertyMode modoEntrada) {
     PhaseRegion regiao = 0;
-    EvaluateState(ModoPressaoTemperatura, regiao, entrada);
+    EvaluateState(modoEntrada, regiao, entrada);
 
     const StatePoint isentropico = EstadoIsentropico(entrada, saida.p);
 

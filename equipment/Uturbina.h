@@ -8,5 +8,9 @@
 // return); eficiencia in %; potencia in kW: 0 on entry asks for it to be
 // computed from vazao (kg/s), any other value is the required power and the
 // flow is computed; irreversibilidade in kW; eficienciaSegundaLei in %.
+// modoEntrada names the pair the inlet is evaluated from: pressure and
+// temperature, or pressure and enthalpy (p and h set) for wet steam, whose
+// temperature alone does not tell how wet it is.
 void Turbina(StatePoint& entrada, StatePoint& saida, double& eficiencia, double& potencia,
-             double& vazao, double& irreversibilidade, double& eficienciaSegundaLei);
+             double& vazao, double& irreversibilidade, double& eficienciaSegundaLei,
+             PropertyMode modoEntrada = ModoPressaoTemperatura);

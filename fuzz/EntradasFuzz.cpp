@@ -234,30 +234,45 @@ std::string VerificarRelatorio(const ResultadoUsina& resultado, bool comTurbinaA
     return "";
 }
 
-// "Vapor insuficiente: faltam <t/h with two decimals> t/h para a turbina de
-// média pressão", the amount a plain number that is not negative.
-std::string VerificarAviso(const std::string& aviso, const std::string& separador) {
-    const std::string_view inicio = "Vapor insuficiente: faltam ";
-    const std::string_view fim = " t/h para a turbina de média pressão";
-    if (!ComecaCom(aviso, inicio) || aviso.size() < inicio.size() + fim.size() ||
-        aviso.compare(aviso.size() - fim.size(), fim.size(), fim) != 0)
-        return "aviso desconhecido: " + aviso;
-    const std::string numero =
-        aviso.substr(inicio.size(), aviso.size() - inicio.size() - fim.size());
-    const std::size_t marca = numero.find(separador);
-    bool legivel = marca != std::string::npos && numero.size() == marca + separador.size() + 2 &&
-                   numero.find_first_not_of("0123456789") == marca &&
-                   numero.find_first_not_of("0123456789", marca + separador.size()) ==
-                       std::string::npos;
-    if (legivel) {
-        try {
-            // A shortfall below 0,005 t/h shows as 0,00.
-            legivel = LerNumero(numero, separador) >= 0.0;
-        } catch (const ErroConversao&) {
-            legivel = false;
-        }
+// A warning's text: its kind's sentence with its number written plainly
+// (digits, the separator, two decimals; no exponent, no "nan" or "inf"), a
+// number that fits the kind (a shortfall not negative, a wet quality below
+// 1), and a label that exists. A balance that does not close is a fault of
+// the calculation itself, unless some state did not converge.
+std::string VerificarAviso(const AvisoUsina& aviso, const std::string& separador,
+                           bool naoConfiavel) {
+    const std::string texto = TextoAviso(aviso, separador);
+    if (!std::isfinite(aviso.quantidade)) return "aviso com quantidade não finita: " + texto;
+    std::string numero = NumeroAvisoPonto(aviso);
+    if (!numero.empty() && numero[0] == '-') numero.erase(0, 1);
+    const std::size_t ponto = numero.find('.');
+    const bool legivel = numero.find_first_not_of("0123456789.") == std::string::npos &&
+                         (ponto == std::string::npos ? !numero.empty()
+                                                     : ponto > 0 && numero.size() == ponto + 3);
+    if (!legivel) return "aviso com quantidade ilegível: " + texto;
+    switch (aviso.tipo) {
+    case TipoAviso::VaporInsuficiente:
+        // A shortfall below 0,005 t/h shows as 0,00.
+        if (!(aviso.quantidade >= 0.0)) return "falta de vapor negativa: " + texto;
+        break;
+    case TipoAviso::ColetorUmido:
+    case TipoAviso::ProcessoUmido:
+        if (!(aviso.quantidade < 1.0)) return "título úmido não abaixo de 1: " + texto;
+        break;
+    case TipoAviso::EscapeUmido:
+        if (!(aviso.quantidade < QualidadeMinimaEscape)) return "escape acima do mínimo: " + texto;
+        break;
+    case TipoAviso::NaoConvergiu:
+        if (aviso.rotulo < 1 || aviso.rotulo > NumeroRotulos) return "rótulo inexistente: " + texto;
+        break;
+    case TipoAviso::BalancoNaoFecha:
+        if (!naoConfiavel) return "balanço não fecha numa execução que convergiu: " + texto;
+        break;
+    case TipoAviso::PressaoLimitada:
+    case TipoAviso::TemperaturaLimitada:
+        break;
     }
-    return legivel ? "" : "aviso com quantidade ilegível: " + aviso;
+    return "";
 }
 
 // A refusal names a plant input by its caption as the window shows it.
@@ -332,15 +347,20 @@ std::string Executar(CamposMemoria& campos, ResultadoUsina& resultado,
             if (t != maximo && t != "-" + maximo) return "campo " + nome + " ilegível: '" + texto + "'";
         }
     }
+    // A run whose states did not all converge says so; its numbers may mean
+    // nothing, and the physics is checked on every other finished run.
+    const bool naoConfiavel = ResultadoNaoConfiavel(resultado.avisos);
     if (concluiu) {
         if (campos.Visivel("Epstap") != comTurbina || campos.Visivel("Eefitap") != comTurbina)
             return "visibilidade do painel de alta não segue CheckBox1";
-        const std::string fisica = VerificarFisica(resultado.dados, comTurbina);
-        if (!fisica.empty()) return fisica;
+        if (!naoConfiavel) {
+            const std::string fisica = VerificarFisica(resultado.dados, comTurbina);
+            if (!fisica.empty()) return fisica;
+        }
     }
     // Warnings are shown whether or not the run went on to the end.
     for (const AvisoUsina& aviso : resultado.avisos) {
-        const std::string falha = VerificarAviso(TextoAviso(aviso, separador), separador);
+        const std::string falha = VerificarAviso(aviso, separador, naoConfiavel);
         if (!falha.empty()) return falha;
     }
     const std::string figura = FiguraNaoFinita(resultado.dados);

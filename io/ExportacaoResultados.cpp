@@ -106,12 +106,22 @@ std::string ResultadosJson(const std::vector<std::pair<std::string, double>>& en
     j["com_turbina_alta"] = comTurbinaAlta;
 
     Json& resultados = j["resultados"] = Json::object();
+    Json naoFisicos = Json::array();
+    const bool completo = resultado.situacao == SituacaoCalculo::Completo;
     for (const auto& [nome, texto] : campos) {
         const CampoSaida* campo = BuscarCampoSaida(nome);
         if (campo == nullptr) continue;  // an input rewritten by the run
         if (campo->etapa == EtapaCalculo::TurbinaAlta && !comTurbinaAlta) continue;  // blank panel
+        if (completo && SaidaNaoFisica(*campo, resultado)) {
+            // Not a figure of a real machine: null here, named below; the
+            // field's text is still in "campos".
+            resultados[nome] = nullptr;
+            naoFisicos.push_back(nome);
+            continue;
+        }
         resultados[nome] = ValorExibido(*campo, resultado);
     }
+    if (!naoFisicos.empty()) j["nao_fisicos"] = std::move(naoFisicos);
 
     Json& estados = j["estados"] = Json::array();
     if (resultado.situacao == SituacaoCalculo::Completo) {
@@ -128,6 +138,16 @@ std::string ResultadosJson(const std::vector<std::pair<std::string, double>>& en
             e["titulo"] = l.titulo;
             estados.push_back(std::move(e));
         }
+    }
+
+    if (completo) {
+        const BalancosUsina& b = resultado.balancos;
+        Json& balancos = j["balancos"] = Json::object();
+        balancos["massa_coletor_kg_s"] = b.massaColetor;
+        balancos["massa_misturador_kg_s"] = b.massaMisturador;
+        balancos["energia_coletor_kW"] = b.energiaColetor;
+        balancos["energia_usina_kW"] = b.energiaUsina;
+        balancos["calor_caldeira_kW"] = b.calorCaldeira;
     }
 
     Json& avisos = j["avisos"] = Json::array();

@@ -18,8 +18,13 @@ using CampoEscrito = std::pair<std::string, std::string>;
 //  "resultados": {output field the run wrote: the number it shows, unrounded,
 //                 in window units}, "estados": [one object per stream label,
 //  keys rotulo, vazao_kg_s, p_bar, t_C, v_m3_kg, h_kJ_kg, s_kJ_kgK, ex_kJ_kg,
-//  titulo], "avisos": [texts], "campos": {field: text}}, on one line ending
-// with a newline, keys in the order given. entradas holds the inputs that
+//  titulo], "balancos": {massa_coletor_kg_s, massa_misturador_kg_s,
+//  energia_coletor_kW, energia_usina_kW, calor_caldeira_kW}, "avisos":
+//  [texts], "campos": {field: text}}, on one line ending with a newline, keys
+// in the order given; "balancos" only for a finished run. When the
+// medium-pressure turbine is left negative steam, its power, irreversibility
+// and second-law efficiency are null in resultados and listed after it in
+// "nao_fisicos": [field names]. entradas holds the inputs that
 // read as numbers, as typed (before the reading limits); resultados leaves
 // out the blank panel of the high-pressure turbine when comTurbinaAlta is
 // false; estados is empty unless the run finished. A number that is not

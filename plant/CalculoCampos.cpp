@@ -32,6 +32,7 @@ struct LeituraAntecipada {
     std::vector<Leitura> leituras;
     std::size_t falha = SIZE_MAX;  // index into leituras of the text that is not a number
     std::exception_ptr erro;
+    std::vector<AvisoUsina> avisos;  // a limit applied, once per field
 
     LeituraAntecipada(const Campos& campos, const std::string& separador) {
         entradas.comTurbinaAlta = campos.CheckBox1Marcado();
@@ -58,6 +59,7 @@ struct LeituraAntecipada {
                 substituidos[c.nome] = textoLimite;
                 lida.valor = LerNumero(textoLimite, separador);
                 lida.limitado = true;
+                avisos.push_back(AvisoLimite(c));
             }
             entradas.*c.membro = lida.valor;
             leituras.push_back(lida);
@@ -146,5 +148,5 @@ void CalcularUsinaNosCampos(Campos& campos, ResultadoUsina& resultado,
         }
     }
     EscritaCampos escrita(campos, lidas, separador);
-    ExecutarSequencia(lidas.entradas, resultado, &escrita);
+    ExecutarSequencia(lidas.entradas, resultado, &escrita, lidas.avisos);
 }

@@ -6,10 +6,13 @@
 #include "equipment/Umisturador.h"
 #include "equipment/Uturbina.h"
 #include "equipment/Uvalvexp.h"
+#include "plant/BalancosUsina.h"
 #include "plant/ErrosPlanta.h"
 #include "plant/PapeisRotulos.h"
+#include "plant/TabelaEntradas.h"
 #include "plant/ValidacaoEntradas.h"
 #include "properties/ArmadilhasPF.h"
+#include "properties/Diagnostico.h"
 
 void ObservadorCalculo::AntesDaEtapa(EtapaCalculo) {}
 void ObservadorCalculo::DepoisDaEtapa(EtapaCalculo, const ResultadoUsina&) {}
@@ -55,9 +58,27 @@ void CalcularCaldeira(const EntradasUsina& e, DadosUsina& d) {
              d.PciBagaco, d.ConsumoCombustivel);
 }
 
+// A turbine exhaust wetter than a last stage should run: named, with its
+// quality. A turbine that takes no steam has no exhaust to speak of.
+void AvisarEscape(ResultadoUsina& r, int escape) {
+    const DadosUsina& d = r.dados;
+    const auto i = static_cast<std::size_t>(escape);
+    if (d.Vazao[i] > 0.0 && d.Estado[i].x < QualidadeMinimaEscape)
+        r.avisos.push_back({TipoAviso::EscapeUmido, d.Estado[i].x, escape});
+}
+
+// The header carries wet steam when the high-pressure turbine's exhaust has a
+// quality below 1. Its temperature is then the saturation temperature, which
+// with the pressure does not say how wet the steam is: the consumers take
+// the header's pressure and enthalpy instead, the header's whole state.
+bool ColetorUmido(const ResultadoUsina& r) {
+    return r.comTurbinaAlta && r.dados.Estado[R::Coletor].x < 1.0;
+}
+
 // High-pressure turbine into the header; without it the header carries the
 // live steam unchanged, and the turbine's efficiencies keep what they held.
-void CalcularTurbinaAlta(const EntradasUsina& e, DadosUsina& d) {
+void CalcularTurbinaAlta(const EntradasUsina& e, ResultadoUsina& r) {
+    DadosUsina& d = r.dados;
     auto& E = d.Estado;
     d.Vazao[R::VaporVivo] = d.Vazao[R::VaporProcesso];
     d.Potencia[R::EixoTurbinaAlta] = 0.0;
@@ -72,33 +93,46 @@ void CalcularTurbinaAlta(const EntradasUsina& e, DadosUsina& d) {
         d.Irreversibilidade[R::EixoTurbinaAlta] = 0.0;
     }
     d.Vazao[R::Coletor] = d.Vazao[R::VaporVivo];
+    if (ColetorUmido(r)) r.avisos.push_back({TipoAviso::ColetorUmido, E[R::Coletor].x});
+    if (e.comTurbinaAlta) AvisarEscape(r, R::Coletor);
 }
 
 // A drive turbine takes header steam and expands it to the process pressure;
 // its steam flow follows from the power its machine needs.
-void CalcularTurbinaAcionamento(DadosUsina& d, int entrada, int escape, int eixo,
+void CalcularTurbinaAcionamento(ResultadoUsina& r, int entrada, int escape, int eixo,
                                 double eficiencia, double potencia) {
+    DadosUsina& d = r.dados;
     auto& E = d.Estado;
-    E[entrada].p = E[R::Coletor].p;
-    E[entrada].t = E[R::Coletor].t;
+    PropertyMode modo = ModoPressaoTemperatura;
+    if (ColetorUmido(r)) {
+        E[entrada] = E[R::Coletor];
+        modo = ModoPressaoEntalpia;
+    } else {
+        E[entrada].p = E[R::Coletor].p;
+        E[entrada].t = E[R::Coletor].t;
+    }
     E[escape].p = E[R::VaporProcesso].p;
     d.Eficiencia[eixo] = eficiencia;
     d.Potencia[eixo] = potencia;
     // No power asked means no steam, not the flow of an earlier run.
     if (d.Potencia[eixo] == 0.0) d.Vazao[entrada] = 0.0;
     Turbina(E[entrada], E[escape], d.Eficiencia[eixo], d.Potencia[eixo], d.Vazao[entrada],
-            d.Irreversibilidade[eixo], d.EficienciaSegundaLei[eixo]);
+            d.Irreversibilidade[eixo], d.EficienciaSegundaLei[eixo], modo);
     d.Vazao[escape] = d.Vazao[entrada];
+    r.entradasTomadas[static_cast<std::size_t>(entrada)] = E[entrada];
+    AvisarEscape(r, escape);
 }
 
-void CalcularTurbinaBomba(const EntradasUsina& e, DadosUsina& d) {
-    CalcularTurbinaAcionamento(d, R::EntradaTurbinaBomba, R::EscapeTurbinaBomba,
+void CalcularTurbinaBomba(const EntradasUsina& e, ResultadoUsina& r) {
+    const DadosUsina& d = r.dados;
+    CalcularTurbinaAcionamento(r, R::EntradaTurbinaBomba, R::EscapeTurbinaBomba,
                                R::EixoTurbinaBomba, e.EficienciaTurbinaBomba,
                                -1 * d.Potencia[R::EixoBomba]);
 }
 
-void CalcularTurbinaMoenda(const EntradasUsina& e, DadosUsina& d) {
-    CalcularTurbinaAcionamento(d, R::EntradaTurbinaMoenda, R::EscapeTurbinaMoenda,
+void CalcularTurbinaMoenda(const EntradasUsina& e, ResultadoUsina& r) {
+    const DadosUsina& d = r.dados;
+    CalcularTurbinaAcionamento(r, R::EntradaTurbinaMoenda, R::EscapeTurbinaMoenda,
                                R::EixoTurbinaMoenda, e.EficienciaTurbinaMoenda,
                                d.PotenciaMoagemEspecifica * d.CapacidadeUsina);  // kW
 }
@@ -130,51 +164,115 @@ void CalcularValvulaEDivisor(const EntradasUsina& e, ResultadoUsina& r) {
                             -ToneladaHoraPorKgSegundo * d.Vazao[R::EntradaTurbinaMedia]});
 }
 
-void CalcularTurbinaMedia(const EntradasUsina& e, DadosUsina& d) {
+void CalcularTurbinaMedia(const EntradasUsina& e, ResultadoUsina& r) {
+    DadosUsina& d = r.dados;
     auto& E = d.Estado;
     E[R::EscapeTurbinaMedia].p = E[R::VaporProcesso].p;
     d.Eficiencia[R::EixoTurbinaMedia] = e.EficienciaTurbinaMedia;
     d.Potencia[R::EixoTurbinaMedia] = 0.0;
+    // The split left the header's record at the inlet: wet, it is taken whole.
+    const PropertyMode modo = ColetorUmido(r) ? ModoPressaoEntalpia : ModoPressaoTemperatura;
     Turbina(E[R::EntradaTurbinaMedia], E[R::EscapeTurbinaMedia], d.Eficiencia[R::EixoTurbinaMedia],
             d.Potencia[R::EixoTurbinaMedia], d.Vazao[R::EntradaTurbinaMedia],
-            d.Irreversibilidade[R::EixoTurbinaMedia], d.EficienciaSegundaLei[R::EixoTurbinaMedia]);
+            d.Irreversibilidade[R::EixoTurbinaMedia], d.EficienciaSegundaLei[R::EixoTurbinaMedia],
+            modo);
     d.Vazao[R::EscapeTurbinaMedia] = d.Vazao[R::EntradaTurbinaMedia];
+    AvisarEscape(r, R::EscapeTurbinaMedia);
 }
 
-void CalcularProcesso(DadosUsina& d) {
+void CalcularProcesso(ResultadoUsina& r) {
+    DadosUsina& d = r.dados;
     Misturador(4, R::VaporProcesso,
                LabelList{R::SaidaValvula, R::EscapeTurbinaMoenda, R::EscapeTurbinaMedia,
                          R::EscapeTurbinaBomba},
                d.Vazao, d.Estado);
+    if (d.Estado[R::VaporProcesso].x < 1.0)
+        r.avisos.push_back({TipoAviso::ProcessoUmido, d.Estado[R::VaporProcesso].x});
+}
+
+// The label whose state each step computes last, named when one of the
+// step's property evaluations did not converge.
+int RotuloDaEtapa(EtapaCalculo etapa) {
+    using E = EtapaCalculo;
+    switch (etapa) {
+    case E::Bomba: return R::AguaAlimentacao;
+    case E::Caldeira: return R::VaporVivo;
+    case E::TurbinaAlta: return R::Coletor;
+    case E::TurbinaBomba: return R::EscapeTurbinaBomba;
+    case E::TurbinaMoenda: return R::EscapeTurbinaMoenda;
+    case E::ValvulaDivisor: return R::SaidaValvula;
+    case E::TurbinaMedia: return R::EscapeTurbinaMedia;
+    case E::Processo: return R::VaporProcesso;
+    case E::DadosGlobais:
+    case E::ResultadosGlobais: break;
+    }
+    return 0;
+}
+
+// The finished run's balances, and a warning when one does not close. Worked
+// out with the traps off: a plant of absurd size may overflow a product here,
+// and that must not stop a run that finished.
+void Balancos(ResultadoUsina& r) {
+    SuspensaoArmadilhas semArmadilhas;
+    r.balancos = CalcularBalancos(r);
+    double residuo = 0.0;
+    if (BalancoNaoFecha(r.balancos, residuo))
+        r.avisos.push_back({TipoAviso::BalancoNaoFecha, residuo});
 }
 
 }  // namespace
 
-void ExecutarSequencia(const EntradasUsina& e, ResultadoUsina& r, ObservadorCalculo* observador) {
+std::vector<AvisoUsina> AvisosLimites(const EntradasUsina& digitadas) {
+    std::vector<AvisoUsina> avisos;
+    for (const CampoEntradaUsina& c : CamposEntradaUsina()) {
+        if (c.limite == 0.0 || !(digitadas.*c.membro / c.divisorLimite > c.limite)) continue;
+        avisos.push_back(AvisoLimite(c));
+    }
+    return avisos;
+}
+
+AvisoUsina AvisoLimite(const CampoEntradaUsina& campo) {
+    const double limite = campo.limite * campo.divisorLimite;  // window units
+    if (campo.membro == &EntradasUsina::PressaoCaldeira) return {TipoAviso::PressaoLimitada, limite};
+    return {TipoAviso::TemperaturaLimitada, limite};
+}
+
+void ExecutarSequencia(const EntradasUsina& e, ResultadoUsina& r, ObservadorCalculo* observador,
+                       const std::vector<AvisoUsina>& avisosLeitura) {
     ObservadorCalculo nenhum;
     ObservadorCalculo& o = observador != nullptr ? *observador : nenhum;
     ArmadilhasPontoFlutuante armadas;
     r.situacao = SituacaoCalculo::Interrompido;
-    r.avisos.clear();
+    r.avisos = avisosLeitura;
     r.comTurbinaAlta = e.comTurbinaAlta;
+    r.entradasTomadas = {};
+    r.balancos = {};
     DadosUsina& d = r.dados;
 
     const auto etapa = [&](EtapaCalculo qual, auto&& calcular) {
         o.AntesDaEtapa(qual);
-        calcular();
+        {
+            // The diagnostic lines still go where they always go; kept here
+            // too, they tell which step's states may mean nothing.
+            GravadorDiagnosticos diagnosticos;
+            calcular();
+            if (!diagnosticos.Linhas().empty())
+                r.avisos.push_back({TipoAviso::NaoConvergiu, 0.0, RotuloDaEtapa(qual)});
+        }
         o.DepoisDaEtapa(qual, r);
     };
     using E = EtapaCalculo;
     etapa(E::DadosGlobais, [&] { DadosGlobais(e, d); });
     etapa(E::Bomba, [&] { CalcularBomba(e, d); });
     etapa(E::Caldeira, [&] { CalcularCaldeira(e, d); });
-    etapa(E::TurbinaAlta, [&] { CalcularTurbinaAlta(e, d); });
-    etapa(E::TurbinaBomba, [&] { CalcularTurbinaBomba(e, d); });
-    etapa(E::TurbinaMoenda, [&] { CalcularTurbinaMoenda(e, d); });
+    etapa(E::TurbinaAlta, [&] { CalcularTurbinaAlta(e, r); });
+    etapa(E::TurbinaBomba, [&] { CalcularTurbinaBomba(e, r); });
+    etapa(E::TurbinaMoenda, [&] { CalcularTurbinaMoenda(e, r); });
     etapa(E::ValvulaDivisor, [&] { CalcularValvulaEDivisor(e, r); });
-    etapa(E::TurbinaMedia, [&] { CalcularTurbinaMedia(e, d); });
-    etapa(E::Processo, [&] { CalcularProcesso(d); });
+    etapa(E::TurbinaMedia, [&] { CalcularTurbinaMedia(e, r); });
+    etapa(E::Processo, [&] { CalcularProcesso(r); });
     etapa(E::ResultadosGlobais, [&] { r.globais = CalcularResultadosGlobais(d); });
+    Balancos(r);
     r.situacao = SituacaoCalculo::Completo;
 }
 
@@ -189,5 +287,5 @@ void CalcularUsina(const EntradasUsina& entradas, ResultadoUsina& resultado,
         resultado.situacao = SituacaoCalculo::Recusado;
         throw;
     }
-    ExecutarSequencia(e, resultado, observador);
+    ExecutarSequencia(e, resultado, observador, AvisosLimites(entradas));
 }

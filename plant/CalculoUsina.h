@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "plant/EntradasUsina.h"
 #include "plant/EtapasCalculo.h"
@@ -34,6 +35,17 @@ void CalcularUsina(const EntradasUsina& entradas, ResultadoUsina& resultado,
 
 // The sequence alone, without limits or checks. Only for the run driven by
 // the window's fields, which must go as far as a field that is not a number
-// whatever the other fields hold.
+// whatever the other fields hold. avisosLeitura, the warnings of reading the
+// inputs (a limit applied), come first in the run's warnings.
 void ExecutarSequencia(const EntradasUsina& entradas, ResultadoUsina& resultado,
-                       ObservadorCalculo* observador);
+                       ObservadorCalculo* observador,
+                       const std::vector<AvisoUsina>& avisosLeitura = {});
+
+struct CampoEntradaUsina;
+
+// The warning that the reading limit of campo replaced a larger value.
+AvisoUsina AvisoLimite(const CampoEntradaUsina& campo);
+
+// The warnings of the reading limits for inputs as typed: one per field whose
+// value the limit replaces.
+std::vector<AvisoUsina> AvisosLimites(const EntradasUsina& digitadas);

@@ -139,3 +139,9 @@ double ValorOrigem(const OrigemValor& origem, const ResultadoUsina& r) {
 double ValorExibido(const CampoSaida& campo, const ResultadoUsina& resultado) {
     return ValorOrigem(campo.origem, resultado) * FatorExibicao(campo.grandeza);
 }
+
+bool SaidaNaoFisica(const CampoSaida& campo, const ResultadoUsina& resultado) {
+    const OrigemValor& o = campo.origem;
+    return o.tipo == OrigemValor::Tipo::Arranjo && o.rotulo == Rotulo::EixoTurbinaMedia &&
+           o.arranjo != &DadosUsina::Eficiencia && TurbinaMediaSemVapor(resultado);
+}

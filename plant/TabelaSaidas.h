@@ -67,3 +67,10 @@ const CampoSaida* BuscarCampoSaida(std::string_view nome);
 // The value in the unit the calculation keeps, and as the window shows it.
 double ValorOrigem(const OrigemValor& origem, const ResultadoUsina& resultado);
 double ValorExibido(const CampoSaida& campo, const ResultadoUsina& resultado);
+
+// Whether a figure of a finished run is not physical: the medium-pressure
+// turbine's power, irreversibility and second-law efficiency when the steam
+// left for it is negative (a shortfall of steam, warned of), which would
+// otherwise read as a machine running backwards at 100 %. The written
+// panels show them as computed; the views and files beyond them mark them.
+bool SaidaNaoFisica(const CampoSaida& campo, const ResultadoUsina& resultado);

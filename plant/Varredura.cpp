@@ -46,6 +46,15 @@ Plano Planejar(const PedidoVarredura& pedido) {
                                 " só é usado com a turbina de alta pressão.");
         plano.campos.push_back(campo);
         plano.valores.push_back(ValoresEixo(eixo));
+        // Past the reading limit every point would run at the limit itself
+        // while its row named the value asked for.
+        if (campo->limite != 0.0)
+            for (double valor : plano.valores.back())
+                if (valor / campo->divisorLimite > campo->limite)
+                    throw ErroVarredura("A faixa da varredura de " + Nome(eixo.campo) +
+                                        " passa do limite de " + campo->textoLimite + " " +
+                                        campo->unidade +
+                                        ": acima dele o cálculo usa o próprio limite.");
         // Checked axis by axis, so the product cannot overflow.
         plano.total *= plano.valores.back().size();
         if (plano.total > MaximoPontosVarredura)

@@ -82,6 +82,7 @@ void VerificarVarredura(const PedidoVarredura& pedido);
 // the sweep goes on. Throws ErroVarredura before anything runs for an
 // unknown input or output name, an input swept twice or one the
 // configuration does not use, fewer than two points on an axis, a range that
-// is not finite, more than MaximoPontosVarredura points; rethrows, after
+// is not finite or that goes past an input's reading limit (190 bar, 1300
+// degC), more than MaximoPontosVarredura points; rethrows, after
 // every thread has stopped, what the progress callback threw.
 ResultadoVarredura ExecutarVarredura(const PedidoVarredura& pedido);

@@ -82,16 +82,17 @@ struct CasoVarredura {
 // 250 degC is below it at every pressure from 40 bar up, 320 degC only near
 // the top), a pump efficiency of 1e-300 % (a division by zero part of the
 // way), the valve taking so much live steam that the medium-pressure turbine
-// goes short (a warning), and the limit of 190 bar applied to the boiler.
+// goes short (a warning), wet steam in the header and wet exhausts
+// (warnings), and a sweep up to the boiler's limit of 190 bar itself.
 const CasoVarredura CasosVarredura[] = {
     {"pressão x temperatura", true,
-     {{"Eprecal", 20.0, 120.0, 6}, {"Etscal", 250.0, 530.0, 5}}, true, false, false},
+     {{"Eprecal", 20.0, 120.0, 6}, {"Etscal", 250.0, 530.0, 5}}, true, false, true},
     {"sem turbina de alta", false,
-     {{"Etscal", 530.0, 250.0, 6}, {"Eprecal", 120.0, 20.0, 5}}, true, false, false},
+     {{"Etscal", 530.0, 250.0, 6}, {"Eprecal", 120.0, 20.0, 5}}, true, false, true},
     {"eficiência da bomba", true, {{"Eefibom", 1e-300, 100.0, 4}}, false, true, false},
     {"válvula x capacidade", true,
      {{"Emvalv", 0.0, 100.0, 5}, {"Ecapusi", 200.0, 600.0, 3}}, false, false, true},
-    {"acima do limite", true, {{"Eprecal", 150.0, 230.0, 3}}, false, false, false},
+    {"até o limite", true, {{"Eprecal", 150.0, 190.0, 3}}, false, false, true},
 };
 
 TEST(Varredura, CadaPontoEhOCalculoIsolado) {
@@ -154,17 +155,41 @@ TEST(Varredura, MesmosBitsComQualquerNumeroDeThreads) {
     }
 }
 
-// A boiler pressure above 190 bar is read as 190 bar, as a typed one: the
-// point keeps the value swept, the results are those of the limit.
-TEST(Varredura, LimiteDeLeituraComoNumaExecucao) {
+// A sweep past a reading limit would print rows named 250 bar that ran at
+// 190: it is refused before it starts, naming the field and the limit,
+// whichever way the range runs. A base case above the limit (not swept) runs
+// every point at the limit, each saying so.
+TEST(Varredura, LimiteDeLeituraRecusaAFaixaEAvisaNaBase) {
+    const struct {
+        EixoVarredura eixo;
+        const char* mensagem;
+    } recusadas[] = {
+        {{"Eprecal", 150.0, 230.0, 3}, "'Eprecal' passa do limite de 190 bar"},
+        {{"Eprecal", 230.0, 150.0, 2}, "'Eprecal' passa do limite de 190 bar"},
+        {{"Eprecal", 100.0, 190.00000000000003, 2}, "'Eprecal' passa do limite de 190 bar"},
+        {{"Etscal", 1200.0, 1400.0, 5}, "'Etscal' passa do limite de 1300 °C"},
+    };
+    for (const auto& c : recusadas) {
+        SCOPED_TRACE(c.mensagem);
+        PedidoVarredura pedido;
+        pedido.eixos = {c.eixo};
+        EXPECT_THROW(
+            try { VerificarVarredura(pedido); } catch (const ErroVarredura& e) {
+                EXPECT_NE(std::string(e.what()).find(c.mensagem), std::string::npos) << e.what();
+                throw;
+            },
+            ErroVarredura);
+    }
+
     PedidoVarredura pedido;
-    pedido.eixos = {{"Eprecal", 190.0, 230.0, 2}};
-    pedido.saidas = TodasAsSaidas();
+    pedido.base.PressaoCaldeira = 250.0;
+    pedido.eixos = {{"Etscal", 500.0, 520.0, 2}};
+    pedido.saidas = {"Ep1c"};
     const ResultadoVarredura r = ExecutarVarredura(pedido);
-    EXPECT_EQ(r.pontos[1].valores, std::vector<double>{230.0});
-    ExpectMesmoPonto(r.pontos[1], r.pontos[0]);
-    const auto ep1c = static_cast<std::size_t>(BuscarCampoSaida("Ep1c") - CamposSaida().data());
-    EXPECT_EQ(*r.pontos[1].saidas[ep1c], 190.0);
+    for (const PontoVarredura& p : r.pontos) {
+        EXPECT_NEAR(*p.saidas[0], 190.0, 1e-9);
+        EXPECT_EQ(p.aviso.rfind("Pressão da caldeira limitada a 190 bar", 0), 0u) << p.aviso;
+    }
 }
 
 // value i = inicio + i * (fim - inicio) / (pontos - 1). The first value is
