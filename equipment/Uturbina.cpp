@@ -7,7 +7,7 @@ void Turbina(StatePoint& entrada, StatePoint& saida, double& eficiencia, double&
              double& vazao, double& irreversibilidade, double& eficienciaSegundaLei,
              PropertyMode modoEntrada) {
     PhaseRegion regiao = 0;
-    EvaluateState(modoEntrada, regiao, entrada);
+    if (modoEntrada != EntradaAvaliada) EvaluateState(modoEntrada, regiao, entrada);
 
     const StatePoint isentropico = EstadoIsentropico(entrada, saida.p);
 

@@ -70,7 +70,8 @@ void AvisarEscape(ResultadoUsina& r, int escape) {
 // The header carries wet steam when the high-pressure turbine's exhaust has a
 // quality below 1. Its temperature is then the saturation temperature, which
 // with the pressure does not say how wet the steam is: the consumers take
-// the header's pressure and enthalpy instead, the header's whole state.
+// the header's whole state instead, as the turbine's outlet left it
+// (evaluated from the header's pressure and enthalpy).
 bool ColetorUmido(const ResultadoUsina& r) {
     return r.comTurbinaAlta && r.dados.Estado[R::Coletor].x < 1.0;
 }
@@ -106,7 +107,7 @@ void CalcularTurbinaAcionamento(ResultadoUsina& r, int entrada, int escape, int 
     PropertyMode modo = ModoPressaoTemperatura;
     if (ColetorUmido(r)) {
         E[entrada] = E[R::Coletor];
-        modo = ModoPressaoEntalpia;
+        modo = EntradaAvaliada;
     } else {
         E[entrada].p = E[R::Coletor].p;
         E[entrada].t = E[R::Coletor].t;
@@ -171,7 +172,7 @@ void CalcularTurbinaMedia(const EntradasUsina& e, ResultadoUsina& r) {
     d.Eficiencia[R::EixoTurbinaMedia] = e.EficienciaTurbinaMedia;
     d.Potencia[R::EixoTurbinaMedia] = 0.0;
     // The split left the header's record at the inlet: wet, it is taken whole.
-    const PropertyMode modo = ColetorUmido(r) ? ModoPressaoEntalpia : ModoPressaoTemperatura;
+    const PropertyMode modo = ColetorUmido(r) ? EntradaAvaliada : ModoPressaoTemperatura;
     Turbina(E[R::EntradaTurbinaMedia], E[R::EscapeTurbinaMedia], d.Eficiencia[R::EixoTurbinaMedia],
             d.Potencia[R::EixoTurbinaMedia], d.Vazao[R::EntradaTurbinaMedia],
             d.Irreversibilidade[R::EixoTurbinaMedia], d.EficienciaSegundaLei[R::EixoTurbinaMedia],

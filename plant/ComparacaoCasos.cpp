@@ -160,9 +160,13 @@ ComparacaoCasos CompararCasos(const CasoComparado& atual, const std::vector<Caso
         for (const Indicador& ic : ind.indicadores)
             LinhaPorNome(comparacao.indicadores, ic.nome, ic.unidade, ic.estimativa, n)
                 .valores[i].valor = ic.valor;
-        for (const ParcelaDestruicao& p : ind.destruicao)
-            LinhaPorNome(destruicao, PrefixoDestruicao + p.equipamento, "kW", p.estimativa, n)
-                .valores[i].valor = p.potencia;
+        for (const ParcelaDestruicao& p : ind.destruicao) {
+            ValorComparado& v =
+                LinhaPorNome(destruicao, PrefixoDestruicao + p.equipamento, "kW", p.estimativa, n)
+                    .valores[i];
+            if (p.naoFisica) v.naoFisico = true;
+            else v.valor = p.potencia;
+        }
         // The total holds the boiler's estimated share.
         LinhaPorNome(destruicao, std::string(PrefixoDestruicao) + "total", "kW", true, n)
             .valores[i].valor = ind.destruicaoTotal;

@@ -24,6 +24,8 @@ struct ValorComparado {
     std::optional<double> diferenca;  // valor - current case's, in the row's unit
     std::optional<double> porcento;   // 100 diferenca / |current case's|; empty when the
                                       // current case's figure is 0
+    bool naoFisico = false;           // the figure exists but describes no machine (a
+                                      // turbine short of steam): valor is empty
 };
 
 enum class TipoLinhaComparacao {

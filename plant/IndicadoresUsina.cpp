@@ -145,18 +145,39 @@ IndicadoresUsina CalcularIndicadores(const ResultadoUsina& resultado) {
     partes.push_back({"Turbina da bomba", d.Irreversibilidade[R::EixoTurbinaBomba], std::nullopt});
     partes.push_back({"Turbomoenda", d.Irreversibilidade[R::EixoTurbinaMoenda], std::nullopt});
     partes.push_back({"Válvula de expansão", d.IrreversibilidadeValvula, std::nullopt});
-    partes.push_back(
-        {"Turbina de média pressão", d.Irreversibilidade[R::EixoTurbinaMedia], std::nullopt});
+    partes.push_back({"Turbina de média pressão", d.Irreversibilidade[R::EixoTurbinaMedia],
+                      std::nullopt, false, TurbinaMediaSemVapor(resultado)});
     partes.push_back({"Misturador dos escapes", misturador, std::nullopt});
     partes.push_back({"Processo", d.IrreversibilidadeProcesso, std::nullopt});
     partes.push_back({"Bomba de condensado", d.Irreversibilidade[R::EixoBomba], std::nullopt});
 
     double total = 0.0;  // kW
-    for (const ParcelaDestruicao& p : partes) total = total + p.potencia;
+    for (const ParcelaDestruicao& p : partes)
+        if (!p.naoFisica) total = total + p.potencia;
     ind.destruicaoTotal = total;
     for (ParcelaDestruicao& p : partes) {
         const std::optional<double> fracao = Razao(p.potencia, total);
-        if (fracao) p.porcento = *fracao * Porcento;
+        if (fracao && !p.naoFisica) p.porcento = *fracao * Porcento;
     }
+
+    // The closure of the run, each residual beside its share of what the
+    // balance carries.
+    const BalancosUsina& b = resultado.balancos;
+    const double vapor = d.Vazao[R::VaporVivo];  // kg/s
+    const auto parcela = [](double residuo, double referencia) {
+        const std::optional<double> r = Razao(residuo, referencia);
+        return r ? std::optional<double>(*r * Porcento) : std::nullopt;
+    };
+    const char* const doVapor = "do vapor produzido";
+    const char* const doCalor = "do calor da caldeira";
+    ind.balancos = {
+        {"Massa no coletor", b.massaColetor, "kg/s", parcela(b.massaColetor, vapor), doVapor},
+        {"Massa no misturador", b.massaMisturador, "kg/s", parcela(b.massaMisturador, vapor),
+         doVapor},
+        {"Energia no coletor", b.energiaColetor, "kW", parcela(b.energiaColetor, b.calorCaldeira),
+         doCalor},
+        {"Energia da usina", b.energiaUsina, "kW", parcela(b.energiaUsina, b.calorCaldeira),
+         doCalor},
+    };
     return ind;
 }

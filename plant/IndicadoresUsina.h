@@ -61,12 +61,27 @@ struct ParcelaDestruicao {
     std::optional<double> porcento;  // % of the total; empty when the total is zero. Always
                                      // an estimate: the total holds the boiler's share
     bool estimativa = false;         // the kW figure itself rests on the fuel exergy
+    // Not a figure of a real machine: the medium-pressure turbine when the
+    // steam left for it is negative. Shown as such, left out of the total
+    // and without a share.
+    bool naoFisica = false;
+};
+
+// One closure check of the run (BalancosUsina): what goes in less what comes
+// out, and that residual as a share of what the balance carries.
+struct LinhaBalanco {
+    std::string nome;                // "Energia no coletor"
+    double residuo = 0.0;            // in unidade
+    std::string unidade;             // "kg/s", "kW"
+    std::optional<double> porcento;  // % of the boiler's steam flow (mass) or heat (energy)
+    std::string referencia;          // what the share is of: "do vapor produzido"...
 };
 
 struct IndicadoresUsina {
     std::vector<Indicador> indicadores;
     std::vector<ParcelaDestruicao> destruicao;  // flowsheet order
     double destruicaoTotal = 0.0;                 // kW, estimate (includes the boiler)
+    std::vector<LinhaBalanco> balancos;           // mass, then energy
 };
 
 // The indicators of a finished run, in a fixed order. Throws

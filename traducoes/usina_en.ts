@@ -11,6 +11,10 @@
         <source>Os resultados não correspondem mais às entradas: clique em &quot;Executar&quot; para recalcular.</source>
         <translation>The results no longer match the inputs: click &quot;Run&quot; to recalculate.</translation>
     </message>
+    <message>
+        <source>Propriedades da água que não convergiram neste cálculo: os resultados não são confiáveis (veja a linha de avisos).</source>
+        <translation>Water properties that did not converge in this run: the results are not reliable (see the warning line).</translation>
+    </message>
 </context>
 <context>
     <name>DialogoConfiguracaoImpressora</name>
@@ -937,6 +941,50 @@
         <source>Vapor insuficiente: faltam %1 t/h para a turbina de média pressão</source>
         <translation>Not enough steam: the medium-pressure turbine is short of %1 t/h</translation>
     </message>
+    <message>
+        <source>A faixa da varredura de %1 passa do limite de %2 %3: acima dele o cálculo usa o próprio limite.</source>
+        <translation>The sweep range of %1 goes past the limit of %2 %3: above it the calculation uses the limit itself.</translation>
+    </message>
+    <message>
+        <source>Vapor úmido no coletor: título %1 na saída da turbina de alta pressão</source>
+        <translation>Wet steam in the header: quality %1 at the high-pressure turbine exhaust</translation>
+    </message>
+    <message>
+        <source>Pressão da caldeira limitada a %1 bar</source>
+        <translation>Boiler pressure limited to %1 bar</translation>
+    </message>
+    <message>
+        <source>Temperatura de saída da caldeira limitada a %1 °C</source>
+        <translation>Boiler outlet temperature limited to %1 °C</translation>
+    </message>
+    <message>
+        <source>Propriedades do rótulo %1 não convergiram: resultados não confiáveis</source>
+        <translation>Properties of label %1 did not converge: results not reliable</translation>
+    </message>
+    <message>
+        <source>Vapor de processo úmido: título %1</source>
+        <translation>Wet process steam: quality %1</translation>
+    </message>
+    <message>
+        <source>Escape da turbina de alta pressão com título %1, abaixo de %2</source>
+        <translation>High-pressure turbine exhaust at quality %1, below %2</translation>
+    </message>
+    <message>
+        <source>Escape da turbomoenda com título %1, abaixo de %2</source>
+        <translation>Mill drive turbine exhaust at quality %1, below %2</translation>
+    </message>
+    <message>
+        <source>Escape da turbina de média pressão com título %1, abaixo de %2</source>
+        <translation>Medium-pressure turbine exhaust at quality %1, below %2</translation>
+    </message>
+    <message>
+        <source>Escape da turbina da bomba com título %1, abaixo de %2</source>
+        <translation>Pump drive turbine exhaust at quality %1, below %2</translation>
+    </message>
+    <message>
+        <source>Balanço de energia não fecha: %1 kW</source>
+        <translation>Energy balance does not close: %1 kW</translation>
+    </message>
 </context>
 <context>
     <name>MenuAjuda</name>
@@ -1041,6 +1089,10 @@
     <message>
         <source>superaquecido %1 K</source>
         <translation>superheated %1 K</translation>
+    </message>
+    <message>
+        <source>Vazão negativa: não física. As turbinas de acionamento e a válvula tomam mais vapor do que a caldeira produz.</source>
+        <translation>Negative flow: not physical. The drive turbines and the valve take more steam than the boiler makes.</translation>
     </message>
 </context>
 <context>
@@ -1483,6 +1535,30 @@
     <message>
         <source>Sem turbina de alta pressão</source>
         <translation>Without high-pressure turbine</translation>
+    </message>
+    <message>
+        <source>Massa no coletor</source>
+        <translation>Mass at the header</translation>
+    </message>
+    <message>
+        <source>Massa no misturador</source>
+        <translation>Mass at the mixer</translation>
+    </message>
+    <message>
+        <source>Energia no coletor</source>
+        <translation>Energy at the header</translation>
+    </message>
+    <message>
+        <source>Energia da usina</source>
+        <translation>Energy of the plant</translation>
+    </message>
+    <message>
+        <source>do vapor produzido</source>
+        <translation>of the steam produced</translation>
+    </message>
+    <message>
+        <source>do calor da caldeira</source>
+        <translation>of the boiler heat</translation>
     </message>
 </context>
 <context>
@@ -2118,6 +2194,22 @@ Unticked: the live steam goes straight to the header.</translation>
         <source>Destruição [kW]</source>
         <translation>Destruction [kW]</translation>
     </message>
+    <message>
+        <source>Balanços</source>
+        <translation>Balances</translation>
+    </message>
+    <message>
+        <source>Balanço</source>
+        <translation>Balance</translation>
+    </message>
+    <message>
+        <source>Resíduo</source>
+        <translation>Residual</translation>
+    </message>
+    <message>
+        <source>Relativo [%]</source>
+        <translation>Relative [%]</translation>
+    </message>
 </context>
 <context>
     <name>TextosNucleoJanela</name>
@@ -2180,6 +2272,50 @@ Accepted values: %3.</translation>
     <message>
         <source>O último cálculo parou com um erro: os resultados mostrados estão incompletos.</source>
         <translation>The last calculation stopped with an error: the results shown are incomplete.</translation>
+    </message>
+    <message>
+        <source>Vapor úmido no coletor: título %1 na saída da turbina de alta pressão</source>
+        <translation>Wet steam in the header: quality %1 at the high-pressure turbine exhaust</translation>
+    </message>
+    <message>
+        <source>Pressão da caldeira limitada a %1 bar</source>
+        <translation>Boiler pressure limited to %1 bar</translation>
+    </message>
+    <message>
+        <source>Temperatura de saída da caldeira limitada a %1 °C</source>
+        <translation>Boiler outlet temperature limited to %1 °C</translation>
+    </message>
+    <message>
+        <source>Propriedades do rótulo %1 não convergiram: resultados não confiáveis</source>
+        <translation>Properties of label %1 did not converge: results not reliable</translation>
+    </message>
+    <message>
+        <source>Vapor de processo úmido: título %1</source>
+        <translation>Wet process steam: quality %1</translation>
+    </message>
+    <message>
+        <source>Escape da turbina de alta pressão com título %1, abaixo de %2</source>
+        <translation>High-pressure turbine exhaust at quality %1, below %2</translation>
+    </message>
+    <message>
+        <source>Escape da turbomoenda com título %1, abaixo de %2</source>
+        <translation>Mill drive turbine exhaust at quality %1, below %2</translation>
+    </message>
+    <message>
+        <source>Escape da turbina de média pressão com título %1, abaixo de %2</source>
+        <translation>Medium-pressure turbine exhaust at quality %1, below %2</translation>
+    </message>
+    <message>
+        <source>Escape da turbina da bomba com título %1, abaixo de %2</source>
+        <translation>Pump drive turbine exhaust at quality %1, below %2</translation>
+    </message>
+    <message>
+        <source>Escape da turbina com título %1, abaixo de %2</source>
+        <translation>Turbine exhaust at quality %1, below %2</translation>
+    </message>
+    <message>
+        <source>Balanço de energia não fecha: %1 kW</source>
+        <translation>Energy balance does not close: %1 kW</translation>
     </message>
 </context>
 <context>
@@ -2723,6 +2859,10 @@ Accepted values: %3.</translation>
         <source>Eficiência de segunda lei da usina *: %1 %.   * %2</source>
         <translation>Plant second-law efficiency *: %1 %.   * %2</translation>
     </message>
+    <message>
+        <source>Vazão negativa para a turbina de média pressão (vapor insuficiente): sem barra e fora do total.</source>
+        <translation>Negative flow to the medium-pressure turbine (insufficient steam): no bar, and left out of the total.</translation>
+    </message>
 </context>
 <context>
     <name>VistaFluxograma</name>
@@ -2804,6 +2944,34 @@ Accepted values: %3.</translation>
     <message>
         <source>Total</source>
         <translation>Total</translation>
+    </message>
+    <message>
+        <source>não físico</source>
+        <translation>not physical</translation>
+    </message>
+    <message>
+        <source>Balanços</source>
+        <translation>Balances</translation>
+    </message>
+    <message>
+        <source>O que entra menos o que sai, calculado dos estados e vazões do cálculo: perto de zero quando massa e energia se conservam.</source>
+        <translation>What goes in less what comes out, worked out from the run's states and flows: next to zero when mass and energy are conserved.</translation>
+    </message>
+    <message>
+        <source>Balanço</source>
+        <translation>Balance</translation>
+    </message>
+    <message>
+        <source>Resíduo</source>
+        <translation>Residual</translation>
+    </message>
+    <message>
+        <source>Relativo [%]</source>
+        <translation>Relative [%]</translation>
+    </message>
+    <message>
+        <source>A turbina de média pressão recebe vazão negativa (vapor insuficiente): seus números não descrevem uma máquina e ficam fora do total.</source>
+        <translation>The medium-pressure turbine receives a negative flow (insufficient steam): its figures describe no machine and are left out of the total.</translation>
     </message>
 </context>
 </TS>

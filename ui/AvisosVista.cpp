@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
 
 #include "ui/Idioma.h"
@@ -22,10 +23,44 @@ QLabel* CriarAvisoSemCalculo(QWidget* pai) {
     return aviso;
 }
 
+namespace {
+
+// The notice of a result view, which says why its figures are not to be
+// trusted: composed again when the language changes.
+class AvisoVista : public QLabel {
+public:
+    explicit AvisoVista(QWidget* pai) : QLabel(pai) { Compor(); }
+
+    void DefinirNaoConfiavel(bool naoConfiavel) {
+        naoConfiavel_ = naoConfiavel;
+        Compor();
+    }
+
+protected:
+    void changeEvent(QEvent* evento) override {
+        if (evento->type() == QEvent::LanguageChange) Compor();
+        QLabel::changeEvent(evento);
+    }
+
+private:
+    void Compor() {
+        setText(QCoreApplication::translate("AvisosVista",
+                                            naoConfiavel_ ? TextoNaoConfiavel : TextoDesatualizado));
+    }
+
+    bool naoConfiavel_ = false;
+};
+
+}  // namespace
+
+void DefinirMotivoAvisos(QWidget* raiz, bool naoConfiavel) {
+    for (QLabel* aviso : raiz->findChildren<QLabel*>("AvisoDesatualizado"))
+        if (auto* vista = dynamic_cast<AvisoVista*>(aviso)) vista->DefinirNaoConfiavel(naoConfiavel);
+}
+
 QLabel* CriarAvisoDesatualizado(QWidget* pai) {
-    auto* aviso = new QLabel(pai);
+    auto* aviso = new AvisoVista(pai);
     aviso->setObjectName("AvisoDesatualizado");
-    TextoTraduzido(aviso, "text", "AvisosVista", TextoDesatualizado);
     aviso->setWordWrap(true);
     aviso->setStyleSheet("background: #fff1b8; color: #5c4200; border: 1px solid #d9b200;"
                          " padding: 4px 6px;");

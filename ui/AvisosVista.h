@@ -17,6 +17,17 @@ inline constexpr const char* TextoDesatualizado = QT_TRANSLATE_NOOP(
     "Os resultados não correspondem mais às entradas: clique em \"Executar\" para recalcular.");
 QString TextoDesatualizadoTraduzido();
 
+// What the same line says instead when the run shown has water states that
+// did not converge: its numbers may mean nothing.
+inline constexpr const char* TextoNaoConfiavel = QT_TRANSLATE_NOOP(
+    "AvisosVista",
+    "Propriedades da água que não convergiram neste cálculo: os resultados não são confiáveis "
+    "(veja a linha de avisos).");
+
+// Sets the line of every result view under raiz: the unreliable run's text
+// when naoConfiavel, else the stale one. Kept through changes of language.
+void DefinirMotivoAvisos(QWidget* raiz, bool naoConfiavel);
+
 // "Nenhum cálculo completo…", centred, in place of an empty grid
 // (objectName "AvisoSemCalculo"). Both notices follow the language.
 QLabel* CriarAvisoSemCalculo(QWidget* pai);

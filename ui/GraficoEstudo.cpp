@@ -42,7 +42,7 @@ QString MotivoFalha(const PontoVarredura& p) {
     if (p.situacao == SituacaoCalculo::Completo)
         return Traduzir(QT_TRANSLATE_NOOP("GraficoEstudo",
                                           "o campo fica em branco sem a turbina de alta pressão"));
-    if (!p.aviso.empty()) return TraduzirMensagem(QString::fromStdString(p.aviso));
+    if (!p.aviso.empty()) return TraduzirAvisos(QString::fromStdString(p.aviso));
     return Traduzir(QT_TRANSLATE_NOOP("GraficoEstudo", "o cálculo não terminou"));
 }
 

@@ -41,9 +41,25 @@ const char* const Padroes[] = {
     QT_TRANSLATE_NOOP("Mensagens", "A varredura de %1 precisa de pelo menos 2 pontos, não %2."),
     QT_TRANSLATE_NOOP("Mensagens", "A faixa da varredura de %1 dá valores que não são finitos."),
     QT_TRANSLATE_NOOP("Mensagens", "A faixa da varredura de %1 não é finita."),
+    QT_TRANSLATE_NOOP("Mensagens", "A faixa da varredura de %1 passa do limite de %2 %3: acima "
+                                   "dele o cálculo usa o próprio limite."),
     // A run's warning and results that do not exist (plant/ResultadoUsina).
     QT_TRANSLATE_NOOP("Mensagens",
                       "Vapor insuficiente: faltam %1 t/h para a turbina de média pressão"),
+    QT_TRANSLATE_NOOP("Mensagens",
+                      "Vapor úmido no coletor: título %1 na saída da turbina de alta pressão"),
+    QT_TRANSLATE_NOOP("Mensagens", "Pressão da caldeira limitada a %1 bar"),
+    QT_TRANSLATE_NOOP("Mensagens", "Temperatura de saída da caldeira limitada a %1 °C"),
+    QT_TRANSLATE_NOOP("Mensagens",
+                      "Propriedades do rótulo %1 não convergiram: resultados não confiáveis"),
+    QT_TRANSLATE_NOOP("Mensagens", "Vapor de processo úmido: título %1"),
+    QT_TRANSLATE_NOOP("Mensagens",
+                      "Escape da turbina de alta pressão com título %1, abaixo de %2"),
+    QT_TRANSLATE_NOOP("Mensagens", "Escape da turbomoenda com título %1, abaixo de %2"),
+    QT_TRANSLATE_NOOP("Mensagens",
+                      "Escape da turbina de média pressão com título %1, abaixo de %2"),
+    QT_TRANSLATE_NOOP("Mensagens", "Escape da turbina da bomba com título %1, abaixo de %2"),
+    QT_TRANSLATE_NOOP("Mensagens", "Balanço de energia não fecha: %1 kW"),
     QT_TRANSLATE_NOOP("Mensagens",
                       "Ainda não há resultados: execute o cálculo (Executar) antes de gravar."),
     QT_TRANSLATE_NOOP("Mensagens",
@@ -179,4 +195,11 @@ QString Traduzir(const QString& texto, int profundidade) {
 QString TraduzirMensagem(const QString& mensagem) {
     if (IdiomaAtual() == Idioma::Portugues) return mensagem;
     return Traduzir(mensagem, 0);
+}
+
+QString TraduzirAvisos(const QString& avisos) {
+    if (IdiomaAtual() == Idioma::Portugues) return avisos;
+    QStringList partes = avisos.split(SeparadorAvisos);
+    for (QString& parte : partes) parte = Traduzir(parte, 0);
+    return partes.join(SeparadorAvisos);
 }

@@ -12,3 +12,9 @@
 // mensagem as the core wrote it (before MensagemComPonto); unchanged while
 // the window is in Portuguese.
 QString TraduzirMensagem(const QString& mensagem);
+
+// How a sweep point and the window's warning line join a run's warnings.
+inline constexpr const char* SeparadorAvisos = "  ";
+
+// A run's warnings joined by SeparadorAvisos, each translated on its own.
+QString TraduzirAvisos(const QString& avisos);

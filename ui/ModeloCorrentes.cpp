@@ -1,5 +1,7 @@
 #include "ui/ModeloCorrentes.h"
 
+#include <QColor>
+
 #include "io/ExportacaoResultados.h"
 #include "plant/EntradasUsina.h"
 #include "plant/Numeros.h"
@@ -79,6 +81,10 @@ void ModeloCorrentes::Limpar() {
     endResetModel();
 }
 
+bool ModeloCorrentes::VazaoNegativa(int linha) const {
+    return linha >= 0 && linha < rowCount() && linhas_[static_cast<std::size_t>(linha)].vazao < 0.0;
+}
+
 bool ModeloCorrentes::Numerica(int coluna) {
     return coluna >= 0 && coluna < NumeroColunas && Colunas[coluna].decimais >= 0;
 }
@@ -151,6 +157,16 @@ QVariant ModeloCorrentes::data(const QModelIndex& indice, int papel) const {
         return (Qt::AlignVCenter |
                 (Numerica(coluna) || coluna == ColunaRotulo ? Qt::AlignRight : Qt::AlignLeft))
             .toInt();
+    // A negative flow is no stream: the medium-pressure turbine's, when the
+    // drives and the valve take more steam than the boiler makes.
+    case Qt::ForegroundRole:
+        if (VazaoNegativa(indice.row())) return QColor(0xa0, 0x20, 0x20);
+        return {};
+    case Qt::ToolTipRole:
+        if (VazaoNegativa(indice.row()))
+            return tr("Vazão negativa: não física. As turbinas de acionamento e a válvula tomam "
+                      "mais vapor do que a caldeira produz.");
+        return {};
     default: return {};
     }
 }

@@ -61,6 +61,8 @@ public:
     // shown again (the owning view calls it).
     void Retraduzir();
     static bool Numerica(int coluna);
+    // Whether the row's flow is negative (not physical), shown in red.
+    bool VazaoNegativa(int linha) const;
 
     // The table as CSV for a spreadsheet: the headers, then every row with
     // the numbers unrounded (shortest text that reads back to the same

@@ -178,7 +178,8 @@ QString ModeloEstudo::Texto(int linha, int coluna) const {
         return QString::fromStdString(
             TextoFixo(*p.saidas[j], DecimaisSaida(saidas_[j]->grandeza), separador_));
     }
-    return TraduzirMensagem(QString::fromStdString(coluna == ColunaAviso() ? p.aviso : p.erro));
+    if (coluna == ColunaAviso()) return TraduzirAvisos(QString::fromStdString(p.aviso));
+    return TraduzirMensagem(QString::fromStdString(p.erro));
 }
 
 int ModeloEstudo::rowCount(const QModelIndex& pai) const {

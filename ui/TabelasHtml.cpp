@@ -84,7 +84,25 @@ QString IndicadoresHtml(const ResultadoUsina& resultado, const std::string& sepa
     for (const ParcelaDestruicao& p : ind.destruicao) {
         if (p.estimativa) continue;
         html += "<tr>" + Celula(TraduzirNucleo(p.equipamento), false) +
-                Celula(TextoIndicador(p.potencia, "kW", separador), true) + "</tr>";
+                Celula(p.naoFisica ? TextoNaoFisico() : TextoIndicador(p.potencia, "kW", separador),
+                       true) +
+                "</tr>";
     }
+    html += "</table>";
+    // The run's closure: each residual and its share of what it closes.
+    html += "<p><b>" + Tr(QT_TRANSLATE_NOOP("TabelasHtml", "Balanços")).toHtmlEscaped() + "</b></p>";
+    html += InicioTabela(70);
+    html += "<tr>" + Celula(Tr(QT_TRANSLATE_NOOP("TabelasHtml", "Balanço")), false, "th") +
+            Celula(Tr(QT_TRANSLATE_NOOP("TabelasHtml", "Resíduo")), false, "th") +
+            Celula(Tr(QT_TRANSLATE_NOOP("TabelasHtml", "Relativo [%]")), false, "th") + "</tr>";
+    for (const LinhaBalanco& b : ind.balancos)
+        html += "<tr>" + Celula(TraduzirNucleo(b.nome), false) +
+                Celula(TextoResiduo(b.residuo, separador) + " " + QString::fromStdString(b.unidade),
+                       true) +
+                Celula((b.porcento ? TextoResiduo(*b.porcento, separador)
+                                   : TextoIndicador({}, "%", separador)) +
+                           " " + TraduzirNucleo(b.referencia),
+                       true) +
+                "</tr>";
     return html + "</table>";
 }

@@ -146,6 +146,14 @@ namespace {
     QT_TRANSLATE_NOOP("Nucleo", "Caldeira"),
     QT_TRANSLATE_NOOP("Nucleo", "Coletor"),
     QT_TRANSLATE_NOOP("Nucleo", "Condensado"),
+    // The run's closure checks (plant/IndicadoresUsina) and what each share
+    // is of.
+    QT_TRANSLATE_NOOP("Nucleo", "Massa no coletor"),
+    QT_TRANSLATE_NOOP("Nucleo", "Massa no misturador"),
+    QT_TRANSLATE_NOOP("Nucleo", "Energia no coletor"),
+    QT_TRANSLATE_NOOP("Nucleo", "Energia da usina"),
+    QT_TRANSLATE_NOOP("Nucleo", "do vapor produzido"),
+    QT_TRANSLATE_NOOP("Nucleo", "do calor da caldeira"),
 };
 
 }  // namespace

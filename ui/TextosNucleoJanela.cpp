@@ -1,11 +1,10 @@
 #include "ui/TextosNucleoJanela.h"
 
 #include <QCoreApplication>
-#include <charconv>
-#include <system_error>
 
 #include "plant/EntradasUsina.h"
 #include "plant/Numeros.h"
+#include "plant/PapeisRotulos.h"
 #include "plant/TabelaEntradas.h"
 #include "ui/Idioma.h"
 
@@ -15,20 +14,11 @@ QString Traduzir(const char* texto) {
     return QCoreApplication::translate("TextosNucleoJanela", texto);
 }
 
-// A warning's amount as the core writes it: two decimals, the user's
-// separator, inf and nan as to_chars spells them, "?" for what it cannot
-// write.
-QString NumeroAviso(double valor, const std::string& separador) {
-    char buffer[400];  // any finite double in fixed notation
-    const auto r =
-        std::to_chars(buffer, buffer + sizeof buffer, valor, std::chars_format::fixed, 2);
-    if (r.ec != std::errc()) return QStringLiteral("?");
-    std::string texto;
-    for (const char* c = buffer; c != r.ptr; ++c) {
-        if (*c == '.') texto += separador;
-        else texto += *c;
-    }
-    return QString::fromStdString(texto);
+// A warning's number as the core writes it (NumeroAvisoPonto), with the
+// user's separator.
+QString NumeroAviso(const AvisoUsina& aviso, const std::string& separador) {
+    QString texto = QString::fromStdString(NumeroAvisoPonto(aviso));
+    return texto.replace(QLatin1Char('.'), QString::fromStdString(separador));
 }
 
 }  // namespace
@@ -98,12 +88,63 @@ QString DicaEntrada(const CampoEntradaUsina& campo, const std::string& separador
 }
 
 QString TextoAvisoTraduzido(const AvisoUsina& aviso, const std::string& separador) {
-    const QString numero = NumeroAviso(aviso.quantidade, separador);
+    const QString numero = NumeroAviso(aviso, separador);
     switch (aviso.tipo) {
     case TipoAviso::VaporInsuficiente:
         return Traduzir(QT_TRANSLATE_NOOP("TextosNucleoJanela",
                                           "Vapor insuficiente: faltam %1 t/h para a turbina de "
                                           "média pressão"))
+            .arg(numero);
+    case TipoAviso::ColetorUmido:
+        return Traduzir(QT_TRANSLATE_NOOP("TextosNucleoJanela",
+                                          "Vapor úmido no coletor: título %1 na saída da turbina "
+                                          "de alta pressão"))
+            .arg(numero);
+    case TipoAviso::PressaoLimitada:
+        return Traduzir(QT_TRANSLATE_NOOP("TextosNucleoJanela",
+                                          "Pressão da caldeira limitada a %1 bar"))
+            .arg(numero);
+    case TipoAviso::TemperaturaLimitada:
+        return Traduzir(QT_TRANSLATE_NOOP("TextosNucleoJanela",
+                                          "Temperatura de saída da caldeira limitada a %1 °C"))
+            .arg(numero);
+    case TipoAviso::NaoConvergiu:
+        return Traduzir(QT_TRANSLATE_NOOP("TextosNucleoJanela",
+                                          "Propriedades do rótulo %1 não convergiram: resultados "
+                                          "não confiáveis"))
+            .arg(aviso.rotulo);
+    case TipoAviso::ProcessoUmido:
+        return Traduzir(QT_TRANSLATE_NOOP("TextosNucleoJanela", "Vapor de processo úmido: título %1"))
+            .arg(numero);
+    case TipoAviso::EscapeUmido: {
+        const AvisoUsina minimo{TipoAviso::EscapeUmido, QualidadeMinimaEscape};
+        const char* texto = nullptr;
+        switch (aviso.rotulo) {
+        case Rotulo::Coletor:
+            texto = QT_TRANSLATE_NOOP("TextosNucleoJanela",
+                                      "Escape da turbina de alta pressão com título %1, abaixo de %2");
+            break;
+        case Rotulo::EscapeTurbinaMoenda:
+            texto = QT_TRANSLATE_NOOP("TextosNucleoJanela",
+                                      "Escape da turbomoenda com título %1, abaixo de %2");
+            break;
+        case Rotulo::EscapeTurbinaMedia:
+            texto = QT_TRANSLATE_NOOP("TextosNucleoJanela",
+                                      "Escape da turbina de média pressão com título %1, abaixo de %2");
+            break;
+        case Rotulo::EscapeTurbinaBomba:
+            texto = QT_TRANSLATE_NOOP("TextosNucleoJanela",
+                                      "Escape da turbina da bomba com título %1, abaixo de %2");
+            break;
+        default:
+            texto = QT_TRANSLATE_NOOP("TextosNucleoJanela",
+                                      "Escape da turbina com título %1, abaixo de %2");
+            break;
+        }
+        return Traduzir(texto).arg(numero, NumeroAviso(minimo, separador));
+    }
+    case TipoAviso::BalancoNaoFecha:
+        return Traduzir(QT_TRANSLATE_NOOP("TextosNucleoJanela", "Balanço de energia não fecha: %1 kW"))
             .arg(numero);
     }
     return numero;  // not reached: every kind of warning has its text

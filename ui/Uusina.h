@@ -315,6 +315,8 @@ private:
     std::unique_ptr<ResultadoUsina> resultadoCompleto_;
     EntradasUsina entradasCompleto_;
     bool desatualizado_ = false;
+    bool naoConfiavel_ = false;  // the views' run has states that did not converge
+    bool vistasNovas_ = false;   // the views were just given a run
     bool executando_ = false;  // a run rewrites fields: not a change by the user
     int larguraPaineis_ = 0;  // pixels, the widest data panel with its scroll bar
     bool divisaoArrastada_ = false;

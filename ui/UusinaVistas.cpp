@@ -16,6 +16,7 @@
 
 #include "io/CasoUsina.h"
 #include "plant/ErrosPlanta.h"
+#include "plant/ResultadoUsina.h"
 #include "plant/TabelaEntradas.h"
 #include "plant/ValidacaoEntradas.h"
 #include "ui/CamposJanela.h"
@@ -223,6 +224,7 @@ void TFusina::AtualizarVistas() {
         Indicadores->MostrarResultado(*resultadoCompleto_);
         Exergia->MostrarResultado(*resultadoCompleto_);
         DiagramaTs->MostrarResultado(*resultadoCompleto_);
+        vistasNovas_ = true;  // their notices hidden: set again below
     }
     VerificarDesatualizado();
 }
@@ -239,13 +241,22 @@ void TFusina::VerificarDesatualizado() {
             desatualizado = true;  // a field that is not a number matches no run
         }
     }
-    if (desatualizado == desatualizado_ && resultadoCompleto_) return;
+    // A run whose states did not all converge is shown as a stale one is:
+    // its numbers may mean nothing.
+    const bool naoConfiavel = resultadoCompleto_ && ResultadoNaoConfiavel(resultadoCompleto_->avisos);
+    if (desatualizado == desatualizado_ && naoConfiavel == naoConfiavel_ && resultadoCompleto_ &&
+        !vistasNovas_)
+        return;
+    vistasNovas_ = false;
     desatualizado_ = desatualizado;
-    FluxogramaResultados->MarcarDesatualizado(desatualizado_);
-    Correntes->MarcarDesatualizado(desatualizado_);
-    Indicadores->MarcarDesatualizado(desatualizado_);
-    Exergia->MarcarDesatualizado(desatualizado_);
-    DiagramaTs->MarcarDesatualizado(desatualizado_);
+    naoConfiavel_ = naoConfiavel;
+    const bool marcar = desatualizado_ || naoConfiavel_;
+    FluxogramaResultados->MarcarDesatualizado(marcar);
+    Correntes->MarcarDesatualizado(marcar);
+    Indicadores->MarcarDesatualizado(marcar);
+    Exergia->MarcarDesatualizado(marcar);
+    DiagramaTs->MarcarDesatualizado(marcar);
+    DefinirMotivoAvisos(Vistas, !desatualizado_ && naoConfiavel_);
     MostrarLinhaAviso();
 }
 

@@ -473,7 +473,8 @@ void VistaComparacao::AdicionarSecao(const QString& titulo,
                 item->setTextAlignment(coluna, Qt::AlignRight | Qt::AlignVCenter);
                 if (apagada) item->setForeground(coluna, CorApagada);
             };
-            celula(col, TextoValor(v.valor, l, entradas, separador), !v.valor);
+            celula(col, v.naoFisico ? TextoNaoFisico() : TextoValor(v.valor, l, entradas, separador),
+                   !v.valor);
             if (i == 0) continue;
             const QString diferenca = TextoDiferenca(v.diferenca, l, entradas, separador);
             const QString porcento = TextoPorcento(v.porcento, separador);

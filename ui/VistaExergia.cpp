@@ -26,6 +26,7 @@
 #include "ui/DefinicaoJanela.h"
 #include "ui/Idioma.h"
 #include "ui/TratadorErros.h"
+#include "ui/VistaIndicadores.h"
 
 namespace {
 
@@ -75,7 +76,12 @@ std::vector<BarraExergia> BarrasExergia(const ResultadoUsina& resultado,
     std::vector<BarraExergia> barras;
     for (const ParcelaDestruicao& p : indicadores.destruicao) {
         if (p.estimativa && !incluirCaldeira) continue;
-        BarraExergia b{p.equipamento, p.potencia, std::nullopt, std::nullopt, p.estimativa};
+        BarraExergia b{p.equipamento, p.potencia, std::nullopt, std::nullopt, p.estimativa,
+                       p.naoFisica};
+        if (b.naoFisica) {
+            barras.push_back(b);
+            continue;
+        }
         for (const EixoDoEquipamento& e : Eixos)
             if (p.equipamento == e.equipamento)
                 b.eficienciaSegundaLei = d.EficienciaSegundaLei[static_cast<std::size_t>(e.eixo)];
@@ -89,11 +95,14 @@ std::vector<BarraExergia> BarrasExergia(const ResultadoUsina& resultado,
         barras.push_back(b);
     }
     double total = 0.0;  // kW, of the bars shown
-    for (const BarraExergia& b : barras) total = total + b.potencia;
+    for (const BarraExergia& b : barras)
+        if (!b.naoFisica) total = total + b.potencia;
     if (total != 0.0)
-        for (BarraExergia& b : barras) b.parcela = b.potencia / total * Porcento;
+        for (BarraExergia& b : barras)
+            if (!b.naoFisica) b.parcela = b.potencia / total * Porcento;
     std::stable_sort(barras.begin(), barras.end(),
                      [](const BarraExergia& a, const BarraExergia& b) {
+                         if (a.naoFisica != b.naoFisica) return b.naoFisica;
                          return a.potencia > b.potencia;
                      });
     return barras;
@@ -286,6 +295,7 @@ void VistaExergia::Preencher() {
     double menor = 0.0, maior = 0.0;  // kW
     Barras->deselectAllBars();
     for (auto b = barras.rbegin(); b != barras.rend(); ++b) {
+        if (b->naoFisica) continue;
         nomes << Nome(*b);
         // To 0,1 kW, as the table gives it: the bar labels then read alike.
         Barras->append(std::round(b->potencia * 10.0) / 10.0);
@@ -302,6 +312,17 @@ void VistaExergia::Preencher() {
         const int linha = Tabela->rowCount();
         Tabela->insertRow(linha);
         Tabela->setItem(linha, 0, Celula(Nome(b)));
+        if (b.naoFisica) {
+            for (int c = 1; c <= 3; ++c) {
+                QTableWidgetItem* item = Celula(TextoNaoFisico(), Qt::AlignRight);
+                item->setForeground(QColor(0x70, 0x70, 0x70));
+                Tabela->setItem(linha, c, item);
+            }
+            Tabela->item(linha, 0)->setToolTip(
+                tr("Vazão negativa para a turbina de média pressão (vapor insuficiente): sem "
+                   "barra e fora do total."));
+            continue;
+        }
         Tabela->setItem(linha, 1, Celula(Numero(b.potencia, 1, separador), Qt::AlignRight));
         Tabela->setItem(linha, 2, Celula(Numero(b.parcela, 2, separador), Qt::AlignRight));
         QTableWidgetItem* eficiencia =

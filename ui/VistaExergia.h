@@ -32,9 +32,12 @@ struct BarraExergia {
     std::optional<double> parcela;               // % of the total shown; empty when it is zero
     std::optional<double> eficienciaSegundaLei;  // %
     bool estimativa = false;                     // rests on the fuel exergy
+    // The medium-pressure turbine short of steam: no bar, no share, no
+    // efficiency, out of the total; listed in the table as not physical.
+    bool naoFisica = false;
 };
 
-// The bars, largest first. Without the boiler the shares are of the steam
+// The bars, largest first, any that is not physical last. Without the boiler the shares are of the steam
 // cycle's destruction alone; with it, of the whole (estimated) total.
 std::vector<BarraExergia> BarrasExergia(const ResultadoUsina& resultado,
                                         const IndicadoresUsina& indicadores,

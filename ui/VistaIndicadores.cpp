@@ -62,6 +62,13 @@ QString TextoIndicador(const std::optional<double>& valor, const std::string& un
     return QString::fromStdString(TextoFixo(*valor, Decimais(unidade), separador));
 }
 
+QString TextoNaoFisico() { return QCoreApplication::translate("VistaIndicadores", "não físico"); }
+
+QString TextoResiduo(double residuo, const std::string& separador) {
+    QString texto = QString::number(residuo, 'e', 2);
+    return texto.replace(QLatin1Char('.'), QString::fromStdString(separador));
+}
+
 VistaIndicadores::VistaIndicadores(QWidget* pai) : QWidget(pai) {
     setObjectName("VistaIndicadores");
     TextoTraduzido(this, "windowTitle", "VistaIndicadores",
@@ -111,10 +118,29 @@ VistaIndicadores::VistaIndicadores(QWidget* pai) : QWidget(pai) {
     TabelaDestruicao->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     TabelaDestruicao->horizontalHeader()->setStretchLastSection(false);
 
+    // The run's closure checks, small, under the destruction split.
+    auto* tituloBalancos = new QLabel(painelDestruicao);
+    tituloBalancos->setObjectName("TituloBalancos");
+    TextoTraduzido(tituloBalancos, "text", "VistaIndicadores",
+                   QT_TRANSLATE_NOOP("VistaIndicadores", "Balanços"));
+    tituloBalancos->setStyleSheet("font-weight: bold;");
+    TextoTraduzido(tituloBalancos, "toolTip", "VistaIndicadores",
+                   QT_TRANSLATE_NOOP("VistaIndicadores",
+                                     "O que entra menos o que sai, calculado dos estados e vazões "
+                                     "do cálculo: perto de zero quando massa e energia se "
+                                     "conservam."));
+    TabelaBalancos = CriarTabela(painelDestruicao, "TabelaBalancos", 3);
+    TabelaBalancos->setSelectionBehavior(QAbstractItemView::SelectRows);
+    TabelaBalancos->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    TabelaBalancos->horizontalHeader()->setStretchLastSection(false);
+    TabelaBalancos->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
     auto* colunaDestruicao = new QVBoxLayout(painelDestruicao);
     colunaDestruicao->setContentsMargins(0, 0, 0, 0);
     colunaDestruicao->addWidget(tituloDestruicao);
     colunaDestruicao->addWidget(TabelaDestruicao, 1);
+    colunaDestruicao->addWidget(tituloBalancos);
+    colunaDestruicao->addWidget(TabelaBalancos);
 
     NotaEstimativa = new QLabel(Conteudo);
     NotaEstimativa->setObjectName("NotaEstimativa");
@@ -143,6 +169,7 @@ void VistaIndicadores::Retraduzir() {
         {tr("Indicador"), tr("Valor"), tr("Unidade"), tr("Como é calculado")});
     TabelaDestruicao->setHorizontalHeaderLabels(
         {tr("Equipamento"), tr("Destruição [kW]"), tr("Parcela [%] *")});
+    TabelaBalancos->setHorizontalHeaderLabels({tr("Balanço"), tr("Resíduo"), tr("Relativo [%]")});
     NotaEstimativa->setText("* " + TraduzirNucleo(FonteFatorExergia));
 }
 
@@ -167,6 +194,7 @@ void VistaIndicadores::MostrarResultado(const ResultadoUsina& resultado) {
     MarcarDesatualizado(false);
     TabelaIndicadores->setRowCount(0);
     TabelaDestruicao->setRowCount(0);
+    TabelaBalancos->setRowCount(0);
     if (resultado.situacao != SituacaoCalculo::Completo) {
         indicadores_.reset();
         Conteudo->hide();
@@ -188,6 +216,7 @@ void VistaIndicadores::MostrarResultado(const ResultadoUsina& resultado) {
 void VistaIndicadores::Preencher() {
     TabelaIndicadores->setRowCount(0);
     TabelaDestruicao->setRowCount(0);
+    TabelaBalancos->setRowCount(0);
     const IndicadoresUsina& ind = *indicadores_;
     const std::string separador = SeparadorDecimal();
 
@@ -214,17 +243,50 @@ void VistaIndicadores::Preencher() {
         TabelaDestruicao->setItem(linha, 1, CelulaNumero(kW, "kW", separador));
         TabelaDestruicao->setItem(linha, 2, CelulaNumero(porcento, "%", separador));
     };
-    for (const ParcelaDestruicao& p : ind.destruicao)
+    for (const ParcelaDestruicao& p : ind.destruicao) {
         linhaDestruicao(TraduzirNucleo(p.equipamento) + (p.estimativa ? MarcaEstimativa : ""),
                         p.potencia, p.porcento);
+        if (!p.naoFisica) continue;
+        // Short of steam: no machine's figure, out of the total.
+        const int linha = TabelaDestruicao->rowCount() - 1;
+        for (int c = 1; c <= 2; ++c) {
+            QTableWidgetItem* item = TabelaDestruicao->item(linha, c);
+            item->setText(TextoNaoFisico());
+            item->setData(PapelValorBruto, QVariant());
+            item->setForeground(CorNaoDefinido);
+        }
+        TabelaDestruicao->item(linha, 0)->setToolTip(
+            tr("A turbina de média pressão recebe vazão negativa (vapor insuficiente): seus "
+               "números não descrevem uma máquina e ficam fora do total."));
+    }
     linhaDestruicao(tr("Total") + MarcaEstimativa, ind.destruicaoTotal,
                     ind.destruicaoTotal != 0.0 ? std::optional<double>(100.0) : std::nullopt);
     QFont negrito = TabelaDestruicao->font();
     negrito.setBold(true);
     for (int c = 0; c < TabelaDestruicao->columnCount(); ++c)
         TabelaDestruicao->item(TabelaDestruicao->rowCount() - 1, c)->setFont(negrito);
+    for (const LinhaBalanco& b : ind.balancos) {
+        const int linha = TabelaBalancos->rowCount();
+        TabelaBalancos->insertRow(linha);
+        TabelaBalancos->setItem(linha, 0, Celula(TraduzirNucleo(b.nome)));
+        QTableWidgetItem* residuo =
+            Celula(TextoResiduo(b.residuo, separador) + " " + QString::fromStdString(b.unidade),
+                   Qt::AlignRight);
+        residuo->setData(PapelValorBruto, b.residuo);
+        TabelaBalancos->setItem(linha, 1, residuo);
+        QTableWidgetItem* relativo =
+            Celula(b.porcento ? TextoResiduo(*b.porcento, separador) : TextoIndicador({}, "%", separador),
+                   Qt::AlignRight);
+        relativo->setToolTip(TraduzirNucleo(b.referencia));
+        TabelaBalancos->setItem(linha, 2, relativo);
+    }
     TabelaIndicadores->resizeRowsToContents();
     TabelaDestruicao->resizeRowsToContents();
+    TabelaBalancos->resizeRowsToContents();
+    // Every row shown, no scroll bar: the block is four short lines.
+    TabelaBalancos->setFixedHeight(TabelaBalancos->horizontalHeader()->height() +
+                                   TabelaBalancos->verticalHeader()->length() +
+                                   2 * TabelaBalancos->frameWidth());
 }
 
 void VistaIndicadores::MarcarDesatualizado(bool desatualizado) {

@@ -21,6 +21,14 @@ class QTableWidget;
 QString TextoIndicador(const std::optional<double>& valor, const std::string& unidade,
                        const std::string& separador);
 
+// "não físico", in the window's language: a figure of the medium-pressure
+// turbine when the steam left for it is negative.
+QString TextoNaoFisico();
+
+// A balance's residual as shown: in exponent form (a residual is a small
+// number next to the figures it closes), with the separator.
+QString TextoResiduo(double residuo, const std::string& separador);
+
 class VistaIndicadores : public QWidget {
     Q_OBJECT
 
@@ -39,6 +47,7 @@ public:
     QTableWidget* TabelaIndicadores;  // indicator, value, unit, explanation
     QLabel* ExplicacaoIndicador;      // the current indicator's explanation, when narrow
     QTableWidget* TabelaDestruicao;   // equipment, kW, % of the total
+    QTableWidget* TabelaBalancos;     // balance, residual, share of what it carries
     QLabel* NotaEstimativa;           // the fuel exergy factor and its source
 
     // Below this width (pixels) the explanations leave their column for the

@@ -123,6 +123,10 @@ TEST(CalculoUsina, LimiteDePressaoDaCaldeira) {
     EXPECT_EQ(x.campos.Texto("Eprecal"), "    1,9000E+002");
     EXPECT_EQ(x.dados.Estado[1].p, 19.0);
     EXPECT_NEAR(x.dados.Estado[19].p, 19.0, 1e-8);  // as the equation gives it back
+    // Read twice, warned of once, first.
+    ASSERT_FALSE(x.avisos.empty());
+    EXPECT_EQ(x.avisos[0], "Pressão da caldeira limitada a 190 bar");
+    EXPECT_EQ(std::count(x.avisos.begin(), x.avisos.end(), x.avisos[0]), 1);
 }
 
 TEST(CalculoUsina, LimiteDeTemperaturaDaCaldeira) {
@@ -134,6 +138,8 @@ TEST(CalculoUsina, LimiteDeTemperaturaDaCaldeira) {
     EXPECT_NE(std::find(w.begin(), w.end(), "Etscal=1300,0"), w.end());
     EXPECT_EQ(x.campos.Texto("Etscal"), "    1,3000E+003");
     EXPECT_EQ(x.dados.Estado[1].t, 1300.0);
+    ASSERT_FALSE(x.avisos.empty());
+    EXPECT_EQ(x.avisos[0], "Temperatura de saída da caldeira limitada a 1300 °C");
 }
 
 TEST(CalculoUsina, ValoresNoLimiteUsadosComoDigitados) {
@@ -148,6 +154,10 @@ TEST(CalculoUsina, ValoresNoLimiteUsadosComoDigitados) {
     }
     EXPECT_EQ(x.dados.Estado[1].p, 19.0);
     EXPECT_EQ(x.dados.Estado[1].t, 1300.0);
+    for (const AvisoUsina& a : x.resultado.avisos) {
+        EXPECT_NE(a.tipo, TipoAviso::PressaoLimitada);
+        EXPECT_NE(a.tipo, TipoAviso::TemperaturaLimitada);
+    }
 }
 
 TEST(CalculoUsina, PontoDecimalRejeitadoNoCampoCerto) {

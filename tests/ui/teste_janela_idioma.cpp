@@ -47,7 +47,12 @@ const double Quantidades[] = {0.0,   12.345,      2.675, -0.004,
                               std::nan("")};
 const SituacaoCalculo Situacoes[] = {SituacaoCalculo::SemCalculo, SituacaoCalculo::Recusado,
                                      SituacaoCalculo::Interrompido, SituacaoCalculo::Completo};
-const TipoAviso TiposAviso[] = {TipoAviso::VaporInsuficiente};
+const TipoAviso TiposAviso[] = {TipoAviso::VaporInsuficiente, TipoAviso::ColetorUmido,
+                                TipoAviso::PressaoLimitada,   TipoAviso::TemperaturaLimitada,
+                                TipoAviso::NaoConvergiu,      TipoAviso::ProcessoUmido,
+                                TipoAviso::EscapeUmido,       TipoAviso::BalancoNaoFecha};
+// The labels a warning may name: none, the header, each turbine exhaust.
+const int RotulosAviso[] = {0, 2, 8, 9, 10, 19};
 
 TEST(TextosNucleoJanela, EmPortuguesSaoOsTextosDoNucleo) {
     for (const std::string separador : {",", "."}) {
@@ -62,12 +67,13 @@ TEST(TextosNucleoJanela, EmPortuguesSaoOsTextosDoNucleo) {
                           QString::fromStdString(FaixaPermitida(c, separador)) + ".");
         }
         for (TipoAviso tipo : TiposAviso)
-            for (double quantidade : Quantidades) {
-                const AvisoUsina aviso{tipo, quantidade};
-                EXPECT_EQ(TextoAvisoTraduzido(aviso, separador).toStdString(),
-                          TextoAviso(aviso, separador))
-                    << quantidade;
-            }
+            for (double quantidade : Quantidades)
+                for (int rotulo : RotulosAviso) {
+                    const AvisoUsina aviso{tipo, quantidade, rotulo};
+                    EXPECT_EQ(TextoAvisoTraduzido(aviso, separador).toStdString(),
+                              TextoAviso(aviso, separador))
+                        << quantidade;
+                }
     }
     for (SituacaoCalculo situacao : Situacoes)
         EXPECT_EQ(TextoSituacaoTraduzida(situacao).toStdString(), TextoSituacao(situacao));
@@ -91,13 +97,16 @@ TEST(TextosNucleoJanela, EmInglesComOsMesmosNumeros) {
             EXPECT_TRUE(dica.endsWith(FaixaPermitidaTraduzida(c, separador) + "."));
         }
         for (TipoAviso tipo : TiposAviso)
-            for (double quantidade : Quantidades) {
-                const AvisoUsina aviso{tipo, quantidade};
-                const QString texto = TextoAvisoTraduzido(aviso, separador);
-                EXPECT_EQ(Numeros(texto), Numeros(QString::fromStdString(TextoAviso(aviso, separador))))
-                    << texto.toStdString();
-                EXPECT_TRUE(texto.startsWith("Insufficient steam")) << texto.toStdString();
-            }
+            for (double quantidade : Quantidades)
+                for (int rotulo : RotulosAviso) {
+                    const AvisoUsina aviso{tipo, quantidade, rotulo};
+                    const QString texto = TextoAvisoTraduzido(aviso, separador);
+                    EXPECT_EQ(Numeros(texto),
+                              Numeros(QString::fromStdString(TextoAviso(aviso, separador))))
+                        << texto.toStdString();
+                    EXPECT_FALSE(TemAcento(texto)) << texto.toStdString();
+                    EXPECT_NE(texto.toStdString(), TextoAviso(aviso, separador));
+                }
     }
     for (SituacaoCalculo situacao : Situacoes) {
         const QString texto = TextoSituacaoTraduzida(situacao);
