@@ -28,6 +28,7 @@
 #include "ui/MensagensNucleo.h"
 #include "ui/TratadorErros.h"
 #include "ui/VistaIndicadores.h"
+#include "ui/TextoLiteral.h"
 
 namespace {
 
@@ -183,6 +184,7 @@ VistaComparacao::VistaComparacao(QWidget* pai) : QWidget(pai) {
     Mensagens->setObjectName("MensagensComparacao");
     Mensagens->setWordWrap(true);
     Mensagens->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Mensagens->setTextFormat(Qt::RichText);  // names in bold; every part escaped
     Mensagens->hide();
     NotaEstimativa = new QLabel(QString("* ") + TraduzirNucleo(FonteFatorExergia), this);
     NotaEstimativa->setObjectName("NotaEstimativaComparacao");
@@ -385,7 +387,7 @@ void VistaComparacao::Preencher() {
         QString dica = o.arquivo.isEmpty() ? tr("As entradas atuais na outra configuração.")
                                            : QDir::toNativeSeparators(o.arquivo);
         if (!o.descricao.isEmpty()) dica += "\n" + o.descricao;
-        cabecalhoItem->setToolTip(ColunaValor(i), dica);
+        cabecalhoItem->setToolTip(ColunaValor(i), DicaLiteral(dica));
         cabecalhoItem->setToolTip(ColunaValor(i) + 1,
                                   tr("Diferença para o caso atual, na unidade da grandeza."));
         cabecalhoItem->setToolTip(ColunaValor(i) + 2,
@@ -405,7 +407,7 @@ void VistaComparacao::Preencher() {
         if (caso.situacao != SituacaoCalculo::Completo) {
             situacao->setForeground(col, CorErro);
             const QString erro = TraduzirMensagem(QString::fromStdString(caso.erro));
-            situacao->setToolTip(col, erro);
+            situacao->setToolTip(col, DicaLiteral(erro));
             mensagens << "<b>" + nome + "</b>: " + erro.toHtmlEscaped();
         }
         for (const std::string& aviso : caso.avisos)
