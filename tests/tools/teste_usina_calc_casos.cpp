@@ -175,7 +175,7 @@ TEST_F(UsinaCalc, CasoNaoSalvo) {
     const Resultado r = Executar({"--save-case", "nao/existe.usina"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.saida, "");
-    EXPECT_EQ(r.erros, "usina-calc: the case file 'nao/existe.usina' was not written: Invalid filename.\n");
+    EXPECT_EQ(r.erros, "Não foi possível gravar o arquivo \"nao/existe.usina\": a pasta não existe.\n");
 }
 
 // Unknown keys are warned about on standard error; the run goes on.
