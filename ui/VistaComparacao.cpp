@@ -157,6 +157,7 @@ VistaComparacao::VistaComparacao(QWidget* pai) : QWidget(pai) {
     AvisoEntradas = new QLabel(this);
     AvisoEntradas->setObjectName("AvisoEntradasComparacao");
     AvisoEntradas->setWordWrap(true);
+    AvisoEntradas->setTextFormat(Qt::PlainText);  // quotes a field's text
     AvisoEntradas->setStyleSheet("background: #fff1b8; color: #5c4200; border: 1px solid #d9b200;"
                                  " padding: 4px 6px;");
     AvisoEntradas->hide();
