@@ -195,6 +195,16 @@ TEST_F(TextosHostis, LigacaoNomeiaODestino) {
     EXPECT_NE(lido.readAll(), "antigo");
     EXPECT_TRUE(QFileInfo(ligacao).isSymLink());
 
+    // A FIFO in the report's place: refused with the report's own fixed
+    // text, without a question first and without waiting for a reader.
+    ASSERT_EQ(mkfifo(QFile::encodeName(temporario.filePath("fifo.txt")).constData(), 0600), 0);
+    janela->Etxt->setText("fifo");
+    dialogos->substituicoes.clear();
+    janela->Button1Click();
+    EXPECT_TRUE(dialogos->substituicoes.empty());
+    ASSERT_EQ(apresentador.erros.size(), 1u);
+    EXPECT_EQ(apresentador.erros[0].mensagem, "File access denied.");
+
     const QString pergunta = LerCaixa(
         [&] { DialogosArquivoQt(janela.get()).ConfirmarSubstituirLigacao(ligacao, destino); });
     EXPECT_TRUE(pergunta.contains("\"" + ligacao + "\"")) << pergunta.toStdString();
