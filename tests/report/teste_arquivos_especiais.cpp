@@ -1,5 +1,4 @@
-// Paths that are not regular files, symbolic links and folders the user may
-// not write in: what reading a case and the atomic write do with them. A
+// Paths that are not regular files and folders the user may not write in: what reading a case and the atomic write do with them. A
 // FIFO must never block the caller (the window's thread): each attempt runs
 // on a side thread that the test unblocks itself if the code under test
 // hangs, and must end within a second.
@@ -100,47 +99,6 @@ TEST_F(ArquivosEspeciais, FifoSoqueteEDispositivoRecusadosSemBloquear) {
     EXPECT_TRUE(fs::is_fifo("f.usina"));
     EXPECT_TRUE(fs::is_socket("s.usina"));
     EXPECT_EQ(Entradas(), (std::vector<std::string>{"f.usina", "nulo.txt", "s.usina"}));
-    // The report keeps its fixed text for such a target.
-    try {
-        GravarAtomico("f.usina", "x");
-    } catch (const ErroGravacao& e) {
-        EXPECT_EQ(MensagemErroArquivo(e.codigo), "File access denied");
-    }
-}
-
-// A link is written through: the file it leads to gets the content (made
-// when missing), the link stays a link, and DestinoGravacao names that file
-// beforehand. Relative links are read from the link's own folder.
-TEST_F(ArquivosEspeciais, LigacoesEscritasNoDestino) {
-    fs::create_directories("a/b");
-    Gravar("a/b/alvo.txt", "velho");
-    fs::create_symlink("b/alvo.txt", "a/elo.txt");        // relative to a/
-    fs::create_symlink("a/elo.txt", "cadeia.txt");        // link to a link
-    fs::create_symlink("a/b/ainda-nao.txt", "solto.txt");  // dangling
-    fs::create_symlink("ciclo2.txt", "ciclo1.txt");
-    fs::create_symlink("ciclo1.txt", "ciclo2.txt");
-    const struct {
-        const char* caminho;
-        const char* destino;
-    } casos[] = {{"a/elo.txt", "a/b/alvo.txt"},
-                 {"cadeia.txt", "a/b/alvo.txt"},
-                 {"solto.txt", "a/b/ainda-nao.txt"},
-                 {"comum.txt", "comum.txt"}};
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.caminho);
-        EXPECT_EQ(fs::path(DestinoGravacao(c.caminho)).lexically_normal(), fs::path(c.destino));
-        GravarAtomico(c.caminho, std::string("novo ") + c.caminho);
-        EXPECT_EQ(Ler(c.destino), std::string("novo ") + c.caminho);
-    }
-    for (const char* elo : {"a/elo.txt", "cadeia.txt", "solto.txt"}) EXPECT_TRUE(fs::is_symlink(elo));
-    EXPECT_EQ(Entradas("a/b"), (std::vector<std::string>{"ainda-nao.txt", "alvo.txt"}));
-    try {
-        GravarAtomico("ciclo1.txt", "x");
-        ADD_FAILURE() << "a loop of links was written";
-    } catch (const ErroGravacao& e) {
-        EXPECT_EQ(MensagemGravacao("ciclo1.txt", e),
-                  "Não foi possível gravar o arquivo \"ciclo1.txt\": ligações simbólicas em ciclo");
-    }
 }
 
 // A file the user may write in a folder the user may not: the temporary

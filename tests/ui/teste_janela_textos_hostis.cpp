@@ -262,12 +262,6 @@ TEST_F(TextosHostis, ConfiguracoesQueNaoSaoUsadas) {
     verificar("grande demais");
     EXPECT_EQ(QFileInfo(caminho).size(), grande.size());
     QFile::remove(caminho);
-
-    // A sound file again: used as before.
-    CasosRecentes::Acrescentar(temporario.filePath("a.usina"));
-    EXPECT_EQ(CasosRecentes::Lista(), QStringList{temporario.filePath("a.usina")});
-    EXPECT_TRUE(ProblemaConfiguracoes().isEmpty());
-    CasosRecentes::Limpar();
 }
 
 }  // namespace
