@@ -1,9 +1,5 @@
 #include "io/CasoUsina.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
@@ -12,6 +8,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "io/AberturaArquivo.h"
 #include "io/ErrosArquivo.h"
 #include "io/GravacaoAtomica.h"
 #include "io/LocaleNeutro.h"
@@ -403,39 +400,9 @@ CasoLido CasoDeJson(std::string_view texto, const std::string& nomeArquivo,
 
 namespace {
 
-// The reason a file cannot be opened or read, from errno.
-std::string MotivoLeitura(int codigo) {
-    switch (codigo) {
-    case ENOENT: return "o arquivo não existe";
-    case ENOTDIR: return "uma parte do caminho não é uma pasta";
-    case EISDIR: return "é uma pasta, não um arquivo";
-    case EACCES:
-    case EPERM: return "acesso negado";
-    case ENAMETOOLONG: return "o nome é longo demais";
-    case ELOOP: return "ligações simbólicas em ciclo";
-    case EMFILE:
-    case ENFILE: return "arquivos abertos demais";
-    default: return "erro de entrada e saída " + std::to_string(codigo);
-    }
-}
-
 [[noreturn]] void NaoLido(const std::string& caminho, const std::string& motivo) {
     throw ErroCaso("Não foi possível ler o arquivo " + Aspas(caminho) + ": " + motivo);
 }
-
-class Descritor {
-public:
-    explicit Descritor(int fd) : fd_(fd) {}
-    ~Descritor() {
-        if (fd_ >= 0) close(fd_);
-    }
-    Descritor(const Descritor&) = delete;
-    Descritor& operator=(const Descritor&) = delete;
-    int fd() const { return fd_; }
-
-private:
-    int fd_;
-};
 
 }  // namespace
 
@@ -446,29 +413,19 @@ CasoLido LerCaso(const std::string& caminho, const std::string& separador) {
         for (char c : caminho) visivel += c == '\0' ? std::string("\\0") : std::string(1, c);
         NaoLido(visivel, "nome de arquivo inválido");
     }
-    const Descritor arquivo(open(caminho.c_str(), O_RDONLY | O_CLOEXEC));
-    if (arquivo.fd() < 0) NaoLido(caminho, MotivoLeitura(errno));
-    struct stat info {};
-    if (fstat(arquivo.fd(), &info) != 0) NaoLido(caminho, MotivoLeitura(errno));
-    if (S_ISDIR(info.st_mode)) NaoLido(caminho, MotivoLeitura(EISDIR));
-    if (S_ISREG(info.st_mode) && static_cast<std::uintmax_t>(info.st_size) > TamanhoMaximoCaso)
-        Recusar(caminho, GrandeDemais(std::to_string(info.st_size)));
-
-    // Read at most one byte past the limit: a pipe or a device, or a file
-    // that grew, is not read to its end to find it too large.
-    std::string texto(TamanhoMaximoCaso + 1, '\0');
-    std::size_t lidos = 0;
-    while (lidos < texto.size()) {
-        const ssize_t n = read(arquivo.fd(), texto.data() + lidos, texto.size() - lidos);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            NaoLido(caminho, MotivoLeitura(errno));
-        }
-        if (n == 0) break;
-        lidos += static_cast<std::size_t>(n);
+    std::string texto;
+    try {
+        ArquivoLido arquivo(caminho);
+        if (arquivo.Tamanho() > TamanhoMaximoCaso)
+            Recusar(caminho, GrandeDemais(std::to_string(arquivo.Tamanho())));
+        // At most one byte past the limit: a file that grew is not read to
+        // its end to find it too large.
+        texto = arquivo.Ler(TamanhoMaximoCaso + 1);
+    } catch (const ErroAbertura& erro) {
+        NaoLido(caminho, MotivoLeitura(erro.codigo, erro.tipo));
     }
-    if (lidos > TamanhoMaximoCaso) Recusar(caminho, GrandeDemais("mais de " + std::to_string(TamanhoMaximoCaso)));
-    texto.resize(lidos);
+    if (texto.size() > TamanhoMaximoCaso)
+        Recusar(caminho, GrandeDemais("mais de " + std::to_string(TamanhoMaximoCaso)));
     return CasoDeJson(texto, caminho, separador);
 }
 
@@ -484,7 +441,7 @@ void GravarCaso(const std::string& caminho, const CasoUsina& caso, const std::st
         arquivo.Escrever(texto.data(), texto.size());
         arquivo.Concluir();
     } catch (const ErroGravacao& erro) {
-        throw ErroArquivo(MensagemErroArquivo(erro.codigo));
+        throw ErroArquivo(MensagemGravacao(caminho, erro));
     }
 }
 

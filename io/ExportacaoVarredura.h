@@ -16,3 +16,8 @@
 // exactly; RFC 4180 quoting; CR LF line ends.
 std::string VarreduraCsv(const PedidoVarredura& pedido, const ResultadoVarredura& resultado,
                          const std::string& separadorDecimal);
+
+// The same table a piece at a time, for writing rows as the points finish:
+// the header row, and the row of one calculated point.
+std::string CabecalhoVarreduraCsv(const PedidoVarredura& pedido, const std::string& separadorDecimal);
+std::string LinhaVarreduraCsv(const PontoVarredura& ponto, const std::string& separadorDecimal);

@@ -9,8 +9,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-ErroGravacao::ErroGravacao(int erro, const std::string& etapa)
-    : std::runtime_error(etapa + ": " + std::strerror(erro)), codigo(erro) {}
+ErroGravacao::ErroGravacao(int erro, const std::string& etapa, unsigned tipoArquivo,
+                           bool pastaRecusou)
+    : std::runtime_error(etapa + ": " + std::strerror(erro)), codigo(erro), tipo(tipoArquivo),
+      naPasta(pastaRecusou) {}
 
 namespace {
 
@@ -21,9 +23,12 @@ std::string Diretorio(const std::string& caminho) {
     return barra == std::string::npos ? std::string() : caminho.substr(0, barra + 1);
 }
 
+}  // namespace
+
 // A symbolic link is written through, as opening it would: the rename then
 // replaces the file it points to and the link stays.
-std::string SeguirLigacoes(std::string caminho) {
+std::string DestinoGravacao(const std::string& caminhoDado) {
+    std::string caminho = caminhoDado;
     for (int salto = 0; salto < 40; ++salto) {
         struct stat info {};
         if (lstat(caminho.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return caminho;
@@ -35,6 +40,14 @@ std::string SeguirLigacoes(std::string caminho) {
     }
     throw ErroGravacao(ELOOP, "ligação simbólica");
 }
+
+void ExigirDestinoComum(const std::string& caminho) {
+    struct stat info {};
+    if (stat(DestinoGravacao(caminho).c_str(), &info) != 0 || S_ISREG(info.st_mode)) return;
+    throw ErroGravacao(S_ISDIR(info.st_mode) ? EISDIR : EACCES, "destino", info.st_mode & S_IFMT);
+}
+
+namespace {
 
 // Letters for the temporary name, varied by time, process and call count so
 // concurrent writers in one directory do not collide; O_EXCL settles the rest.
@@ -57,7 +70,7 @@ std::string Sufixo(unsigned tentativa) {
 GravacaoAtomica::GravacaoAtomica(const std::string& caminho) {
     // The C library would silently cut the name at an embedded NUL.
     if (caminho.find('\0') != std::string::npos) throw ErroGravacao(EINVAL, "nome");
-    caminho_ = SeguirLigacoes(caminho);
+    caminho_ = DestinoGravacao(caminho);
 
     // An existing target must be one that opening for writing would accept;
     // the new file then takes over its permission bits.
@@ -66,6 +79,9 @@ GravacaoAtomica::GravacaoAtomica(const std::string& caminho) {
     struct stat info {};
     if (stat(caminho_.c_str(), &info) == 0) {
         if (S_ISDIR(info.st_mode)) throw ErroGravacao(EISDIR, "destino");
+        // A FIFO, socket or device is not replaced by a file (nor opened:
+        // a FIFO would block until a reader came).
+        if (!S_ISREG(info.st_mode)) throw ErroGravacao(EACCES, "destino", info.st_mode & S_IFMT);
         if (faccessat(AT_FDCWD, caminho_.c_str(), W_OK, AT_EACCESS) != 0)
             throw ErroGravacao(errno, "destino");
         existe = true;
@@ -86,7 +102,14 @@ GravacaoAtomica::GravacaoAtomica(const std::string& caminho) {
         if (descritor_ < 0 && (errno != EEXIST || tentativa >= 100)) {
             const int codigo = errno;
             temporario_.clear();
-            throw ErroGravacao(codigo, "criar");
+            const bool pastaRecusou = codigo == EACCES || codigo == EPERM;
+            // A file the user may write in a folder the user may not: written
+            // in place at Concluir.
+            if (pastaRecusou && existe) {
+                direta_ = true;
+                return;
+            }
+            throw ErroGravacao(codigo, "criar", 0, pastaRecusou);
         }
     }
     if (existe) (void)fchmod(descritor_, modoAnterior);  // best effort
@@ -99,6 +122,10 @@ GravacaoAtomica::~GravacaoAtomica() {
 
 void GravacaoAtomica::Escrever(const void* dados, std::size_t tamanho) {
     const char* p = static_cast<const char*>(dados);
+    if (direta_) {
+        conteudo_.append(p, tamanho);
+        return;
+    }
     while (tamanho > 0) {
         const ssize_t n = write(descritor_, p, tamanho);
         if (n < 0) {
@@ -113,6 +140,10 @@ void GravacaoAtomica::Escrever(const void* dados, std::size_t tamanho) {
 }
 
 void GravacaoAtomica::Concluir() {
+    if (direta_) {
+        ConcluirDireta();
+        return;
+    }
     // The data must be on disk before the rename makes them the target, or
     // a crash could leave an empty report in place of the old one. EINVAL:
     // the file system has no use for fsync.
@@ -124,4 +155,43 @@ void GravacaoAtomica::Concluir() {
     if (close(descritor) != 0 && errno != EINTR) throw ErroGravacao(errno, "fechar");
     if (rename(temporario_.c_str(), caminho_.c_str()) != 0) throw ErroGravacao(errno, "renomear");
     concluido_ = true;
+}
+
+namespace {
+
+// Closes a descriptor on every way out.
+struct Fechar {
+    int fd;
+    ~Fechar() {
+        if (fd >= 0) close(fd);
+    }
+};
+
+}  // namespace
+
+void GravacaoAtomica::ConcluirDireta() {
+    // The target named at the start, and no other: a link put in its place
+    // since is refused (O_NOFOLLOW), and so is anything but a regular file.
+    Fechar arquivo{open(caminho_.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | O_NOFOLLOW)};
+    if (arquivo.fd < 0) throw ErroGravacao(errno, "abrir");
+    struct stat info {};
+    if (fstat(arquivo.fd, &info) != 0) throw ErroGravacao(errno, "destino");
+    if (!S_ISREG(info.st_mode)) throw ErroGravacao(EACCES, "destino", info.st_mode & S_IFMT);
+    if (ftruncate(arquivo.fd, 0) != 0) throw ErroGravacao(errno, "truncar");
+    descritor_ = arquivo.fd;
+    direta_ = false;  // Escrever now writes to the descriptor
+    try {
+        Escrever(conteudo_.data(), conteudo_.size());
+    } catch (...) {
+        descritor_ = -1;
+        throw;
+    }
+    descritor_ = -1;
+    if (fsync(arquivo.fd) != 0 && errno != EINVAL) throw ErroGravacao(errno, "fsync");
+    const int fd = arquivo.fd;
+    arquivo.fd = -1;
+    if (close(fd) != 0 && errno != EINTR) throw ErroGravacao(errno, "fechar");
+    direta_ = true;
+    concluido_ = true;
+    conteudo_.clear();
 }

@@ -15,11 +15,12 @@ void EscreverRelatorio(const std::string& nomeDigitado, const ResultadoUsina& re
     for (const std::string& linha : LinhasRelatorio(resultado, comTurbinaAlta, separador))
         conteudo += ParaWindows1252(linha) + "\r\n";
 
+    const std::string caminho = nomeDigitado + ".txt";
     try {
-        GravacaoAtomica arquivo(nomeDigitado + ".txt");
+        GravacaoAtomica arquivo(caminho);
         arquivo.Escrever(conteudo.data(), conteudo.size());
         arquivo.Concluir();
     } catch (const ErroGravacao& erro) {
-        throw ErroArquivo(MensagemErroArquivo(erro.codigo));
+        throw ErroArquivoGravado(caminho, erro);
     }
 }

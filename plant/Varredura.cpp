@@ -1,6 +1,7 @@
 #include "plant/Varredura.h"
 
 #include <algorithm>
+#include <condition_variable>
 #include <cmath>
 #include <exception>
 #include <mutex>
@@ -65,6 +66,9 @@ Plano Planejar(const PedidoVarredura& pedido) {
         const CampoSaida* saida = BuscarCampoSaida(nome);
         if (saida == nullptr)
             throw ErroVarredura("Campo de saída desconhecido na varredura: " + Nome(nome) + ".");
+        // Each repetition would be one more column on every point.
+        if (std::find(plano.saidas.begin(), plano.saidas.end(), saida) != plano.saidas.end())
+            throw ErroVarredura("O campo de saída " + Nome(nome) + " aparece duas vezes na varredura.");
         plano.saidas.push_back(saida);
     }
     return plano;
@@ -160,6 +164,70 @@ private:
     std::size_t relatados_ = 0;  // guarded by mutex_
 };
 
+// Hands finished points to PedidoVarredura::entregar in sweep order. Points
+// finished ahead of an earlier one wait in a ring of `capacidade` places; a
+// worker does not start a point that would not fit until the delivery has
+// caught up, so the ring never grows. The earliest undelivered point always
+// has its place, so its worker never waits and the sweep always advances.
+class EntregaEmOrdem {
+public:
+    EntregaEmOrdem(const EntregaVarredura& entregar, std::size_t capacidade)
+        : entregar_(entregar), lugares_(capacidade), prontos_(capacidade, false) {}
+
+    // The place for point i, once it fits; nullptr when the sweep stops.
+    PontoVarredura* Reservar(std::size_t i) {
+        std::unique_lock<std::mutex> trava(mutex_);
+        espaco_.wait(trava, [&] { return parar_ || i < entregues_ + lugares_.size(); });
+        if (parar_) return nullptr;
+        return &lugares_[i % lugares_.size()];
+    }
+
+    // Point i is done: it and every point after it that is also done are
+    // delivered, in order.
+    void Concluir(std::size_t i) {
+        std::unique_lock<std::mutex> trava(mutex_);
+        prontos_[i % lugares_.size()] = true;
+        if (entregando_) return;  // the thread delivering takes it too
+        entregando_ = true;
+        try {
+            while (!parar_ && prontos_[entregues_ % lugares_.size()]) {
+                const std::size_t lugar = entregues_ % lugares_.size();
+                // Delivered without the lock: the others go on finishing
+                // points meanwhile, and only this thread touches this place.
+                trava.unlock();
+                entregar_(entregues_, lugares_[lugar]);
+                lugares_[lugar] = PontoVarredura{};
+                trava.lock();
+                prontos_[lugar] = false;
+                ++entregues_;
+                espaco_.notify_all();
+            }
+        } catch (...) {
+            if (!trava.owns_lock()) trava.lock();
+            entregando_ = false;
+            throw;
+        }
+        entregando_ = false;
+    }
+
+    // Wakes and releases every waiting worker.
+    void Parar() {
+        const std::lock_guard<std::mutex> trava(mutex_);
+        parar_ = true;
+        espaco_.notify_all();
+    }
+
+private:
+    const EntregaVarredura& entregar_;
+    std::vector<PontoVarredura> lugares_;
+    std::vector<bool> prontos_;  // guarded by mutex_
+    std::size_t entregues_ = 0;  // guarded by mutex_
+    bool entregando_ = false;    // guarded by mutex_
+    bool parar_ = false;         // guarded by mutex_
+    std::mutex mutex_;
+    std::condition_variable espaco_;
+};
+
 }  // namespace
 
 std::vector<double> ValoresEixo(const EixoVarredura& eixo) {
@@ -193,9 +261,12 @@ void VerificarVarredura(const PedidoVarredura& pedido) { Planejar(pedido); }
 ResultadoVarredura ExecutarVarredura(const PedidoVarredura& pedido) {
     const Plano plano = Planejar(pedido);
     ResultadoVarredura resultado;
-    resultado.pontos.resize(plano.total);
-    for (std::size_t i = 0; i < plano.total; ++i)
-        resultado.pontos[i].valores = ValoresDoPonto(plano, i);
+    const bool emOrdem = static_cast<bool>(pedido.entregar);
+    if (!emOrdem) {
+        resultado.pontos.resize(plano.total);
+        for (std::size_t i = 0; i < plano.total; ++i)
+            resultado.pontos[i].valores = ValoresDoPonto(plano, i);
+    }
 
     unsigned tarefas = pedido.tarefas != 0 ? pedido.tarefas : std::thread::hardware_concurrency();
     tarefas = static_cast<unsigned>(std::clamp<std::size_t>(tarefas, 1, plano.total));
@@ -205,6 +276,9 @@ ResultadoVarredura ExecutarVarredura(const PedidoVarredura& pedido) {
     // finishing together.
     const std::size_t bloco = std::clamp<std::size_t>(plano.total / (tarefas * 32u), 1, 64);
 
+    // Room for every thread's block a few times over: a slow point holds up
+    // the delivery, not the other threads, until the ring is full.
+    EntregaEmOrdem entrega(pedido.entregar, emOrdem ? std::size_t{tarefas} * bloco * 4 : 1);
     Progresso progresso(pedido, plano.total);
     std::atomic<std::size_t> proximo{0};
     std::atomic<bool> parar{false};
@@ -219,10 +293,16 @@ ResultadoVarredura ExecutarVarredura(const PedidoVarredura& pedido) {
                 const std::size_t fim = std::min(inicio + bloco, plano.total);
                 for (std::size_t i = inicio; i < fim; ++i) {
                     if (parar.load(std::memory_order_relaxed)) return;
-                    if (pedido.cancelar != nullptr && pedido.cancelar->load()) return;
-                    PontoVarredura& ponto = resultado.pontos[i];
-                    CalcularPonto(pedido, plano, ponto);
-                    ponto.calculado = true;
+                    if (pedido.cancelar != nullptr && pedido.cancelar->load()) {
+                        entrega.Parar();  // no worker may wait for this point
+                        return;
+                    }
+                    PontoVarredura* ponto = emOrdem ? entrega.Reservar(i) : &resultado.pontos[i];
+                    if (ponto == nullptr) return;
+                    if (emOrdem) ponto->valores = ValoresDoPonto(plano, i);
+                    CalcularPonto(pedido, plano, *ponto);
+                    ponto->calculado = true;
+                    if (emOrdem) entrega.Concluir(i);
                     progresso.PontoFeito();
                 }
             }
@@ -231,6 +311,7 @@ ResultadoVarredura ExecutarVarredura(const PedidoVarredura& pedido) {
             const std::lock_guard<std::mutex> trava(mutexErro);
             if (erro == nullptr) erro = std::current_exception();
             parar.store(true);
+            entrega.Parar();
         }
     };
 
@@ -240,6 +321,7 @@ ResultadoVarredura ExecutarVarredura(const PedidoVarredura& pedido) {
         for (unsigned t = 1; t < tarefas; ++t) threads.emplace_back(trabalhar);
     } catch (...) {
         parar.store(true);
+        entrega.Parar();
         for (std::thread& t : threads) t.join();
         throw;
     }

@@ -38,6 +38,12 @@ inline constexpr std::size_t MaximoPontosVarredura = 1'000'000;
 // counts never go down.
 using ProgressoVarredura = std::function<void(std::size_t feitos, std::size_t total)>;
 
+struct PontoVarredura;
+
+// Called with each finished point in sweep order (indices 0, 1, 2...), one
+// call at a time, from the worker threads.
+using EntregaVarredura = std::function<void(std::size_t indice, const PontoVarredura& ponto)>;
+
 struct PedidoVarredura {
     EntradasUsina base;  // every input not swept, and the configuration
     std::vector<EixoVarredura> eixos;  // one or two; the second is the inner loop
@@ -48,6 +54,12 @@ struct PedidoVarredura {
     std::chrono::milliseconds intervaloProgresso{100};
     // Checked between points: once set, no further point starts.
     const std::atomic<bool>* cancelar = nullptr;
+    // When set, each point goes here as soon as it and every earlier point
+    // are done, and is not kept (ResultadoVarredura::pontos stays empty):
+    // memory is bounded by the points the threads have in hand, not by the
+    // sweep's size. Delivery stops at the first point a cancellation left
+    // out. What it throws stops the sweep and is rethrown.
+    EntregaVarredura entregar;
 };
 
 struct PontoVarredura {
@@ -80,7 +92,7 @@ void VerificarVarredura(const PedidoVarredura& pedido);
 // inputs replaced, on a fresh result: the reading limits and the input checks
 // apply as in a single run. A refused or failed point keeps its message and
 // the sweep goes on. Throws ErroVarredura before anything runs for an
-// unknown input or output name, an input swept twice or one the
+// unknown input or output name, an output asked for twice, an input swept twice or one the
 // configuration does not use, fewer than two points on an axis, a range that
 // is not finite or that goes past an input's reading limit (190 bar, 1300
 // degC), more than MaximoPontosVarredura points; rethrows, after

@@ -14,6 +14,7 @@ pacotes=(
   libjpeg62-turbo-dev
   nlohmann-json3-dev libcli11-dev
   xvfb xauth fonts-dejavu-core
+  xdotool imagemagick openbox  # to look at the window under Xvfb
   clang libclang-rt-14-dev
   desktop-file-utils appstream shared-mime-info
 )

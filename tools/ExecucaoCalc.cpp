@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "io/CasoUsina.h"
+#include "io/ErrosArquivo.h"
 #include "io/ExportacaoResultados.h"
 #include "io/Relatorio.h"
 #include "plant/CalculoCampos.h"
@@ -74,8 +75,8 @@ bool SalvarCasoPedido(const OpcoesCalc& opcoes, const CamposMemoria& campos,
         erros << MensagemComPonto(e.what()) << '\n';
         return false;
     } catch (const ErroArquivo& e) {
-        erros << "usina-calc: the case file '" << *opcoes.salvarCaso
-              << "' was not written: " << MensagemComPonto(e.what()) << '\n';
+        // The message names the file and says why.
+        erros << MensagemComPonto(e.what()) << '\n';
         return false;
     }
     return true;
@@ -104,6 +105,11 @@ int ExecutarCalc(const OpcoesCalc& opcoes, const std::string& separador, std::os
         // The report describes a finished run only.
         if (opcoes.relatorio)
             EscreverRelatorio(*opcoes.relatorio, resultado, campos.CheckBox1Marcado(), separador);
+    } catch (const ErroArquivoGravado& e) {
+        // The window keeps the report's fixed texts; here the file and the
+        // reason are said.
+        falha = MensagemComPonto(e.detalhe);
+        status = 1;
     } catch (const std::exception& e) {
         falha = MensagemComPonto(e.what());
         status = 1;

@@ -15,6 +15,9 @@
 
 namespace {
 
+// Standard output refused a row: the sweep stops.
+struct SaidaFalhou {};
+
 // The number of points: a whole number, surrounding spaces allowed like a
 // field's.
 int LerPontos(const VarreduraDigitada& v) {
@@ -80,7 +83,6 @@ int ExecutarVarreduraCalc(const OpcoesCalc& opcoes, const std::string& separador
     pedido.separador = separador;
     pedido.saidas = Nomes(opcoes.saidas ? *opcoes.saidas : SaidasPadraoVarredura);
     pedido.tarefas = opcoes.tarefas.value_or(0);
-    ResultadoVarredura resultado;
     try {
         for (const VarreduraDigitada& v : opcoes.varreduras) {
             if (BuscarCampoEntrada(v.campo) == nullptr)
@@ -95,12 +97,19 @@ int ExecutarVarreduraCalc(const OpcoesCalc& opcoes, const std::string& separador
         if (!SalvarCasoPedido(opcoes, campos, descricao, separador, erros)) return 1;
         // Standard output is the table: the diagnostic lines go elsewhere.
         DefinirSaidaDiagnosticos(stderr);
-        resultado = ExecutarVarredura(pedido);
+        // Each row is written as soon as its point and every earlier one
+        // are done, so a sweep of any size needs no more memory than the
+        // threads' work; a failed write stops the sweep.
+        saida << CabecalhoVarreduraCsv(pedido, separador);
+        pedido.entregar = [&](std::size_t, const PontoVarredura& ponto) {
+            if (!(saida << LinhaVarreduraCsv(ponto, separador))) throw SaidaFalhou{};
+        };
+        ExecutarVarredura(pedido);
     } catch (const ErroUsina& e) {
         erros << MensagemComPonto(e.what()) << '\n';
         return 1;
+    } catch (const SaidaFalhou&) {
     }
-    saida << VarreduraCsv(pedido, resultado, separador);
     saida.flush();
     if (!saida) {
         erros << "usina-calc: could not write the results to standard output\n";

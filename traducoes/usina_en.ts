@@ -204,6 +204,18 @@
         <source>Substituir</source>
         <translation>Replace</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; é uma ligação simbólica para o arquivo &quot;%2&quot;, que já existe.</source>
+        <translation>&quot;%1&quot; is a symbolic link to the file &quot;%2&quot;, which already exists.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; é uma ligação simbólica para &quot;%2&quot;, que não existe e será criado.</source>
+        <translation>&quot;%1&quot; is a symbolic link to &quot;%2&quot;, which does not exist and will be created.</translation>
+    </message>
+    <message>
+        <source>Deseja gravar nesse arquivo? A ligação continua a mesma.</source>
+        <translation>Do you want to write to that file? The link stays as it is.</translation>
+    </message>
 </context>
 <context>
     <name>FluxogramaResultados</name>
@@ -984,6 +996,54 @@
     <message>
         <source>Balanço de energia não fecha: %1 kW</source>
         <translation>Energy balance does not close: %1 kW</translation>
+    </message>
+    <message>
+        <source>O campo de saída %1 aparece duas vezes na varredura.</source>
+        <translation>The output field %1 appears twice in the sweep.</translation>
+    </message>
+    <message>
+        <source>Não foi possível gravar o arquivo %1: %2</source>
+        <translation>Could not write the file %1: %2</translation>
+    </message>
+    <message>
+        <source>a pasta não existe</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>não há permissão para criar arquivos na pasta</source>
+        <translation>there is no permission to create files in the folder</translation>
+    </message>
+    <message>
+        <source>o sistema de arquivos só permite leitura</source>
+        <translation>the file system is read-only</translation>
+    </message>
+    <message>
+        <source>o disco está cheio</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>o arquivo passa do tamanho máximo permitido</source>
+        <translation>the file exceeds the largest size allowed</translation>
+    </message>
+    <message>
+        <source>é uma FIFO (pipe nomeado), não um arquivo comum</source>
+        <translation>it is a FIFO (named pipe), not a regular file</translation>
+    </message>
+    <message>
+        <source>é um soquete, não um arquivo comum</source>
+        <translation>it is a socket, not a regular file</translation>
+    </message>
+    <message>
+        <source>é um dispositivo, não um arquivo comum</source>
+        <translation>it is a device, not a regular file</translation>
+    </message>
+    <message>
+        <source>As configurações em %1 não foram lidas: %2; esta sessão usa os valores padrão e não as guarda.</source>
+        <translation>The settings in %1 were not read: %2; this session uses the defaults and does not save them.</translation>
+    </message>
+    <message>
+        <source>é grande demais: %1 bytes (o máximo é %2 bytes)</source>
+        <translation>it is too large: %1 bytes (the maximum is %2 bytes)</translation>
     </message>
 </context>
 <context>

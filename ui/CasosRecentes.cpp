@@ -3,21 +3,26 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include "ui/Configuracoes.h"
+
 namespace {
 
 const char* const Chave = "arquivo/casosRecentes";
 
 void Gravar(QStringList lista) {
     if (lista.size() > CasosRecentes::Maximo) lista.resize(CasosRecentes::Maximo);
-    QSettings configuracoes;
-    if (lista.isEmpty()) configuracoes.remove(Chave);
-    else configuracoes.setValue(Chave, lista);
+    const auto configuracoes = AbrirConfiguracoes();
+    if (!configuracoes) return;  // a settings file that is not to be touched
+    if (lista.isEmpty()) configuracoes->remove(Chave);
+    else configuracoes->setValue(Chave, lista);
 }
 
 }  // namespace
 
 QStringList CasosRecentes::Lista() {
-    QStringList lista = QSettings().value(Chave).toStringList();
+    const auto configuracoes = AbrirConfiguracoes();
+    if (!configuracoes) return {};
+    QStringList lista = configuracoes->value(Chave).toStringList();
     lista.removeAll(QString());
     lista.removeDuplicates();
     if (lista.size() > Maximo) lista.resize(Maximo);

@@ -123,6 +123,7 @@ RespostaAlteracoes DialogosArquivoQt::PerguntarAlteracoes(const QString& nomeCas
         Traduzir(QT_TRANSLATE_NOOP("DialogosArquivo", "Os dados de entrada de \"%1\" foram alterados."))
             .arg(nomeCaso),
         QMessageBox::NoButton, pai_);
+    caixa.setTextFormat(Qt::PlainText);  // the case's name is the file's
     caixa.setInformativeText(
         Traduzir(QT_TRANSLATE_NOOP("DialogosArquivo", "Deseja salvar as alterações?")));
     QPushButton* salvar = caixa.addButton(Traduzir(QT_TRANSLATE_NOOP("DialogosArquivo", "Salvar")),
@@ -140,12 +141,32 @@ RespostaAlteracoes DialogosArquivoQt::PerguntarAlteracoes(const QString& nomeCas
 }
 
 bool DialogosArquivoQt::ConfirmarSubstituir(const QString& caminho) {
-    QMessageBox caixa(
-        QMessageBox::Question, Traduzir(QT_TRANSLATE_NOOP("DialogosArquivo", "Substituir arquivo")),
-        Traduzir(QT_TRANSLATE_NOOP("DialogosArquivo", "O arquivo \"%1\" já existe."))
-            .arg(QDir::toNativeSeparators(caminho)),
-        QMessageBox::NoButton, pai_);
-    caixa.setInformativeText(Traduzir(QT_TRANSLATE_NOOP("DialogosArquivo", "Deseja substituí-lo?")));
+    return Perguntar(Traduzir(QT_TRANSLATE_NOOP("DialogosArquivo", "O arquivo \"%1\" já existe."))
+                         .arg(QDir::toNativeSeparators(caminho)),
+                     Traduzir(QT_TRANSLATE_NOOP("DialogosArquivo", "Deseja substituí-lo?")));
+}
+
+bool DialogosArquivoQt::ConfirmarSubstituirLigacao(const QString& ligacao, const QString& destino) {
+    const QString texto =
+        QFileInfo::exists(destino)
+            ? Traduzir(QT_TRANSLATE_NOOP("DialogosArquivo",
+                                         "\"%1\" é uma ligação simbólica para o arquivo \"%2\", "
+                                         "que já existe."))
+            : Traduzir(QT_TRANSLATE_NOOP("DialogosArquivo",
+                                         "\"%1\" é uma ligação simbólica para \"%2\", que não "
+                                         "existe e será criado."));
+    return Perguntar(
+        texto.arg(QDir::toNativeSeparators(ligacao), QDir::toNativeSeparators(destino)),
+        Traduzir(QT_TRANSLATE_NOOP("DialogosArquivo",
+                                   "Deseja gravar nesse arquivo? A ligação continua a mesma.")));
+}
+
+bool DialogosArquivoQt::Perguntar(const QString& texto, const QString& pergunta) {
+    QMessageBox caixa(QMessageBox::Question,
+                      Traduzir(QT_TRANSLATE_NOOP("DialogosArquivo", "Substituir arquivo")), texto,
+                      QMessageBox::NoButton, pai_);
+    caixa.setTextFormat(Qt::PlainText);  // file names are not markup
+    caixa.setInformativeText(pergunta);
     QPushButton* substituir = caixa.addButton(
         Traduzir(QT_TRANSLATE_NOOP("DialogosArquivo", "Substituir")), QMessageBox::AcceptRole);
     QPushButton* cancelar = caixa.addButton(

@@ -33,6 +33,13 @@ public:
     virtual RespostaAlteracoes PerguntarAlteracoes(const QString& nomeCaso) = 0;
     // The file exists: replace it?
     virtual bool ConfirmarSubstituir(const QString& caminho) = 0;
+    // ligacao is a symbolic link: write into destino, the file it leads to
+    // (which may not exist yet), leaving the link as it is? By default the
+    // question about destino.
+    virtual bool ConfirmarSubstituirLigacao(const QString& ligacao, const QString& destino) {
+        (void)ligacao;
+        return ConfirmarSubstituir(destino);
+    }
 };
 
 // The standard Qt dialogues, in the window's language, parented to the main window.
@@ -47,8 +54,11 @@ public:
                                       const QStringList& sufixos) override;
     RespostaAlteracoes PerguntarAlteracoes(const QString& nomeCaso) override;
     bool ConfirmarSubstituir(const QString& caminho) override;
+    bool ConfirmarSubstituirLigacao(const QString& ligacao, const QString& destino) override;
 
 private:
+    bool Perguntar(const QString& texto, const QString& pergunta);
+
     QWidget* pai_;
 };
 

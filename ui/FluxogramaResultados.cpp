@@ -23,6 +23,7 @@
 
 #include "io/ErrosArquivo.h"
 #include "io/GravacaoAtomica.h"
+#include "ui/GravarArquivo.h"
 #include "plant/EntradasUsina.h"
 #include "plant/PapeisRotulos.h"
 #include "plant/TabelaCorrentes.h"
@@ -192,14 +193,14 @@ void Gravar(const QString& caminho, Gerar gerar) {
     try {
         arquivo = std::make_unique<GravacaoAtomica>(CaminhoLocal(caminho));
     } catch (const ErroGravacao& e) {
-        throw ErroArquivo(MensagemErroArquivo(e.codigo));
+        LancarErroGravacao(caminho, e);
     }
     const QByteArray bytes = gerar();
     try {
         arquivo->Escrever(bytes.constData(), static_cast<std::size_t>(bytes.size()));
         arquivo->Concluir();
     } catch (const ErroGravacao& e) {
-        throw ErroArquivo(MensagemErroArquivo(e.codigo));
+        LancarErroGravacao(caminho, e);
     }
 }
 

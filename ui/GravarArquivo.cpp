@@ -1,5 +1,6 @@
 #include "ui/GravarArquivo.h"
 
+#include <QDir>
 #include <QFile>
 
 #include "io/ErrosArquivo.h"
@@ -13,6 +14,10 @@ void GravarArquivo(const QString& caminho, const QByteArray& conteudo) {
         arquivo.Escrever(conteudo.constData(), static_cast<std::size_t>(conteudo.size()));
         arquivo.Concluir();
     } catch (const ErroGravacao& erro) {
-        throw ErroArquivo(MensagemErroArquivo(erro.codigo));
+        LancarErroGravacao(caminho, erro);
     }
+}
+
+void LancarErroGravacao(const QString& caminho, const ErroGravacao& erro) {
+    throw ErroArquivo(MensagemGravacao(QDir::toNativeSeparators(caminho).toStdString(), erro));
 }

@@ -5,5 +5,11 @@
 #include <QByteArray>
 #include <QString>
 
-// Throws ErroArquivo with the system's message when the file cannot be written.
+class ErroGravacao;
+
+// Throws ErroArquivo naming the file and the reason when it cannot be written.
 void GravarArquivo(const QString& caminho, const QByteArray& conteudo);
+
+// The ErroArquivo for a failed write of caminho: which file and why, in the
+// core's Portuguese (the error box translates it).
+[[noreturn]] void LancarErroGravacao(const QString& caminho, const ErroGravacao& erro);

@@ -16,6 +16,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "ui/Configuracoes.h"
+
 namespace {
 
 const char* const ChaveIdioma = "interface/idioma";
@@ -119,10 +121,15 @@ void AplicarIdioma(Idioma idioma) {
 }
 
 Idioma IdiomaGuardado() {
-    return IdiomaDoCodigo(QSettings().value(ChaveIdioma).toString()).value_or(Idioma::Portugues);
+    const auto configuracoes = AbrirConfiguracoes();
+    if (!configuracoes) return Idioma::Portugues;
+    return IdiomaDoCodigo(configuracoes->value(ChaveIdioma).toString()).value_or(Idioma::Portugues);
 }
 
-void GuardarIdioma(Idioma idioma) { QSettings().setValue(ChaveIdioma, CodigoIdioma(idioma)); }
+void GuardarIdioma(Idioma idioma) {
+    if (const auto configuracoes = AbrirConfiguracoes())
+        configuracoes->setValue(ChaveIdioma, CodigoIdioma(idioma));
+}
 
 void TextoTraduzido(QObject* alvo, const char* propriedade, const char* contexto,
                     const char* fonte) {

@@ -2,11 +2,14 @@
 
 #include <QCoreApplication>
 #include <QDialog>
+#include <QFile>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "io/GravacaoAtomica.h"
 #include "ui/DialogoConfiguracaoImpressora.h"
+#include "ui/GravarArquivo.h"
 
 bool DialogosImpressaoQt::ConfirmarImpressao(QPrinter& impressora) {
     QPrintDialog dialogo(&impressora, pai_);
@@ -64,6 +67,14 @@ void VerificarImpressora(const QPrinter& impressora) {
                                 : impressora.printerName().isEmpty();
     if (semDestino) throw ErroImpressao("There is no default printer currently selected");
     if (!impressora.isValid()) throw ErroImpressao("Printer selected is not valid");
+    // Qt opens the PDF file itself: a FIFO there would block the window.
+    if (impressora.outputFormat() == QPrinter::PdfFormat) {
+        try {
+            ExigirDestinoComum(QFile::encodeName(impressora.outputFileName()).toStdString());
+        } catch (const ErroGravacao& erro) {
+            LancarErroGravacao(impressora.outputFileName(), erro);
+        }
+    }
 }
 
 }  // namespace

@@ -34,6 +34,7 @@ const char* const Padroes[] = {
     // Sweeps (plant/Varredura).
     QT_TRANSLATE_NOOP("Mensagens", "Uma varredura tem um ou dois campos de entrada, não %1."),
     QT_TRANSLATE_NOOP("Mensagens", "Campo de entrada desconhecido na varredura: %1."),
+    QT_TRANSLATE_NOOP("Mensagens", "O campo de saída %1 aparece duas vezes na varredura."),
     QT_TRANSLATE_NOOP("Mensagens", "O campo %1 aparece duas vezes na varredura."),
     QT_TRANSLATE_NOOP("Mensagens", "O campo %1 só é usado com a turbina de alta pressão."),
     QT_TRANSLATE_NOOP("Mensagens", "A varredura teria mais de %1 pontos."),
@@ -120,6 +121,20 @@ const char* const Padroes[] = {
     QT_TRANSLATE_NOOP("Mensagens", "arquivos abertos demais"),
     QT_TRANSLATE_NOOP("Mensagens", "erro de entrada e saída %1"),
     QT_TRANSLATE_NOOP("Mensagens", "nome de arquivo inválido"),
+    // Files written, and files that are not regular ones (io/ErrosArquivo).
+    QT_TRANSLATE_NOOP("Mensagens", "Não foi possível gravar o arquivo %1: %2"),
+    QT_TRANSLATE_NOOP("Mensagens", "a pasta não existe"),
+    QT_TRANSLATE_NOOP("Mensagens", "não há permissão para criar arquivos na pasta"),
+    QT_TRANSLATE_NOOP("Mensagens", "o sistema de arquivos só permite leitura"),
+    QT_TRANSLATE_NOOP("Mensagens", "o disco está cheio"),
+    QT_TRANSLATE_NOOP("Mensagens", "o arquivo passa do tamanho máximo permitido"),
+    QT_TRANSLATE_NOOP("Mensagens", "é uma FIFO (pipe nomeado), não um arquivo comum"),
+    QT_TRANSLATE_NOOP("Mensagens", "é um soquete, não um arquivo comum"),
+    QT_TRANSLATE_NOOP("Mensagens", "é um dispositivo, não um arquivo comum"),
+    // The settings file (ui/Configuracoes).
+    QT_TRANSLATE_NOOP("Mensagens", "As configurações em %1 não foram lidas: %2; esta sessão usa "
+                                   "os valores padrão e não as guarda."),
+    QT_TRANSLATE_NOOP("Mensagens", "é grande demais: %1 bytes (o máximo é %2 bytes)"),
 };
 
 struct Padrao {

@@ -10,6 +10,7 @@
 #include "ui/Idioma.h"
 #include "ui/MensagensNucleo.h"
 #include "ui/ModeloCorrentes.h"
+#include "ui/TextoLiteral.h"
 
 namespace {
 
@@ -197,7 +198,7 @@ QVariant ModeloEstudo::data(const QModelIndex& indice, int papel) const {
     switch (papel) {
     case Qt::DisplayRole: return Texto(indice.row(), coluna);
     case Qt::ToolTipRole:
-        return numerica ? QVariant() : QVariant(Texto(indice.row(), coluna));
+        return numerica ? QVariant() : QVariant(DicaLiteral(Texto(indice.row(), coluna)));
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::Alignment(numerica ? Qt::AlignRight : Qt::AlignLeft) |
                                    Qt::AlignVCenter);

@@ -22,6 +22,8 @@ QString TituloAtual() {
 void ApresentadorErrosQt::MostrarErro(const QString& titulo, const QString& mensagem) {
     QMessageBox caixa(QMessageBox::Critical, titulo, mensagem, QMessageBox::Ok,
                       QApplication::activeWindow());
+    // The message may quote a file's text or name: shown as it is.
+    caixa.setTextFormat(Qt::PlainText);
     caixa.exec();
 }
 

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
@@ -31,6 +32,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "io/GravacaoAtomica.h"
 #include "io/Relatorio.h"
 #include "plant/CalculoCampos.h"
 #include "plant/Numeros.h"
@@ -38,12 +40,14 @@
 #include "plant/TextosPadrao.h"
 #include "properties/Erros.h"
 #include "ui/CamposJanela.h"
+#include "ui/Configuracoes.h"
 #include "ui/DefinicaoJanela.h"
 #include "ui/DialogosArquivo.h"
 #include "ui/Fluxograma.h"
 #include "ui/Idioma.h"
 #include "ui/Impressao.h"
 #include "ui/Memo.h"
+#include "ui/MensagensNucleo.h"
 #include "ui/MenuAjuda.h"
 #include "ui/OQueE.h"
 #include "ui/PaineisDados.h"
@@ -156,6 +160,8 @@ TFusina::TFusina(QWidget* pai)
     LinhaAviso->setObjectName("LinhaAviso");
     LinhaAviso->setWordWrap(true);
     LinhaAviso->setStyleSheet("color: #a00000;");
+    // Its texts carry files' keys and names: never taken for markup.
+    LinhaAviso->setTextFormat(Qt::PlainText);
 
     auto* principal = new QVBoxLayout(this);
     principal->setMenuBar(CriarMenus());
@@ -175,6 +181,9 @@ TFusina::TFusina(QWidget* pai)
     DefinirOQueE(this);
     AtualizarVistas();
     RadioGroup1Click();
+    // A settings file that could not be used is said once, at the start.
+    if (const QString problema = ProblemaConfiguracoes(); !problema.isEmpty())
+        DefinirNota([problema] { return TraduzirMensagem(problema); });
 
     // Fill the screen's work area; main() then maximizes.
     if (QScreen* tela = screen()) setGeometry(tela->availableGeometry());
@@ -468,8 +477,23 @@ void TFusina::AtualizarSeletores() {
 
 bool TFusina::PodeGravar(const QString& caminho) {
     const QFileInfo info(caminho);
-    // A directory of that name is not replaced: writing reports the error.
-    if (!info.exists() || info.isDir()) return true;
+    // The write goes through a symbolic link into the file it leads to: the
+    // question names that file, exactly as the write will find it.
+    if (info.isSymLink()) {
+        QString destino;
+        try {
+            destino = QFile::decodeName(DestinoGravacao(QFile::encodeName(caminho).toStdString()).c_str());
+        } catch (const ErroGravacao&) {
+            return true;  // a loop of links: the write says so
+        }
+        const QFileInfo alvo(destino);
+        if (alvo.exists() && !alvo.isFile()) return true;
+        return dialogosArquivo_->ConfirmarSubstituirLigacao(
+            info.absoluteFilePath(), QDir::cleanPath(alvo.absoluteFilePath()));
+    }
+    // A directory, a FIFO or a device of that name is not replaced: writing
+    // reports the error, without a question first.
+    if (!info.exists() || !info.isFile()) return true;
     return dialogosArquivo_->ConfirmarSubstituir(info.absoluteFilePath());
 }
 

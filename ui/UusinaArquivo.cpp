@@ -29,6 +29,7 @@
 #include "ui/GravarArquivo.h"
 #include "ui/Idioma.h"
 #include "ui/MensagensNucleo.h"
+#include "ui/TextoLiteral.h"
 #include "ui/TratadorErros.h"
 #include "ui/Uusina.h"
 
@@ -119,7 +120,7 @@ void TFusina::PreencherRecentes() {
         texto.replace("&", "&&");
         QAction* a = MenuRecentes->addAction(QString("&%1 %2").arg(i + 1).arg(texto));
         a->setData(caminho);
-        a->setToolTip(QDir::toNativeSeparators(caminho));
+        a->setToolTip(DicaLiteral(QDir::toNativeSeparators(caminho)));
         connect(a, &QAction::triggered, this, [this, caminho] { AbrirRecenteClick(caminho); });
     }
     if (!lista.isEmpty()) {

@@ -28,6 +28,7 @@
 #include "ui/MensagensNucleo.h"
 #include "ui/TratadorErros.h"
 #include "ui/VistaIndicadores.h"
+#include "ui/TextoLiteral.h"
 
 namespace {
 
@@ -156,6 +157,7 @@ VistaComparacao::VistaComparacao(QWidget* pai) : QWidget(pai) {
     AvisoEntradas = new QLabel(this);
     AvisoEntradas->setObjectName("AvisoEntradasComparacao");
     AvisoEntradas->setWordWrap(true);
+    AvisoEntradas->setTextFormat(Qt::PlainText);  // quotes a field's text
     AvisoEntradas->setStyleSheet("background: #fff1b8; color: #5c4200; border: 1px solid #d9b200;"
                                  " padding: 4px 6px;");
     AvisoEntradas->hide();
@@ -183,6 +185,7 @@ VistaComparacao::VistaComparacao(QWidget* pai) : QWidget(pai) {
     Mensagens->setObjectName("MensagensComparacao");
     Mensagens->setWordWrap(true);
     Mensagens->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Mensagens->setTextFormat(Qt::RichText);  // names in bold; every part escaped
     Mensagens->hide();
     NotaEstimativa = new QLabel(QString("* ") + TraduzirNucleo(FonteFatorExergia), this);
     NotaEstimativa->setObjectName("NotaEstimativaComparacao");
@@ -385,7 +388,7 @@ void VistaComparacao::Preencher() {
         QString dica = o.arquivo.isEmpty() ? tr("As entradas atuais na outra configuração.")
                                            : QDir::toNativeSeparators(o.arquivo);
         if (!o.descricao.isEmpty()) dica += "\n" + o.descricao;
-        cabecalhoItem->setToolTip(ColunaValor(i), dica);
+        cabecalhoItem->setToolTip(ColunaValor(i), DicaLiteral(dica));
         cabecalhoItem->setToolTip(ColunaValor(i) + 1,
                                   tr("Diferença para o caso atual, na unidade da grandeza."));
         cabecalhoItem->setToolTip(ColunaValor(i) + 2,
@@ -405,7 +408,7 @@ void VistaComparacao::Preencher() {
         if (caso.situacao != SituacaoCalculo::Completo) {
             situacao->setForeground(col, CorErro);
             const QString erro = TraduzirMensagem(QString::fromStdString(caso.erro));
-            situacao->setToolTip(col, erro);
+            situacao->setToolTip(col, DicaLiteral(erro));
             mensagens << "<b>" + nome + "</b>: " + erro.toHtmlEscaped();
         }
         for (const std::string& aviso : caso.avisos)

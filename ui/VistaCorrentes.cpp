@@ -17,6 +17,7 @@
 
 #include "io/ErrosArquivo.h"
 #include "io/GravacaoAtomica.h"
+#include "ui/GravarArquivo.h"
 #include "plant/ErrosPlanta.h"
 #include "ui/AvisosVista.h"
 #include "ui/DefinicaoJanela.h"
@@ -184,7 +185,7 @@ void VistaCorrentes::ExportarCsv(const QString& caminho) const {
         arquivo.Escrever(csv.data(), csv.size());
         arquivo.Concluir();
     } catch (const ErroGravacao& erro) {
-        throw ErroArquivo(MensagemErroArquivo(erro.codigo));
+        LancarErroGravacao(caminho, erro);
     }
 }
 

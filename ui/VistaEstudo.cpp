@@ -48,6 +48,7 @@
 #include "ui/Idioma.h"
 #include "ui/ModeloEstudo.h"
 #include "ui/TratadorErros.h"
+#include "ui/TextoLiteral.h"
 
 namespace {
 
@@ -270,6 +271,7 @@ VistaEstudo::VistaEstudo(QWidget* pai)
     Situacao = new QLabel(this);
     Situacao->setObjectName("SituacaoEstudo");
     Situacao->setWordWrap(true);
+    Situacao->setTextFormat(Qt::PlainText);
     BotaoExportarCsv = new QPushButton(this);
     TextoTraduzido(BotaoExportarCsv, "text", "VistaEstudo",
                    QT_TRANSLATE_NOOP("VistaEstudo", "Exportar tabela CSV…"));
@@ -329,6 +331,7 @@ VistaEstudo::VistaEstudo(QWidget* pai)
     ResumoFalhas = new QLabel(paginaGrafico);
     ResumoFalhas->setObjectName("ResumoFalhas");
     ResumoFalhas->setWordWrap(true);
+    ResumoFalhas->setTextFormat(Qt::PlainText);
     ResumoFalhas->hide();
     ListaFalhas = new QListWidget(paginaGrafico);
     ListaFalhas->setObjectName("ListaFalhas");
@@ -697,7 +700,7 @@ void VistaEstudo::MostrarGrafico() {
     }
     for (const QString& l : linhas) {
         auto* item = new QListWidgetItem(l, ListaFalhas);
-        item->setToolTip(l);
+        item->setToolTip(DicaLiteral(l));
     }
     ListaFalhas->setVisible(!linhas.isEmpty());
 }

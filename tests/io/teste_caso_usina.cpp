@@ -270,10 +270,10 @@ TEST_F(ArquivoCaso, ArquivoGrandeDemais) {
     Gravar("limite.usina", limite + " ");
     EXPECT_NE(MensagemDeLer("limite.usina").find("1048577 bytes"), std::string::npos);
 
+    // A device is not read at all, endless or not.
     if (std::filesystem::exists("/dev/zero")) {
         EXPECT_EQ(MensagemDeLer("/dev/zero"),
-                  "O arquivo \"/dev/zero\" não é um caso válido: é grande demais para um caso: "
-                  "mais de 1048576 bytes (o máximo é 1048576 bytes, 1 MiB)");
+                  "Não foi possível ler o arquivo \"/dev/zero\": é um dispositivo, não um arquivo comum");
     }
 }
 
@@ -304,7 +304,7 @@ TEST_F(ArquivoCaso, GravacaoRecusada) {
         GravarCaso("nao/existe/caso.usina", CasoUsina{});
         ADD_FAILURE() << "written";
     } catch (const ErroArquivo& e) {
-        EXPECT_STREQ(e.what(), "Invalid filename");
+        EXPECT_STREQ(e.what(), "Não foi possível gravar o arquivo \"nao/existe/caso.usina\": a pasta não existe");
     }
     std::filesystem::create_directory("pasta");
     EXPECT_THROW(GravarCaso("pasta", CasoUsina{}), ErroArquivo);

@@ -5,9 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
+#include <future>
 #include <mutex>
 #include <stdexcept>
 #include <string>
@@ -235,6 +238,9 @@ const Recusada PedidosRecusados[] = {
      "Campo de entrada desconhecido na varredura: 'Ep18'."},
     {"saída desconhecida", true, {{"Etscal", 400, 500, 2}}, {"Epotele", "Eprecal"},
      "Campo de saída desconhecido na varredura: 'Eprecal'."},
+    // Each repetition would be one more column of every point, without end.
+    {"saída repetida", true, {{"Etscal", 400, 500, 2}}, {"Epotele", "Ew12", "Epotele"},
+     "O campo de saída 'Epotele' aparece duas vezes na varredura."},
     {"um ponto", true, {{"Etscal", 400, 500, 1}}, {},
      "A varredura de 'Etscal' precisa de pelo menos 2 pontos, não 1."},
     {"pontos negativos", true, {{"Etscal", 400, 500, -3}}, {}, "precisa de pelo menos 2 pontos"},
@@ -339,6 +345,74 @@ TEST(Varredura, CancelamentoEntrePontos) {
     EXPECT_GE(calculados, 10u);
     EXPECT_LT(calculados, 400u / 2);
     EXPECT_EQ(relatado, calculados);
+}
+
+// Delivered one by one in sweep order, the points are those of the kept
+// table, bit for bit, on any number of threads, and none is kept. Sweeps
+// larger than the ring of points waiting for delivery (2 threads x 64 x 4)
+// must pass through it; a slow first point makes every other thread run
+// ahead until the ring is full.
+TEST(Varredura, EntregaEmOrdemSemGuardarATabela) {
+    PedidoVarredura pedido;
+    pedido.eixos = {{"Eprecal", 30.0, 120.0, 60}, {"Etscal", 300.0, 540.0, 50}};
+    pedido.saidas = {"Epotele", "Emcomb", "Ew12"};
+    pedido.tarefas = 1;
+    const ResultadoVarredura tabela = ExecutarVarredura(pedido);
+    for (unsigned tarefas : {1u, 2u, 5u}) {
+        SCOPED_TRACE(tarefas);
+        pedido.tarefas = tarefas;
+        std::size_t proximo = 0, erradas = 0;
+        pedido.entregar = [&](std::size_t i, const PontoVarredura& p) {
+            if (i == 0 && tarefas > 1) std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            if (i != proximo++ || i >= tabela.pontos.size() || !p.calculado ||
+                p.valores != tabela.pontos[i].valores || p.saidas != tabela.pontos[i].saidas ||
+                p.erro != tabela.pontos[i].erro)
+                ++erradas;
+        };
+        const ResultadoVarredura r = ExecutarVarredura(pedido);
+        EXPECT_TRUE(r.pontos.empty());
+        EXPECT_FALSE(r.cancelada);
+        EXPECT_EQ(erradas, 0u);
+        EXPECT_EQ(proximo, tabela.pontos.size());
+    }
+}
+
+// A cancellation or a delivery that throws (standard output closed) ends
+// the sweep without leaving a thread waiting for room; what was delivered is
+// a prefix of the sweep. The first delivery is slow, so that the other
+// threads fill the ring and wait, and the cancellation comes while the
+// points after the first are not done: the waiting threads must be freed.
+TEST(Varredura, EntregaInterrompidaTerminaSemEsperar) {
+    PedidoVarredura pedido;
+    pedido.eixos = {{"Etscal", 300.0, 540.0, 3000}};
+    pedido.saidas = {"Epotele"};
+    pedido.tarefas = 3;
+    std::atomic<bool> cancelar{false};
+    pedido.cancelar = &cancelar;
+    std::size_t entregues = 0;
+    pedido.entregar = [&](std::size_t i, const PontoVarredura&) {
+        EXPECT_EQ(i, entregues);
+        ++entregues;
+        if (i > 0) return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        cancelar.store(true);
+    };
+    auto varredura = std::async(std::launch::async, [&] { return ExecutarVarredura(pedido); });
+    if (varredura.wait_for(std::chrono::seconds(20)) != std::future_status::ready) {
+        ADD_FAILURE() << "threads left waiting after the cancellation";
+        std::_Exit(1);  // they never end: nothing else can be tested here
+    }
+    EXPECT_TRUE(varredura.get().cancelada);
+    EXPECT_GE(entregues, 1u);
+    EXPECT_LT(entregues, 3000u);
+
+    cancelar.store(false);
+    entregues = 0;
+    pedido.entregar = [&](std::size_t, const PontoVarredura&) {
+        if (++entregues == 900) throw std::runtime_error("saída fechada");
+    };
+    EXPECT_THROW(ExecutarVarredura(pedido), std::runtime_error);
+    EXPECT_EQ(entregues, 900u);
 }
 
 // What the progress callback throws ends the sweep and reaches the caller.

@@ -2,6 +2,7 @@
 // the very run that saved it, refused files stop everything, and the
 // machine-readable outputs hold the calculation's numbers to the bit.
 #include <bit>
+#include <sys/stat.h>
 #include <charconv>
 #include <cstdint>
 #include <string>
@@ -175,7 +176,7 @@ TEST_F(UsinaCalc, CasoNaoSalvo) {
     const Resultado r = Executar({"--save-case", "nao/existe.usina"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.saida, "");
-    EXPECT_EQ(r.erros, "usina-calc: the case file 'nao/existe.usina' was not written: Invalid filename.\n");
+    EXPECT_EQ(r.erros, "Não foi possível gravar o arquivo \"nao/existe.usina\": a pasta não existe.\n");
 }
 
 // Unknown keys are warned about on standard error; the run goes on.
@@ -315,6 +316,39 @@ TEST_F(UsinaCalc, CasoNumLocaleDeSeparadorLongo) {
     ASSERT_EQ(local.status, 0) << local.erros;
     EXPECT_TRUE(TemLinha(local.saida, "Eprevap=    2\xD9\xAB" "5000E+000")) << local.saida;
     EXPECT_EQ(local.saida, explicito.saida);
+}
+
+}  // namespace
+
+namespace {
+
+// File errors name the file and say why, in the program's Portuguese; a
+// FIFO given as the case or the report's target is refused at once, not
+// waited on (timeout would end the program with 124 after 5 s).
+TEST_F(UsinaCalc, ErrosDeArquivoNomeiamOArquivoEOMotivo) {
+    fs::create_symlink("ciclo2.txt", dir_ / "ciclo1.txt");
+    fs::create_symlink("ciclo1.txt", dir_ / "ciclo2.txt");
+    ASSERT_EQ(mkfifo((dir_ / "fifo.txt").c_str(), 0600), 0);
+    ASSERT_EQ(mkfifo((dir_ / "f.usina").c_str(), 0600), 0);
+    const struct {
+        std::vector<std::string> args;
+        std::string erro;
+    } casos[] = {
+        {{"--report", "nao/rel"}, "Não foi possível gravar o arquivo \"nao/rel.txt\": a pasta não existe.\n"},
+        {{"--report", "ciclo1"},
+         "Não foi possível gravar o arquivo \"ciclo1.txt\": ligações simbólicas em ciclo.\n"},
+        {{"--report", "fifo"},
+         "Não foi possível gravar o arquivo \"fifo.txt\": é uma FIFO (pipe nomeado), não um arquivo comum.\n"},
+        {{"--case", "f.usina"},
+         "Não foi possível ler o arquivo \"f.usina\": é uma FIFO (pipe nomeado), não um arquivo comum.\n"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.args[1]);
+        const Resultado r = Executar(c.args, "LC_ALL=C timeout 5");
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.erros, c.erro);
+    }
+    EXPECT_TRUE(fs::is_fifo(dir_ / "fifo.txt"));
 }
 
 }  // namespace

@@ -189,6 +189,8 @@ const Saida Saidas[] = {
     {{"--sweep", "Eefibom=1e-300:100:2"}, 0, ""},
     {{"--sweep", "Eprecal=10:30:2", "--sweep", "Etscal=150:200:2"}, 0, ""},  // all refused
     {{"--sweep", "Foo=1:2:3"}, 1, "Campo de entrada desconhecido na varredura: 'Foo'.\n"},
+    {{"--sweep", "Etscal=400:450:2", "--outputs", "Ew12,Epotele,Ew12"}, 1,
+     "O campo de saída 'Ew12' aparece duas vezes na varredura.\n"},
     {{"--sweep", "Etscal=1:2:1"}, 1, "A varredura de 'Etscal' precisa de pelo menos 2 pontos, não 1.\n"},
     {{"--sweep", "Etscal=1:2:x"}, 1, "O número de pontos da varredura de 'Etscal' não é um número inteiro: 'x'.\n"},
     {{"--sweep", "Etscal=1:2:2.0"}, 1, "O número de pontos"},

@@ -312,9 +312,14 @@ TEST(FluxogramaResultadosExportacao, FalhaNaoDeixaArquivo) {
         [r](const QString& c) { ExportarFluxogramaSvg(c, r, ","); },
         [r](const QString& c) { ExportarFluxogramaPdf(c, r, ","); },
     };
-    const std::pair<QString, const char*> casos[] = {
-        {dir.filePath("nao-existe/f"), "Invalid filename"},
-        {dir.filePath("pasta"), "File access denied"},
+    // Which file and why.
+    const std::pair<QString, std::string> casos[] = {
+        {dir.filePath("nao-existe/f"), "Não foi possível gravar o arquivo \"" +
+                                           dir.filePath("nao-existe/f").toStdString() +
+                                           "\": a pasta não existe"},
+        {dir.filePath("pasta"), "Não foi possível gravar o arquivo \"" +
+                                    dir.filePath("pasta").toStdString() +
+                                    "\": é uma pasta, não um arquivo"},
     };
     for (const auto& exportar : exportacoes)
         for (const auto& [caminho, mensagem] : casos) {
@@ -322,7 +327,7 @@ TEST(FluxogramaResultadosExportacao, FalhaNaoDeixaArquivo) {
                 exportar(caminho);
                 ADD_FAILURE() << "nenhum erro: " << caminho.toStdString();
             } catch (const ErroArquivo& e) {
-                EXPECT_STREQ(e.what(), mensagem);
+                EXPECT_EQ(e.what(), mensagem);
             }
             EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                       QStringList{"pasta"});

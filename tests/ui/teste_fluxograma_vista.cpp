@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -93,7 +94,9 @@ TEST_F(VistaTeste, QuandoNaoGrava) {
     Exportar("nao-existe/fluxo.png");
     EXPECT_EQ(erros, QStringList({"Escolha um nome terminado em .png, .svg ou .pdf para "
                                   "exportar o fluxograma.",
-                                  "Invalid filename."}));
+                                  "Não foi possível gravar o arquivo \"" +
+                                      QDir::toNativeSeparators(dir.filePath("nao-existe/fluxo.png")) +
+                                      "\": a pasta não existe."}));
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("fluxo.jpg")));
 
     QFile existe(dir.filePath("existe.png"));

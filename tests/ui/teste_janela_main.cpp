@@ -3,6 +3,7 @@
 // and the Brazilian locale pins the decimal comma of the default texts. The
 // settings (recent case files) go to a directory of this process's own,
 // never to the user's.
+#include <QFile>
 #include <QLocale>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -16,6 +17,8 @@ int main(int argc, char** argv) {
     AplicacaoUsina aplicacao(argc, argv);
     QTemporaryDir configuracoes;
     if (!configuracoes.isValid()) return 1;
+    // The program finds its settings file where Qt keeps its settings.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configuracoes.path()));
     for (QSettings::Format formato : {QSettings::NativeFormat, QSettings::IniFormat}) {
         QSettings::setPath(formato, QSettings::UserScope, configuracoes.path());
         QSettings::setPath(formato, QSettings::SystemScope, configuracoes.path());

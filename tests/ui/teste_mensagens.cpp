@@ -134,6 +134,13 @@ TEST_F(MensagensTeste, FrasesConhecidasEOutrasComoSao) {
          "The field 'Epstap' is used only with the high-pressure turbine."},
         {"Não foi possível ler o arquivo \"a.usina\": o arquivo não existe",
          "The file \"a.usina\" could not be read: the file does not exist"},
+        // Files written and files that are not regular ones.
+        {"Não foi possível gravar o arquivo \"/x/<h1>r.txt\": a pasta não existe",
+         "Could not write the file \"/x/<h1>r.txt\": the folder does not exist"},
+        {"Não foi possível ler o arquivo \"f.usina\": é uma FIFO (pipe nomeado), não um arquivo comum",
+         "The file \"f.usina\" could not be read: it is a FIFO (named pipe), not a regular file"},
+        {"O campo de saída 'Ew12' aparece duas vezes na varredura.",
+         "The output field 'Ew12' appears twice in the sweep."},
         // A name that happens to contain a marker stays whole.
         {"O arquivo \"100 %1.usina\" não é um caso válido: está vazio",
          "The file \"100 %1.usina\" is not a valid case: it is empty"},

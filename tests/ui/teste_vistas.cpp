@@ -285,7 +285,9 @@ TEST_F(VistaCorrentesArquivo, CanceladoEErroDeGravacao) {
     // A directory that does not exist: the window's handler shows why.
     Exportar(vista, "falta/correntes.csv");
     ASSERT_EQ(erros.erros.size(), 1);
-    EXPECT_EQ(erros.erros[0], QString::fromStdString(MensagemErroArquivo(ENOENT)) + ".");
+    EXPECT_EQ(erros.erros[0], "Não foi possível gravar o arquivo \"" +
+                                  QDir::toNativeSeparators(temporario.filePath("falta/correntes.csv")) +
+                                  "\": a pasta não existe.");
     EXPECT_TRUE(QDir(temporario.path()).isEmpty());
 
     // Writing before any run is refused, not an empty file.
