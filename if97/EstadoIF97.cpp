@@ -80,7 +80,10 @@ struct Saturacao {
     PontoIF97 vapor;
 };
 
-Saturacao SaturacaoNaPressao(double p) {
+// With soEntalpias, below 623.15 K only T, h' and h'' are filled: all that
+// the quality and the choice of region of a state given by (p, t) or (p, h)
+// need.
+Saturacao SaturacaoNaPressao(double p, bool soEntalpias = false) {
     Saturacao s;
     if (p >= pc) {
         s.T = Tc;
@@ -88,7 +91,10 @@ Saturacao SaturacaoNaPressao(double p) {
         return s;
     }
     s.T = TemperaturaSaturacao(p);
-    if (s.T <= T13) {
+    if (s.T <= T13 && soEntalpias) {
+        s.liquido.h = EntalpiaRegiao1(p, s.T);
+        s.vapor.h = EntalpiaRegiao2(p, s.T);
+    } else if (s.T <= T13) {
         s.liquido = Regiao1(p, s.T);
         s.vapor = Regiao2(p, s.T);
     } else {
@@ -213,16 +219,17 @@ void AvaliarEstadoIF97(PropertyMode modo, PhaseRegion& regiao, StatePoint& estad
                      k);
     }
 
-    const Saturacao sat = SaturacaoNaPressao(p);
-    const StatePoint liq = Saturado(sat.liquido, p, 0.0);
-    const StatePoint vap = Saturado(sat.vapor, p, 1.0);
+    const bool soEntalpias = modo == ModoPressaoTemperatura || modo == ModoPressaoEntalpia;
+    const Saturacao sat = SaturacaoNaPressao(p, soEntalpias);
+    const double hL = sat.liquido.h;
+    const double hV = sat.vapor.h;
 
     // Position of the given value between the saturated states.
     double xi = 0.0;
     switch (modo) {
     case ModoPressaoTemperatura: xi = 0.0; break;
-    case ModoPressaoEntalpia: xi = (k - liq.h) / (vap.h - liq.h); break;
-    case ModoPressaoEntropia: xi = (k - liq.s) / (vap.s - liq.s); break;
+    case ModoPressaoEntalpia: xi = (k - hL) / (hV - hL); break;
+    case ModoPressaoEntropia: xi = (k - sat.liquido.s) / (sat.vapor.s - sat.liquido.s); break;
     default: xi = k; break;
     }
 
@@ -233,7 +240,7 @@ void AvaliarEstadoIF97(PropertyMode modo, PhaseRegion& regiao, StatePoint& estad
         if (!(T >= TMinima && T <= TMaxima)) RecusarTemperatura(T);
         const double tSat = sat.T - ZeroCelsius;  // degC, as the caller sees it
         if (k == tSat) {  // exactly at saturation: the saturated vapour
-            r = vap;
+            r = Saturado(sat.T <= T13 ? Regiao2(p, sat.T) : sat.vapor, p, 1.0);
             codigo = RegiaoMistura;
         } else {
             const bool liquido = k < tSat;
@@ -242,7 +249,11 @@ void AvaliarEstadoIF97(PropertyMode modo, PhaseRegion& regiao, StatePoint& estad
             codigo = liquido ? RegiaoLiquido : RegiaoVapor;
         }
     } else if (xi >= 0.0 && xi <= 1.0) {
-        // Wet mixture: the lever rule on every slot.
+        // Wet mixture: the lever rule on every slot, between the complete
+        // saturated states.
+        const Saturacao completa = soEntalpias ? SaturacaoNaPressao(p) : sat;
+        const StatePoint liq = Saturado(completa.liquido, p, 0.0);
+        const StatePoint vap = Saturado(completa.vapor, p, 1.0);
         for (int i = 0; i <= 9; ++i) Slot(r, i) = (1 - xi) * Slot(liq, i) + xi * Slot(vap, i);
         r.t = sat.T - ZeroCelsius;
         r.p = p;
@@ -255,7 +266,7 @@ void AvaliarEstadoIF97(PropertyMode modo, PhaseRegion& regiao, StatePoint& estad
         codigo = liquido ? RegiaoLiquido : RegiaoVapor;
     }
     r.r7 = r.r8 = r.r9 = 0.0;
-    r.x = (r.h - liq.h) / (vap.h - liq.h);  // enthalpy-based quality
+    r.x = (r.h - hL) / (hV - hL);  // enthalpy-based quality
     if (r.t > tCritica) codigo = RegiaoSupercritica;
     estado = r;
     regiao = codigo;

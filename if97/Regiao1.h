@@ -38,22 +38,32 @@ struct SomasGibbs {
     double g = 0.0, gp = 0.0, gt = 0.0, gpp = 0.0, gtt = 0.0, gpt = 0.0;
 };
 
+// Which sums a caller needs: the enthalpy alone (gt), a state (g, gp, gt,
+// gtt) or everything (the speed of sound adds gpp and gpt).
+enum class SomasPedidas { Entalpia, Estado, Todas };
+
 // Over the region's range 7.1 - pi > 1 and tau - 1.222 > 1, so the negative
 // powers the derivatives ask for are finite; terms whose factor I or J is 0
 // multiply them by 0.
+template <SomasPedidas Pedidas>
 constexpr SomasGibbs SomasRegiao1(double pi, double tau) {
     const Potencias<-2, 32> x(7.1 - pi);
     const Potencias<-43, 17> y(tau - 1.222);
     SomasGibbs g;
+    #pragma GCC unroll 64
     for (const TermoIJ& t : TabelaRegiao1) {
-        const double nI = t.n * t.I;
         const double nJ = t.n * t.J;
-        g.g = g.g + t.n * x[t.I] * y[t.J];
-        g.gp = g.gp - nI * x[t.I - 1] * y[t.J];
         g.gt = g.gt + nJ * x[t.I] * y[t.J - 1];
-        g.gtt = g.gtt + nJ * (t.J - 1) * x[t.I] * y[t.J - 2];
-        g.gpp = g.gpp + nI * (t.I - 1) * x[t.I - 2] * y[t.J];
-        g.gpt = g.gpt - nI * t.J * x[t.I - 1] * y[t.J - 1];
+        if constexpr (Pedidas != SomasPedidas::Entalpia) {
+            const double nI = t.n * t.I;
+            g.g = g.g + t.n * x[t.I] * y[t.J];
+            g.gp = g.gp - nI * x[t.I - 1] * y[t.J];
+            g.gtt = g.gtt + nJ * (t.J - 1) * x[t.I] * y[t.J - 2];
+            if constexpr (Pedidas == SomasPedidas::Todas) {
+                g.gpp = g.gpp + nI * (t.I - 1) * x[t.I - 2] * y[t.J];
+                g.gpt = g.gpt - nI * t.J * x[t.I - 1] * y[t.J - 1];
+            }
+        }
     }
     return g;
 }
@@ -62,7 +72,7 @@ constexpr SomasGibbs SomasRegiao1(double pi, double tau) {
 constexpr PontoIF97 Regiao1(double p, double T) {
     const double pi = p / pEstrela1;
     const double tau = TEstrela1 / T;
-    const SomasGibbs g = SomasRegiao1(pi, tau);
+    const SomasGibbs g = SomasRegiao1<SomasPedidas::Estado>(pi, tau);
     const double RT = R * T;  // kJ/kg
     PontoIF97 e;
     e.p = p;
@@ -73,6 +83,13 @@ constexpr PontoIF97 Regiao1(double p, double T) {
     e.s = R * (tau * g.gt - g.g);
     e.cp = -R * tau * tau * g.gtt;
     return e;
+}
+
+// Enthalpy alone (kJ/kg) at p (MPa) and T (K): the saturated liquid's, for
+// the quality of every state.
+constexpr double EntalpiaRegiao1(double p, double T) {
+    const double tau = TEstrela1 / T;
+    return R * T * tau * SomasRegiao1<SomasPedidas::Entalpia>(p / pEstrela1, tau).gt;
 }
 
 // Speed of sound (m/s) at p (MPa) and T (K).

@@ -53,6 +53,7 @@ struct Ideal {
 Ideal SomasIdeais(double tau) {
     const Potencias<-7, 3> t(tau);
     Ideal i;
+    #pragma GCC unroll 64
     for (const TermoJ& c : TabelaIdealRegiao2) {
         i.g = i.g + c.n * t[c.J];
         i.gt = i.gt + c.n * c.J * t[c.J - 1];
@@ -73,14 +74,15 @@ Residual SomasResiduais(double pi, double tau) {
     const Potencias<0, 24> x(pi);
     const Potencias<0, 58> y(tau - 0.5);
     Residual r;
+    #pragma GCC unroll 64
     for (const TermoIJ& c : TabelaResidualRegiao2) {
         const int I1 = c.I > 0 ? c.I - 1 : 0;
         const int J1 = c.J > 0 ? c.J - 1 : 0;
         const int J2 = c.J > 1 ? c.J - 2 : 0;
         const double nJ = c.n * c.J;
         r.gt = r.gt + nJ * x[c.I] * y[J1];
-        r.gp = r.gp + c.n * c.I * x[I1] * y[c.J];
         if constexpr (Completa) {
+            r.gp = r.gp + c.n * c.I * x[I1] * y[c.J];
             const int I2 = c.I > 1 ? c.I - 2 : 0;
             r.g = r.g + c.n * x[c.I] * y[c.J];
             r.gtt = r.gtt + nJ * (c.J - 1) * x[c.I] * y[J2];

@@ -42,6 +42,7 @@ SomasHelmholtz Somas(double delta, double tau) {
     s.f = N1Regiao3 * std::log(delta);
     s.fd = N1Regiao3 / delta;
     s.fdd = -N1Regiao3 / (delta * delta);
+    #pragma GCC unroll 64
     for (const TermoIJ& c : TabelaRegiao3) {
         // Exponents below 0 only where the factor I or J is 0.
         const int I1 = c.I > 0 ? c.I - 1 : 0;
