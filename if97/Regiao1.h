@@ -89,7 +89,8 @@ constexpr PontoIF97 Regiao1(double p, double T) {
 // the quality of every state.
 constexpr double EntalpiaRegiao1(double p, double T) {
     const double tau = TEstrela1 / T;
-    return R * T * tau * SomasRegiao1<SomasPedidas::Entalpia>(p / pEstrela1, tau).gt;
+    const double RT = R * T;
+    return RT * tau * SomasRegiao1<SomasPedidas::Entalpia>(p / pEstrela1, tau).gt;  // as Regiao1, to the bit
 }
 
 // Speed of sound (m/s) at p (MPa) and T (K).

@@ -118,7 +118,8 @@ double EntalpiaRegiao2(double p, double T) {
     const double tau = TEstrela2 / T;
     const Ideal i = SomasIdeais(tau);
     const Residual r = SomasResiduais<false>(p, tau);
-    return R * T * tau * (i.gt + r.gt);
+    const double RT = R * T;
+    return RT * (tau * (i.gt + r.gt));  // as Regiao2 does, to the bit
 }
 
 double VelocidadeSomRegiao2(double p, double T) {
