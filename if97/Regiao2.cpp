@@ -69,7 +69,11 @@ struct Residual {
     double g = 0.0, gp = 0.0, gt = 0.0, gpp = 0.0, gtt = 0.0, gpt = 0.0;
 };
 
-template <bool Completa>
+// Which sums: the enthalpy alone, a state, or everything (the speed of
+// sound adds the second pi derivatives).
+enum class Pedidas { Entalpia, Estado, Todas };
+
+template <Pedidas P>
 Residual SomasResiduais(double pi, double tau) {
     const Potencias<0, 24> x(pi);
     const Potencias<0, 58> y(tau - 0.5);
@@ -81,11 +85,13 @@ Residual SomasResiduais(double pi, double tau) {
         const int J2 = c.J > 1 ? c.J - 2 : 0;
         const double nJ = c.n * c.J;
         r.gt = r.gt + nJ * x[c.I] * y[J1];
-        if constexpr (Completa) {
+        if constexpr (P != Pedidas::Entalpia) {
             r.gp = r.gp + c.n * c.I * x[I1] * y[c.J];
-            const int I2 = c.I > 1 ? c.I - 2 : 0;
             r.g = r.g + c.n * x[c.I] * y[c.J];
             r.gtt = r.gtt + nJ * (c.J - 1) * x[c.I] * y[J2];
+        }
+        if constexpr (P == Pedidas::Todas) {
+            const int I2 = c.I > 1 ? c.I - 2 : 0;
             r.gpp = r.gpp + c.n * c.I * (c.I - 1) * x[I2] * y[c.J];
             r.gpt = r.gpt + nJ * c.I * x[I1] * y[J1];
         }
@@ -99,7 +105,7 @@ PontoIF97 Regiao2(double p, double T) {
     const double pi = p;  // p* = 1 MPa
     const double tau = TEstrela2 / T;
     const Ideal i = SomasIdeais(tau);
-    const Residual r = SomasResiduais<true>(pi, tau);
+    const Residual r = SomasResiduais<Pedidas::Estado>(pi, tau);
     const double RT = R * T;
     const double piGp = 1.0 + pi * r.gp;  // pi (gamma0_pi + gammar_pi)
     const double tauGt = tau * (i.gt + r.gt);
@@ -117,7 +123,7 @@ PontoIF97 Regiao2(double p, double T) {
 double EntalpiaRegiao2(double p, double T) {
     const double tau = TEstrela2 / T;
     const Ideal i = SomasIdeais(tau);
-    const Residual r = SomasResiduais<false>(p, tau);
+    const Residual r = SomasResiduais<Pedidas::Entalpia>(p, tau);
     const double RT = R * T;
     return RT * (tau * (i.gt + r.gt));  // as Regiao2 does, to the bit
 }
@@ -126,7 +132,7 @@ double VelocidadeSomRegiao2(double p, double T) {
     const double pi = p;
     const double tau = TEstrela2 / T;
     const Ideal i = SomasIdeais(tau);
-    const Residual r = SomasResiduais<true>(pi, tau);
+    const Residual r = SomasResiduais<Pedidas::Todas>(pi, tau);
     const double a = 1.0 + pi * r.gp - tau * pi * r.gpt;
     const double num = 1.0 + 2.0 * pi * r.gp + pi * pi * r.gp * r.gp;
     const double den = (1.0 - pi * pi * r.gpp) + a * a / (tau * tau * (i.gtt + r.gtt));
