@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QScrollArea>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QTableWidget>
@@ -42,6 +44,13 @@ QTableWidgetItem* CelulaNumero(const std::optional<double>& valor, const std::st
 }
 
 // Headers are set by Retraduzir, in the window's language.
+// Every row shown: the table as tall as its rows, no scroll bar of its own.
+void AjustarAltura(QTableWidget* tabela) {
+    tabela->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tabela->setFixedHeight(tabela->horizontalHeader()->sizeHint().height() +
+                           tabela->verticalHeader()->length() + 2 * tabela->frameWidth());
+}
+
 QTableWidget* CriarTabela(QWidget* pai, const char* nome, int colunas) {
     auto* tabela = new QTableWidget(0, colunas, pai);
     tabela->setObjectName(nome);
@@ -104,8 +113,9 @@ VistaIndicadores::VistaIndicadores(QWidget* pai) : QWidget(pai) {
 
     auto* colunaIndicadores = new QVBoxLayout(painelIndicadores);
     colunaIndicadores->setContentsMargins(0, 0, 0, 0);
-    colunaIndicadores->addWidget(TabelaIndicadores, 1);
+    colunaIndicadores->addWidget(TabelaIndicadores);
     colunaIndicadores->addWidget(ExplicacaoIndicador);
+    colunaIndicadores->addStretch(1);
 
     auto* painelDestruicao = new QWidget(Conteudo);
     auto* tituloDestruicao = new QLabel(painelDestruicao);
@@ -133,26 +143,38 @@ VistaIndicadores::VistaIndicadores(QWidget* pai) : QWidget(pai) {
     TabelaBalancos->setSelectionBehavior(QAbstractItemView::SelectRows);
     TabelaBalancos->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     TabelaBalancos->horizontalHeader()->setStretchLastSection(false);
-    TabelaBalancos->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto* colunaDestruicao = new QVBoxLayout(painelDestruicao);
     colunaDestruicao->setContentsMargins(0, 0, 0, 0);
     colunaDestruicao->addWidget(tituloDestruicao);
-    colunaDestruicao->addWidget(TabelaDestruicao, 1);
+    colunaDestruicao->addWidget(TabelaDestruicao);
     colunaDestruicao->addWidget(tituloBalancos);
     colunaDestruicao->addWidget(TabelaBalancos);
+    colunaDestruicao->addStretch(1);
 
     NotaEstimativa = new QLabel(Conteudo);
     NotaEstimativa->setObjectName("NotaEstimativa");
     NotaEstimativa->setWordWrap(true);
     NotaEstimativa->setStyleSheet("color: #404040;");
 
-    disposicao_ = new QBoxLayout(QBoxLayout::TopToBottom);
+    // The tables at their whole height, scrolled together when the view is
+    // shorter than they are.
+    auto* tabelas = new QWidget;
+    tabelas->setObjectName("TabelasIndicadores");
+    disposicao_ = new QBoxLayout(QBoxLayout::TopToBottom, tabelas);
+    disposicao_->setContentsMargins(0, 0, 0, 0);
     disposicao_->addWidget(painelIndicadores, 3);
     disposicao_->addWidget(painelDestruicao, 2);
+    disposicao_->addStretch(0);  // one below the other: the room left goes below both
+    auto* rolagem = new QScrollArea(Conteudo);
+    rolagem->setObjectName("RolagemIndicadores");
+    rolagem->setWidgetResizable(true);
+    rolagem->setFrameShape(QFrame::NoFrame);
+    rolagem->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    rolagem->setWidget(tabelas);
     auto* colunaConteudo = new QVBoxLayout(Conteudo);
     colunaConteudo->setContentsMargins(0, 0, 0, 0);
-    colunaConteudo->addLayout(disposicao_, 1);
+    colunaConteudo->addWidget(rolagem, 1);
     colunaConteudo->addWidget(NotaEstimativa);
     Conteudo->hide();
 
@@ -160,6 +182,8 @@ VistaIndicadores::VistaIndicadores(QWidget* pai) : QWidget(pai) {
     coluna->addWidget(AvisoDesatualizado);
     coluna->addWidget(AvisoSemCalculo, 1);
     coluna->addWidget(Conteudo, 1);
+    for (QTableWidget* tabela : {TabelaIndicadores, TabelaDestruicao, TabelaBalancos})
+        AcompanharAltura(tabela);
     Retraduzir();
     Dispor();
 }
@@ -280,13 +304,7 @@ void VistaIndicadores::Preencher() {
         relativo->setToolTip(TraduzirNucleo(b.referencia));
         TabelaBalancos->setItem(linha, 2, relativo);
     }
-    TabelaIndicadores->resizeRowsToContents();
-    TabelaDestruicao->resizeRowsToContents();
-    TabelaBalancos->resizeRowsToContents();
-    // Every row shown, no scroll bar: the block is four short lines.
-    TabelaBalancos->setFixedHeight(TabelaBalancos->horizontalHeader()->height() +
-                                   TabelaBalancos->verticalHeader()->length() +
-                                   2 * TabelaBalancos->frameWidth());
+    Dispor();
 }
 
 void VistaIndicadores::MarcarDesatualizado(bool desatualizado) {
@@ -300,12 +318,33 @@ void VistaIndicadores::resizeEvent(QResizeEvent* evento) {
 
 void VistaIndicadores::Dispor() {
     const bool larga = width() >= LarguraLarga;
-    disposicao_->setDirection(width() >= LarguraLadoALado ? QBoxLayout::LeftToRight
-                                                          : QBoxLayout::TopToBottom);
+    const bool lado = width() >= LarguraLadoALado;
+    disposicao_->setDirection(lado ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    disposicao_->setStretch(0, lado ? 3 : 0);
+    disposicao_->setStretch(1, lado ? 2 : 0);
+    disposicao_->setStretch(2, lado ? 0 : 1);
     TabelaIndicadores->setColumnHidden(3, !larga);
     ExplicacaoIndicador->setVisible(!larga);
     TabelaIndicadores->resizeRowsToContents();
     TabelaDestruicao->resizeRowsToContents();
+    for (QTableWidget* tabela : {TabelaIndicadores, TabelaDestruicao, TabelaBalancos}) {
+        tabela->resizeRowsToContents();
+        AjustarAltura(tabela);
+    }
+}
+
+void VistaIndicadores::AcompanharAltura(QTableWidget* tabela) {
+    // Wrapped rows change height when their column changes width: the table
+    // follows, so that it never shows blank space or a scroll bar.
+    // Queued: the sections settle first.
+    const auto ajustar = [tabela] {
+        tabela->resizeRowsToContents();
+        AjustarAltura(tabela);
+    };
+    connect(tabela->horizontalHeader(), &QHeaderView::sectionResized, tabela, ajustar,
+            Qt::QueuedConnection);
+    connect(tabela->verticalHeader(), &QHeaderView::sectionResized, tabela,
+            [tabela] { AjustarAltura(tabela); }, Qt::QueuedConnection);
 }
 
 void VistaIndicadores::MostrarExplicacao() {

@@ -66,6 +66,7 @@ private:
     void Preencher();  // the tables from indicadores_, in the window's language
     void Dispor();
     void MostrarExplicacao();
+    void AcompanharAltura(QTableWidget* tabela);
 
     std::optional<IndicadoresUsina> indicadores_;  // of the run shown
     QBoxLayout* disposicao_;
