@@ -323,6 +323,22 @@ TEST(Avisos, PropriedadesQueNaoConvergem) {
         EXPECT_TRUE(ResultadoNaoConfiavel(r.avisos));
     }
     EXPECT_FALSE(ResultadoNaoConfiavel(Calcular(EntradasUsina{}).avisos));
+
+    // Condensate at 82 bar and 0,035 %: the run finishes, says which state
+    // did not converge, and its balance does not close, which a run whose
+    // states all converged never shows.
+    EntradasUsina e;
+    e.comTurbinaAlta = false;
+    e.PressaoCondensado = 82.0;
+    e.EficienciaBomba = 0.035;
+    e.PressaoCaldeira = 126.0;
+    e.TemperaturaCaldeira = 514.0;
+    e.TemperaturaCondensado = 63.0;
+    const ResultadoUsina r = Calcular(e);
+    EXPECT_EQ(r.situacao, SituacaoCalculo::Completo);
+    ASSERT_FALSE(r.avisos.empty());
+    EXPECT_EQ(r.avisos[0], (AvisoUsina{TipoAviso::NaoConvergiu, 0.0, R::AguaAlimentacao}));
+    EXPECT_NE(Aviso(r, TipoAviso::BalancoNaoFecha), nullptr);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <QTableView>
 
 #include "plant/TabelaEntradas.h"
+#include "plant/TextosPadrao.h"
 #include "teste_janela_apoio.h"
 #include "ui/VistaCorrentes.h"
 #include "ui/VistaFluxograma.h"
@@ -188,4 +189,39 @@ TEST_F(VistasTeste, RelatorioPdfDoUltimoCalculo) {
     EXPECT_EQ(paginas.last(), "842x595");
     for (qsizetype i = 0; i + 1 < paginas.size(); ++i) EXPECT_EQ(paginas[i], "595x842");
     EXPECT_TRUE(janela->LinhaAviso->text().contains("relatorio.pdf"));
+}
+
+// A run that finishes although the feed water's state did not converge
+// (condensate at 82 bar pumped at 0,035 %): the views show it marked as not
+// reliable, with that reason, not as stale; a changed input then says stale;
+// the next sound run clears both.
+TEST_F(VistasTeste, CalculoNaoConfiavelMarcaAsVistas) {
+    janela->CheckBox1->setChecked(false);
+    const std::pair<const char*, const char*> entradas[] = {
+        {"Eprecon", "82"}, {"Eefibom", "0,035"}, {"Eprecal", "126"}, {"Etscal", "514"},
+        {"Etcon", "63"}};
+    for (const auto& [nome, texto] : entradas) Campo(nome)->setText(texto);
+    Executar(*janela);
+    ASSERT_TRUE(apresentador.erros.empty()) << Mensagens();
+    const auto textos = [&] {
+        QStringList t;
+        for (QLabel* aviso : janela->Vistas->findChildren<QLabel*>("AvisoDesatualizado"))
+            if (!aviso->isHidden()) t << aviso->text();
+        return t;
+    };
+    const QString naoConfiavel = QString::fromUtf8(TextoNaoConfiavel);
+    EXPECT_EQ(textos(), QStringList(5, naoConfiavel));
+    EXPECT_FALSE(janela->ResultadosDesatualizados());
+    EXPECT_TRUE(janela->LinhaAviso->text().startsWith(
+        "Propriedades do rótulo 19 não convergiram: resultados não confiáveis"))
+        << janela->LinhaAviso->text().toStdString();
+
+    Campo("Ecapusi")->setText("500");
+    EXPECT_EQ(textos(), QStringList(5, QString::fromUtf8(TextoDesatualizado)));
+
+    janela->CheckBox1->setChecked(true);
+    for (const char* nome : {"Eprecon", "Eefibom", "Etcon", "Eprecal", "Etscal"})
+        Campo(nome)->setText(QString::fromStdString(TextoPadrao(nome, ",")));
+    Executar(*janela);
+    EXPECT_TRUE(textos().isEmpty()) << textos().join("|").toStdString();
 }

@@ -96,6 +96,7 @@ TEST_F(MensagensTeste, MensagensDoNucleoEmInglesComOsMesmosNumeros) {
         Varredura({{"Etscal", 400.0, 500.0, 1}}, {"Epotele"}),
         Varredura({{"Etscal", 400.0, std::numeric_limits<double>::infinity(), 3}}, {"Epotele"}),
         Varredura({{"Etscal", 400.0, 500.0, 3}}, {"Exyz"}),
+        Varredura({{"Eprecal", 100.0, 250.0, 3}}, {"Epotele"}),
         Caso(""),
         Caso("[1]"),
         Caso("{\"formato\":"),
@@ -121,7 +122,7 @@ TEST_F(MensagensTeste, MensagensDoNucleoEmInglesComOsMesmosNumeros) {
         EXPECT_EQ(Numeros(ingles), Numeros(portugues)) << ingles.toStdString();
         ++n;
     }
-    EXPECT_EQ(n, 30);
+    EXPECT_EQ(n, 31);
 }
 
 TEST_F(MensagensTeste, FrasesConhecidasEOutrasComoSao) {
@@ -150,6 +151,16 @@ TEST_F(MensagensTeste, FrasesConhecidasEOutrasComoSao) {
     };
     for (const auto& c : casos)
         EXPECT_EQ(TraduzirMensagem(QString::fromUtf8(c.portugues)).toStdString(), c.ingles);
+
+    // A sweep point's warnings, joined as the point keeps them: each in turn.
+    EXPECT_EQ(TraduzirAvisos(QString::fromUtf8(
+                  "Vapor úmido no coletor: título 0,89 na saída da turbina de alta pressão  "
+                  "Escape da turbomoenda com título 0,87, abaixo de 0,88  Balanço de energia não "
+                  "fecha: 12,50 kW"))
+                  .toStdString(),
+              "Wet steam in the header: quality 0,89 at the high-pressure turbine exhaust  "
+              "Mill drive turbine exhaust at quality 0,87, below 0,88  Energy balance does not "
+              "close: 12,50 kW");
 }
 
 }  // namespace

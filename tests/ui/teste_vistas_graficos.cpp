@@ -54,6 +54,40 @@ private:
 
 }  // namespace
 
+// A medium-pressure turbine short of steam is no machine: no bar, no share,
+// no efficiency, out of the total, listed last in the table as not physical.
+TEST(VistaExergia, TurbinaSemVaporNaoEhBarra) {
+    EntradasUsina e;
+    e.PercentualValvula = 60.0;
+    ResultadoUsina r;
+    CalcularUsina(e, r);
+    ASSERT_TRUE(TurbinaMediaSemVapor(r));
+    const IndicadoresUsina ind = CalcularIndicadores(r);
+    const std::vector<BarraExergia> barras = BarrasExergia(r, ind, false);
+    ASSERT_FALSE(barras.empty());
+    const BarraExergia& ultima = barras.back();
+    EXPECT_EQ(ultima.equipamento, "Turbina de média pressão");
+    EXPECT_TRUE(ultima.naoFisica);
+    EXPECT_FALSE(ultima.parcela);
+    EXPECT_FALSE(ultima.eficienciaSegundaLei);
+    double soma = 0.0;
+    for (std::size_t i = 0; i + 1 < barras.size(); ++i) {
+        EXPECT_FALSE(barras[i].naoFisica);
+        soma += *barras[i].parcela;
+    }
+    EXPECT_NEAR(soma, 100.0, 1e-9);
+
+    VistaExergia vista;
+    vista.resize(1200, 800);
+    vista.show();
+    vista.MostrarResultado(r);
+    const int linhas = vista.Tabela->rowCount();
+    ASSERT_EQ(linhas, static_cast<int>(barras.size()) + 1);  // and the total
+    EXPECT_EQ(vista.Tabela->item(linhas - 2, 1)->text(), "não físico");
+    EXPECT_EQ(vista.Tabela->item(linhas - 2, 3)->text(), "não físico");
+    EXPECT_EQ(vista.Barras->count(), static_cast<int>(barras.size()) - 1);
+}
+
 // Each bar is the indicators' destruction figure; the shares add up to 100 %
 // of the bars shown, and equal the indicators' own shares once the boiler is
 // in; the boiler appears only on request, marked and lighter. Both
