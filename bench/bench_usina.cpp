@@ -51,10 +51,14 @@ void UsinaPadrao(benchmark::State& estado) {
     ContarAvaliacoes(estado, antes);
 }
 
+// The typed run with the package of range(0): 0 the 1969 equation, 1
+// IAPWS-IF97 (which keeps nothing from call to call, so the perturbation
+// changes nothing for it).
 void UsinaTipada(benchmark::State& estado) {
     ResultadoUsina resultado;
     const EntradasUsina padrao;
     EntradasUsina entradas;
+    entradas.propriedades = estado.range(0) == 1 ? Formulacao::If97 : Formulacao::Kkhm1969;
     const auto antes = contadorHelmholtz;
     std::uint64_t n = 0;
     for (auto _ : estado) {
@@ -74,6 +78,9 @@ const int registro = [] {
     ComMinimo(benchmark::RegisterBenchmark("UsinaPadrao", UsinaPadrao))
         ->Unit(benchmark::kMicrosecond);
     ComMinimo(benchmark::RegisterBenchmark("UsinaTipada", UsinaTipada))
+        ->Arg(0)
+        ->Arg(1)
+        ->ArgName("if97")
         ->Unit(benchmark::kMicrosecond);
     return 0;
 }();

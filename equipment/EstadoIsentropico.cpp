@@ -1,12 +1,12 @@
 #include "equipment/EstadoIsentropico.h"
 
-#include "properties/dtvp03.h"
 
-StatePoint EstadoIsentropico(const StatePoint& entrada, double pressao) {
+StatePoint EstadoIsentropico(const StatePoint& entrada, double pressao,
+                             const PacotePropriedades& pacote) {
     StatePoint isentropico;
     isentropico.s = entrada.s;
     isentropico.p = pressao;
     PhaseRegion regiao = 0;
-    EvaluateState(ModoPressaoEntropia, regiao, isentropico);
+    pacote.Avaliar(ModoPressaoEntropia, regiao, isentropico);
     return isentropico;
 }

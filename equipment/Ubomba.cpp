@@ -3,19 +3,19 @@
 #include <cmath>
 
 #include "equipment/EstadoIsentropico.h"
-#include "properties/dtvp03.h"
 
 void Bomba(StatePoint& entrada, StatePoint& saida, double& potencia, double vazao,
-           double eficiencia, double& irreversibilidade, double& eficienciaSegundaLei) {
+           double eficiencia, double& irreversibilidade, double& eficienciaSegundaLei,
+           const PacotePropriedades& pacote) {
     PhaseRegion regiao = 0;
-    EvaluateState(ModoPressaoTemperatura, regiao, entrada);
+    pacote.Avaliar(ModoPressaoTemperatura, regiao, entrada);
 
-    const StatePoint isentropico = EstadoIsentropico(entrada, saida.p);
+    const StatePoint isentropico = EstadoIsentropico(entrada, saida.p, pacote);
 
     // Negative for a compression: the outlet enthalpy exceeds the inlet's.
     const double dh = (entrada.h - isentropico.h) / (eficiencia / 100);  // kJ/kg
     saida.h = entrada.h - dh;
-    EvaluateState(ModoPressaoEntalpia, regiao, saida);
+    pacote.Avaliar(ModoPressaoEntalpia, regiao, saida);
 
     potencia = vazao * dh;
     // Magnitudes, and no lower bound, unlike the turbine.

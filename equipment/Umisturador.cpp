@@ -1,8 +1,7 @@
 #include "equipment/Umisturador.h"
 
-#include "properties/dtvp03.h"
-
-void Misturador(int n, int saida, LabelList entradas, PorRotulo& vazao, TabelaEstados& estado) {
+void Misturador(int n, int saida, LabelList entradas, PorRotulo& vazao, TabelaEstados& estado,
+                const PacotePropriedades& pacote) {
     double somaM = 0.0;   // kg/s
     double somaMh = 0.0;  // kW
     for (int i = 0; i < n; ++i) {
@@ -12,5 +11,5 @@ void Misturador(int n, int saida, LabelList entradas, PorRotulo& vazao, TabelaEs
     estado[saida].h = somaMh / somaM;
     vazao[saida] = somaM;
     PhaseRegion regiao = 0;
-    EvaluateState(ModoPressaoEntalpia, regiao, estado[saida]);
+    pacote.Avaliar(ModoPressaoEntalpia, regiao, estado[saida]);
 }

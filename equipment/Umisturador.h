@@ -3,6 +3,8 @@
 #pragma once
 
 #include "equipment/LabelList.h"
+#include "equipment/PacotePropriedades.h"
 #include "equipment/TabelasRotulo.h"
 
-void Misturador(int n, int saida, LabelList entradas, PorRotulo& vazao, TabelaEstados& estado);
+void Misturador(int n, int saida, LabelList entradas, PorRotulo& vazao, TabelaEstados& estado,
+                const PacotePropriedades& pacote = PacotePadrao());

@@ -1,19 +1,18 @@
 #include "equipment/Uturbina.h"
 
 #include "equipment/EstadoIsentropico.h"
-#include "properties/dtvp03.h"
 
 void Turbina(StatePoint& entrada, StatePoint& saida, double& eficiencia, double& potencia,
              double& vazao, double& irreversibilidade, double& eficienciaSegundaLei,
-             PropertyMode modoEntrada) {
+             PropertyMode modoEntrada, const PacotePropriedades& pacote) {
     PhaseRegion regiao = 0;
-    if (modoEntrada != EntradaAvaliada) EvaluateState(modoEntrada, regiao, entrada);
+    if (modoEntrada != EntradaAvaliada) pacote.Avaliar(modoEntrada, regiao, entrada);
 
-    const StatePoint isentropico = EstadoIsentropico(entrada, saida.p);
+    const StatePoint isentropico = EstadoIsentropico(entrada, saida.p, pacote);
 
     const double dh = (entrada.h - isentropico.h) * eficiencia / 100;  // kJ/kg
     saida.h = entrada.h - dh;
-    EvaluateState(ModoPressaoEntalpia, regiao, saida);
+    pacote.Avaliar(ModoPressaoEntalpia, regiao, saida);
 
     if (potencia == 0.0) {
         potencia = vazao * dh;

@@ -2,7 +2,7 @@
 // an isentropic efficiency.
 #pragma once
 
-#include "properties/dtvpglob.h"
+#include "equipment/PacotePropriedades.h"
 
 // entrada: p and t set (evaluated on return); saida: p set (evaluated on
 // return); eficiencia in %; potencia in kW: 0 on entry asks for it to be
@@ -15,4 +15,5 @@
 inline constexpr PropertyMode EntradaAvaliada = 0;
 void Turbina(StatePoint& entrada, StatePoint& saida, double& eficiencia, double& potencia,
              double& vazao, double& irreversibilidade, double& eficienciaSegundaLei,
-             PropertyMode modoEntrada = ModoPressaoTemperatura);
+             PropertyMode modoEntrada = ModoPressaoTemperatura,
+             const PacotePropriedades& pacote = PacotePadrao());

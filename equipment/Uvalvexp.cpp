@@ -1,12 +1,11 @@
 #include "equipment/Uvalvexp.h"
 
-#include "properties/dtvp03.h"
-
-void ValvulaExpansao(int entrada, int saida, PorRotulo& vazao, TabelaEstados& estado) {
+void ValvulaExpansao(int entrada, int saida, PorRotulo& vazao, TabelaEstados& estado,
+                     const PacotePropriedades& pacote) {
     vazao[saida] = vazao[entrada];
     estado[saida].h = estado[entrada].h;
     if (vazao[entrada] != 0.0) {
         PhaseRegion regiao = 0;
-        EvaluateState(ModoPressaoEntalpia, regiao, estado[saida]);
+        pacote.Avaliar(ModoPressaoEntalpia, regiao, estado[saida]);
     }
 }

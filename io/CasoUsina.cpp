@@ -28,6 +28,8 @@ constexpr const char* ChaveFormato = "formato";
 constexpr const char* ChaveVersao = "versao";
 constexpr const char* ChaveDescricao = "descricao";
 constexpr const char* ChaveTurbinaAlta = "com_turbina_alta";
+// Optional: the property package; a file without it is of the 1969 equation.
+constexpr const char* ChavePropriedades = "propriedades";
 constexpr std::size_t AvisosMaximos = 20;       // unknown keys named one by one
 constexpr std::size_t CaracteresNoAviso = 60;   // of an unknown key's name
 constexpr std::size_t CaracteresDoTrecho = 30;  // of the text near a syntax error
@@ -278,7 +280,8 @@ const Valor* Buscar(const std::vector<std::pair<std::string, Valor>>& chaves, st
 
 bool ChaveConhecida(const std::string& chave) {
     return chave == ChaveFormato || chave == ChaveVersao || chave == ChaveDescricao ||
-           chave == ChaveTurbinaAlta || BuscarCampoEntrada(chave) != nullptr;
+           chave == ChaveTurbinaAlta || chave == ChavePropriedades ||
+           BuscarCampoEntrada(chave) != nullptr;
 }
 
 // A number of the file as a message shows it (shortest exact form).
@@ -311,6 +314,10 @@ std::string CasoParaJson(const CasoUsina& caso) {
     j[ChaveVersao] = VersaoCaso;
     j[ChaveDescricao] = caso.descricao;
     j[ChaveTurbinaAlta] = caso.entradas.comTurbinaAlta;
+    // Written only when it is not the default, so that a case of the 1969
+    // equation is the very file it always was.
+    if (caso.entradas.propriedades != Formulacao::Kkhm1969)
+        j[ChavePropriedades] = Pacote(caso.entradas.propriedades).codigo;
     for (const CampoEntradaUsina& c : CamposEntradaUsina()) j[c.nome] = caso.entradas.*c.membro;
     // A description that is not valid UTF-8 (from outside the program) gets
     // U+FFFD in place of the bad bytes rather than no file.
@@ -370,6 +377,18 @@ CasoLido CasoDeJson(std::string_view texto, const std::string& nomeArquivo,
         Recusar(nomeArquivo, std::string("\"com_turbina_alta\" deve ser true ou false, não ") +
                                  NomeTipo(turbina->tipo));
     e.comTurbinaAlta = turbina->logico;
+    // Before the checks: saturation is the package's own.
+    if (const Valor* propriedades = Buscar(chaves, ChavePropriedades)) {
+        const PacotePropriedades* pacote =
+            propriedades->tipo == Tipo::Texto ? PacotePorCodigo(propriedades->texto) : nullptr;
+        if (pacote == nullptr)
+            Recusar(nomeArquivo,
+                    std::string("\"propriedades\" deve ser \"kkhm\" ou \"if97\", não ") +
+                        (propriedades->tipo == Tipo::Texto
+                             ? Citado(propriedades->texto, CaracteresNoAviso)
+                             : std::string(NomeTipo(propriedades->tipo))));
+        e.propriedades = pacote->formulacao;
+    }
     if (const Valor* descricao = Buscar(chaves, ChaveDescricao)) {
         if (descricao->tipo != Tipo::Texto)
             Recusar(nomeArquivo, std::string("\"descricao\" deve ser um texto, não ") +
@@ -448,6 +467,7 @@ void GravarCaso(const std::string& caminho, const CasoUsina& caso, const std::st
 CasoUsina CasoDosCampos(const Campos& campos, const std::string& separador) {
     CasoUsina caso;
     caso.entradas.comTurbinaAlta = campos.CheckBox1Marcado();
+    caso.entradas.propriedades = campos.Propriedades();
     for (const CampoEntradaUsina& c : CamposEntradaUsina()) {
         const std::string texto = campos.Texto(c.nome);
         try {

@@ -41,6 +41,9 @@ std::string ComparacaoCsv(const ComparacaoCasos& comparacao, const std::string& 
                 const ValorComparado& v = l.valores[i];
                 if (l.tipo == TipoLinhaComparacao::SimNao)
                     celulas.push_back(!v.valor ? "" : *v.valor != 0.0 ? "sim" : "não");
+                else if (l.tipo == TipoLinhaComparacao::Formulacao)
+                    celulas.push_back(
+                        !v.valor ? "" : Pacote(static_cast<Formulacao>(*v.valor)).codigo);
                 else
                     celulas.push_back(numero(v.valor));
                 if (i == 0) continue;
@@ -53,5 +56,6 @@ std::string ComparacaoCsv(const ComparacaoCasos& comparacao, const std::string& 
     secao("Entradas que diferem", comparacao.entradas);
     secao("Resultados globais", comparacao.globais);
     secao("Indicadores", comparacao.indicadores);
+    secao("Correntes", comparacao.correntes);
     return csv;
 }

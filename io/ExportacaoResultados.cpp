@@ -104,6 +104,7 @@ std::string ResultadosJson(const std::vector<std::pair<std::string, double>>& en
     Json& lidas = j["entradas"] = Json::object();
     for (const auto& [nome, valor] : entradas) lidas[nome] = valor;
     j["com_turbina_alta"] = comTurbinaAlta;
+    j["propriedades"] = Pacote(resultado.formulacao).codigo;
 
     Json& resultados = j["resultados"] = Json::object();
     Json naoFisicos = Json::array();

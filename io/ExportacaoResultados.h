@@ -14,7 +14,8 @@
 // A field as the run left it: component name and text, in writing order.
 using CampoEscrito = std::pair<std::string, std::string>;
 
-// {"entradas": {field: number}, "com_turbina_alta": bool,
+// {"entradas": {field: number}, "com_turbina_alta": bool, "propriedades":
+//  the property package's code ("kkhm", "if97"),
 //  "resultados": {output field the run wrote: the number it shows, unrounded,
 //                 in window units}, "estados": [one object per stream label,
 //  keys rotulo, vazao_kg_s, p_bar, t_C, v_m3_kg, h_kJ_kg, s_kJ_kgK, ex_kJ_kg,

@@ -36,6 +36,7 @@ struct LeituraAntecipada {
 
     LeituraAntecipada(const Campos& campos, const std::string& separador) {
         entradas.comTurbinaAlta = campos.CheckBox1Marcado();
+        entradas.propriedades = campos.Propriedades();
         // A limited field is read again from the limit's text, also by a later
         // reading of the same field.
         std::map<std::string, std::string> substituidos;
@@ -139,6 +140,7 @@ void CalcularUsinaNosCampos(Campos& campos, ResultadoUsina& resultado,
     resultado.situacao = SituacaoCalculo::Interrompido;
     resultado.avisos.clear();
     const LeituraAntecipada lidas(campos, separador);
+    resultado.formulacao = lidas.entradas.propriedades;
     if (lidas.erro == nullptr) {
         try {
             ValidarEntradas(lidas.entradas, separador);

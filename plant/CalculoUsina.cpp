@@ -33,6 +33,7 @@ void DadosGlobais(const EntradasUsina& e, DadosUsina& d) {
 // Condensate pump, from the process's condensate to the boiler's pressure.
 void CalcularBomba(const EntradasUsina& e, DadosUsina& d) {
     auto& E = d.Estado;
+    const PacotePropriedades& pacote = Pacote(e.propriedades);
     E[R::VaporProcesso].p = PressaoArmazenada(e.PressaoProcesso);
     // The steam flow, kg/s.
     d.Vazao[R::VaporProcesso] =
@@ -45,7 +46,7 @@ void CalcularBomba(const EntradasUsina& e, DadosUsina& d) {
     d.Vazao[R::CondensadoRetorno] = d.Vazao[R::VaporProcesso];
     Bomba(E[R::CondensadoRetorno], E[R::AguaAlimentacao], d.Potencia[R::EixoBomba],
           d.Vazao[R::CondensadoRetorno], d.Eficiencia[R::EixoBomba],
-          d.Irreversibilidade[R::EixoBomba], d.EficienciaSegundaLei[R::EixoBomba]);
+          d.Irreversibilidade[R::EixoBomba], d.EficienciaSegundaLei[R::EixoBomba], pacote);
 }
 
 void CalcularCaldeira(const EntradasUsina& e, DadosUsina& d) {
@@ -55,7 +56,7 @@ void CalcularCaldeira(const EntradasUsina& e, DadosUsina& d) {
     d.ProducaoVapor = ToneladaHoraPorKgSegundo * d.Vazao[R::VaporProcesso];  // t/h
     d.Eficiencia[R::Combustivel] = e.EficienciaCaldeira;
     Caldeira(d.ProducaoVapor, E[R::AguaAlimentacao], E[R::VaporVivo], d.Eficiencia[R::Combustivel],
-             d.PciBagaco, d.ConsumoCombustivel);
+             d.PciBagaco, d.ConsumoCombustivel, Pacote(e.propriedades));
 }
 
 // A turbine exhaust wetter than a last stage should run: named, with its
@@ -88,7 +89,8 @@ void CalcularTurbinaAlta(const EntradasUsina& e, ResultadoUsina& r) {
         d.Eficiencia[R::EixoTurbinaAlta] = e.EficienciaTurbinaAlta;
         Turbina(E[R::VaporVivo], E[R::Coletor], d.Eficiencia[R::EixoTurbinaAlta],
                 d.Potencia[R::EixoTurbinaAlta], d.Vazao[R::VaporVivo],
-                d.Irreversibilidade[R::EixoTurbinaAlta], d.EficienciaSegundaLei[R::EixoTurbinaAlta]);
+                d.Irreversibilidade[R::EixoTurbinaAlta], d.EficienciaSegundaLei[R::EixoTurbinaAlta],
+                ModoPressaoTemperatura, Pacote(e.propriedades));
     } else {
         E[R::Coletor] = E[R::VaporVivo];
         d.Irreversibilidade[R::EixoTurbinaAlta] = 0.0;
@@ -118,7 +120,7 @@ void CalcularTurbinaAcionamento(ResultadoUsina& r, int entrada, int escape, int 
     // No power asked means no steam, not the flow of an earlier run.
     if (d.Potencia[eixo] == 0.0) d.Vazao[entrada] = 0.0;
     Turbina(E[entrada], E[escape], d.Eficiencia[eixo], d.Potencia[eixo], d.Vazao[entrada],
-            d.Irreversibilidade[eixo], d.EficienciaSegundaLei[eixo], modo);
+            d.Irreversibilidade[eixo], d.EficienciaSegundaLei[eixo], modo, Pacote(r.formulacao));
     d.Vazao[escape] = d.Vazao[entrada];
     r.entradasTomadas[static_cast<std::size_t>(entrada)] = E[entrada];
     AvisarEscape(r, escape);
@@ -153,7 +155,7 @@ void CalcularValvulaEDivisor(const EntradasUsina& e, ResultadoUsina& r) {
     } else {
         E[R::EntradaValvula] = E[R::Coletor];
         E[R::SaidaValvula].p = E[R::VaporProcesso].p;
-        ValvulaExpansao(R::EntradaValvula, R::SaidaValvula, d.Vazao, E);
+        ValvulaExpansao(R::EntradaValvula, R::SaidaValvula, d.Vazao, E, Pacote(e.propriedades));
     }
 
     Divisor(4, R::Coletor, R::EntradaTurbinaMedia,
@@ -176,7 +178,7 @@ void CalcularTurbinaMedia(const EntradasUsina& e, ResultadoUsina& r) {
     Turbina(E[R::EntradaTurbinaMedia], E[R::EscapeTurbinaMedia], d.Eficiencia[R::EixoTurbinaMedia],
             d.Potencia[R::EixoTurbinaMedia], d.Vazao[R::EntradaTurbinaMedia],
             d.Irreversibilidade[R::EixoTurbinaMedia], d.EficienciaSegundaLei[R::EixoTurbinaMedia],
-            modo);
+            modo, Pacote(e.propriedades));
     d.Vazao[R::EscapeTurbinaMedia] = d.Vazao[R::EntradaTurbinaMedia];
     AvisarEscape(r, R::EscapeTurbinaMedia);
 }
@@ -186,7 +188,7 @@ void CalcularProcesso(ResultadoUsina& r) {
     Misturador(4, R::VaporProcesso,
                LabelList{R::SaidaValvula, R::EscapeTurbinaMoenda, R::EscapeTurbinaMedia,
                          R::EscapeTurbinaBomba},
-               d.Vazao, d.Estado);
+               d.Vazao, d.Estado, Pacote(r.formulacao));
     if (d.Estado[R::VaporProcesso].x < 1.0)
         r.avisos.push_back({TipoAviso::ProcessoUmido, d.Estado[R::VaporProcesso].x});
 }
@@ -246,6 +248,7 @@ void ExecutarSequencia(const EntradasUsina& e, ResultadoUsina& r, ObservadorCalc
     r.situacao = SituacaoCalculo::Interrompido;
     r.avisos = avisosLeitura;
     r.comTurbinaAlta = e.comTurbinaAlta;
+    r.formulacao = e.propriedades;
     r.entradasTomadas = {};
     r.balancos = {};
     DadosUsina& d = r.dados;
@@ -281,6 +284,7 @@ void CalcularUsina(const EntradasUsina& entradas, ResultadoUsina& resultado,
                    ObservadorCalculo* observador, const std::string& separador) {
     resultado.situacao = SituacaoCalculo::Interrompido;
     resultado.avisos.clear();
+    resultado.formulacao = entradas.propriedades;
     const EntradasUsina e = ComLimites(entradas);
     try {
         ValidarEntradas(e, separador);

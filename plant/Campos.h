@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "equipment/PacotePropriedades.h"
+
 class Campos {
 public:
     virtual ~Campos() = default;
@@ -19,4 +21,6 @@ public:
     virtual void DefinirVisivel(const std::string& nome, bool visivel) = 0;
     // Whether CheckBox1 ("Sim": with the high-pressure turbine) is ticked.
     virtual bool CheckBox1Marcado() const = 0;
+    // The property package the run evaluates its states with.
+    virtual Formulacao Propriedades() const { return Formulacao::Kkhm1969; }
 };

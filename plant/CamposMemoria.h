@@ -27,6 +27,8 @@ public:
     bool CheckBox1Marcado() const override { return checkBox1_; }
 
     void DefinirCheckBox1(bool marcado) { checkBox1_ = marcado; }
+    Formulacao Propriedades() const override { return propriedades_; }
+    void DefinirPropriedades(Formulacao formulacao) { propriedades_ = formulacao; }
     // True unless the field was hidden.
     bool Visivel(const std::string& nome) const;
 
@@ -59,4 +61,5 @@ private:
     std::unordered_map<std::string, Campo, HashNome> campos_;
     std::vector<std::string> escritos_;
     bool checkBox1_ = true;
+    Formulacao propriedades_ = Formulacao::Kkhm1969;
 };

@@ -8,6 +8,7 @@
 #include "plant/ErrosPlanta.h"
 #include "plant/IndicadoresUsina.h"
 #include "plant/MensagemErro.h"
+#include "plant/TabelaCorrentes.h"
 #include "plant/TabelaEntradas.h"
 
 namespace {
@@ -95,7 +96,7 @@ LinhaComparacao& LinhaPorNome(std::vector<LinhaComparacao>& linhas, const std::s
 }  // namespace
 
 ComparacaoCasos CompararCasos(const CasoComparado& atual, const std::vector<CasoComparado>& outros,
-                              const std::string& separador) {
+                              const std::string& separador, bool correntes) {
     std::vector<const CasoComparado*> todos = {&atual};
     for (const CasoComparado& c : outros) todos.push_back(&c);
     const std::size_t n = todos.size();
@@ -118,6 +119,17 @@ ComparacaoCasos CompararCasos(const CasoComparado& atual, const std::vector<Caso
         linha.tipo = TipoLinhaComparacao::SimNao;
         for (const CasoComparado* c : todos)
             linha.valores.push_back({c->entradas.comTurbinaAlta ? 1.0 : 0.0, {}, {}});
+        comparacao.entradas.push_back(std::move(linha));
+    }
+    bool outraFormulacao = false;
+    for (const CasoComparado* c : todos)
+        outraFormulacao = outraFormulacao || c->entradas.propriedades != referencia.propriedades;
+    if (outraFormulacao) {
+        LinhaComparacao linha;
+        linha.nome = "Propriedades da água";
+        linha.tipo = TipoLinhaComparacao::Formulacao;
+        for (const CasoComparado* c : todos)
+            linha.valores.push_back({static_cast<double>(c->entradas.propriedades), {}, {}});
         comparacao.entradas.push_back(std::move(linha));
     }
     for (const CampoEntradaUsina& campo : CamposEntradaUsina()) {
@@ -178,6 +190,35 @@ ComparacaoCasos CompararCasos(const CasoComparado& atual, const std::vector<Caso
                         destruicao.begin() + static_cast<std::ptrdiff_t>(i) + 1, destruicao.end());
     for (LinhaComparacao& l : destruicao) comparacao.indicadores.push_back(std::move(l));
     for (LinhaComparacao& l : comparacao.indicadores) Diferencas(l);
+
+    // Streams, property by property, where every case has them.
+    const bool todosCompletos =
+        std::all_of(corridas.begin(), corridas.end(), [](const Corrida& c) {
+            return c.resultado.situacao == SituacaoCalculo::Completo;
+        });
+    if (correntes && todosCompletos) {
+        std::vector<std::vector<LinhaCorrente>> tabelas;
+        for (const Corrida& c : corridas) tabelas.push_back(TabelaCorrentes(c.resultado));
+        const struct {
+            const char* simbolo;
+            const char* unidade;
+            double LinhaCorrente::* valor;
+        } grandezas[] = {{"h", "kJ/kg", &LinhaCorrente::entalpia},
+                         {"s", "kJ/(kg K)", &LinhaCorrente::entropia},
+                         {"ex", "kJ/kg", &LinhaCorrente::exergia}};
+        for (const auto& g : grandezas)
+            for (std::size_t k = 0; k < tabelas.front().size(); ++k) {
+                const LinhaCorrente& primeira = tabelas.front()[k];
+                LinhaComparacao linha;
+                linha.nome = std::string(g.simbolo) + " " + std::to_string(primeira.rotulo) + " " +
+                             primeira.descricao;
+                linha.unidade = g.unidade;
+                for (const std::vector<LinhaCorrente>& t : tabelas)
+                    linha.valores.push_back({t[k].*g.valor, {}, {}});
+                Diferencas(linha);
+                comparacao.correntes.push_back(std::move(linha));
+            }
+    }
     return comparacao;
 }
 
@@ -187,4 +228,12 @@ std::vector<CasoComparado> CasosConfiguracoes(const EntradasUsina& entradas) {
     EntradasUsina sem = entradas;
     sem.comTurbinaAlta = false;
     return {{"Com turbina de alta pressão", com}, {"Sem turbina de alta pressão", sem}};
+}
+
+std::vector<CasoComparado> CasosFormulacoes(const EntradasUsina& entradas) {
+    EntradasUsina kkhm = entradas;
+    kkhm.propriedades = Formulacao::Kkhm1969;
+    EntradasUsina if97 = entradas;
+    if97.propriedades = Formulacao::If97;
+    return {{Pacote(Formulacao::Kkhm1969).nome, kkhm}, {Pacote(Formulacao::If97).nome, if97}};
 }

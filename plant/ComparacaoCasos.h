@@ -30,7 +30,8 @@ struct ValorComparado {
 
 enum class TipoLinhaComparacao {
     Numero,
-    SimNao,  // the configuration: valor 1 with the high-pressure turbine, 0 without
+    SimNao,      // the configuration: valor 1 with the high-pressure turbine, 0 without
+    Formulacao,  // the property package: valor is the Formulacao's number
 };
 
 struct LinhaComparacao {
@@ -55,6 +56,9 @@ struct ComparacaoCasos {
     std::vector<LinhaComparacao> entradas;   // only the inputs where some case differs
     std::vector<LinhaComparacao> globais;    // the global results panel, in its order
     std::vector<LinhaComparacao> indicadores;  // indicators, then the exergy destroyed
+    // Asked for: each stream's h, s and ex (labels in the stream table's
+    // order, "h 1 Vapor vivo"...), only where every case finished.
+    std::vector<LinhaComparacao> correntes;
 };
 
 // Runs the current case and every other one, each on a fresh result, and sets
@@ -64,9 +68,15 @@ struct ComparacaoCasos {
 // turbine's inputs are not used without it); the configuration is listed
 // when it differs. Indicators are matched by name: one a configuration lacks
 // is empty in that case's column. Numbers in messages use separador.
+// The property package is listed as the configuration is. With correntes,
+// the streams' states are set side by side too.
 ComparacaoCasos CompararCasos(const CasoComparado& atual, const std::vector<CasoComparado>& outros,
-                              const std::string& separador = ",");
+                              const std::string& separador = ",", bool correntes = false);
 
 // The current inputs in its two configurations: with the high-pressure
 // turbine first, then without it; every input kept as it is.
 std::vector<CasoComparado> CasosConfiguracoes(const EntradasUsina& entradas);
+
+// The current inputs under each property package: the 1969 equation first,
+// then IAPWS-IF97; every input and the configuration kept.
+std::vector<CasoComparado> CasosFormulacoes(const EntradasUsina& entradas);

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdio>
 
+#include "if97/EstadoIF97.h"
 #include "plant/PapeisRotulos.h"
 #include "properties/Erros.h"
 #include "properties/dTH2O_1.h"
@@ -77,7 +78,7 @@ bool Finito(const PontoTs& p) {
 }
 
 // The package's state at p (MPa) and the value the mode names.
-StatePoint Avaliar(PropertyMode modo, double p, double valor) {
+StatePoint Avaliar(const PacotePropriedades& pacote, PropertyMode modo, double p, double valor) {
     StatePoint e;
     e.p = p;
     if (modo == ModoPressaoTemperatura) e.t = valor;
@@ -85,7 +86,7 @@ StatePoint Avaliar(PropertyMode modo, double p, double valor) {
     else if (modo == ModoPressaoEntropia) e.s = valor;
     else e.x = valor;
     PhaseRegion regiao = 0;
-    EvaluateState(modo, regiao, e);
+    pacote.Avaliar(modo, regiao, e);
     return e;
 }
 
@@ -104,6 +105,25 @@ PontoTs PontoCritico() {
     }
     const StatePoint e = EstadoEm(melhorV, t);
     return {e.s, t, PressaoCritica};
+}
+
+// IAPWS-IF97's dome: its own saturated states, up to its critical point
+// (22,064 MPa, 373,946 degC), which both lines end in.
+CupulaSaturacao CalcularCupulaIF97() {
+    constexpr double TriploIF97 = 0.01, CriticaIF97 = 373.946;  // degC
+    CupulaSaturacao c;
+    for (int i = 0; i < PontosCupula; ++i) {
+        const double u = static_cast<double>(i) / PontosCupula;
+        const double t = std::max(TriploIF97, CriticaIF97 - (CriticaIF97 - TriploIF97) *
+                                                                std::pow(1.0 - u, ExpoenteCupula));
+        const SaturacaoIF97 sat = SaturadosNaTemperaturaIF97(t);
+        c.liquido.push_back(Ponto(sat.liquido));
+        c.vapor.push_back(Ponto(sat.vapor));
+    }
+    c.critico = Ponto(SaturadosNaTemperaturaIF97(CriticaIF97).liquido);
+    c.liquido.push_back(c.critico);
+    c.vapor.push_back(c.critico);
+    return c;
 }
 
 CupulaSaturacao CalcularCupula() {
@@ -131,19 +151,20 @@ CupulaSaturacao CalcularCupula() {
 // Points at pressure p from enthalpy h0 to h1 (kJ/kg), ends excluded, with
 // the saturated states in between added where the path crosses them, so
 // that the corners of the dome are drawn sharp.
-std::vector<PontoTs> InteriorIsobarico(double p, double h0, double h1) {
+std::vector<PontoTs> InteriorIsobarico(const PacotePropriedades& pacote, double p, double h0,
+                                       double h1) {
     std::vector<double> entalpias;
     for (int i = 1; i < PontosCaminho; ++i)
         entalpias.push_back(h0 + (h1 - h0) * static_cast<double>(i) / PontosCaminho);
-    const StatePoint liq = Avaliar(ModoPressaoTitulo, p, 0.0);
-    const StatePoint vap = Avaliar(ModoPressaoTitulo, p, 1.0);
+    const StatePoint liq = Avaliar(pacote, ModoPressaoTitulo, p, 0.0);
+    const StatePoint vap = Avaliar(pacote, ModoPressaoTitulo, p, 1.0);
     const double menor = std::min(h0, h1), maior = std::max(h0, h1);
     for (const StatePoint& sat : {liq, vap})
         if (sat.h > menor && sat.h < maior) entalpias.push_back(sat.h);
     if (h1 >= h0) std::sort(entalpias.begin(), entalpias.end());
     else std::sort(entalpias.begin(), entalpias.end(), [](double a, double b) { return a > b; });
     std::vector<PontoTs> pontos;
-    for (double h : entalpias) pontos.push_back(Ponto(Avaliar(ModoPressaoEntalpia, p, h)));
+    for (double h : entalpias) pontos.push_back(Ponto(Avaliar(pacote, ModoPressaoEntalpia, p, h)));
     return pontos;
 }
 
@@ -161,19 +182,20 @@ std::string TextoBar(double pMPa) {
     return s;
 }
 
-IsobaraTs Isobara(const std::string& nome, double p, double tMaxima) {
+IsobaraTs Isobara(const PacotePropriedades& pacote, const std::string& nome, double p,
+                  double tMaxima) {
     IsobaraTs iso{nome + " " + TextoBar(p), p, {}};
-    const double tSat = TemperaturaSaturacao(p);
+    const double tSat = pacote.TemperaturaSaturacao(p);
     const double t0 = std::min(TemperaturaInicialIsobara, tSat - 1.0);
     for (int i = 0; i < PontosIsobara; ++i) {
         const double t = t0 + (tSat - t0) * static_cast<double>(i) / PontosIsobara;
-        iso.pontos.push_back(Ponto(Avaliar(ModoPressaoTemperatura, p, t)));
+        iso.pontos.push_back(Ponto(Avaliar(pacote, ModoPressaoTemperatura, p, t)));
     }
-    iso.pontos.push_back(Ponto(Avaliar(ModoPressaoTitulo, p, 0.0)));
-    iso.pontos.push_back(Ponto(Avaliar(ModoPressaoTitulo, p, 1.0)));
+    iso.pontos.push_back(Ponto(Avaliar(pacote, ModoPressaoTitulo, p, 0.0)));
+    iso.pontos.push_back(Ponto(Avaliar(pacote, ModoPressaoTitulo, p, 1.0)));
     for (int i = 1; i <= PontosIsobara && tMaxima > tSat; ++i) {
         const double t = tSat + (tMaxima - tSat) * static_cast<double>(i) / PontosIsobara;
-        iso.pontos.push_back(Ponto(Avaliar(ModoPressaoTemperatura, p, t)));
+        iso.pontos.push_back(Ponto(Avaliar(pacote, ModoPressaoTemperatura, p, t)));
     }
     return iso;
 }
@@ -215,7 +237,11 @@ SaturacaoTs SaturacaoNaTemperatura(double t) {
     return sat;
 }
 
-const CupulaSaturacao& CupulaTs() {
+const CupulaSaturacao& CupulaTs(Formulacao formulacao) {
+    if (formulacao == Formulacao::If97) {
+        static const CupulaSaturacao cupula = CalcularCupulaIF97();
+        return cupula;
+    }
     static const CupulaSaturacao cupula = CalcularCupula();
     return cupula;
 }
@@ -239,6 +265,7 @@ DiagramaTs CalcularDiagramaTs(const ResultadoUsina& resultado, double temperatur
     ExigirResultadoCompleto(resultado);
     const DadosUsina& d = resultado.dados;
     const auto& E = d.Estado;
+    const PacotePropriedades& pacote = Pacote(resultado.formulacao);
     DiagramaTs diagrama;
 
     // With no steam through the valve its outlet is never evaluated and
@@ -265,7 +292,8 @@ DiagramaTs CalcularDiagramaTs(const ResultadoUsina& resultado, double temperatur
     const auto turbina = [&](const std::string& nome, int entrada, int saida) {
         reta(nome + " " + std::to_string(entrada) + "→" + std::to_string(saida),
              TipoCaminhoTs::Turbina, entrada, saida);
-        const StatePoint isentropico = Avaliar(ModoPressaoEntropia, E[saida].p, E[entrada].s);
+        const StatePoint isentropico =
+            Avaliar(pacote, ModoPressaoEntropia, E[saida].p, E[entrada].s);
         caminhos.push_back({nome + " (isentrópica)", TipoCaminhoTs::Isentropica,
                             {Ponto(E[entrada]), Ponto(isentropico)}});
     };
@@ -273,8 +301,8 @@ DiagramaTs CalcularDiagramaTs(const ResultadoUsina& resultado, double temperatur
     // Boiler: the feed water heated, boiled and superheated at its pressure.
     {
         CaminhoTs c{"Caldeira 19→1", TipoCaminhoTs::Caldeira, {Ponto(E[R::AguaAlimentacao])}};
-        Acrescentar(c.pontos, InteriorIsobarico(E[R::VaporVivo].p, E[R::AguaAlimentacao].h,
-                                                E[R::VaporVivo].h));
+        Acrescentar(c.pontos, InteriorIsobarico(pacote, E[R::VaporVivo].p,
+                                                E[R::AguaAlimentacao].h, E[R::VaporVivo].h));
         c.pontos.push_back(Ponto(E[R::VaporVivo]));
         caminhos.push_back(c);
     }
@@ -285,7 +313,8 @@ DiagramaTs CalcularDiagramaTs(const ResultadoUsina& resultado, double temperatur
         CaminhoTs c{"Válvula 3→7", TipoCaminhoTs::Valvula, {Ponto(E[R::EntradaValvula])}};
         for (int i = 1; i < PontosCaminho; ++i) {
             const double p = p0 * std::pow(p1 / p0, static_cast<double>(i) / PontosCaminho);
-            c.pontos.push_back(Ponto(Avaliar(ModoPressaoEntalpia, p, E[R::EntradaValvula].h)));
+            c.pontos.push_back(
+                Ponto(Avaliar(pacote, ModoPressaoEntalpia, p, E[R::EntradaValvula].h)));
         }
         c.pontos.push_back(Ponto(E[R::SaidaValvula]));
         caminhos.push_back(c);
@@ -303,8 +332,8 @@ DiagramaTs CalcularDiagramaTs(const ResultadoUsina& resultado, double temperatur
     // the condensate's enthalpy; the condensate returns at its own pressure.
     {
         CaminhoTs c{"Processo 11→18", TipoCaminhoTs::Processo, {Ponto(E[R::VaporProcesso])}};
-        Acrescentar(c.pontos, InteriorIsobarico(E[R::VaporProcesso].p, E[R::VaporProcesso].h,
-                                                E[R::CondensadoRetorno].h));
+        Acrescentar(c.pontos, InteriorIsobarico(pacote, E[R::VaporProcesso].p,
+                                                E[R::VaporProcesso].h, E[R::CondensadoRetorno].h));
         c.pontos.push_back(Ponto(E[R::CondensadoRetorno]));
         caminhos.push_back(c);
     }
@@ -319,7 +348,7 @@ DiagramaTs CalcularDiagramaTs(const ResultadoUsina& resultado, double temperatur
         const double p = E[static_cast<std::size_t>(rotulo)].p;
         const bool repetida = std::any_of(diagrama.isobaras.begin(), diagrama.isobaras.end(),
                                           [&](const IsobaraTs& i) { return i.pressao == p; });
-        if (!repetida) diagrama.isobaras.push_back(Isobara(nome, p, temperaturaMaxima));
+        if (!repetida) diagrama.isobaras.push_back(Isobara(pacote, nome, p, temperaturaMaxima));
     }
     std::sort(diagrama.isobaras.begin(), diagrama.isobaras.end(),
               [](const IsobaraTs& a, const IsobaraTs& b) { return a.pressao > b.pressao; });

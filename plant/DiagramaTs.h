@@ -39,13 +39,15 @@ SaturacaoTs SaturacaoNaTemperatura(double t);
 // liquid line upwards, then the saturated vapour line downwards, both
 // ending in the critical point (22,088 MPa, 374,136 degC, its entropy where
 // the critical isotherm is flattest). Points crowd towards the top, where
-// the lines turn fastest. Computed once per program.
+// the lines turn fastest. Computed once per program and package; IAPWS-IF97's
+// from its own saturated states, ending in its critical point (22,064 MPa,
+// 373,946 degC).
 struct CupulaSaturacao {
     std::vector<PontoTs> liquido;  // rising temperature, last = critico
     std::vector<PontoTs> vapor;    // rising temperature, last = critico
     PontoTs critico;
 };
-const CupulaSaturacao& CupulaTs();
+const CupulaSaturacao& CupulaTs(Formulacao formulacao = Formulacao::Kkhm1969);
 
 // A plant state shown as one point; states at the very same place (the
 // header's copies, two exhausts alike) share it.

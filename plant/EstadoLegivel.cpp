@@ -6,11 +6,13 @@
 #include "plant/Numeros.h"
 #include "properties/dtvp03.h"
 
-std::optional<EstadoLegivel> LerEstado(double pressao, double temperatura, double titulo) {
+std::optional<EstadoLegivel> LerEstado(double pressao, double temperatura, double titulo,
+                                       Formulacao formulacao) {
     if (!std::isfinite(pressao) || !std::isfinite(temperatura) || !std::isfinite(titulo))
         return std::nullopt;
     if (!(pressao >= PressaoMinima && pressao <= PressaoMaxima)) return std::nullopt;
-    const double diferenca = temperatura - TemperaturaSaturacao(pressao);  // K
+    const double diferenca =
+        temperatura - Pacote(formulacao).TemperaturaSaturacao(pressao);  // K
     if (diferenca > ToleranciaSaturacaoK) return EstadoLegivel{Fase::Superaquecido, diferenca, 1.0};
     if (diferenca < -ToleranciaSaturacaoK)
         return EstadoLegivel{Fase::Subresfriado, -diferenca, 0.0};
@@ -21,12 +23,12 @@ std::optional<EstadoLegivel> LerEstado(double pressao, double temperatura, doubl
     return EstadoLegivel{Fase::Umido, 0.0, titulo};
 }
 
-std::optional<EstadoLegivel> LerEstado(const StatePoint& estado) {
-    return LerEstado(estado.p, estado.t, estado.x);
+std::optional<EstadoLegivel> LerEstado(const StatePoint& estado, Formulacao formulacao) {
+    return LerEstado(estado.p, estado.t, estado.x, formulacao);
 }
 
-std::optional<EstadoLegivel> LerEstado(const LinhaCorrente& linha) {
-    return LerEstado(linha.pressao / BarPorMPa, linha.temperatura, linha.titulo);
+std::optional<EstadoLegivel> LerEstado(const LinhaCorrente& linha, Formulacao formulacao) {
+    return LerEstado(linha.pressao / BarPorMPa, linha.temperatura, linha.titulo, formulacao);
 }
 
 std::string TextoEstado(const std::optional<EstadoLegivel>& estado, const std::string& separador) {

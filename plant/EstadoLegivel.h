@@ -8,6 +8,7 @@
 #include <string>
 
 #include "plant/TabelaCorrentes.h"
+#include "equipment/PacotePropriedades.h"
 #include "properties/dtvpglob.h"
 
 enum class Fase {
@@ -41,9 +42,13 @@ inline constexpr double ToleranciaTituloSaturado = 5e-4;
 // quality. Empty when the pressure lies outside the property range (a stream
 // that carries nothing, such as the valve's when its share is zero, has
 // pressure 0) or a number is not finite.
-std::optional<EstadoLegivel> LerEstado(double pressao, double temperatura, double titulo);
-std::optional<EstadoLegivel> LerEstado(const StatePoint& estado);
-std::optional<EstadoLegivel> LerEstado(const LinhaCorrente& linha);  // pressure in bar
+// Saturation is that of the package the state was evaluated with.
+std::optional<EstadoLegivel> LerEstado(double pressao, double temperatura, double titulo,
+                                       Formulacao formulacao = Formulacao::Kkhm1969);
+std::optional<EstadoLegivel> LerEstado(const StatePoint& estado,
+                                       Formulacao formulacao = Formulacao::Kkhm1969);
+std::optional<EstadoLegivel> LerEstado(const LinhaCorrente& linha,  // pressure in bar
+                                       Formulacao formulacao = Formulacao::Kkhm1969);
 
 // "subresfriado 12,3 K", "líquido saturado", "úmido, título 0,953",
 // "vapor saturado", "superaquecido 85,4 K", with the user's decimal

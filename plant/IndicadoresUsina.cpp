@@ -78,7 +78,7 @@ IndicadoresUsina CalcularIndicadores(const ResultadoUsina& resultado) {
 
     // Superheat of the mixed exhausts; a wet or liquid process stream has none.
     std::optional<double> superaquecimento;
-    if (const auto estado = LerEstado(E[R::VaporProcesso])) {
+    if (const auto estado = LerEstado(E[R::VaporProcesso], resultado.formulacao)) {
         if (estado->fase == Fase::Superaquecido) superaquecimento = estado->grausK;
         else if (estado->fase == Fase::VaporSaturado) superaquecimento = 0.0;
     }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "equipment/PacotePropriedades.h"
 #include "plant/DadosUsina.h"
 
 // The "Resultados Globais" panel, in its order.
@@ -125,6 +126,7 @@ struct ResultadoUsina {
     ResultadosGlobais globais;
     std::vector<AvisoUsina> avisos;  // of the last run, also when it stopped
     bool comTurbinaAlta = true;      // configuration of the last run
+    Formulacao formulacao = Formulacao::Kkhm1969;  // property package of the last run
     // The inlet states the drive turbines took (labels 4 and 6; the header's
     // split then copies the header's record over them in the state table).
     TabelaEstados entradasTomadas{};

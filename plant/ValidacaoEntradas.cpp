@@ -105,8 +105,9 @@ void ValidarEntradas(const EntradasUsina& e, const std::string& separador) {
                 separador);
 
     // Live steam leaves the boiler superheated; the condensate comes back
-    // liquid, and not frozen. Saturation as the state evaluation decides it.
-    const double saturacaoCaldeira = TemperaturaSaturacao(PressaoArmazenada(caldeira));  // degC
+    // liquid, and not frozen. Saturation as the run's own package decides it.
+    const PacotePropriedades& pacote = Pacote(e.propriedades);
+    const double saturacaoCaldeira = pacote.TemperaturaSaturacao(PressaoArmazenada(caldeira));  // degC
     if (!(e.TemperaturaCaldeira > saturacaoCaldeira))
         Recusar("Etscal", e.TemperaturaCaldeira,
                 "Deve ser maior que a temperatura de saturação à pressão da caldeira, " +
@@ -114,7 +115,7 @@ void ValidarEntradas(const EntradasUsina& e, const std::string& separador) {
                     " °C: o vapor vivo sai superaquecido",
                 separador);
     const double saturacaoCondensado =
-        TemperaturaSaturacao(PressaoArmazenada(e.PressaoCondensado));  // degC
+        pacote.TemperaturaSaturacao(PressaoArmazenada(e.PressaoCondensado));  // degC
     if (!(e.TemperaturaCondensado < saturacaoCondensado))
         Recusar("Etcon", e.TemperaturaCondensado,
                 "Deve ser menor que a temperatura de saturação à pressão do condensado, " +

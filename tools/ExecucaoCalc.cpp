@@ -14,6 +14,7 @@
 #include "plant/Numeros.h"
 #include "plant/TabelaEntradas.h"
 #include "properties/Diagnostico.h"
+#include "tools/ComparacaoCalc.h"
 #include "tools/SaidaCalc.h"
 #include "tools/VarreduraCalc.h"
 
@@ -53,8 +54,10 @@ bool CamposDaLinhaDeComando(const OpcoesCalc& opcoes, const std::string& separad
         for (const auto& [nome, texto] : TextosDoCaso(lido.caso.entradas, separador))
             campos.DefinirEntrada(nome, texto);
         comTurbina = lido.caso.entradas.comTurbinaAlta;
+        campos.DefinirPropriedades(lido.caso.entradas.propriedades);
         descricao = lido.caso.descricao;
     }
+    if (opcoes.propriedades) campos.DefinirPropriedades(*opcoes.propriedades);
     for (const auto& [nome, texto] : opcoes.entradas) campos.DefinirEntrada(nome, texto);
     if (opcoes.semTurbinaAlta) comTurbina = false;
     campos.DefinirCheckBox1(comTurbina);
@@ -85,6 +88,8 @@ bool SalvarCasoPedido(const OpcoesCalc& opcoes, const CamposMemoria& campos,
 int ExecutarCalc(const OpcoesCalc& opcoes, const std::string& separador, std::ostream& saida,
                  std::ostream& erros) {
     if (!opcoes.varreduras.empty()) return ExecutarVarreduraCalc(opcoes, separador, saida, erros);
+    if (opcoes.compararPropriedades)
+        return ExecutarComparacaoPropriedades(opcoes, separador, saida, erros);
     CamposMemoria campos(separador);
     std::string descricao;
     if (!CamposDaLinhaDeComando(opcoes, separador, campos, descricao, erros)) return 1;

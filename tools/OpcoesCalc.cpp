@@ -15,8 +15,9 @@
 namespace {
 
 // The options that take a value.
-constexpr std::array<const char*, 7> OpcoesComValor = {
-    "--separator", "--report", "--case", "--save-case", "--sweep", "--outputs", "--jobs"};
+constexpr std::array<const char*, 8> OpcoesComValor = {
+    "--separator", "--report", "--case",  "--save-case",
+    "--sweep",     "--outputs", "--jobs", "--propriedades"};
 
 bool TomaValor(const std::string& argumento) {
     return std::find(OpcoesComValor.begin(), OpcoesComValor.end(), argumento) != OpcoesComValor.end();
@@ -113,12 +114,13 @@ OpcoesCalc LerOpcoes(const std::vector<std::string>& argumentos) {
     CLI::App app("", "usina-calc");
     app.set_help_flag();  // the tool's own help text, TextoAjuda
     app.allow_extras();   // unknown options are named below, in the tool's words
-    std::string separador, relatorio, caso, salvarCaso, saidas, tarefas;
+    std::string separador, relatorio, caso, salvarCaso, saidas, tarefas, propriedades;
     std::vector<std::string> campos, varreduras;
     app.add_flag("-h,--help", op.ajuda);
     app.add_flag("--json", op.json);
     app.add_flag("--csv", op.csv);
     app.add_flag("--without-hp-turbine", op.semTurbinaAlta);
+    app.add_flag("--compare-properties", op.compararPropriedades);
     const auto ultimo = CLI::MultiOptionPolicy::TakeLast;
     const CLI::Option* opSeparador = app.add_option("--separator", separador)->multi_option_policy(ultimo);
     const CLI::Option* opRelatorio = app.add_option("--report", relatorio)->multi_option_policy(ultimo);
@@ -126,6 +128,8 @@ OpcoesCalc LerOpcoes(const std::vector<std::string>& argumentos) {
     const CLI::Option* opSalvar = app.add_option("--save-case", salvarCaso)->multi_option_policy(ultimo);
     const CLI::Option* opSaidas = app.add_option("--outputs", saidas)->multi_option_policy(ultimo);
     const CLI::Option* opTarefas = app.add_option("--jobs", tarefas)->multi_option_policy(ultimo);
+    const CLI::Option* opPropriedades =
+        app.add_option("--propriedades", propriedades)->multi_option_policy(ultimo);
     // One value per --sweep: the FIELD=TEXT arguments after it are not its values.
     app.add_option("--sweep", varreduras)
         ->allow_extra_args(false)
@@ -164,6 +168,21 @@ OpcoesCalc LerOpcoes(const std::vector<std::string>& argumentos) {
     ExigirNome(op.caso, "--case");
     ExigirNome(op.salvarCaso, "--save-case");
     if (op.json && op.csv) throw ErroOpcoes("options --json and --csv cannot be used together");
+    if (opPropriedades->count() > 0) {
+        const PacotePropriedades* pacote = PacotePorCodigo(propriedades);
+        if (pacote == nullptr)
+            throw ErroOpcoes("option --propriedades takes kkhm or if97, not '" + propriedades + "'");
+        op.propriedades = pacote->formulacao;
+    }
+    // The comparison prints a table of its own.
+    if (op.compararPropriedades)
+        for (const auto& [dada, nome] :
+             {std::pair{op.json, "--json"}, std::pair{op.csv, "--csv"},
+              std::pair{op.relatorio.has_value(), "--report"}, std::pair{!varreduras.empty(), "--sweep"},
+              std::pair{op.propriedades.has_value(), "--propriedades"}})
+            if (dada)
+                throw ErroOpcoes(std::string("option ") + nome +
+                                 " cannot be used with --compare-properties");
 
     for (const std::string& v : varreduras) op.varreduras.push_back(LerVarredura(v));
     op.saidas = Valor(opSaidas, saidas);
@@ -217,6 +236,12 @@ std::string TextoAjuda() {
            "  --outputs F1,F2,...    output fields of the sweep (default:\n"
            "                         " + std::string(SaidasPadraoVarredura) + ")\n"
            "  --jobs N               threads of the sweep (default: one per core)\n"
+           "  --propriedades P       water property package: kkhm (Keenan, Keyes, Hill\n"
+           "                         and Moore 1969, the default) or if97 (IAPWS-IF97);\n"
+           "                         for single runs, sweeps and --json\n"
+           "  --compare-properties   run the inputs under both packages and print, as\n"
+           "                         CSV, each stream's h, s and ex and the global\n"
+           "                         results under each, with their differences\n"
            "  -h, --help             show this help\n"
            "\n"
            "Input fields: " + ListaEntradas() + "\n"

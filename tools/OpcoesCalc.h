@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "equipment/PacotePropriedades.h"
+
 // One --sweep argument split at its '=' and ':'.
 struct VarreduraDigitada {
     std::string campo;
@@ -38,6 +40,10 @@ struct OpcoesCalc {
     std::vector<VarreduraDigitada> varreduras;
     std::optional<std::string> saidas;  // --outputs F1,F2,... as given
     std::optional<unsigned> tarefas;    // --jobs N
+    // --propriedades kkhm|if97: the property package (else the case's, or
+    // the 1969 equation).
+    std::optional<Formulacao> propriedades;
+    bool compararPropriedades = false;  // --compare-properties
 };
 
 // A command line that cannot be used; the tool exits with status 2.
@@ -52,7 +58,9 @@ public:
 // of the calculation; for a --sweep not of the form FIELD=START:END:N, more
 // than two of them, a separator holding ':' with them, --json, --csv or
 // --report with them, --outputs or --jobs without them, or a --jobs that is
-// not a whole number from 1 to MaximoTarefas. The names and numbers of a
+// not a whole number from 1 to MaximoTarefas; for a --propriedades other than
+// kkhm or if97, --compare-properties with --sweep, --json, --csv or --report.
+// The names and numbers of a
 // sweep are checked when it runs. A value option given twice keeps the last
 // value.
 OpcoesCalc LerOpcoes(const std::vector<std::string>& argumentos);

@@ -54,6 +54,7 @@ EntradasUsina EntradasBase(const CamposMemoria& campos, const std::vector<EixoVa
                            const std::string& separador) {
     EntradasUsina base;
     base.comTurbinaAlta = campos.CheckBox1Marcado();
+    base.propriedades = campos.Propriedades();
     for (const CampoEntradaUsina& c : CamposEntradaUsina()) {
         bool lido = !(c.soComTurbinaAlta && !base.comTurbinaAlta);
         for (const EixoVarredura& eixo : eixos) lido = lido && eixo.campo != c.nome;

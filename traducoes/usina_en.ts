@@ -1045,6 +1045,10 @@
         <source>é grande demais: %1 bytes (o máximo é %2 bytes)</source>
         <translation>it is too large: %1 bytes (the maximum is %2 bytes)</translation>
     </message>
+    <message>
+        <source>&quot;propriedades&quot; deve ser &quot;kkhm&quot; ou &quot;if97&quot;, não %1</source>
+        <translation>&quot;propriedades&quot; must be &quot;kkhm&quot; or &quot;if97&quot;, not %1</translation>
+    </message>
 </context>
 <context>
     <name>MenuAjuda</name>
@@ -3015,7 +3019,7 @@ Accepted values: %3.</translation>
     </message>
     <message>
         <source>O que entra menos o que sai, calculado dos estados e vazões do cálculo: perto de zero quando massa e energia se conservam.</source>
-        <translation>What goes in less what comes out, worked out from the run's states and flows: next to zero when mass and energy are conserved.</translation>
+        <translation>What goes in less what comes out, worked out from the run&apos;s states and flows: next to zero when mass and energy are conserved.</translation>
     </message>
     <message>
         <source>Balanço</source>

@@ -87,6 +87,7 @@ const char* const Padroes[] = {
                       "falta a chave \"formato\" com o valor \"%1\": não parece um caso do usina"),
     QT_TRANSLATE_NOOP("Mensagens", "\"formato\" deve ser \"%1\", não %2"),
     QT_TRANSLATE_NOOP("Mensagens", "falta a chave \"versao\""),
+    QT_TRANSLATE_NOOP("Mensagens", "\"propriedades\" deve ser \"kkhm\" ou \"if97\", não %1"),
     QT_TRANSLATE_NOOP("Mensagens", "\"versao\" deve ser um número, não %1"),
     QT_TRANSLATE_NOOP("Mensagens",
                       "a versão %1 do formato não é conhecida (este programa lê a versão %2)"),

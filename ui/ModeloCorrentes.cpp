@@ -66,7 +66,8 @@ void ModeloCorrentes::DefinirResultado(const ResultadoUsina& resultado,
     // The state from the plant's own record (pressure in MPa as kept), not
     // from the row's pressure converted back from bar.
     for (const LinhaCorrente& l : linhas)
-        estados.push_back(LerEstado(resultado.dados.Estado[static_cast<std::size_t>(l.rotulo)]));
+        estados.push_back(
+            LerEstado(resultado.dados.Estado[static_cast<std::size_t>(l.rotulo)], resultado.formulacao));
     beginResetModel();
     linhas_ = std::move(linhas);
     estados_ = std::move(estados);

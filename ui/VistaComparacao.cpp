@@ -51,6 +51,8 @@ QString TextoValor(const std::optional<double>& valor, const LinhaComparacao& li
     if (linha.tipo == TipoLinhaComparacao::SimNao)
         return *valor != 0.0 ? QCoreApplication::translate("VistaComparacao", "sim")
                              : QCoreApplication::translate("VistaComparacao", "não");
+    if (linha.tipo == TipoLinhaComparacao::Formulacao)
+        return QString::fromUtf8(Pacote(static_cast<Formulacao>(*valor)).nome);
     if (entrada) return QString::fromStdString(TextoExato(*valor, separador));
     return TextoIndicador(valor, linha.unidade, separador);
 }

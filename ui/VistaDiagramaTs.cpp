@@ -249,7 +249,7 @@ void VistaDiagramaTs::Preencher() {
                                   std::ceil((tMaior + MargemTemperatura) / 50.0) * 50.0);  // degC
     const double sEixo = std::max(EntropiaMinimaEixo, std::ceil(sMaior + 0.5));  // kJ/(kg K)
     const DiagramaTs diagrama = CalcularDiagramaTs(*resultado_, tEixo);
-    const CupulaSaturacao& cupula = CupulaTs();
+    const CupulaSaturacao& cupula = CupulaTs(resultado_->formulacao);
 
     // Each series is named now and again after a change of language.
     const auto adicionar = [&](QXYSeries* serie, bool naLegenda, std::function<QString()> nome) {

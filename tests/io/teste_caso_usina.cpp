@@ -169,6 +169,13 @@ const std::vector<Recusado>& CasosRecusados() {
         {"condensado acima da caldeira", Trocado("\"Eprecon\": 2.0", "\"Eprecon\": 85.5"), "Valor impossível em \"Pressão do condensado de retorno [bar]\": 85,5. Deve ser menor que a pressão de operação da caldeira, 80 bar."},
         {"turbina de alta acima da caldeira", Trocado("22.0", "90.0"), "\"Pressão de saída na turbina de alta pressão [bar]\": 90. Deve ser menor"},
         {"vapor vivo saturado", Trocado("450.0", "200.0"), "o vapor vivo sai superaquecido"},
+        {"pacote desconhecido", Trocado("\"com_turbina_alta\": true", "\"com_turbina_alta\": true, \"propriedades\": \"iapws95\""),
+         "\"propriedades\" deve ser \"kkhm\" ou \"if97\", não \"iapws95\""},
+        {"pacote não texto", Trocado("\"com_turbina_alta\": true", "\"com_turbina_alta\": true, \"propriedades\": 97"),
+         "\"propriedades\" deve ser \"kkhm\" ou \"if97\", não um número"},
+        // 80 bar: saturation at 295,01 degC with IAPWS-IF97, 295,07 with the
+        // 1969 equation; each file is checked with its own package.
+        {"vapor vivo saturado para o pacote de 1969", Trocado("450.0", "295.04"), "295,07 °C"},
     };
     return casos;
 }
@@ -329,3 +336,22 @@ TEST(CasoUsina, CamposIdaEVolta) {
 }
 
 }  // namespace
+
+// The property package: absent means the 1969 equation and the file is the
+// one it always was; IAPWS-IF97 is written, read back and checked with its
+// own saturation.
+TEST(CasoUsina, PacoteDePropriedades) {
+    EXPECT_EQ(Padrao().find("propriedades"), std::string::npos);
+    EXPECT_EQ(CasoDeJson(Padrao(), "c").caso.entradas.propriedades, Formulacao::Kkhm1969);
+    CasoUsina caso;
+    caso.entradas.propriedades = Formulacao::If97;
+    caso.entradas.TemperaturaCaldeira = 295.04;  // above IAPWS-IF97's saturation only
+    const std::string json = CasoParaJson(caso);
+    EXPECT_NE(json.find("\"propriedades\": \"if97\""), std::string::npos) << json;
+    const CasoLido lido = CasoDeJson(json, "c");
+    EXPECT_EQ(lido.caso, caso);
+    EXPECT_TRUE(lido.avisos.empty());
+    const std::string kkhm = Trocado("\"com_turbina_alta\": true",
+                                     "\"com_turbina_alta\": true, \"propriedades\": \"kkhm\"");
+    EXPECT_EQ(CasoDeJson(kkhm, "c").caso, CasoUsina{});
+}

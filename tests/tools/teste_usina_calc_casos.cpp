@@ -212,9 +212,10 @@ TEST_F(UsinaCalc, JsonIgualAoCalculo) {
 
         std::vector<std::string> chaves;
         for (const auto& [chave, valor] : j.items()) chaves.push_back(chave);
-        EXPECT_EQ(chaves, (std::vector<std::string>{"entradas", "com_turbina_alta", "resultados",
-                                                    "nao_fisicos", "estados", "balancos", "avisos",
-                                                    "campos"}));
+        EXPECT_EQ(chaves, (std::vector<std::string>{"entradas", "com_turbina_alta", "propriedades",
+                                                    "resultados", "nao_fisicos", "estados",
+                                                    "balancos", "avisos", "campos"}));
+        EXPECT_EQ(j["propriedades"], "kkhm");
         EXPECT_EQ(j["com_turbina_alta"], comTurbina);
         ASSERT_EQ(j["entradas"].size(), comTurbina ? 18u : 16u);
         for (const CampoEntradaUsina& c : CamposEntradaUsina()) {
@@ -352,3 +353,64 @@ TEST_F(UsinaCalc, ErrosDeArquivoNomeiamOArquivoEOMotivo) {
 }
 
 }  // namespace
+
+// --propriedades chooses the package for a run, a sweep and --json, over
+// the case file's; --compare-properties prints both runs side by side.
+TEST_F(UsinaCalc, PacoteDePropriedades) {
+    const auto epotele = [](const Resultado& r) {
+        return Json::parse(r.saida)["resultados"]["Epotele"].get<double>();
+    };
+    EntradasUsina e;
+    e.propriedades = Formulacao::If97;
+    ResultadoUsina if97;
+    CalcularUsina(e, if97);
+    e.propriedades = Formulacao::Kkhm1969;
+    ResultadoUsina kkhm;
+    CalcularUsina(e, kkhm);
+
+    const Resultado r = Executar({"--json", "--propriedades", "if97"});
+    ASSERT_EQ(r.status, 0) << r.erros;
+    EXPECT_EQ(Json::parse(r.saida)["propriedades"], "if97");
+    EXPECT_TRUE(MesmosBits(epotele(r), if97.globais.PotenciaEletrica));
+
+    // Saved with the case, and taken from it unless the option says otherwise.
+    ASSERT_EQ(Executar({"--propriedades", "if97", "--save-case", "a.usina"}).status, 0);
+    EXPECT_TRUE(MesmosBits(epotele(Executar({"--json", "--case", "a.usina"})),
+                           if97.globais.PotenciaEletrica));
+    EXPECT_TRUE(MesmosBits(epotele(Executar({"--json", "--case", "a.usina", "--propriedades", "kkhm"})),
+                           kkhm.globais.PotenciaEletrica));
+
+    const Resultado varredura = Executar(
+        {"--propriedades", "if97", "--sweep", "Etscal=450:460:2", "--outputs", "Epotele"});
+    ASSERT_EQ(varredura.status, 0) << varredura.erros;
+    EXPECT_NE(varredura.saida.find("\r\n450," + TextoExato(if97.globais.PotenciaEletrica, ".") + ","),
+              std::string::npos)
+        << varredura.saida;
+
+    const Resultado comparacao = Executar({"--compare-properties"});
+    ASSERT_EQ(comparacao.status, 0) << comparacao.erros;
+    EXPECT_EQ(comparacao.saida.rfind("Seção,Grandeza,Unidade,Keenan, Keyes, Hill e Moore (1969),",
+                                     0),
+              std::string::npos);  // the name holds commas: quoted
+    EXPECT_EQ(comparacao.saida.rfind(
+                  "Seção,Grandeza,Unidade,\"Keenan, Keyes, Hill e Moore (1969)\",IAPWS-IF97,", 0),
+              0u)
+        << comparacao.saida.substr(0, 200);
+    const std::string linha = "\r\nResultados globais,Potência elétrica,kW," +
+                              TextoExato(kkhm.globais.PotenciaEletrica, ".") + "," +
+                              TextoExato(if97.globais.PotenciaEletrica, ".") + "," +
+                              TextoExato(if97.globais.PotenciaEletrica - kkhm.globais.PotenciaEletrica, ".") +
+                              ",";
+    EXPECT_NE(comparacao.saida.find(linha), std::string::npos) << linha;
+    EXPECT_NE(comparacao.saida.find("\r\nCorrentes,h 1 Vapor vivo,kJ/kg,"), std::string::npos);
+
+    for (const std::vector<std::string>& ruim :
+         {std::vector<std::string>{"--propriedades", "iapws95"},
+          std::vector<std::string>{"--compare-properties", "--json"},
+          std::vector<std::string>{"--compare-properties", "--sweep", "Etscal=400:450:2"},
+          std::vector<std::string>{"--compare-properties", "--propriedades", "if97"}}) {
+        const Resultado x = Executar(ruim);
+        EXPECT_EQ(x.status, 2) << ruim[1];
+        EXPECT_EQ(x.saida, "");
+    }
+}
