@@ -155,6 +155,7 @@ const std::vector<Recusado>& CasosRecusados() {
         {"marca de ordem em UTF-16", "\xFF\xFE{\0}\0", "não está em UTF-8"},
         {"versão desconhecida", Trocado("\"versao\": 1", "\"versao\": 2"), "a versão 2 do formato não é conhecida (este programa lê a versão 1)"},
         {"versão fracionária", Trocado("\"versao\": 1", "\"versao\": 1.5"), "a versão 1,5 do formato"},
+        {"versão zero", Trocado("\"versao\": 1", "\"versao\": 0"), "a versão 0 do formato não é conhecida"},
         {"sem versão", Trocado("\"versao\": 1,", ""), "falta a chave \"versao\""},
         {"outro formato", Trocado("usina-caso", "planilha"), "\"formato\" deve ser \"usina-caso\", não \"planilha\""},
         {"JSON de outro programa", "{\"nome\": \"x\", \"valores\": [1, 2]}", "falta a chave \"formato\" com o valor \"usina-caso\": não parece um caso do usina"},

@@ -11,6 +11,7 @@
 #include <nlohmann/json.hpp>
 
 #include "io/ExportacaoResultados.h"
+#include "io/ExportacaoVarredura.h"
 #include "plant/CalculoCampos.h"
 #include "plant/CalculoUsina.h"
 #include "plant/CamposMemoria.h"
@@ -219,6 +220,32 @@ TEST(Csv, SoDeExecucaoCompleta) {
     const Execucao parou({{"Eefitmp", "x"}}, true, ",");
     EXPECT_THROW(CorrentesCsv(parou.resultado, ","), ErroResultadoIncompleto);
     EXPECT_THROW(ResultadosCsv(parou.resultado, "."), ErroResultadoIncompleto);
+}
+
+// A sweep's CSV: a decimal comma with semicolons only for the comma, a
+// decimal point with commas for any other separator; no row for a point a
+// cancellation left out.
+TEST(Csv, VarreduraPorSeparadorESemPontosNaoCalculados) {
+    PedidoVarredura pedido;
+    pedido.eixos = {{"Etscal", 400.5, 401.5, 3}};
+    pedido.saidas = {"Epotele"};
+    ResultadoVarredura r;
+    r.pontos.resize(3);
+    for (std::size_t i = 0; i < 3; ++i) {
+        r.pontos[i].valores = {400.5 + static_cast<double>(i) * 0.5};
+        r.pontos[i].saidas = {1234.25};
+        r.pontos[i].calculado = i != 1;
+    }
+    r.cancelada = true;
+    const struct {
+        const char* separador;
+        const char* csv;
+    } casos[] = {
+        {",", "Etscal;Epotele;aviso;erro\r\n400,5;1234,25;;\r\n401,5;1234,25;;\r\n"},
+        {".", "Etscal,Epotele,aviso,erro\r\n400.5,1234.25,,\r\n401.5,1234.25,,\r\n"},
+        {"·", "Etscal,Epotele,aviso,erro\r\n400.5,1234.25,,\r\n401.5,1234.25,,\r\n"},
+    };
+    for (const auto& c : casos) EXPECT_EQ(VarreduraCsv(pedido, r, c.separador), c.csv) << c.separador;
 }
 
 }  // namespace

@@ -146,4 +146,24 @@ TEST(ComparacaoCasos, ReferenciaZeroSemPorcentagem) {
     ExigirFinitos(c);
 }
 
+// Against a bagasse shortfall (a negative reference) a smaller shortfall is
+// a positive change; and the total of the exergy destroyed stays the last
+// row when a later case brings a piece of equipment the first lacks.
+TEST(ComparacaoCasos, ReferenciaNegativaETotalPorUltimo) {
+    EntradasUsina falta;
+    falta.BagacoPorTonelada = 150.0;  // the boiler burns more than the mill gives
+    EntradasUsina menos = falta;
+    menos.BagacoPorTonelada = 180.0;
+    menos.comTurbinaAlta = true;
+    falta.comTurbinaAlta = false;
+    const ComparacaoCasos c = CompararCasos({"falta", falta}, {{"menos", menos}});
+    const LinhaComparacao& excedente = Linha(c.globais, "Excedente de bagaço");
+    ASSERT_LT(*excedente.valores[0].valor, 0.0);
+    ASSERT_GT(*excedente.valores[1].valor, *excedente.valores[0].valor);
+    EXPECT_GT(*excedente.valores[1].diferenca, 0.0);
+    EXPECT_GT(*excedente.valores[1].porcento, 0.0);
+    EXPECT_EQ(c.indicadores.back().nome, "Destruição de exergia: total");
+    EXPECT_NO_THROW(Linha(c.indicadores, "Destruição de exergia: Turbina de alta pressão"));
+}
+
 }  // namespace

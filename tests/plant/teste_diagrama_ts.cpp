@@ -50,6 +50,14 @@ const CaminhoTs* Caminho(const DiagramaTs& d, const std::string& nome) {
     return nullptr;
 }
 
+// The isobars from the highest pressure down, each once.
+TEST(DiagramaTs, IsobarasDaMaiorPressao) {
+    const DiagramaTs d = CalcularDiagramaTs(Calculado(EntradasUsina{}), 500.0);
+    ASSERT_EQ(d.isobaras.size(), 4u);
+    for (std::size_t i = 1; i < d.isobaras.size(); ++i)
+        EXPECT_GT(d.isobaras[i - 1].pressao, d.isobaras[i].pressao);
+}
+
 }  // namespace
 
 // The independent evaluation: EvaluateState's saturated liquid and vapour

@@ -11,6 +11,8 @@
 #include "plant/EstadoLegivel.h"
 #include "plant/IndicadoresUsina.h"
 #include "plant/Numeros.h"
+#include "plant/PapeisRotulos.h"
+#include "properties/dtvp03.h"
 
 namespace {
 
@@ -238,6 +240,23 @@ TEST(IndicadoresUsina, RazoesSemDenominador) {
     const IndicadoresUsina c = CalcularIndicadores(rc);
     EXPECT_FALSE(Buscar(c, "Superaquecimento do vapor de processo")->valor.has_value());
     tudoFinito(c);
+}
+
+// Process steam exactly saturated has no superheat to speak of: 0 K, not
+// "not defined" (which is for wet steam).
+TEST(IndicadoresUsina, VaporDeProcessoSaturado) {
+    ResultadoUsina r = Calculado(EntradasUsina{});
+    StatePoint& e = r.dados.Estado[Rotulo::VaporProcesso];
+    StatePoint saturado;
+    saturado.p = e.p;
+    saturado.x = 1.0;
+    PhaseRegion regiao = 0;
+    EvaluateState(ModoPressaoTitulo, regiao, saturado);
+    e = saturado;
+    const std::optional<double> k =
+        Buscar(CalcularIndicadores(r), "Superaquecimento do vapor de processo")->valor;
+    ASSERT_TRUE(k.has_value());
+    EXPECT_EQ(*k, 0.0);
 }
 
 }  // namespace

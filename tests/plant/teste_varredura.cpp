@@ -436,4 +436,43 @@ TEST(Varredura, ErroDoProgressoChegaAoChamador) {
         std::runtime_error);
 }
 
+// Exactly the largest sweep is accepted; one point more is not (above).
+TEST(Varredura, MaximoDePontosAceito) {
+    PedidoVarredura pedido;
+    pedido.eixos = {{"Etscal", 400, 500, 1000}, {"Eprecal", 30, 120, 1000}};
+    static_assert(MaximoPontosVarredura == 1000u * 1000u);
+    EXPECT_NO_THROW(VerificarVarredura(pedido));
+}
+
+// Threads take runs of neighbouring points (here 4 or 7 a run): every point
+// is computed once, for its own values, whether the rows are kept or handed
+// over in order. The boiler's outlet temperature shown is the one swept, an
+// answer that does not go through the sweep's own bookkeeping.
+TEST(Varredura, BlocosDeVariosPontos) {
+    for (unsigned tarefas : {2u, 3u}) {
+        for (bool emOrdem : {false, true}) {
+            SCOPED_TRACE(std::to_string(tarefas) + (emOrdem ? " em ordem" : ""));
+            PedidoVarredura pedido;
+            pedido.eixos = {{"Etscal", 400.0, 540.0, 450}};
+            pedido.saidas = {"Et1c"};
+            pedido.tarefas = tarefas;
+            std::vector<PontoVarredura> entregues;
+            if (emOrdem)
+                pedido.entregar = [&](std::size_t i, const PontoVarredura& p) {
+                    EXPECT_EQ(i, entregues.size());
+                    entregues.push_back(p);
+                };
+            const ResultadoVarredura r = ExecutarVarredura(pedido);
+            const std::vector<PontoVarredura>& pontos = emOrdem ? entregues : r.pontos;
+            const std::vector<double> valores = ValoresEixo(pedido.eixos[0]);
+            ASSERT_EQ(pontos.size(), valores.size());
+            for (std::size_t i = 0; i < pontos.size(); ++i) {
+                ASSERT_TRUE(pontos[i].calculado) << i;
+                ASSERT_EQ(pontos[i].valores, std::vector<double>{valores[i]}) << i;
+                EXPECT_EQ(*pontos[i].saidas[0], valores[i]) << i;
+            }
+        }
+    }
+}
+
 }  // namespace

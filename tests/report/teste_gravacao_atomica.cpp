@@ -88,4 +88,22 @@ TEST_F(GravacaoAtomicaTeste, NomeComNulRecusado) {
     EXPECT_TRUE(Entradas().empty());
 }
 
+// A rename that fails at the very end (a folder took the target's name in
+// the meantime) is an error, and the temporary file goes with it.
+TEST_F(GravacaoAtomicaTeste, RenomeacaoQueFalha) {
+    int codigo = 0;
+    try {
+        GravacaoAtomica arquivo("r.txt");
+        arquivo.Escrever("novo", 4);
+        std::filesystem::create_directory("r.txt");
+        Gravar("r.txt/dentro", "x");  // not empty: rename(2) cannot replace it
+        arquivo.Concluir();
+    } catch (const ErroGravacao& erro) {
+        codigo = erro.codigo;
+    }
+    EXPECT_NE(codigo, 0);
+    EXPECT_EQ(Entradas(), std::vector<std::string>{"r.txt"});
+    EXPECT_EQ(Entradas("r.txt"), std::vector<std::string>{"dentro"});
+}
+
 }  // namespace

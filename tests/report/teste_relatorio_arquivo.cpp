@@ -8,6 +8,7 @@
 #include "DadosExemplo.h"
 #include "DiretorioTemporario.h"
 #include "io/Relatorio.h"
+#include "io/Windows1252.h"
 #include "properties/Erros.h"
 
 namespace {
@@ -99,6 +100,23 @@ TEST_F(RelatorioArquivo, ArquivoSomenteLeituraAcessoNegado) {
     std::filesystem::permissions("dados.txt", std::filesystem::perms::owner_read);
     EXPECT_EQ(MensagemAoEscrever("dados"), "File access denied");
     EXPECT_EQ(Ler("dados.txt"), "protegido");
+}
+
+// The code page's own characters at 0x80 to 0x9F, the Latin-1 range, and a
+// character it lacks.
+TEST(Windows1252, TabelaDosCaracteres) {
+    const struct {
+        const char* utf8;
+        const char* bytes;
+    } casos[] = {
+        {"€™Ÿ–", "\x80\x99\x9F\x96"},
+        {"‚ƒ„…†‡ˆ‰Š‹ŒŽ", "\x82\x83\x84\x85\x86\x87\x88\x89\x8A\x8B\x8C\x8E"},
+        {"‘’“”•—˜šœžŸ", "\x91\x92\x93\x94\x95\x97\x98\x9A\x9C\x9E\x9F"},
+        {"ão°º", "\xE3o\xB0\xBA"},
+        {"Āx", "?x"},
+        {"\xC3", "?"},
+    };
+    for (const auto& c : casos) EXPECT_EQ(ParaWindows1252(c.utf8), c.bytes) << c.utf8;
 }
 
 }  // namespace
