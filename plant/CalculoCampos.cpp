@@ -9,6 +9,7 @@
 #include "plant/CalculoUsina.h"
 #include "plant/ErrosPlanta.h"
 #include "plant/Numeros.h"
+#include "plant/SafraUsina.h"
 #include "plant/TabelaEntradas.h"
 #include "plant/TabelaSaidas.h"
 #include "plant/ValidacaoEntradas.h"
@@ -135,10 +136,11 @@ private:
 }  // namespace
 
 void CalcularUsinaNosCampos(Campos& campos, ResultadoUsina& resultado,
-                            const std::string& separador) {
+                            const std::string& separador, const EntradasSafra* safra) {
     resultado.situacao = SituacaoCalculo::Interrompido;
     resultado.avisos.clear();
-    const LeituraAntecipada lidas(campos, separador);
+    LeituraAntecipada lidas(campos, separador);
+    if (safra != nullptr) lidas.entradas.safra = *safra;
     if (lidas.erro == nullptr) {
         try {
             ValidarEntradas(lidas.entradas, separador);
@@ -149,4 +151,5 @@ void CalcularUsinaNosCampos(Campos& campos, ResultadoUsina& resultado,
     }
     EscritaCampos escrita(campos, lidas, separador);
     ExecutarSequencia(lidas.entradas, resultado, &escrita, lidas.avisos);
+    if (safra != nullptr) CompletarSafra(*safra, resultado);
 }

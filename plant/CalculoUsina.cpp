@@ -9,6 +9,7 @@
 #include "plant/BalancosUsina.h"
 #include "plant/ErrosPlanta.h"
 #include "plant/PapeisRotulos.h"
+#include "plant/SafraUsina.h"
 #include "plant/TabelaEntradas.h"
 #include "plant/ValidacaoEntradas.h"
 #include "properties/ArmadilhasPF.h"
@@ -248,6 +249,7 @@ void ExecutarSequencia(const EntradasUsina& e, ResultadoUsina& r, ObservadorCalc
     r.comTurbinaAlta = e.comTurbinaAlta;
     r.entradasTomadas = {};
     r.balancos = {};
+    r.safra.reset();
     DadosUsina& d = r.dados;
 
     const auto etapa = [&](EtapaCalculo qual, auto&& calcular) {
@@ -289,4 +291,5 @@ void CalcularUsina(const EntradasUsina& entradas, ResultadoUsina& resultado,
         throw;
     }
     ExecutarSequencia(e, resultado, observador, AvisosLimites(entradas));
+    CompletarSafra(e.safra, resultado);
 }

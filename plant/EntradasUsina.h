@@ -4,6 +4,8 @@
 // which the window's default texts ("400,0"...) are made.
 #pragma once
 
+#include "plant/EntradasSafra.h"
+
 inline constexpr double BarPorMPa = 10.0;
 inline constexpr double ToneladaHoraPorKgSegundo = 3.6;  // (1000 kg/t) / (3600 s/h)
 inline constexpr double KgPorTonelada = 1000.0;
@@ -42,6 +44,8 @@ struct EntradasUsina {
     // Configuration: with the high-pressure turbine, or the header carrying
     // the live steam.
     bool comTurbinaAlta = true;
+    // The crushing season: no step of the plant's run reads these.
+    EntradasSafra safra;
 
     bool operator==(const EntradasUsina&) const = default;
 };
