@@ -206,8 +206,13 @@ public:
                 espaco_.notify_all();
             }
         } catch (...) {
+            // What the delivery threw stops the sweep here: another worker
+            // finishing a point must not take over the delivery and hand
+            // out the failed point again, nor any after it.
             if (!trava.owns_lock()) trava.lock();
             entregando_ = false;
+            parar_ = true;
+            espaco_.notify_all();
             throw;
         }
         entregando_ = false;

@@ -160,8 +160,9 @@ const std::vector<Recusado>& CasosRecusados() {
         {"JSON de outro programa", "{\"nome\": \"x\", \"valores\": [1, 2]}", "falta a chave \"formato\" com o valor \"usina-caso\": não parece um caso do usina"},
         {"lista no topo", "[" + Padrao() + "]", "o conteúdo deve ser um objeto JSON ({...}), não uma lista"},
         {"chave repetida", Trocado("\"Evap\"", "\"Ecapusi\""), "a chave \"Ecapusi\" aparece mais de uma vez"},
-        {"lixo depois do objeto", Padrao() + "x", "JSON inválido na linha 25, coluna 1, em \"x\""},
-        {"vírgula sobrando", Trocado("70.0\n", "70.0,\n"), "JSON inválido na linha 24, coluna 1, em \"}\""},
+        // The season's seven keys come last, Einvest the very last.
+        {"lixo depois do objeto", Padrao() + "x", "JSON inválido na linha 32, coluna 1, em \"x\""},
+        {"vírgula sobrando", Trocado("\"Einvest\": 0.0\n", "\"Einvest\": 0.0,\n"), "JSON inválido na linha 31, coluna 1, em \"}\""},
         {"vírgula decimal", Trocado("400.0", "400,0"), "JSON inválido na linha 6, coluna 18"},
         {"caractere de controle num texto", Trocado("\"descricao\": \"\"", "\"descricao\": \"a\nb\""), "JSON inválido na linha 4"},
         {"eficiência zero", Trocado("65.0", "0"), "Valor impossível em \"Eficiência isentrópica da bomba de condensado [%]\": 0. Deve ser maior que 0 e no máximo 100 %."},

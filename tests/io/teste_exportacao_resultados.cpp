@@ -198,7 +198,11 @@ TEST(Csv, ResultadosGlobais) {
     const std::string correntes = CorrentesCsv(r, ".");
     const std::string csv = ResultadosCsv(r, ".");
     ASSERT_EQ(csv.substr(0, correntes.size()), correntes);
-    const auto globais = LerCsv(csv.substr(correntes.size() + 2), ',');
+    // The season's table closes the file, after an empty line.
+    const std::string safra = "\r\n" + SafraCsv(r, ".");
+    ASSERT_TRUE(csv.ends_with(safra));
+    const auto globais =
+        LerCsv(csv.substr(correntes.size() + 2, csv.size() - safra.size() - correntes.size() - 2), ',');
     ASSERT_EQ(globais.size(), 11u);
     EXPECT_EQ(globais[0], (std::vector<std::string>{"Resultado global", "Valor", "Unidade"}));
     const double esperado[] = {r.globais.ProducaoVapor, r.globais.BagacoDisponivel,
