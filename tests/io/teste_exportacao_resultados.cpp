@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "io/ExportacaoComparacao.h"
 #include "io/ExportacaoResultados.h"
 #include "plant/CalculoCampos.h"
 #include "plant/CalculoUsina.h"
@@ -17,6 +18,7 @@
 #include "plant/ErrosPlanta.h"
 #include "plant/Numeros.h"
 #include "plant/TabelaCorrentes.h"
+#include "plant/TabelaSafra.h"
 
 namespace {
 
@@ -223,6 +225,45 @@ TEST(Csv, SoDeExecucaoCompleta) {
     const Execucao parou({{"Eefitmp", "x"}}, true, ",");
     EXPECT_THROW(CorrentesCsv(parou.resultado, ","), ErroResultadoIncompleto);
     EXPECT_THROW(ResultadosCsv(parou.resultado, "."), ErroResultadoIncompleto);
+}
+
+// The comparison's CSV: the season's figures after the indicators, then the
+// payback under each case whose investment differs, a number of seasons or
+// "não se paga"; no payback row when every case invests the same.
+TEST(Csv, ComparacaoComSafraERetorno) {
+    EntradasUsina caro;  // the same plant for 1 M R$: earns nothing more
+    caro.safra.Investimento = 1e6;
+    EntradasUsina melhor;  // a better medium-pressure turbine for 4 M R$
+    melhor.EficienciaTurbinaMedia = 85.0;
+    melhor.safra.Investimento = 4e6;
+    const ComparacaoCasos c =
+        CompararCasos({"Atual", EntradasUsina{}}, {{"Caro", caro}, {"Melhor", melhor}});
+    ASSERT_TRUE(c.retornos[2].safras.has_value());
+    const auto linhas = LerCsv(ComparacaoCsv(c, "."), ',');
+    ASSERT_GE(linhas.size(), 2 + c.entradas.size() + c.globais.size() + 14);
+    EXPECT_EQ(linhas.back(),
+              (std::vector<std::string>{"Safra", "Retorno simples do investimento", "safras", "",
+                                        "não se paga", "", "", TextoExato(*c.retornos[2].safras, "."),
+                                        "", ""}));
+    const std::size_t primeira = linhas.size() - 1 - CamposSaidaSafra().size();
+    EXPECT_EQ(linhas[primeira - 1][0], "Indicadores");
+    for (std::size_t i = 0; i < CamposSaidaSafra().size(); ++i) {
+        const CampoSaidaSafra& campo = CamposSaidaSafra()[i];
+        const auto& linha = linhas[primeira + i];
+        ASSERT_EQ(linha.size(), 10u);
+        EXPECT_EQ(linha[0], "Safra");
+        EXPECT_EQ(linha[1], campo.legenda);
+        EXPECT_EQ(linha[2], campo.unidade);
+        EXPECT_TRUE(MesmosBits(LerNumero(linha[7], "."), *c.safra[i].valores[2].valor)) << linha[1];
+        EXPECT_TRUE(MesmosBits(LerNumero(linha[8], "."), *c.safra[i].valores[2].diferenca));
+    }
+    // The investment is listed among the inputs that differ.
+    bool investimento = false;
+    for (const auto& linha : linhas) investimento = investimento || linha[1] == "Investimento";
+    EXPECT_TRUE(investimento);
+
+    const auto semRetorno = LerCsv(ComparacaoCsv(CompararCasos({"A", EntradasUsina{}}, {{"B", EntradasUsina{}}}), "."), ',');
+    EXPECT_EQ(semRetorno.back()[1], CamposSaidaSafra().back().legenda);
 }
 
 }  // namespace
