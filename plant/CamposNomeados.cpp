@@ -4,17 +4,7 @@
 #include "plant/TabelaSafra.h"
 #include "plant/TabelaSaidas.h"
 
-const char* EntradaNomeada::Nome() const { return usina != nullptr ? usina->nome : safra->nome; }
-
-const char* EntradaNomeada::Legenda() const {
-    return usina != nullptr ? usina->legenda : safra->legenda;
-}
-
 double& EntradaNomeada::Em(EntradasUsina& entradas) const {
-    return usina != nullptr ? entradas.*usina->membro : entradas.safra.*safra->membro;
-}
-
-double EntradaNomeada::De(const EntradasUsina& entradas) const {
     return usina != nullptr ? entradas.*usina->membro : entradas.safra.*safra->membro;
 }
 

@@ -20,11 +20,8 @@ struct EntradaNomeada {
     const CampoEntradaSafra* safra = nullptr;
 
     explicit operator bool() const { return usina != nullptr || safra != nullptr; }
-    const char* Nome() const;
-    const char* Legenda() const;
     // The input's member in a record of inputs.
     double& Em(EntradasUsina& entradas) const;
-    double De(const EntradasUsina& entradas) const;
 
     bool operator==(const EntradaNomeada&) const = default;
 };
