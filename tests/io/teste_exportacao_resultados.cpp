@@ -217,6 +217,18 @@ TEST(Csv, ResultadosGlobais) {
         EXPECT_TRUE(MesmosBits(LerNumero(globais[i + 1][1], "."), esperado[i])) << globais[i + 1][0];
     EXPECT_EQ(globais[1], (std::vector<std::string>{"Quantidade de vapor", "192", "t/h"}));
     EXPECT_EQ(globais[10][2], "kW");
+
+    // The season's figures to the bit, each with its caption and unit.
+    const auto linhasSafra = LerCsv(safra.substr(2), ',');
+    ASSERT_EQ(linhasSafra.size(), 1 + CamposSaidaSafra().size());
+    EXPECT_EQ(linhasSafra[0], (std::vector<std::string>{"Resultado da safra", "Valor", "Unidade"}));
+    for (std::size_t i = 0; i < CamposSaidaSafra().size(); ++i) {
+        const CampoSaidaSafra& c = CamposSaidaSafra()[i];
+        EXPECT_EQ(linhasSafra[i + 1][0], c.legenda);
+        EXPECT_TRUE(MesmosBits(LerNumero(linhasSafra[i + 1][1], "."), (*r.safra).*c.membro)) << c.nome;
+        EXPECT_EQ(linhasSafra[i + 1][2], c.unidade);
+    }
+    EXPECT_EQ(linhasSafra.back()[0], "Receita total da safra");
 }
 
 // Nothing is exported from a run that did not finish.
