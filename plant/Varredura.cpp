@@ -44,14 +44,14 @@ Plano Planejar(const PedidoVarredura& pedido) {
         if (std::find(plano.campos.begin(), plano.campos.end(), entrada) != plano.campos.end())
             throw ErroVarredura("O campo " + Nome(eixo.campo) +
                                 " aparece duas vezes na varredura.");
-        plano.campos.push_back(entrada);
-        plano.valores.push_back(ValoresEixo(eixo));
         // The season's inputs have neither of the plant's two conditions.
         const CampoEntradaUsina* campo = entrada.usina;
         // The run does not read it: every point would be the same plant.
         if (campo != nullptr && campo->soComTurbinaAlta && !pedido.base.comTurbinaAlta)
             throw ErroVarredura("O campo " + Nome(eixo.campo) +
                                 " só é usado com a turbina de alta pressão.");
+        plano.campos.push_back(entrada);
+        plano.valores.push_back(ValoresEixo(eixo));
         // Past the reading limit every point would run at the limit itself
         // while its row named the value asked for.
         if (campo != nullptr && campo->limite != 0.0)
