@@ -271,6 +271,11 @@ std::string VerificarAviso(const AvisoUsina& aviso, const std::string& separador
     case TipoAviso::PressaoLimitada:
     case TipoAviso::TemperaturaLimitada:
         break;
+    case TipoAviso::ImportaEnergia:
+    case TipoAviso::FaltaBagaco:
+        // Energy bought and bagasse missing are said as amounts, never negative.
+        if (!(aviso.quantidade >= 0.0)) return "falta da safra negativa: " + texto;
+        break;
     }
     return "";
 }

@@ -15,6 +15,7 @@
 #include "plant/ErrosPlanta.h"
 #include "plant/Numeros.h"
 #include "plant/TabelaEntradas.h"
+#include "plant/TabelaSafra.h"
 #include "plant/ValidacaoEntradas.h"
 
 namespace {
@@ -281,7 +282,7 @@ const Valor* Buscar(const std::vector<std::pair<std::string, Valor>>& chaves, st
 bool ChaveConhecida(const std::string& chave) {
     return chave == ChaveFormato || chave == ChaveVersao || chave == ChaveDescricao ||
            chave == ChaveTurbinaAlta || chave == ChavePropriedades ||
-           BuscarCampoEntrada(chave) != nullptr;
+           BuscarCampoEntrada(chave) != nullptr || BuscarCampoEntradaSafra(chave) != nullptr;
 }
 
 // A number of the file as a message shows it (shortest exact form).
@@ -301,7 +302,8 @@ void VerificarEntradas(const EntradasUsina& entradas, const std::string& separad
     ValidarEntradas(ComLimites(entradas), separador);
 }
 
-std::string DescricaoCampo(const CampoEntradaUsina& c) {
+template <typename Campo>
+std::string DescricaoCampo(const Campo& c) {
     return Aspas(c.nome) + " (" + c.legenda + ")";
 }
 
@@ -319,6 +321,7 @@ std::string CasoParaJson(const CasoUsina& caso) {
     if (caso.entradas.propriedades != Formulacao::Kkhm1969)
         j[ChavePropriedades] = Pacote(caso.entradas.propriedades).codigo;
     for (const CampoEntradaUsina& c : CamposEntradaUsina()) j[c.nome] = caso.entradas.*c.membro;
+    for (const CampoEntradaSafra& c : CamposEntradaSafra()) j[c.nome] = caso.entradas.safra.*c.membro;
     // A description that is not valid UTF-8 (from outside the program) gets
     // U+FFFD in place of the bad bytes rather than no file.
     return j.dump(2, ' ', false, JsonOrdenado::error_handler_t::replace) + "\n";
@@ -388,6 +391,16 @@ CasoLido CasoDeJson(std::string_view texto, const std::string& nomeArquivo,
                              ? Citado(propriedades->texto, CaracteresNoAviso)
                              : std::string(NomeTipo(propriedades->tipo))));
         e.propriedades = pacote->formulacao;
+    }
+    // The season's inputs are optional: a file without them (written before
+    // the season existed) takes the defaults.
+    for (const CampoEntradaSafra& c : CamposEntradaSafra()) {
+        const Valor* v = Buscar(chaves, c.nome);
+        if (v == nullptr) continue;
+        if (v->tipo != Tipo::Numero)
+            Recusar(nomeArquivo, "a entrada " + DescricaoCampo(c) + " deve ser um número, não " +
+                                     NomeTipo(v->tipo));
+        e.safra.*c.membro = v->numero;
     }
     if (const Valor* descricao = Buscar(chaves, ChaveDescricao)) {
         if (descricao->tipo != Tipo::Texto)

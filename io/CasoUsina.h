@@ -24,7 +24,8 @@ inline constexpr std::size_t ProfundidadeMaximaCaso = 64;      // nested objects
 struct CasoUsina {
     // Window units, before the reading limits (a boiler pressure above
     // 190 bar stays as typed). All 18 inputs, the high-pressure turbine's
-    // also without it, so a case keeps them when the turbine is turned off.
+    // also without it, so a case keeps them when the turbine is turned off;
+    // and the season's seven, optional in the file (defaults when absent).
     EntradasUsina entradas;
     std::string descricao;  // free text, may be empty
 
@@ -70,8 +71,9 @@ void GravarCaso(const std::string& caminho, const CasoUsina& caso,
                 const std::string& separador = ",");
 
 // The case of what the input fields hold: the 18 texts read with separador
-// (before the reading limits) and the configuration from CheckBox1. Throws
-// ErroCaso naming the first field whose text is not a number.
+// (before the reading limits) and the configuration from CheckBox1; the
+// fields hold no season, which is left at its defaults for the caller to
+// set. Throws ErroCaso naming the first field whose text is not a number.
 CasoUsina CasoDosCampos(const Campos& campos, const std::string& separador);
 
 // The 18 input texts of a case, in panel order: each the shortest text that

@@ -57,5 +57,22 @@ std::string ComparacaoCsv(const ComparacaoCasos& comparacao, const std::string& 
     secao("Resultados globais", comparacao.globais);
     secao("Indicadores", comparacao.indicadores);
     secao("Correntes", comparacao.correntes);
+    secao("Safra", comparacao.safra);
+
+    // The payback of a different investment, in seasons, under each other
+    // case; only when some case has one.
+    bool algumRetorno = false;
+    for (const RetornoComparado& r : comparacao.retornos) algumRetorno = algumRetorno || r.aplicavel;
+    if (algumRetorno) {
+        celulas = {"Safra", "Retorno simples do investimento", "safras"};
+        for (std::size_t i = 0; i < comparacao.retornos.size(); ++i) {
+            const RetornoComparado& r = comparacao.retornos[i];
+            celulas.push_back(!r.aplicavel ? "" : r.safras ? numero(r.safras) : "não se paga");
+            if (i == 0) continue;
+            celulas.push_back("");
+            celulas.push_back("");
+        }
+        csv += LinhaCsv(celulas, delimitador);
+    }
     return csv;
 }

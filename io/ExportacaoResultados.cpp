@@ -6,7 +6,9 @@
 
 #include "io/LocaleNeutro.h"
 #include "plant/Numeros.h"
+#include "plant/SafraUsina.h"
 #include "plant/TabelaCorrentes.h"
+#include "plant/TabelaSafra.h"
 #include "plant/TabelaSaidas.h"
 
 namespace {
@@ -92,6 +94,18 @@ std::string ResultadosCsv(const ResultadoUsina& resultado, const std::string& se
     csv += Linha({"Resultado global", "Valor", "Unidade"}, formato);
     for (const LinhaResultadoGlobal& g : LinhasResultadosGlobais())
         csv += Linha({g.nome, NumeroCsv(resultado.globais.*g.valor, formato), g.unidade}, formato);
+    if (resultado.safra) csv += "\r\n" + SafraCsv(resultado, separadorDecimal);
+    return csv;
+}
+
+std::string SafraCsv(const ResultadoUsina& resultado, const std::string& separadorDecimal) {
+    ExigirResultadoCompleto(resultado);
+    if (!resultado.safra) return "";
+    const FormatoCsv formato = Formato(separadorDecimal);
+    std::string csv = Linha({"Resultado da safra", "Valor", "Unidade"}, formato);
+    for (const CampoSaidaSafra& c : CamposSaidaSafra())
+        csv += Linha({c.legenda, NumeroCsv((*resultado.safra).*c.membro, formato), c.unidade},
+                     formato);
     return csv;
 }
 
@@ -150,9 +164,15 @@ std::string ResultadosJson(const std::vector<std::pair<std::string, double>>& en
         balancos["energia_usina_kW"] = b.energiaUsina;
         balancos["calor_caldeira_kW"] = b.calorCaldeira;
     }
+    if (completo && resultado.safra) {
+        Json& safra = j["safra"] = Json::object();
+        for (const CampoSaidaSafra& c : CamposSaidaSafra()) safra[c.nome] = (*resultado.safra).*c.membro;
+    }
 
+    // The season's warnings go with its figures, after the run's.
     Json& avisos = j["avisos"] = Json::array();
-    for (const AvisoUsina& aviso : resultado.avisos) avisos.push_back(TextoAviso(aviso, separador));
+    for (const AvisoUsina& aviso : AvisosComSafra(resultado))
+        avisos.push_back(TextoAviso(aviso, separador));
 
     Json& textos = j["campos"] = Json::object();
     for (const auto& [nome, texto] : campos) textos[nome] = texto;

@@ -20,9 +20,12 @@ using CampoEscrito = std::pair<std::string, std::string>;
 //                 in window units}, "estados": [one object per stream label,
 //  keys rotulo, vazao_kg_s, p_bar, t_C, v_m3_kg, h_kJ_kg, s_kJ_kgK, ex_kJ_kg,
 //  titulo], "balancos": {massa_coletor_kg_s, massa_misturador_kg_s,
-//  energia_coletor_kW, energia_usina_kW, calor_caldeira_kW}, "avisos":
-//  [texts], "campos": {field: text}}, on one line ending with a newline, keys
-// in the order given; "balancos" only for a finished run. When the
+//  energia_coletor_kW, energia_usina_kW, calor_caldeira_kW}, "safra":
+//  {the season's figures by their names, TabelaSafra.h}, "avisos": [texts],
+//  "campos": {field: text}}, on one line ending with a newline, keys in the
+// order given; "balancos" only for a finished run, "safra" only for a
+// finished run with its season, whose warnings then follow the run's in
+// "avisos". When the
 // medium-pressure turbine is left negative steam, its power, irreversibility
 // and second-law efficiency are null in resultados and listed after it in
 // "nao_fisicos": [field names]. entradas holds the inputs that
@@ -47,8 +50,14 @@ std::string ResultadosJson(const std::vector<std::pair<std::string, double>>& en
 std::string CorrentesCsv(const ResultadoUsina& resultado, const std::string& separadorDecimal);
 
 // The stream table, an empty line, then the global results (name, value,
-// unit), for the window's export. Throws like CorrentesCsv.
+// unit), for the window's export; for a run with its season, an empty line
+// and the season's table (SafraCsv) after them. Throws like CorrentesCsv.
 std::string ResultadosCsv(const ResultadoUsina& resultado, const std::string& separadorDecimal);
+
+// The season's figures: a header row, then one row each (caption, value,
+// unit), in the CSV form of CorrentesCsv; empty for a run without its
+// season. Throws like CorrentesCsv.
+std::string SafraCsv(const ResultadoUsina& resultado, const std::string& separadorDecimal);
 
 // The delimiter of the CSV files: ';' when separadorDecimal is ",", else ','.
 char DelimitadorCsv(const std::string& separadorDecimal);

@@ -9,6 +9,7 @@
 #include "plant/CalculoUsina.h"
 #include "plant/ErrosPlanta.h"
 #include "plant/Numeros.h"
+#include "plant/SafraUsina.h"
 #include "plant/TabelaEntradas.h"
 #include "plant/TabelaSaidas.h"
 #include "plant/ValidacaoEntradas.h"
@@ -136,11 +137,12 @@ private:
 }  // namespace
 
 void CalcularUsinaNosCampos(Campos& campos, ResultadoUsina& resultado,
-                            const std::string& separador) {
+                            const std::string& separador, const EntradasSafra* safra) {
     resultado.situacao = SituacaoCalculo::Interrompido;
     resultado.avisos.clear();
-    const LeituraAntecipada lidas(campos, separador);
+    LeituraAntecipada lidas(campos, separador);
     resultado.formulacao = lidas.entradas.propriedades;
+    if (safra != nullptr) lidas.entradas.safra = *safra;
     if (lidas.erro == nullptr) {
         try {
             ValidarEntradas(lidas.entradas, separador);
@@ -151,4 +153,5 @@ void CalcularUsinaNosCampos(Campos& campos, ResultadoUsina& resultado,
     }
     EscritaCampos escrita(campos, lidas, separador);
     ExecutarSequencia(lidas.entradas, resultado, &escrita, lidas.avisos);
+    if (safra != nullptr) CompletarSafra(*safra, resultado);
 }

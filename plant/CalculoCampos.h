@@ -10,10 +10,15 @@
 #include <string>
 
 #include "plant/Campos.h"
+#include "plant/EntradasSafra.h"
 #include "plant/ResultadoUsina.h"
 
 // separador is the decimal separator used to read and write numbers. Throws
 // like CalcularUsina (CalculoUsina.h), or ErroConversao for a text that is
-// not a number; resultado.situacao tells afterwards how the run ended.
+// not a number; resultado.situacao tells afterwards how the run ended. With
+// safra, the season's inputs are checked after the fields' and a finished
+// run works out its season (resultado.safra); no field is read or written
+// for them. Without it, resultado.safra stays empty.
 void CalcularUsinaNosCampos(Campos& campos, ResultadoUsina& resultado,
-                            const std::string& separador);
+                            const std::string& separador,
+                            const EntradasSafra* safra = nullptr);

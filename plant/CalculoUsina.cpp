@@ -9,6 +9,7 @@
 #include "plant/BalancosUsina.h"
 #include "plant/ErrosPlanta.h"
 #include "plant/PapeisRotulos.h"
+#include "plant/SafraUsina.h"
 #include "plant/TabelaEntradas.h"
 #include "plant/ValidacaoEntradas.h"
 #include "properties/ArmadilhasPF.h"
@@ -251,6 +252,7 @@ void ExecutarSequencia(const EntradasUsina& e, ResultadoUsina& r, ObservadorCalc
     r.formulacao = e.propriedades;
     r.entradasTomadas = {};
     r.balancos = {};
+    r.safra.reset();
     DadosUsina& d = r.dados;
 
     const auto etapa = [&](EtapaCalculo qual, auto&& calcular) {
@@ -293,4 +295,5 @@ void CalcularUsina(const EntradasUsina& entradas, ResultadoUsina& resultado,
         throw;
     }
     ExecutarSequencia(e, resultado, observador, AvisosLimites(entradas));
+    CompletarSafra(e.safra, resultado);
 }

@@ -29,11 +29,12 @@ public:
 // becomes Recusado and the warnings are cleared, the rest stays; on an error part of the way the
 // data stay as far as the run got and situacao is Interrompido. Throws
 // ErroEntradaImpossivel, or the ErroUsina of the failing step. Numbers in a
-// refusal use separador.
+// refusal use separador. A finished run also works out its crushing season
+// (resultado.safra, SafraUsina.h) from entradas.safra.
 void CalcularUsina(const EntradasUsina& entradas, ResultadoUsina& resultado,
                    ObservadorCalculo* observador = nullptr, const std::string& separador = ",");
 
-// The sequence alone, without limits or checks. Only for the run driven by
+// The sequence alone, without limits or checks, and without the season. Only for the run driven by
 // the window's fields, which must go as far as a field that is not a number
 // whatever the other fields hold. avisosLeitura, the warnings of reading the
 // inputs (a limit applied), come first in the run's warnings.

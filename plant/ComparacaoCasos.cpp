@@ -9,7 +9,10 @@
 #include "plant/IndicadoresUsina.h"
 #include "plant/MensagemErro.h"
 #include "plant/TabelaCorrentes.h"
+#include "plant/RetornoInvestimento.h"
+#include "plant/SafraUsina.h"
 #include "plant/TabelaEntradas.h"
+#include "plant/TabelaSafra.h"
 
 namespace {
 
@@ -67,7 +70,7 @@ Corrida Calcular(const CasoComparado& caso, CasoCalculado& calculado,
         calculado.situacao = SituacaoCalculo::Recusado;
     if (calculado.situacao == SituacaoCalculo::Completo) {
         corrida.indicadores = CalcularIndicadores(corrida.resultado);
-        for (const AvisoUsina& a : corrida.resultado.avisos)
+        for (const AvisoUsina& a : AvisosComSafra(corrida.resultado))
             calculado.avisos.push_back(TextoAviso(a, separador));
     }
     return corrida;
@@ -150,6 +153,21 @@ ComparacaoCasos CompararCasos(const CasoComparado& atual, const std::vector<Caso
         Diferencas(linha);
         comparacao.entradas.push_back(std::move(linha));
     }
+    // The season's inputs, used by every case.
+    for (const CampoEntradaSafra& campo : CamposEntradaSafra()) {
+        LinhaComparacao linha;
+        linha.nome = SemUnidade(campo.legenda);
+        linha.unidade = campo.unidade;
+        bool difere = false;
+        for (const CasoComparado* c : todos) {
+            const double valor = c->entradas.safra.*campo.membro;
+            linha.valores.push_back({valor, {}, {}});
+            difere = difere || valor != referencia.safra.*campo.membro;
+        }
+        if (!difere) continue;
+        Diferencas(linha);
+        comparacao.entradas.push_back(std::move(linha));
+    }
 
     for (const LinhaResultadoGlobal& g : LinhasResultadosGlobais()) {
         LinhaComparacao linha;
@@ -218,6 +236,35 @@ ComparacaoCasos CompararCasos(const CasoComparado& atual, const std::vector<Caso
                 Diferencas(linha);
                 comparacao.correntes.push_back(std::move(linha));
             }
+    }
+
+    for (const CampoSaidaSafra& campo : CamposSaidaSafra()) {
+        LinhaComparacao linha;
+        linha.nome = campo.legenda;
+        linha.unidade = campo.unidade;
+        for (const Corrida& c : corridas) {
+            ValorComparado v;
+            if (c.resultado.situacao == SituacaoCalculo::Completo && c.resultado.safra)
+                v.valor = (*c.resultado.safra).*campo.membro;
+            linha.valores.push_back(v);
+        }
+        Diferencas(linha);
+        comparacao.safra.push_back(std::move(linha));
+    }
+
+    // Each case's investment against the current case's, from the seasons'
+    // total revenues.
+    comparacao.retornos.resize(n);
+    const ResultadoUsina& atualCalculado = corridas.front().resultado;
+    for (std::size_t i = 1; i < n; ++i) {
+        const ResultadoUsina& r = corridas[i].resultado;
+        const double investimentoAtual = atual.entradas.safra.Investimento;  // R$
+        const double investimento = todos[i]->entradas.safra.Investimento;   // R$
+        if (!atualCalculado.safra || !r.safra || investimento == investimentoAtual) continue;
+        RetornoComparado& retorno = comparacao.retornos[i];
+        retorno.aplicavel = true;
+        retorno.safras = RetornoSimples(investimentoAtual, atualCalculado.safra->ReceitaTotal,
+                                        investimento, r.safra->ReceitaTotal);
     }
     return comparacao;
 }

@@ -1,7 +1,8 @@
 // Several cases of the mill side by side: the current inputs and other
 // cases (saved files, the other configuration) are each run on their own,
-// and their inputs that differ, global results and indicators are set
-// against the current case's, as absolute and percentage differences.
+// and their inputs that differ, global results, indicators and crushing
+// seasons are set against the current case's, as absolute and percentage
+// differences, with the simple payback of a different investment.
 #pragma once
 
 #include <optional>
@@ -48,17 +49,28 @@ struct CasoCalculado {
     EntradasUsina entradas;
     SituacaoCalculo situacao = SituacaoCalculo::SemCalculo;  // Completo, Recusado or Interrompido
     std::string erro;                  // the message of a refused or failed run
-    std::vector<std::string> avisos;   // warnings of a finished run, as the window words them
+    std::vector<std::string> avisos;   // warnings of a finished run, as the window words them,
+                                       // the season's after the run's
+};
+
+// The payback of a case's investment against the current case's
+// (RetornoInvestimento.h), from their total revenues per season.
+struct RetornoComparado {
+    bool aplicavel = false;        // both cases finished and their investments differ
+    std::optional<double> safras;  // seasons; empty while aplicavel: "não se paga"
 };
 
 struct ComparacaoCasos {
     std::vector<CasoCalculado> casos;        // the current case first, then the others in order
-    std::vector<LinhaComparacao> entradas;   // only the inputs where some case differs
+    std::vector<LinhaComparacao> entradas;   // only the inputs where some case differs, the
+                                             // season's after the plant's
     std::vector<LinhaComparacao> globais;    // the global results panel, in its order
     std::vector<LinhaComparacao> indicadores;  // indicators, then the exergy destroyed
     // Asked for: each stream's h, s and ex (labels in the stream table's
     // order, "h 1 Vapor vivo"...), only where every case finished.
     std::vector<LinhaComparacao> correntes;
+    std::vector<LinhaComparacao> safra;      // the season's figures (TabelaSafra.h), in order
+    std::vector<RetornoComparado> retornos;  // one per case; never aplicavel for the current
 };
 
 // Runs the current case and every other one, each on a fresh result, and sets

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "equipment/PacotePropriedades.h"
+#include "plant/EntradasSafra.h"
 
 inline constexpr double BarPorMPa = 10.0;
 inline constexpr double ToneladaHoraPorKgSegundo = 3.6;  // (1000 kg/t) / (3600 s/h)
@@ -46,6 +47,8 @@ struct EntradasUsina {
     bool comTurbinaAlta = true;
     // The property package every state of the run is evaluated with.
     Formulacao propriedades = Formulacao::Kkhm1969;
+    // The crushing season: no step of the plant's run reads these.
+    EntradasSafra safra;
 
     bool operator==(const EntradasUsina&) const = default;
 };

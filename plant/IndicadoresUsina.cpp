@@ -120,6 +120,19 @@ IndicadoresUsina CalcularIndicadores(const ResultadoUsina& resultado) {
                      "m11·(ex11 − ex18)) / exergia do bagaço queimado.",
                      true});
 
+    // What the plant can sell, from the season's generator efficiency and
+    // own load; only for a run given the season's inputs.
+    if (resultado.safra) {
+        const ResultadosSafra& s = *resultado.safra;
+        lista.push_back({"Potência exportável", s.PotenciaExportavel, "kW",
+                         "Potência elétrica × rendimento do gerador menos o consumo elétrico "
+                         "próprio da usina; negativa quando a usina importa energia.",
+                         false});
+        lista.push_back({"Energia exportada por tonelada de cana", s.ExportacaoPorTonelada,
+                         "kWh/t", "Potência exportável dividida pela moagem horária de cana.",
+                         false});
+    }
+
     // Where the fuel's exergy is destroyed. The boiler destroys what the
     // water does not take up; the shafts, the process and the valve keep
     // their own figures; the mixer's is the exergy its inlets bring less

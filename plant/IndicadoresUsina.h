@@ -84,7 +84,8 @@ struct IndicadoresUsina {
     std::vector<LinhaBalanco> balancos;           // mass, then energy
 };
 
-// The indicators of a finished run, in a fixed order. Throws
+// The indicators of a finished run, in a fixed order; the exportable power
+// and the energy exported per tonne last, when the run has its season. Throws
 // ErroResultadoIncompleto unless the run finished. Divides nothing by zero:
 // a ratio whose denominator is zero is left empty.
 IndicadoresUsina CalcularIndicadores(const ResultadoUsina& resultado);

@@ -111,6 +111,10 @@ std::string TextoAviso(const AvisoUsina& aviso, const std::string& separador) {
                ", abaixo de " + minimo;
     case TipoAviso::BalancoNaoFecha:
         return "Balanço de energia não fecha: " + numero + " kW";
+    case TipoAviso::ImportaEnergia:
+        return "A usina importa energia: " + numero + " MWh na safra";
+    case TipoAviso::FaltaBagaco:
+        return "Falta bagaço: " + numero + " t na safra";
     }
     return numero;  // not reached: every kind of warning has its text
 }

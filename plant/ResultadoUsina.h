@@ -4,11 +4,13 @@
 // from run to run; a sweep uses a fresh one per run.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "equipment/PacotePropriedades.h"
 #include "plant/DadosUsina.h"
+#include "plant/ResultadosSafra.h"
 
 // The "Resultados Globais" panel, in its order.
 struct ResultadosGlobais {
@@ -57,6 +59,12 @@ enum class TipoAviso {
                           // quantidade: its quality
     BalancoNaoFecha,      // an energy balance of the finished run does not close;
                           // quantidade: the residual, kW
+    // The season's (SafraUsina.h), never in ResultadoUsina::avisos: they go
+    // with the season's figures.
+    ImportaEnergia,       // the exportable power is negative; quantidade: MWh bought in
+                          // the season
+    FaltaBagaco,          // the bagasse surplus is negative; quantidade: t missing in
+                          // the season
 };
 
 // Quality below which a turbine's last stage is warned of: a common lower
@@ -131,6 +139,10 @@ struct ResultadoUsina {
     // split then copies the header's record over them in the state table).
     TabelaEstados entradasTomadas{};
     BalancosUsina balancos;          // of the last finished run
+    // The crushing season of the last finished run (SafraUsina.h), when the
+    // run was given the season's inputs: always by CalcularUsina, by the
+    // run on fields when asked.
+    std::optional<ResultadosSafra> safra;
     SituacaoCalculo situacao = SituacaoCalculo::SemCalculo;
 };
 

@@ -6,6 +6,7 @@
 
 #include "plant/ErrosPlanta.h"
 #include "plant/TabelaEntradas.h"
+#include "plant/ValidacaoSafra.h"
 #include "properties/ArmadilhasPF.h"
 #include "properties/dtvp03.h"
 
@@ -124,6 +125,10 @@ void ValidarEntradas(const EntradasUsina& e, const std::string& separador) {
     if (!(e.TemperaturaCondensado >= 0.0))
         Recusar("Etcon", e.TemperaturaCondensado,
                 "Deve ser 0 °C ou mais: abaixo disso a água congela", separador);
+
+    // The season's inputs last: a plant the checks above refuse is refused
+    // with the same message whatever the season holds.
+    ValidarEntradasSafra(e.safra, separador);
 }
 
 std::string FaixaPermitida(const CampoEntradaUsina& campo, const std::string& separador) {

@@ -16,7 +16,8 @@ EntradasUsina ComLimites(EntradasUsina entradas);
 
 // Throws ErroEntradaImpossivel for the first input that makes no sense, in
 // the order of the input panels, then the relations between them; fields of
-// the high-pressure turbine only with that turbine. The message names the
+// the high-pressure turbine only with that turbine; then the season's
+// inputs (ValidacaoSafra.h). The message names the
 // field by its caption and says what is allowed; numbers in it use
 // separador. Expects the limits already applied.
 void ValidarEntradas(const EntradasUsina& entradas, const std::string& separador);

@@ -8,9 +8,11 @@
 #include <thread>
 
 #include "plant/CalculoUsina.h"
+#include "plant/CamposNomeados.h"
 #include "plant/ErrosPlanta.h"
 #include "plant/MensagemErro.h"
 #include "plant/Numeros.h"
+#include "plant/SafraUsina.h"
 #include "plant/TabelaEntradas.h"
 #include "plant/TabelaSaidas.h"
 #include "properties/ArmadilhasPF.h"
@@ -21,9 +23,10 @@ std::string Nome(const std::string& campo) { return "'" + campo + "'"; }
 
 // What every point needs, looked up once.
 struct Plano {
-    std::vector<const CampoEntradaUsina*> campos;  // one per axis
-    std::vector<std::vector<double>> valores;      // per axis
-    std::vector<const CampoSaida*> saidas;
+    std::vector<EntradaNomeada> campos;         // one per axis
+    std::vector<std::vector<double>> valores;   // per axis
+    std::vector<SaidaNomeada> saidas;
+    bool comSafra = false;  // a season figure is asked for: its warnings go with it
     std::size_t total = 0;
 };
 
@@ -34,22 +37,24 @@ Plano Planejar(const PedidoVarredura& pedido) {
                             std::to_string(pedido.eixos.size()) + ".");
     plano.total = 1;
     for (const EixoVarredura& eixo : pedido.eixos) {
-        const CampoEntradaUsina* campo = BuscarCampoEntrada(eixo.campo);
-        if (campo == nullptr)
+        const EntradaNomeada entrada = BuscarEntrada(eixo.campo);
+        if (!entrada)
             throw ErroVarredura("Campo de entrada desconhecido na varredura: " + Nome(eixo.campo) +
                                 ".");
-        if (std::find(plano.campos.begin(), plano.campos.end(), campo) != plano.campos.end())
+        if (std::find(plano.campos.begin(), plano.campos.end(), entrada) != plano.campos.end())
             throw ErroVarredura("O campo " + Nome(eixo.campo) +
                                 " aparece duas vezes na varredura.");
+        // The season's inputs have neither of the plant's two conditions.
+        const CampoEntradaUsina* campo = entrada.usina;
         // The run does not read it: every point would be the same plant.
-        if (campo->soComTurbinaAlta && !pedido.base.comTurbinaAlta)
+        if (campo != nullptr && campo->soComTurbinaAlta && !pedido.base.comTurbinaAlta)
             throw ErroVarredura("O campo " + Nome(eixo.campo) +
                                 " só é usado com a turbina de alta pressão.");
-        plano.campos.push_back(campo);
+        plano.campos.push_back(entrada);
         plano.valores.push_back(ValoresEixo(eixo));
         // Past the reading limit every point would run at the limit itself
         // while its row named the value asked for.
-        if (campo->limite != 0.0)
+        if (campo != nullptr && campo->limite != 0.0)
             for (double valor : plano.valores.back())
                 if (valor / campo->divisorLimite > campo->limite)
                     throw ErroVarredura("A faixa da varredura de " + Nome(eixo.campo) +
@@ -63,13 +68,14 @@ Plano Planejar(const PedidoVarredura& pedido) {
                                 " pontos.");
     }
     for (const std::string& nome : pedido.saidas) {
-        const CampoSaida* saida = BuscarCampoSaida(nome);
-        if (saida == nullptr)
+        const SaidaNomeada saida = BuscarSaida(nome);
+        if (!saida)
             throw ErroVarredura("Campo de saída desconhecido na varredura: " + Nome(nome) + ".");
         // Each repetition would be one more column on every point.
         if (std::find(plano.saidas.begin(), plano.saidas.end(), saida) != plano.saidas.end())
             throw ErroVarredura("O campo de saída " + Nome(nome) + " aparece duas vezes na varredura.");
         plano.saidas.push_back(saida);
+        plano.comSafra = plano.comSafra || saida.safra != nullptr;
     }
     return plano;
 }
@@ -89,7 +95,7 @@ std::vector<double> ValoresDoPonto(const Plano& plano, std::size_t indice) {
 void CalcularPonto(const PedidoVarredura& pedido, const Plano& plano, PontoVarredura& ponto) {
     EntradasUsina entradas = pedido.base;
     for (std::size_t k = 0; k < plano.campos.size(); ++k)
-        entradas.*plano.campos[k]->membro = ponto.valores[k];
+        plano.campos[k].Em(entradas) = ponto.valores[k];
     ResultadoUsina resultado;
     try {
         CalcularUsina(entradas, resultado, nullptr, pedido.separador);
@@ -99,19 +105,16 @@ void CalcularPonto(const PedidoVarredura& pedido, const Plano& plano, PontoVarre
         ponto.erro = "Unknown error.";
     }
     ponto.situacao = resultado.situacao;
-    // The window's status line: the warnings separated by two spaces.
-    for (const AvisoUsina& aviso : resultado.avisos) {
+    // The window's status line: the warnings separated by two spaces; the
+    // season's after the run's when a season figure is asked for.
+    for (const AvisoUsina& aviso : plano.comSafra ? AvisosComSafra(resultado) : resultado.avisos) {
         if (!ponto.aviso.empty()) ponto.aviso += "  ";
         ponto.aviso += TextoAviso(aviso, pedido.separador);
     }
     ponto.saidas.assign(plano.saidas.size(), std::nullopt);
     if (resultado.situacao != SituacaoCalculo::Completo) return;
-    for (std::size_t j = 0; j < plano.saidas.size(); ++j) {
-        const CampoSaida& saida = *plano.saidas[j];
-        // Without the high-pressure turbine its panel is blank.
-        if (saida.etapa == EtapaCalculo::TurbinaAlta && !resultado.comTurbinaAlta) continue;
-        ponto.saidas[j] = ValorExibido(saida, resultado);
-    }
+    for (std::size_t j = 0; j < plano.saidas.size(); ++j)
+        ponto.saidas[j] = plano.saidas[j].Valor(resultado);
 }
 
 // Throttled progress reports from the workers: one at a time, at most one
@@ -203,8 +206,13 @@ public:
                 espaco_.notify_all();
             }
         } catch (...) {
+            // What the delivery threw stops the sweep here: another worker
+            // finishing a point must not take over the delivery and hand
+            // out the failed point again, nor any after it.
             if (!trava.owns_lock()) trava.lock();
             entregando_ = false;
+            parar_ = true;
+            espaco_.notify_all();
             throw;
         }
         entregando_ = false;

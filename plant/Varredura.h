@@ -22,7 +22,7 @@
 // first value is inicio exactly; the last is fim up to the rounding of that
 // expression (for some ranges one unit in the last place away from it).
 struct EixoVarredura {
-    std::string campo;  // input field name, "Eprecal"
+    std::string campo;  // input field name, of the plant ("Eprecal") or the season ("Ediasafra")
     double inicio = 0.0;  // window units (bar, degC, %...)
     double fim = 0.0;
     int pontos = 2;  // 2 or more
@@ -47,7 +47,9 @@ using EntregaVarredura = std::function<void(std::size_t indice, const PontoVarre
 struct PedidoVarredura {
     EntradasUsina base;  // every input not swept, and the configuration
     std::vector<EixoVarredura> eixos;  // one or two; the second is the inner loop
-    std::vector<std::string> saidas;   // output field names, "Epotele"
+    // Output names: plant fields ("Epotele") or season figures
+    // ("energia_exportada_MWh", as usina-calc --json keys them).
+    std::vector<std::string> saidas;
     std::string separador = ",";       // decimal separator of the messages
     unsigned tarefas = 0;              // threads; 0: std::thread::hardware_concurrency()
     ProgressoVarredura progresso;      // may be empty
@@ -71,7 +73,9 @@ struct PontoVarredura {
     // finish, and the high-pressure turbine's panel without that turbine.
     std::vector<std::optional<double>> saidas;
     SituacaoCalculo situacao = SituacaoCalculo::SemCalculo;
-    std::string aviso;  // the warnings as the window's status line joins them
+    // The warnings as the window's status line joins them; the season's
+    // (SafraUsina.h) after the run's when a season figure is asked for.
+    std::string aviso;
     std::string erro;   // the message box's text of a refused or failed point
 };
 

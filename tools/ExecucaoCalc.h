@@ -6,29 +6,37 @@
 #include <string>
 
 #include "plant/CamposMemoria.h"
+#include "plant/EntradasSafra.h"
 #include "tools/OpcoesCalc.h"
 
 // The input fields of a run: default texts, replaced by the inputs and
 // configuration of the case file if one is given, then changed by FIELD=TEXT
-// and --without-hp-turbine; descricao gets the case's description. False,
-// with the message on erros, when the case file cannot be read; its
-// warnings go to erros too.
+// and --without-hp-turbine; descricao gets the case's description. The
+// season's inputs, which are no window field, go to safra the same way
+// (defaults, the case's, then FIELD=TEXT). False, with the message on erros,
+// when the case file cannot be read or a season text is not a number; the
+// case's warnings go to erros too.
 bool CamposDaLinhaDeComando(const OpcoesCalc& opcoes, const std::string& separador,
-                            CamposMemoria& campos, std::string& descricao, std::ostream& erros);
+                            CamposMemoria& campos, EntradasSafra& safra, std::string& descricao,
+                            std::ostream& erros);
 
-// --save-case: the fields' inputs and configuration, with descricao. True
-// when saved or not asked for; false, with the message on erros, when a text
-// is not a number, the inputs are refused or the file cannot be written.
+// --save-case: the fields' inputs and configuration and the season's
+// inputs, with descricao. True when saved or not asked for; false, with the
+// message on erros, when a text is not a number, the inputs are refused or
+// the file cannot be written.
 bool SalvarCasoPedido(const OpcoesCalc& opcoes, const CamposMemoria& campos,
-                      const std::string& descricao, const std::string& separador,
-                      std::ostream& erros);
+                      const EntradasSafra& safra, const std::string& descricao,
+                      const std::string& separador, std::ostream& erros);
 
 // Runs the calculation on fields holding the default texts, replaced by the
 // inputs of the case file if one is given, then changed by the options, with
-// separador as decimal separator, on fresh plant data. With --save-case the
-// inputs are saved before the run. Errors and warnings go to erros; to saida
-// the written fields (also after a failed run, as they stand), or the JSON
-// object, or the stream table as CSV (only after a finished run). A case
+// separador as decimal separator, on fresh plant data, with the season's
+// inputs (checked with the fields'). With --save-case the inputs are saved
+// before the run. Errors and warnings go to erros (the season's after the
+// run's with --json and --csv, which print the season); to saida the
+// written fields (also after a failed run, as they stand), or the JSON
+// object, or the stream table and the season's figures as CSV (only after a
+// finished run). A case
 // file that cannot be read or saved stops everything before the run, with
 // nothing on saida. Returns the exit status: 0 success, 1 the case file, the
 // run, the report or the writing of saida failed. With --sweep, runs the

@@ -9,7 +9,9 @@
 #include <string>
 #include <utility>
 
+#include "plant/CamposNomeados.h"
 #include "plant/TabelaEntradas.h"
+#include "plant/TabelaSafra.h"
 #include "tools/VarreduraCalc.h"
 
 namespace {
@@ -26,7 +28,7 @@ bool TomaValor(const std::string& argumento) {
 // The input fields of the calculation. The window's file-name fields are
 // inputs too, but the tool does not use them; accepting them silently
 // would mislead.
-std::string ListaEntradas() {
+std::string ListaEntradasUsina() {
     std::string lista;
     for (const CampoEntradaUsina& c : CamposEntradaUsina()) {
         if (!lista.empty()) lista += ", ";
@@ -34,6 +36,27 @@ std::string ListaEntradas() {
     }
     return lista;
 }
+
+// The crushing season's inputs and figures.
+std::string ListaEntradasSafra() {
+    std::string lista;
+    for (const CampoEntradaSafra& c : CamposEntradaSafra()) {
+        if (!lista.empty()) lista += ", ";
+        lista += c.nome;
+    }
+    return lista;
+}
+
+std::string ListaSaidasSafra() {
+    std::string lista;
+    for (const CampoSaidaSafra& c : CamposSaidaSafra()) {
+        if (!lista.empty()) lista += ", ";
+        lista += c.nome;
+    }
+    return lista;
+}
+
+std::string ListaEntradas() { return ListaEntradasUsina() + ", " + ListaEntradasSafra(); }
 
 // CLI11 takes "--opcao=" (nothing after the '=') for the option without a
 // value and then consumes the next argument as its value. The value options
@@ -152,7 +175,7 @@ OpcoesCalc LerOpcoes(const std::vector<std::string>& argumentos) {
         if (igual == std::string::npos)
             throw ErroOpcoes("argument '" + a + "' is neither an option nor FIELD=TEXT");
         const std::string campo = a.substr(0, igual);
-        if (BuscarCampoEntrada(campo) == nullptr)
+        if (!BuscarEntrada(campo))
             throw ErroOpcoes("unknown input field '" + campo + "' (inputs: " + ListaEntradas() + ")");
         op.entradas.emplace_back(campo, a.substr(igual + 1));
     }
@@ -213,7 +236,7 @@ std::string TextoAjuda() {
            "every field the run wrote, one FIELD=TEXT line each, in writing order.\n"
            "With --sweep, runs it for each point of a sweep and prints a CSV table.\n"
            "\n"
-           "  FIELD=TEXT             replace an input field's text, as typed in the window\n"
+           "  FIELD=TEXT             replace an input field's text, as typed in the window\n"           "                         (a season field's for --json, --csv and --sweep)\n"
            "  --without-hp-turbine   calculate without the high-pressure turbine\n"
            "  --separator C          decimal separator (default: the locale's)\n"
            "  --case FILE            start from the inputs and configuration of a case\n"
@@ -222,10 +245,11 @@ std::string TextoAjuda() {
            "  --save-case FILE       save this run's inputs and configuration as a case\n"
            "                         file, then run\n"
            "  --report NAME          after a successful run, write the report to NAME.txt\n"
-           "  --json                 print inputs, results, stream states, warnings and\n"
-           "                         fields as one JSON object\n"
+           "  --json                 print inputs, results, stream states, the season,\n"
+           "                         warnings and fields as one JSON object\n"
            "  --csv                  print the stream table as CSV (';' and a decimal\n"
-           "                         comma when the separator is ',')\n"
+           "                         comma when the separator is ','), then the season's\n"
+           "                         figures\n"
            "  --sweep FIELD=START:END:N\n"
            "                         sweep an input from START to END in N points (both\n"
            "                         ends included); given twice, the second is the inner\n"
@@ -244,7 +268,9 @@ std::string TextoAjuda() {
            "                         results under each, with their differences\n"
            "  -h, --help             show this help\n"
            "\n"
-           "Input fields: " + ListaEntradas() + "\n"
+           "Input fields: " + ListaEntradasUsina() + "\n"
+           "Season input fields: " + ListaEntradasSafra() + "\n"
+           "Season figures (--json \"safra\", --outputs): " + ListaSaidasSafra() + "\n"
            "\n"
            "Exit status: 0 success (warnings on standard error), 1 the case file, the\n"
            "run, the report or the output failed (message on standard error), 2\n"

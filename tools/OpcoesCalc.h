@@ -55,7 +55,7 @@ public:
 // Parses the arguments (without the program name). Throws ErroOpcoes for an
 // unknown option, a missing option value, an unusable separator, an empty
 // file name, --json with --csv, or a CAMPO=TEXTO whose field is not an input
-// of the calculation; for a --sweep not of the form FIELD=START:END:N, more
+// of the calculation nor of the season; for a --sweep not of the form FIELD=START:END:N, more
 // than two of them, a separator holding ':' with them, --json, --csv or
 // --report with them, --outputs or --jobs without them, or a --jobs that is
 // not a whole number from 1 to MaximoTarefas; for a --propriedades other than

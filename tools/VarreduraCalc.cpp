@@ -7,6 +7,7 @@
 #include "io/ExportacaoVarredura.h"
 #include "plant/CamposMemoria.h"
 #include "plant/ErrosPlanta.h"
+#include "plant/CamposNomeados.h"
 #include "plant/MensagemErro.h"
 #include "plant/Numeros.h"
 #include "plant/TabelaEntradas.h"
@@ -47,12 +48,14 @@ std::vector<std::string> Nomes(const std::string& lista) {
     return nomes;
 }
 
-// The base case of the fields as a run reads them. Fields the run does not
-// read (a swept one, the high-pressure turbine's without it) keep their
-// defaults when their text is not a number. Throws ErroConversao like a run.
-EntradasUsina EntradasBase(const CamposMemoria& campos, const std::vector<EixoVarredura>& eixos,
-                           const std::string& separador) {
+// The base case of the fields as a run reads them, with the season's inputs.
+// Fields the run does not read (a swept one, the high-pressure turbine's
+// without it) keep their defaults when their text is not a number. Throws
+// ErroConversao like a run.
+EntradasUsina EntradasBase(const CamposMemoria& campos, const EntradasSafra& safra,
+                           const std::vector<EixoVarredura>& eixos, const std::string& separador) {
     EntradasUsina base;
+    base.safra = safra;
     base.comTurbinaAlta = campos.CheckBox1Marcado();
     base.propriedades = campos.Propriedades();
     for (const CampoEntradaUsina& c : CamposEntradaUsina()) {
@@ -77,8 +80,9 @@ int ExecutarVarreduraCalc(const OpcoesCalc& opcoes, const std::string& separador
         return 2;
     }
     CamposMemoria campos(separador);
+    EntradasSafra safra;
     std::string descricao;
-    if (!CamposDaLinhaDeComando(opcoes, separador, campos, descricao, erros)) return 1;
+    if (!CamposDaLinhaDeComando(opcoes, separador, campos, safra, descricao, erros)) return 1;
 
     PedidoVarredura pedido;
     pedido.separador = separador;
@@ -86,16 +90,16 @@ int ExecutarVarreduraCalc(const OpcoesCalc& opcoes, const std::string& separador
     pedido.tarefas = opcoes.tarefas.value_or(0);
     try {
         for (const VarreduraDigitada& v : opcoes.varreduras) {
-            if (BuscarCampoEntrada(v.campo) == nullptr)
+            if (!BuscarEntrada(v.campo))
                 throw ErroVarredura("Campo de entrada desconhecido na varredura: '" + v.campo + "'.");
             pedido.eixos.push_back(
                 {v.campo, LerNumero(v.inicio, separador), LerNumero(v.fim, separador), LerPontos(v)});
         }
-        pedido.base = EntradasBase(campos, pedido.eixos, separador);
+        pedido.base = EntradasBase(campos, safra, pedido.eixos, separador);
         // Names and ranges are checked by the sweep before it runs; the case
         // is saved only for a sweep that will run.
         VerificarVarredura(pedido);
-        if (!SalvarCasoPedido(opcoes, campos, descricao, separador, erros)) return 1;
+        if (!SalvarCasoPedido(opcoes, campos, safra, descricao, separador, erros)) return 1;
         // Standard output is the table: the diagnostic lines go elsewhere.
         DefinirSaidaDiagnosticos(stderr);
         // Each row is written as soon as its point and every earlier one

@@ -1437,6 +1437,22 @@
         <translation>(Electric power + milling power + exergy given up to the process m11·(ex11 − ex18)) / exergy of the bagasse burnt.</translation>
     </message>
     <message>
+        <source>Potência exportável</source>
+        <translation>Exportable power</translation>
+    </message>
+    <message>
+        <source>Potência elétrica × rendimento do gerador menos o consumo elétrico próprio da usina; negativa quando a usina importa energia.</source>
+        <translation>Electric power × generator efficiency less the mill&apos;s own electric consumption; negative when the mill imports energy.</translation>
+    </message>
+    <message>
+        <source>Energia exportada por tonelada de cana</source>
+        <translation>Energy exported per tonne of cane</translation>
+    </message>
+    <message>
+        <source>Potência exportável dividida pela moagem horária de cana.</source>
+        <translation>Exportable power divided by the hourly cane crushing rate.</translation>
+    </message>
+    <message>
         <source>Exergia do bagaço estimada: PCI × 1,36, pela correlação de Szargut e Styrylska (1964) para combustíveis sólidos, bagaço seco com C 47 %, H 6,5 %, O 44 %, cinzas 2,5 % e 50 % de umidade.</source>
         <translation>Bagasse exergy estimated as LHV × 1.36, from Szargut and Styrylska&apos;s correlation (1964) for solid fuels, dry bagasse with C 47 %, H 6.5 %, O 44 %, ash 2.5 % and 50 % moisture.</translation>
     </message>

@@ -102,6 +102,8 @@ namespace {
     QT_TRANSLATE_NOOP("Nucleo", "Eficiência de primeira lei da usina"),
     QT_TRANSLATE_NOOP("Nucleo", "Exergia do bagaço queimado"),
     QT_TRANSLATE_NOOP("Nucleo", "Eficiência de segunda lei da usina"),
+    QT_TRANSLATE_NOOP("Nucleo", "Potência exportável"),
+    QT_TRANSLATE_NOOP("Nucleo", "Energia exportada por tonelada de cana"),
     QT_TRANSLATE_NOOP("Nucleo", "Turbina da bomba"),
     QT_TRANSLATE_NOOP("Nucleo", "Turbomoenda"),
     QT_TRANSLATE_NOOP("Nucleo", "Válvula de expansão"),
@@ -141,6 +143,10 @@ namespace {
     QT_TRANSLATE_NOOP("Nucleo",
                       "(Potência elétrica + potência de moagem + exergia cedida ao processo "
                       "m11·(ex11 − ex18)) / exergia do bagaço queimado."),
+    QT_TRANSLATE_NOOP("Nucleo",
+                      "Potência elétrica × rendimento do gerador menos o consumo elétrico "
+                      "próprio da usina; negativa quando a usina importa energia."),
+    QT_TRANSLATE_NOOP("Nucleo", "Potência exportável dividida pela moagem horária de cana."),
     // Where exergy is destroyed (indicators, exergy chart) and the names of
     // the T-s diagram's isobars.
     QT_TRANSLATE_NOOP("Nucleo", "Caldeira"),

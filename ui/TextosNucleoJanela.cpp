@@ -146,6 +146,10 @@ QString TextoAvisoTraduzido(const AvisoUsina& aviso, const std::string& separado
     case TipoAviso::BalancoNaoFecha:
         return Traduzir(QT_TRANSLATE_NOOP("TextosNucleoJanela", "Balanço de energia não fecha: %1 kW"))
             .arg(numero);
+    case TipoAviso::ImportaEnergia:
+    case TipoAviso::FaltaBagaco:
+        // The season's warnings: the core's text until the window shows the season.
+        return QString::fromStdString(TextoAviso(aviso, separador));
     }
     return numero;  // not reached: every kind of warning has its text
 }

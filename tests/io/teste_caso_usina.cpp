@@ -7,6 +7,7 @@
 #include <bit>
 #include <cstdint>
 #include <filesystem>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@
 #include "io/CasoUsina.h"
 #include "plant/CamposMemoria.h"
 #include "plant/TabelaEntradas.h"
+#include "plant/TabelaSafra.h"
 
 namespace {
 
@@ -58,6 +60,61 @@ TEST(CasoUsina, ValoresExtremosVoltamIguais) {
     e.CapacidadeUsina = 0.1 + 0.2;
     const CasoLido lido = CasoDeJson(CasoParaJson({e, ""}), "x");
     EXPECT_TRUE(MesmosBits(lido.caso.entradas, e));
+}
+
+// The season's inputs are optional keys. A file written before them opens
+// with their defaults and no warning, and saves back with them; written
+// ones come back to the bit, a few of them with the rest at the defaults;
+// a bad one is refused naming it.
+TEST(CasoUsina, EntradasDaSafraOpcionais) {
+    const std::string atual = CasoParaJson(CasoUsina{});
+    const std::string antigo = atual.substr(0, atual.find(",\n  \"Ediasafra\"")) + "\n}\n";
+    ASSERT_EQ(antigo.find("Einvest"), std::string::npos);
+    ASSERT_TRUE(antigo.ends_with("\"Eefitmp\": 70.0\n}\n"));
+    CasoLido lido = CasoDeJson(antigo, "antigo.usina");
+    EXPECT_EQ(lido.caso, CasoUsina{});
+    EXPECT_TRUE(lido.avisos.empty());
+    EXPECT_EQ(CasoParaJson(lido.caso), atual);
+    EXPECT_TRUE(atual.ends_with("  \"Eprecobag\": 60.0,\n  \"Einvest\": 0.0\n}\n")) << atual;
+
+    CasoUsina caso;
+    caso.entradas.safra = {366.0, 0.1 + 0.2, std::numeric_limits<double>::denorm_min(), 0.0,
+                           1e300, 60.5, 123456789.01};
+    lido = CasoDeJson(CasoParaJson(caso), "safra.usina");
+    for (const CampoEntradaSafra& c : CamposEntradaSafra())
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(lido.caso.entradas.safra.*c.membro),
+                  std::bit_cast<std::uint64_t>(caso.entradas.safra.*c.membro))
+            << c.nome;
+    EXPECT_EQ(lido.caso, caso);
+
+    std::string alguns = antigo;
+    alguns.insert(1, "\"Einvest\": 5e6, \"Eaprov\": 90,");
+    lido = CasoDeJson(alguns, "alguns.usina");
+    EntradasSafra esperado;
+    esperado.Investimento = 5e6;
+    esperado.AproveitamentoMoagem = 90.0;
+    EXPECT_EQ(lido.caso.entradas.safra, esperado);
+
+    const struct {
+        const char* chaves;
+        const char* mensagem;
+    } ruins[] = {
+        {"\"Eaprov\": 0,", "O arquivo \"r.usina\" não é um caso válido: Valor impossível em "
+                          "\"Aproveitamento do tempo de moagem [%]\": 0. Deve ser maior que 0 e no "
+                          "máximo 100 %."},
+        {"\"Einvest\": \"1\",", "O arquivo \"r.usina\" não é um caso válido: a entrada \"Einvest\" "
+                                "(Investimento [R$]) deve ser um número, não um texto"},
+    };
+    for (const auto& r : ruins) {
+        std::string texto = antigo;
+        texto.insert(1, r.chaves);
+        try {
+            CasoDeJson(texto, "r.usina");
+            ADD_FAILURE() << r.chaves;
+        } catch (const ErroCaso& e) {
+            EXPECT_EQ(std::string(e.what()), r.mensagem);
+        }
+    }
 }
 
 class ArquivoCaso : public DiretorioTemporario {};
@@ -161,8 +218,9 @@ const std::vector<Recusado>& CasosRecusados() {
         {"JSON de outro programa", "{\"nome\": \"x\", \"valores\": [1, 2]}", "falta a chave \"formato\" com o valor \"usina-caso\": não parece um caso do usina"},
         {"lista no topo", "[" + Padrao() + "]", "o conteúdo deve ser um objeto JSON ({...}), não uma lista"},
         {"chave repetida", Trocado("\"Evap\"", "\"Ecapusi\""), "a chave \"Ecapusi\" aparece mais de uma vez"},
-        {"lixo depois do objeto", Padrao() + "x", "JSON inválido na linha 25, coluna 1, em \"x\""},
-        {"vírgula sobrando", Trocado("70.0\n", "70.0,\n"), "JSON inválido na linha 24, coluna 1, em \"}\""},
+        // The season's seven keys come last, Einvest the very last.
+        {"lixo depois do objeto", Padrao() + "x", "JSON inválido na linha 32, coluna 1, em \"x\""},
+        {"vírgula sobrando", Trocado("\"Einvest\": 0.0\n", "\"Einvest\": 0.0,\n"), "JSON inválido na linha 31, coluna 1, em \"}\""},
         {"vírgula decimal", Trocado("400.0", "400,0"), "JSON inválido na linha 6, coluna 18"},
         {"caractere de controle num texto", Trocado("\"descricao\": \"\"", "\"descricao\": \"a\nb\""), "JSON inválido na linha 4"},
         {"eficiência zero", Trocado("65.0", "0"), "Valor impossível em \"Eficiência isentrópica da bomba de condensado [%]\": 0. Deve ser maior que 0 e no máximo 100 %."},

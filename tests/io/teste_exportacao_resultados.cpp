@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "io/ExportacaoComparacao.h"
 #include "io/ExportacaoResultados.h"
 #include "io/ExportacaoVarredura.h"
 #include "plant/CalculoCampos.h"
@@ -18,6 +19,7 @@
 #include "plant/ErrosPlanta.h"
 #include "plant/Numeros.h"
 #include "plant/TabelaCorrentes.h"
+#include "plant/TabelaSafra.h"
 
 namespace {
 
@@ -199,7 +201,11 @@ TEST(Csv, ResultadosGlobais) {
     const std::string correntes = CorrentesCsv(r, ".");
     const std::string csv = ResultadosCsv(r, ".");
     ASSERT_EQ(csv.substr(0, correntes.size()), correntes);
-    const auto globais = LerCsv(csv.substr(correntes.size() + 2), ',');
+    // The season's table closes the file, after an empty line.
+    const std::string safra = "\r\n" + SafraCsv(r, ".");
+    ASSERT_TRUE(csv.ends_with(safra));
+    const auto globais =
+        LerCsv(csv.substr(correntes.size() + 2, csv.size() - safra.size() - correntes.size() - 2), ',');
     ASSERT_EQ(globais.size(), 11u);
     EXPECT_EQ(globais[0], (std::vector<std::string>{"Resultado global", "Valor", "Unidade"}));
     const double esperado[] = {r.globais.ProducaoVapor, r.globais.BagacoDisponivel,
@@ -212,6 +218,18 @@ TEST(Csv, ResultadosGlobais) {
         EXPECT_TRUE(MesmosBits(LerNumero(globais[i + 1][1], "."), esperado[i])) << globais[i + 1][0];
     EXPECT_EQ(globais[1], (std::vector<std::string>{"Quantidade de vapor", "192", "t/h"}));
     EXPECT_EQ(globais[10][2], "kW");
+
+    // The season's figures to the bit, each with its caption and unit.
+    const auto linhasSafra = LerCsv(safra.substr(2), ',');
+    ASSERT_EQ(linhasSafra.size(), 1 + CamposSaidaSafra().size());
+    EXPECT_EQ(linhasSafra[0], (std::vector<std::string>{"Resultado da safra", "Valor", "Unidade"}));
+    for (std::size_t i = 0; i < CamposSaidaSafra().size(); ++i) {
+        const CampoSaidaSafra& c = CamposSaidaSafra()[i];
+        EXPECT_EQ(linhasSafra[i + 1][0], c.legenda);
+        EXPECT_TRUE(MesmosBits(LerNumero(linhasSafra[i + 1][1], "."), (*r.safra).*c.membro)) << c.nome;
+        EXPECT_EQ(linhasSafra[i + 1][2], c.unidade);
+    }
+    EXPECT_EQ(linhasSafra.back()[0], "Receita total da safra");
 }
 
 // Nothing is exported from a run that did not finish.
@@ -246,6 +264,35 @@ TEST(Csv, VarreduraPorSeparadorESemPontosNaoCalculados) {
         {"·", "Etscal,Epotele,aviso,erro\r\n400.5,1234.25,,\r\n401.5,1234.25,,\r\n"},
     };
     for (const auto& c : casos) EXPECT_EQ(VarreduraCsv(pedido, r, c.separador), c.csv) << c.separador;
+}
+
+// The comparison's CSV: the season's figures after the indicators, then the
+// payback under each case whose investment differs, a number of seasons or
+// "não se paga"; no payback row when every case invests the same.
+TEST(Csv, ComparacaoComSafraERetorno) {
+    EntradasUsina caro;  // the same plant for 1 M R$: earns nothing more
+    caro.safra.Investimento = 1e6;
+    EntradasUsina melhor;  // a better medium-pressure turbine for 4 M R$
+    melhor.EficienciaTurbinaMedia = 85.0;
+    melhor.safra.Investimento = 4e6;
+    const ComparacaoCasos c =
+        CompararCasos({"Atual", EntradasUsina{}}, {{"Caro", caro}, {"Melhor", melhor}});
+    ASSERT_TRUE(c.retornos[2].safras.has_value());
+    const auto linhas = LerCsv(ComparacaoCsv(c, "."), ',');
+    ASSERT_GE(linhas.size(), 2 + c.entradas.size() + c.globais.size() + 14);
+    EXPECT_EQ(linhas.back(),
+              (std::vector<std::string>{"Safra", "Retorno simples do investimento", "safras", "",
+                                        "não se paga", "", "", TextoExato(*c.retornos[2].safras, "."),
+                                        "", ""}));
+    // The season's rows between the indicators and the payback.
+    const auto& receita = linhas[linhas.size() - 2];
+    EXPECT_EQ(linhas[linhas.size() - 2 - CamposSaidaSafra().size()][0], "Indicadores");
+    EXPECT_EQ(std::vector<std::string>(receita.begin(), receita.begin() + 3),
+              (std::vector<std::string>{"Safra", "Receita total da safra", "R$"}));
+    EXPECT_TRUE(MesmosBits(LerNumero(receita[8], "."), *c.safra.back().valores[2].diferenca));
+
+    const auto semRetorno = LerCsv(ComparacaoCsv(CompararCasos({"A", EntradasUsina{}}, {{"B", EntradasUsina{}}}), "."), ',');
+    EXPECT_EQ(semRetorno.back()[1], CamposSaidaSafra().back().legenda);
 }
 
 }  // namespace

@@ -12,6 +12,8 @@
 #include "plant/CalculoUsina.h"
 #include "plant/ComparacaoCasos.h"
 #include "plant/IndicadoresUsina.h"
+#include "plant/RetornoInvestimento.h"
+#include "plant/TabelaSafra.h"
 
 namespace {
 
@@ -29,7 +31,7 @@ std::vector<std::string> Nomes(const std::vector<LinhaComparacao>& linhas) {
 
 // Every number of a comparison is finite: no inf or NaN reaches the screen.
 void ExigirFinitos(const ComparacaoCasos& c) {
-    for (const auto* secao : {&c.entradas, &c.globais, &c.indicadores})
+    for (const auto* secao : {&c.entradas, &c.globais, &c.indicadores, &c.safra})
         for (const LinhaComparacao& l : *secao)
             for (const ValorComparado& v : l.valores)
                 for (const std::optional<double>& x : {v.valor, v.diferenca, v.porcento})
@@ -164,6 +166,58 @@ TEST(ComparacaoCasos, ReferenciaNegativaETotalPorUltimo) {
     EXPECT_GT(*excedente.valores[1].porcento, 0.0);
     EXPECT_EQ(c.indicadores.back().nome, "Destruição de exergia: total");
     EXPECT_NO_THROW(Linha(c.indicadores, "Destruição de exergia: Turbina de alta pressão"));
+}
+
+// 22 bar and 300 degC without the high-pressure turbine against 65 bar and
+// 480 degC with it and 40 M R$ invested. usina-calc --json gives the
+// seasons' revenues 6 794 043,29 and 17 480 391,61 R$: 40e6 / 10 686 348,32
+// = 3,74 seasons. The same plant without the investment has no payback; the
+// first plant with 5 M R$ more earns nothing more: "não se paga".
+TEST(ComparacaoCasos, SafraERetornoDoInvestimento) {
+    EntradasUsina a;
+    a.PressaoCaldeira = 22.0;
+    a.TemperaturaCaldeira = 300.0;
+    a.comTurbinaAlta = false;
+    EntradasUsina b;
+    b.PressaoCaldeira = 65.0;
+    b.TemperaturaCaldeira = 480.0;
+    b.safra.Investimento = 40e6;
+    EntradasUsina semInvestimento = b;
+    semInvestimento.safra.Investimento = 0.0;
+    EntradasUsina caro = a;
+    caro.safra.Investimento = 5e6;
+    const ComparacaoCasos c = CompararCasos(
+        {"22 bar", a}, {{"65 bar", b}, {"65 bar sem investimento", semInvestimento}, {"caro", caro}});
+    ResultadoUsina ra, rb;
+    CalcularUsina(a, ra);
+    CalcularUsina(b, rb);
+
+    ASSERT_EQ(c.safra.size(), CamposSaidaSafra().size());
+    for (std::size_t i = 0; i < c.safra.size(); ++i) {
+        const CampoSaidaSafra& campo = CamposSaidaSafra()[i];
+        const LinhaComparacao& l = c.safra[i];
+        EXPECT_EQ(l.nome, campo.legenda);
+        EXPECT_EQ(*l.valores[0].valor, (*ra.safra).*campo.membro) << l.nome;
+        EXPECT_EQ(*l.valores[1].valor, (*rb.safra).*campo.membro) << l.nome;
+        EXPECT_EQ(*l.valores[1].diferenca, (*rb.safra).*campo.membro - (*ra.safra).*campo.membro);
+    }
+    EXPECT_NEAR(*Linha(c.safra, "Receita total da safra").valores[0].valor, 6794043.290151442, 1e-3);
+    EXPECT_NEAR(*Linha(c.safra, "Receita total da safra").valores[1].valor, 17480391.60647945, 1e-3);
+
+    // The investment is an input that differs, listed after the plant's.
+    EXPECT_EQ(c.entradas.back().nome, "Investimento");
+    EXPECT_EQ(*c.entradas.back().valores[1].diferenca, 40e6);
+
+    ASSERT_EQ(c.retornos.size(), 4u);
+    EXPECT_FALSE(c.retornos[0].aplicavel);
+    ASSERT_TRUE(c.retornos[1].aplicavel);
+    EXPECT_NEAR(*c.retornos[1].safras, 3.743, 0.0005);
+    EXPECT_EQ(c.retornos[1].safras,
+              RetornoSimples(0.0, ra.safra->ReceitaTotal, 40e6, rb.safra->ReceitaTotal));
+    EXPECT_FALSE(c.retornos[2].aplicavel);  // the same investment as the current case
+    EXPECT_TRUE(c.retornos[3].aplicavel);
+    EXPECT_FALSE(c.retornos[3].safras.has_value());
+    ExigirFinitos(c);
 }
 
 }  // namespace

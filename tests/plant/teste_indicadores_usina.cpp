@@ -86,6 +86,11 @@ TEST(IndicadoresUsina, CorridaPadraoContraContasAMao) {
          "%"},
         {"Exergia do bagaço queimado", exComb, "kW"},
         {"Eficiência de segunda lei da usina", (pEle + pMoe + exProcesso) / exComb * 100.0, "%"},
+        // The season's defaults: a 97 % generator and 12 kWh/t of own load,
+        // 18625,35 x 0,97 - 12 x 400 = 13266,59 kW, or 33,17 kWh/t.
+        {"Potência exportável", pEle * 0.97 - 12.0 * capacidade, "kW"},
+        {"Energia exportada por tonelada de cana", (pEle * 0.97 - 12.0 * capacidade) / capacidade,
+         "kWh/t"},
     };
     ASSERT_EQ(ind.indicadores.size(), std::size(casos));
     for (const auto& c : casos) {

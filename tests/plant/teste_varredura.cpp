@@ -20,6 +20,9 @@
 #include "plant/CalculoUsina.h"
 #include "plant/ErrosPlanta.h"
 #include "plant/MensagemErro.h"
+#include "plant/PapeisRotulos.h"
+#include "plant/SafraUsina.h"
+#include "plant/TabelaSafra.h"
 #include "plant/TabelaEntradas.h"
 #include "plant/TabelaSaidas.h"
 #include "plant/Varredura.h"
@@ -140,6 +143,65 @@ TEST(Varredura, CadaPontoEhOCalculoIsolado) {
 
 // The same bits whatever the number of threads, and for more threads than
 // points.
+// A plant input and a season input swept, plant and season figures asked
+// for: each point is the single run of its inputs to the bit, with the
+// season's warnings after the run's. From 90 % of the live steam through the
+// valve and 60 kWh/t of own load the mill buys energy.
+TEST(Varredura, SafraIgualAExecucoesIsoladas) {
+    PedidoVarredura pedido;
+    pedido.base.BagacoPorTonelada = 210.0;  // 84 t/h, less than the 86,47 t/h burnt
+    pedido.eixos = {{"Emvalv", 0.0, 90.0, 4}, {"Econsele", 0.0, 60.0, 3}};
+    pedido.saidas = {"Epotele", "energia_exportada_MWh", "Ew12", "receita_total_R", "cana_t"};
+    pedido.tarefas = 3;
+    const ResultadoVarredura r = ExecutarVarredura(pedido);
+    ASSERT_EQ(r.pontos.size(), 12u);
+    int importam = 0;
+    for (const PontoVarredura& p : r.pontos) {
+        SCOPED_TRACE(p.valores[0]);
+        SCOPED_TRACE(p.valores[1]);
+        EntradasUsina e = pedido.base;
+        e.PercentualValvula = p.valores[0];
+        e.safra.ConsumoEletricoProprio = p.valores[1];
+        ResultadoUsina isolado;
+        CalcularUsina(e, isolado);
+        ASSERT_TRUE(isolado.safra.has_value());
+        const ResultadosSafra& s = *isolado.safra;
+        const double esperados[] = {isolado.globais.PotenciaEletrica, s.EnergiaExportada,
+                                    isolado.dados.Potencia[Rotulo::EixoTurbinaAlta], s.ReceitaTotal,
+                                    s.Cana};
+        ASSERT_EQ(p.saidas.size(), std::size(esperados));
+        for (std::size_t j = 0; j < p.saidas.size(); ++j) {
+            ASSERT_TRUE(p.saidas[j].has_value()) << pedido.saidas[j];
+            EXPECT_EQ(Bits(*p.saidas[j]), Bits(esperados[j])) << pedido.saidas[j];
+        }
+        std::string avisos;
+        for (const AvisoUsina& a : AvisosComSafra(isolado))
+            avisos += (avisos.empty() ? "" : "  ") + TextoAviso(a, ",");
+        EXPECT_EQ(p.aviso, avisos);
+        EXPECT_NE(p.aviso.find("Falta bagaço: "), std::string::npos);
+        importam += s.PotenciaExportavel < 0.0;
+        EXPECT_EQ(p.aviso.find("A usina importa energia: ") != std::string::npos,
+                  s.PotenciaExportavel < 0.0);
+    }
+    EXPECT_GE(importam, 2);
+    EXPECT_LE(importam, 10);
+
+    // Without a season figure asked for, the warnings are the run's alone.
+    pedido.saidas = {"Epotele"};
+    for (const PontoVarredura& p : ExecutarVarredura(pedido).pontos)
+        EXPECT_EQ(p.aviso.find("Falta bagaço"), std::string::npos);
+
+    // A season input refused at a point: its message, the other points run.
+    PedidoVarredura dias;
+    dias.eixos = {{"Ediasafra", 0.0, 366.0, 3}};
+    dias.saidas = {"horas_h"};
+    const ResultadoVarredura d = ExecutarVarredura(dias);
+    EXPECT_EQ(d.pontos[0].erro, "Valor impossível em \"Duração da safra [dias]\": 0. Deve ser maior "
+                                "que 0 e no máximo 366 dias.");
+    EXPECT_FALSE(d.pontos[0].saidas[0].has_value());
+    EXPECT_EQ(*d.pontos[2].saidas[0], 366.0 * 24.0 * 85.0 / 100.0);
+}
+
 TEST(Varredura, MesmosBitsComQualquerNumeroDeThreads) {
     PedidoVarredura pedido;
     pedido.eixos = {{"Eprecal", 30.0, 120.0, 9}, {"Etscal", 300.0, 540.0, 11}};
