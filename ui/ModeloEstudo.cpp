@@ -5,28 +5,14 @@
 #include <cstdlib>
 
 #include "plant/ErrosPlanta.h"
+#include "plant/LegendasResultados.h"
 #include "plant/Numeros.h"
-#include "ui/DefinicaoJanela.h"
+#include "ui/ModeloCorrentes.h"
 #include "ui/Idioma.h"
 #include "ui/MensagensNucleo.h"
-#include "ui/ModeloCorrentes.h"
 #include "ui/TextoLiteral.h"
 
 namespace {
-
-// The row of the panels that shows an output field, or nullptr.
-struct LinhaPainel {
-    const DefinicaoPainel* painel = nullptr;
-    const LinhaCampo* linha = nullptr;
-};
-
-LinhaPainel BuscarLinha(const char* nome) {
-    for (const DefinicaoPainel& p : PaineisJanela())
-        for (const LinhaCampo& l : p.linhas)
-            if (l.tipo != TipoCampo::Entrada && std::string_view(l.nomeCampo) == nome)
-                return {&p, &l};
-    return {};
-}
 
 const CampoEntradaUsina& CampoEntrada(const std::string& nome) {
     const CampoEntradaUsina* campo = BuscarCampoEntrada(nome);
@@ -55,10 +41,10 @@ QString ErroCampoSaida(const std::string& nome) {
 }
 
 QString LegendaSaida(const CampoSaida& campo) {
-    const LinhaPainel l = BuscarLinha(campo.nome);
+    const ResultadoNoPainel l = BuscarResultadoNoPainel(campo.nome);
     // The panels' own captions, as the panels translate them; a field no
     // panel shows is named by its component name.
-    QString legenda = l.linha != nullptr ? QCoreApplication::translate("Janela", l.linha->texto)
+    QString legenda = l.linha != nullptr ? QCoreApplication::translate("Janela", l.linha->legenda)
                                          : QString::fromUtf8(campo.nome);
     const QString unidade = QString::fromUtf8(UnidadeExibida(campo.grandeza));
     if (!legenda.contains('[') && !unidade.isEmpty()) legenda += " [" + unidade + "]";
@@ -66,8 +52,8 @@ QString LegendaSaida(const CampoSaida& campo) {
 }
 
 QString PainelSaida(const CampoSaida& campo) {
-    const LinhaPainel l = BuscarLinha(campo.nome);
-    return l.painel != nullptr ? QCoreApplication::translate("Janela", l.painel->textoTitulo)
+    const ResultadoNoPainel l = BuscarResultadoNoPainel(campo.nome);
+    return l.painel != nullptr ? QCoreApplication::translate("Janela", l.painel->titulo)
                                : QString();
 }
 

@@ -5,15 +5,17 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QWidget>
+#include <map>
 #include <string_view>
 
+#include "plant/LegendasResultados.h"
 #include "plant/Numeros.h"
 #include "plant/PapeisRotulos.h"
 #include "plant/TabelaEntradas.h"
 #include "plant/TabelaSaidas.h"
 #include "plant/ValidacaoEntradas.h"
-#include "ui/DefinicaoJanela.h"
 #include "ui/Idioma.h"
+#include "ui/DefinicaoJanela.h"
 #include "ui/TextosNucleoJanela.h"
 
 namespace {
@@ -135,22 +137,14 @@ const char* Procurar(const Explicacao (&tabela)[N], std::string_view nome) {
 
 QString Traduzir(const char* texto) { return QCoreApplication::translate(Contexto, texto); }
 
-// The window's definition of a field: its row in a panel; nullptr when no
-// panel shows it.
-const LinhaCampo* LinhaDoCampo(std::string_view nome) {
-    for (const DefinicaoPainel& painel : PaineisJanela())
-        for (const LinhaCampo& linha : painel.linhas)
-            if (nome == linha.nomeCampo) return &linha;
-    return nullptr;
-}
-
 // The caption written beside a field, in the window's language for the
-// inputs (the core's captions); the outputs' as the window's definition
+// inputs (the core's captions); the outputs' as the result panels' table
 // writes them.
 QString LegendaPadrao(std::string_view nome) {
     if (const CampoEntradaUsina* entrada = BuscarCampoEntrada(nome))
         return TraduzirNucleo(entrada->legenda);
-    if (const LinhaCampo* linha = LinhaDoCampo(nome)) return QString::fromUtf8(linha->texto);
+    if (const LinhaResultado* linha = BuscarResultadoNoPainel(nome).linha)
+        return QString::fromUtf8(linha->legenda);
     return QString::fromUtf8(nome.data(), qsizetype(nome.size()));
 }
 
@@ -205,13 +199,16 @@ public:
 
     void Definir() {
         const std::string separador = SeparadorDecimal();
+        // The caption the window shows beside each field: the label whose
+        // buddy it is.
+        std::map<const QWidget*, const QLabel*> legendas;
+        for (const QLabel* rotulo : janela_->findChildren<QLabel*>())
+            if (rotulo->buddy() != nullptr) legendas[rotulo->buddy()] = rotulo;
         const auto definir = [&](const char* nome) {
             auto* campo = janela_->findChild<QLineEdit*>(nome);
             if (campo == nullptr) return;
-            // The caption as the window shows it beside the field.
-            const LinhaCampo* linha = LinhaDoCampo(nome);
-            const auto* rotulo =
-                linha != nullptr ? janela_->findChild<QLabel*>(linha->nomeLegenda) : nullptr;
+            const auto achada = legendas.find(campo);
+            const QLabel* rotulo = achada != legendas.end() ? achada->second : nullptr;
             const QString legenda = rotulo != nullptr && !rotulo->text().isEmpty()
                                         ? rotulo->text()
                                         : LegendaPadrao(nome);

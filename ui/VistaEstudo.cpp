@@ -36,19 +36,20 @@
 
 #include "io/ExportacaoVarredura.h"
 #include "plant/ErrosPlanta.h"
+#include "plant/LegendasResultados.h"
 #include "plant/Numeros.h"
 #include "plant/TabelaEntradas.h"
 #include "plant/TabelaSaidas.h"
 #include "properties/Erros.h"
-#include "ui/AvisosVista.h"
-#include "ui/DefinicaoJanela.h"
-#include "ui/DialogosArquivo.h"
 #include "ui/GraficoEstudo.h"
+#include "ui/ModeloEstudo.h"
+#include "ui/AvisosVista.h"
+#include "ui/DialogosArquivo.h"
 #include "ui/GravarArquivo.h"
 #include "ui/Idioma.h"
-#include "ui/ModeloEstudo.h"
-#include "ui/TratadorErros.h"
+#include "ui/DefinicaoJanela.h"
 #include "ui/TextoLiteral.h"
+#include "ui/TratadorErros.h"
 
 namespace {
 
@@ -228,11 +229,11 @@ VistaEstudo::VistaEstudo(QWidget* pai)
         }
         return g;
     };
-    for (const DefinicaoPainel& p : PaineisJanela()) {
-        for (const LinhaCampo& l : p.linhas) {
-            const CampoSaida* s = BuscarCampoSaida(l.nomeCampo);
-            if (l.tipo == TipoCampo::Entrada || s == nullptr) continue;
-            auto* item = new QTreeWidgetItem(grupo(p.textoTitulo));
+    for (const PainelResultados& p : PaineisResultados()) {
+        for (const LinhaResultado& l : p.linhas) {
+            const CampoSaida* s = BuscarCampoSaida(l.nome);
+            if (s == nullptr) continue;
+            auto* item = new QTreeWidgetItem(grupo(p.titulo));
             item->setData(0, PapelNome, QString::fromUtf8(s->nome));
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
             item->setCheckState(0, Qt::Unchecked);

@@ -12,9 +12,10 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
+#include "plant/LegendasResultados.h"
 #include "teste_janela_apoio.h"
-#include "ui/DefinicaoJanela.h"
 #include "ui/Fluxograma.h"
+#include "ui/DefinicaoJanela.h"
 #include "ui/Memo.h"
 
 namespace {
@@ -91,6 +92,28 @@ TEST_F(JanelaTeste, SaidasVaziasSombreadasESoQuatroEditaveis) {
     // Inputs keep the normal background.
     EXPECT_NE(Campo("Ecapusi")->palette().color(QPalette::Base),
               Campo("Ecapusi")->palette().color(QPalette::Window));
+}
+
+// The result panels are the core's table, panel by panel and row by row:
+// titles and captions on the screen, in the same order.
+TEST_F(JanelaTeste, PaineisDeResultadosSaoATabelaDoNucleo) {
+    std::vector<const DefinicaoPainel*> comSaidas;
+    for (const DefinicaoPainel& painel : PaineisJanela())
+        if (!painel.linhas.empty() && painel.linhas.front().tipo != TipoCampo::Entrada)
+            comSaidas.push_back(&painel);
+    const std::vector<PainelResultados>& nucleo = PaineisResultados();
+    ASSERT_EQ(comSaidas.size(), nucleo.size());
+    for (std::size_t i = 0; i < nucleo.size(); ++i) {
+        const DefinicaoPainel& painel = *comSaidas[i];
+        SCOPED_TRACE(painel.nomePainel);
+        EXPECT_EQ(((*janela).*painel.titulo)->text(), QString::fromUtf8(nucleo[i].titulo));
+        ASSERT_EQ(painel.linhas.size(), nucleo[i].linhas.size());
+        for (std::size_t j = 0; j < painel.linhas.size(); ++j) {
+            EXPECT_STREQ(painel.linhas[j].nomeCampo, nucleo[i].linhas[j].nome);
+            EXPECT_EQ(((*janela).*painel.linhas[j].legenda)->text(),
+                      QString::fromUtf8(nucleo[i].linhas[j].legenda));
+        }
+    }
 }
 
 TEST_F(JanelaTeste, MembrosTemONomeDoComponenteENoSeuPainel) {

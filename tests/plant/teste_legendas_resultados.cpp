@@ -1,0 +1,53 @@
+// The result panels' table: every output the run writes has its one row
+// there, under the panel that shows it, and a name is found with the very
+// caption and title the window writes.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <stdexcept>
+#include <string>
+
+#include "plant/LegendasResultados.h"
+#include "plant/TabelaSaidas.h"
+
+TEST(LegendasResultados, CadaSaidaNumaSoLinha) {
+    std::map<std::string, int> linhas;
+    for (const PainelResultados& p : PaineisResultados())
+        for (const LinhaResultado& l : p.linhas) {
+            ++linhas[l.nome];
+            EXPECT_NE(BuscarCampoSaida(l.nome), nullptr) << l.nome;
+        }
+    for (const CampoSaida& s : CamposSaida()) EXPECT_EQ(linhas[s.nome], 1) << s.nome;
+    EXPECT_EQ(linhas.size(), CamposSaida().size());
+}
+
+// Captions two panels share (and the slips the panels have always had) come
+// back with the right panel's title.
+TEST(LegendasResultados, LegendaETituloPorNome) {
+    const struct {
+        const char* nome;
+        const char* legenda;
+        const char* titulo;
+    } casos[] = {
+        {"Ew12", "Potência Fornecida [kW]", "Turbina de alta pressão"},
+        {"Ew14", "Potência fornecida [kW]", "Turbina de Média Pressão"},
+        {"Em1c", "Producão de vapor [ton/h]", "Caldeira"},
+        {"Et18", "temperatura na entrada [°C]", "Bombeamento de condensado"},
+        {"Etit11", "Título", "Vapor para Processo"},
+        {"Eirrvalv", "Taxa de Irreversibilidade na válvula de Expansão [kW]", "Resultados Globais"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nome);
+        EXPECT_STREQ(LegendaResultado(c.nome), c.legenda);
+        EXPECT_STREQ(TituloPainelResultado(c.nome), c.titulo);
+        const ResultadoNoPainel achado = BuscarResultadoNoPainel(c.nome);
+        ASSERT_NE(achado.linha, nullptr);
+        EXPECT_STREQ(achado.painel->titulo, c.titulo);
+    }
+    // An input, or no field at all, is on no result panel.
+    for (const char* nome : {"Ecapusi", "Etxt", ""}) {
+        EXPECT_EQ(BuscarResultadoNoPainel(nome).linha, nullptr) << nome;
+        EXPECT_THROW(LegendaResultado(nome), std::out_of_range) << nome;
+        EXPECT_THROW(TituloPainelResultado(nome), std::out_of_range) << nome;
+    }
+}
