@@ -203,8 +203,13 @@ public:
                 espaco_.notify_all();
             }
         } catch (...) {
+            // No other thread may deliver once a delivery failed: until the
+            // worker's handler stops the sweep, a point finished meanwhile
+            // would find nobody delivering and deliver again from here.
             if (!trava.owns_lock()) trava.lock();
             entregando_ = false;
+            parar_ = true;
+            espaco_.notify_all();
             throw;
         }
         entregando_ = false;
