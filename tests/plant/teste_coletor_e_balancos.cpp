@@ -141,7 +141,8 @@ TEST(ColetorUmido, FronteiraDoVaporUmido) {
                               30.0, 75.0);
     const double seco = Raiz(
         [&](double n) {
-            const StatePoint& s = coletor(n).dados.Estado[R::Coletor];
+            // A copy: the run is a temporary.
+            const StatePoint s = coletor(n).dados.Estado[R::Coletor];
             return 0.01 - (s.t - TemperaturaSaturacao(s.p));
         },
         30.0, 75.0);
