@@ -42,6 +42,15 @@ const QColor CorApagada(0x70, 0x70, 0x70);
 const QColor CorErro(0xa0, 0x10, 0x10);
 const QColor CorSecao(0xe4, 0xe8, 0xee);
 
+// "Exportar CSV…": a name without a suffix becomes a .csv.
+const PoliticaExportacao PoliticaExportacaoComparacao{
+    "VistaComparacao",
+    {{QT_TRANSLATE_NOOP("VistaComparacao", "Tabela CSV (*.csv)"), "csv"}},
+    "comparacao.csv",
+    SufixoExportacao::SeFaltar,
+    nullptr,
+    false};
+
 // Decimals of a result's difference: those of its value (by unit). An input
 // is shown exactly as typed; its difference to six decimals at most, which
 // keeps 0,1 - 0,3 from showing its binary remainder.
@@ -105,7 +114,7 @@ QString NomeLinhaComparacao(const std::string& nome) {
     return TraduzirNucleo(nome);
 }
 
-VistaComparacao::VistaComparacao(QWidget* pai) : QWidget(pai) {
+VistaComparacao::VistaComparacao(QWidget* pai) : QWidget(pai), exportacao_(this, PoliticaExportacaoComparacao) {
     setObjectName("VistaComparacao");
     TextoTraduzido(this, "windowTitle", "VistaComparacao",
                    QT_TRANSLATE_NOOP("VistaComparacao", "Comparar casos"));
@@ -220,7 +229,13 @@ void VistaComparacao::DefinirEscolhaCaso(EscolhaCaso escolherCaso) {
     escolhaCaso_ = std::move(escolherCaso);
 }
 
-void VistaComparacao::DefinirEscolhaArquivo(EscolhaArquivo escolha) { escolha_ = std::move(escolha); }
+void VistaComparacao::DefinirEscolhaArquivo(EscolhaArquivo escolha) {
+    exportacao_.DefinirEscolha(std::move(escolha));
+}
+
+void VistaComparacao::DefinirConfirmacaoSubstituir(ConfirmacaoSubstituir confirmacao) {
+    exportacao_.DefinirConfirmacao(std::move(confirmacao));
+}
 
 void VistaComparacao::Atualizar() {
     pendente_ = true;
@@ -512,13 +527,7 @@ void VistaComparacao::AdicionarClick() {
 
 void VistaComparacao::ExportarClick() {
     ExecutarTratando([this] {
-        const QString titulo = tr("Exportar comparação de casos");
-        const QString inicial = QDir::current().absoluteFilePath("comparacao.csv");
-        const QStringList filtros = {tr("Tabela CSV (*.csv)")};
-        const QStringList sufixos = {"csv"};
-        QString escolhido = EscolherArquivo(escolha_, this, titulo, inicial, filtros, sufixos);
-        if (escolhido.isEmpty()) return;
-        if (QFileInfo(escolhido).suffix().isEmpty()) escolhido += ".csv";
-        ExportarCsv(escolhido);
+        exportacao_.Exportar(tr("Exportar comparação de casos"),
+                             [this](const QString& caminho, const QString&) { ExportarCsv(caminho); });
     });
 }

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "plant/ComparacaoCasos.h"
-#include "ui/comum/DialogosArquivo.h"
+#include "ui/comum/ExportacaoVista.h"
 
 // A row's name from the core in the window's language: "Potência elétrica",
 // "Destruição de exergia: Caldeira"...
@@ -28,8 +28,6 @@ class VistaComparacao : public QWidget {
     Q_OBJECT
 
 public:
-    // Asks for the name of a file to write, as for the other views' exports.
-    using EscolhaArquivo = ::EscolhaArquivo;
     // Asks for a case file to open; empty when cancelled.
     using EscolhaCaso = std::function<QString()>;
     // The inputs the window's fields hold now; throws the error of the first
@@ -41,8 +39,10 @@ public:
     void DefinirFonteEntradas(FonteEntradas fonte);
     // How "Adicionar caso…" asks for a file; by default Qt's dialogue.
     void DefinirEscolhaCaso(EscolhaCaso escolherCaso);
-    // How "Exportar CSV…" asks for a file name; by default Qt's dialogue.
+    // How "Exportar CSV…" asks for a file name and whether it may replace a
+    // file: the window passes its dialogues; by default Qt's.
     void DefinirEscolhaArquivo(EscolhaArquivo escolha);
+    void DefinirConfirmacaoSubstituir(ConfirmacaoSubstituir confirmacao);
 
     // The current inputs changed: the comparison is made again now when the
     // view is on screen, else the next time it is shown. An input that cannot
@@ -124,7 +124,7 @@ private:
 
     FonteEntradas fonte_;
     EscolhaCaso escolhaCaso_;
-    EscolhaArquivo escolha_;
+    ExportacaoVista exportacao_;
     std::vector<OutroCaso> outros_;
     std::optional<ComparacaoCasos> comparacao_;
     // The other cases as they were when comparacao_ was made: outros_ may

@@ -1,13 +1,11 @@
 #include "ui/analise/VistaEstudo.h"
 
-#include <QBuffer>
 #include <QChart>
 #include <QChartView>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -15,7 +13,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -25,7 +22,6 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSpinBox>
-#include <QSvgGenerator>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -44,7 +40,7 @@
 #include "ui/analise/GraficoEstudo.h"
 #include "ui/analise/ModeloEstudo.h"
 #include "ui/comum/AvisosVista.h"
-#include "ui/comum/DialogosArquivo.h"
+#include "ui/comum/DesenhoArquivo.h"
 #include "ui/comum/GravarArquivo.h"
 #include "ui/comum/Idioma.h"
 #include "ui/comum/SeparadorDecimal.h"
@@ -126,6 +122,24 @@ const char* const MensagemSufixoGrafico = QT_TRANSLATE_NOOP(
 
 QString NomeCampo(const QComboBox* combo) { return combo->currentData(PapelNome).toString(); }
 
+// The two exports, each starting at its name in the working directory of
+// the moment; a name without a suffix takes the first format's.
+const PoliticaExportacao PoliticaCsvEstudo{
+    "VistaEstudo",
+    {{QT_TRANSLATE_NOOP("VistaEstudo", "Tabela CSV (*.csv)"), "csv"}},
+    "estudo.csv",
+    SufixoExportacao::SeFaltar,
+    nullptr,
+    false};
+const PoliticaExportacao PoliticaGraficoEstudo{
+    "VistaEstudo",
+    {{QT_TRANSLATE_NOOP("VistaEstudo", "Imagem PNG (*.png)"), "png"},
+     {QT_TRANSLATE_NOOP("VistaEstudo", "Imagem SVG (*.svg)"), "svg"}},
+    "estudo.png",
+    SufixoExportacao::SeFaltar,
+    nullptr,
+    false};
+
 void GravarGrafico(const QString& caminho, const CurvasEstudo& curvas, bool svg) {
     // A chart of its own at a fixed size: the file does not depend on the
     // size of the view on the screen.
@@ -137,39 +151,21 @@ void GravarGrafico(const QString& caminho, const CurvasEstudo& curvas, bool svg)
     PreencherGrafico(*grafico, curvas);
     grafico->legend()->setAlignment(Qt::AlignBottom);
     cena.setSceneRect(area);
-
-    QByteArray bytes;
-    QBuffer saida(&bytes);
-    saida.open(QIODevice::WriteOnly);
-    if (svg) {
-        QSvgGenerator gerador;
-        gerador.setOutputDevice(&saida);
-        gerador.setSize(area.size().toSize());
-        gerador.setViewBox(area);
-        gerador.setTitle(curvas.tituloY);
-        QPainter pintor;
-        if (!pintor.begin(&gerador)) throw ErroArquivo("SVG error");
-        pintor.fillRect(area, Qt::white);
-        cena.render(&pintor, area, area);
-        pintor.end();
-    } else {
-        QImage imagem(area.size().toSize() * 2, QImage::Format_RGB32);
-        if (imagem.isNull()) throw std::bad_alloc();
-        imagem.fill(Qt::white);
-        {
-            QPainter pintor(&imagem);
-            pintor.setRenderHint(QPainter::Antialiasing);
-            cena.render(&pintor, QRectF(imagem.rect()), area);
-        }
-        if (!imagem.save(&saida, "PNG")) throw ErroArquivo("PNG error");
-    }
-    GravarArquivo(caminho, bytes);
+    const Desenho desenhar = [&](QPainter& pintor, const QRectF& destino) {
+        cena.render(&pintor, destino, area);
+    };
+    GravarArquivo(caminho, svg ? DesenhoSvg(area.size(), curvas.tituloY, desenhar)
+                               : DesenhoPng(area.size().toSize() * 2, desenhar));
 }
 
 }  // namespace
 
 VistaEstudo::VistaEstudo(QWidget* pai)
-    : QWidget(pai), modelo_(new ModeloEstudo(this)), grafico_(new QChart) {
+    : QWidget(pai),
+      exportacaoCsv_(this, PoliticaCsvEstudo),
+      exportacaoGrafico_(this, PoliticaGraficoEstudo),
+      modelo_(new ModeloEstudo(this)),
+      grafico_(new QChart) {
     setObjectName("VistaEstudo");
     TextoTraduzido(this, "windowTitle", "VistaEstudo",
                    QT_TRANSLATE_NOOP("VistaEstudo", "Estudo paramétrico"));
@@ -402,7 +398,15 @@ void VistaEstudo::DefinirFonteEntradas(std::function<EntradasUsina()> fonte) {
     AtualizarCampos();
 }
 
-void VistaEstudo::DefinirEscolhaArquivo(EscolhaArquivo escolha) { escolha_ = std::move(escolha); }
+void VistaEstudo::DefinirEscolhaArquivo(EscolhaArquivo escolha) {
+    exportacaoCsv_.DefinirEscolha(escolha);
+    exportacaoGrafico_.DefinirEscolha(std::move(escolha));
+}
+
+void VistaEstudo::DefinirConfirmacaoSubstituir(ConfirmacaoSubstituir confirmacao) {
+    exportacaoCsv_.DefinirConfirmacao(confirmacao);
+    exportacaoGrafico_.DefinirConfirmacao(std::move(confirmacao));
+}
 
 EntradasUsina VistaEstudo::Base() const {
     if (!fonte_) return EntradasUsina{};
@@ -725,29 +729,20 @@ void VistaEstudo::ExportarGrafico(const QString& caminho) const {
                   sufixo == "svg");
 }
 
-QString VistaEstudo::Escolher(const QString& titulo, const QString& inicial,
-                              const QStringList& filtros, const QStringList& sufixos) {
-    QString escolhido = EscolherArquivo(escolha_, this, titulo, inicial, filtros, sufixos);
-    if (!escolhido.isEmpty() && QFileInfo(escolhido).suffix().isEmpty())
-        escolhido += "." + sufixos.front();
-    return escolhido;
-}
-
 void VistaEstudo::ExportarCsvClick() {
     ExecutarTratando([this] {
-        const QString escolhido =
-            Escolher(tr("Exportar tabela do estudo"), QDir::current().absoluteFilePath("estudo.csv"),
-                     {tr("Tabela CSV (*.csv)")}, {"csv"});
-        if (!escolhido.isEmpty()) ExportarCsv(escolhido);
+        exportacaoCsv_.Exportar(tr("Exportar tabela do estudo"),
+                                [this](const QString& caminho, const QString&) { ExportarCsv(caminho); });
     });
 }
 
 void VistaEstudo::ExportarGraficoClick() {
     ExecutarTratando([this] {
-        const QString escolhido = Escolher(
-            tr("Exportar gráfico do estudo"), QDir::current().absoluteFilePath("estudo.png"),
-            {tr("Imagem PNG (*.png)"), tr("Imagem SVG (*.svg)")}, {"png", "svg"});
-        if (!escolhido.isEmpty()) ExportarGrafico(escolhido);
+        // A suffix other than the two is refused by the write itself.
+        exportacaoGrafico_.Exportar(tr("Exportar gráfico do estudo"),
+                                    [this](const QString& caminho, const QString&) {
+                                        ExportarGrafico(caminho);
+                                    });
     });
 }
 

@@ -15,7 +15,7 @@
 
 #include "plant/EntradasUsina.h"
 #include "plant/Varredura.h"
-#include "ui/comum/DialogosArquivo.h"
+#include "ui/comum/ExportacaoVista.h"
 
 class QChart;
 class QChartView;
@@ -36,9 +36,6 @@ class VistaEstudo : public QWidget {
     Q_OBJECT
 
 public:
-    // Asks for the name of a file to write, as for the other views' exports.
-    using EscolhaArquivo = ::EscolhaArquivo;
-
     explicit VistaEstudo(QWidget* pai = nullptr);
     // Cancels a running study and waits for its threads.
     ~VistaEstudo() override;
@@ -46,8 +43,10 @@ public:
     // Where the base case comes from: the window's fields as they stand. It
     // may throw (a field that is not a number); "Executar estudo" shows that.
     void DefinirFonteEntradas(std::function<EntradasUsina()> fonte);
-    // How the exports ask for a file name; by default Qt's dialogue.
+    // How the exports ask for a file name and whether they may replace a
+    // file: the window passes its dialogues; by default Qt's.
     void DefinirEscolhaArquivo(EscolhaArquivo escolha);
+    void DefinirConfirmacaoSubstituir(ConfirmacaoSubstituir confirmacao);
     // Offers the high-pressure turbine's inputs only when the base case has
     // that turbine; called when the view is shown, and by the window when
     // the configuration changes.
@@ -148,11 +147,10 @@ private:
     void MostrarEstudo();
     void MostrarGrafico();
     EntradasUsina Base() const;  // the base case, or the defaults when it cannot be read
-    QString Escolher(const QString& titulo, const QString& inicial, const QStringList& filtros,
-                     const QStringList& sufixos);
 
     std::function<EntradasUsina()> fonte_;
-    EscolhaArquivo escolha_;
+    ExportacaoVista exportacaoCsv_;
+    ExportacaoVista exportacaoGrafico_;
     ModeloEstudo* modelo_;
     QChart* grafico_;
     QWidget* controles_;  // beside the results, or the "Estudo" tab

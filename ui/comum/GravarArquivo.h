@@ -4,11 +4,16 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 class ErroGravacao;
 
 // Throws ErroArquivo naming the file and the reason when it cannot be written.
 void GravarArquivo(const QString& caminho, const QByteArray& conteudo);
+// The same with the file created before gerar makes its contents, so that a
+// name the system refuses is said before any long drawing work; what gerar
+// throws leaves nothing behind.
+void GravarArquivo(const QString& caminho, const std::function<QByteArray()>& gerar);
 
 // The ErroArquivo for a failed write of caminho: which file and why, in the
 // core's Portuguese (the error box translates it).

@@ -4,29 +4,24 @@
 #include <QByteArray>
 #include <QColor>
 #include <QCoreApplication>
-#include <QFile>
 #include <QFont>
 #include <QFontMetricsF>
-#include <QImage>
 #include <QLineF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QPen>
-#include <QSvgGenerator>
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <memory>
 #include <stdexcept>
 
-#include "io/ErrosArquivo.h"
-#include "io/GravacaoAtomica.h"
 #include "plant/EntradasUsina.h"
 #include "plant/PapeisRotulos.h"
 #include "plant/TabelaCorrentes.h"
 #include "properties/Erros.h"
+#include "ui/comum/DesenhoArquivo.h"
 #include "ui/comum/GravarArquivo.h"
 #include "ui/figura/TracadoFluxogramaResultados.h"
 
@@ -182,28 +177,6 @@ QString Valor(double valor, int casas, const std::string& separador, const char*
            QString::fromUtf8(unidade);
 }
 
-// A path for the C library (the file system's own bytes).
-std::string CaminhoLocal(const QString& caminho) { return QFile::encodeName(caminho).toStdString(); }
-
-// Creates the file first, so that a name the system refuses is reported
-// before any drawing work; then writes what gerar makes.
-template <typename Gerar>
-void Gravar(const QString& caminho, Gerar gerar) {
-    std::unique_ptr<GravacaoAtomica> arquivo;
-    try {
-        arquivo = std::make_unique<GravacaoAtomica>(CaminhoLocal(caminho));
-    } catch (const ErroGravacao& e) {
-        LancarErroGravacao(caminho, e);
-    }
-    const QByteArray bytes = gerar();
-    try {
-        arquivo->Escrever(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-        arquivo->Concluir();
-    } catch (const ErroGravacao& e) {
-        LancarErroGravacao(caminho, e);
-    }
-}
-
 }  // namespace
 
 std::string TextoDecimais(double valor, int casas, const std::string& separador) {
@@ -304,47 +277,28 @@ void ExportarFluxogramaPng(const QString& caminho, const ResultadoUsina* resulta
     if (larguraPx < 1) throw std::invalid_argument("largura da imagem menor que 1 pixel");
     const int altura = std::max(
         1, static_cast<int>(std::lround(larguraPx * AlturaTracado / LarguraTracado)));
-    Gravar(caminho, [&] {
-        QImage imagem(larguraPx, altura, QImage::Format_RGB32);
-        if (imagem.isNull()) throw std::bad_alloc();
-        imagem.fill(Qt::white);
-        {
-            QPainter pintor(&imagem);
-            DesenharFluxogramaResultados(pintor, QRectF(0, 0, larguraPx, altura), resultado,
-                                         separador);
-        }
-        QByteArray bytes;
-        QBuffer saida(&bytes);
-        saida.open(QIODevice::WriteOnly);
-        if (!imagem.save(&saida, "PNG")) throw ErroArquivo("PNG error");
-        return bytes;
+    // The file is made first: a name the system refuses is said before the
+    // drawing work.
+    GravarArquivo(caminho, [&] {
+        return DesenhoPng(QSize(larguraPx, altura), [&](QPainter& pintor, const QRectF& area) {
+            DesenharFluxogramaResultados(pintor, area, resultado, separador);
+        });
     });
 }
 
 void ExportarFluxogramaSvg(const QString& caminho, const ResultadoUsina* resultado,
                            const std::string& separador) {
-    Gravar(caminho, [&] {
-        QByteArray bytes;
-        QBuffer saida(&bytes);
-        saida.open(QIODevice::WriteOnly);
-        const QRectF vista(0, 0, LarguraTracado, AlturaTracado);
-        QSvgGenerator svg;
-        svg.setOutputDevice(&saida);
-        svg.setSize(vista.size().toSize());
-        svg.setViewBox(vista);
-        svg.setTitle(TituloFluxograma());
-        QPainter pintor;
-        if (!pintor.begin(&svg)) throw ErroArquivo("SVG error");
-        pintor.fillRect(vista, Qt::white);
-        DesenharFluxogramaResultados(pintor, vista, resultado, separador);
-        pintor.end();
-        return bytes;
+    GravarArquivo(caminho, [&] {
+        return DesenhoSvg(TamanhoNaturalFluxogramaResultados(), TituloFluxograma(),
+                          [&](QPainter& pintor, const QRectF& area) {
+                              DesenharFluxogramaResultados(pintor, area, resultado, separador);
+                          });
     });
 }
 
 void ExportarFluxogramaPdf(const QString& caminho, const ResultadoUsina* resultado,
                            const std::string& separador) {
-    Gravar(caminho, [&] {
+    GravarArquivo(caminho, [&] {
         QByteArray bytes;
         QBuffer saida(&bytes);
         saida.open(QIODevice::WriteOnly);

@@ -32,7 +32,6 @@
 #include <unordered_map>
 #include <vector>
 
-#include "io/GravacaoAtomica.h"
 #include "io/Relatorio.h"
 #include "plant/CalculoCampos.h"
 #include "plant/Numeros.h"
@@ -44,6 +43,7 @@
 #include "ui/comum/AvisosVista.h"
 #include "ui/comum/Configuracoes.h"
 #include "ui/comum/DialogosArquivo.h"
+#include "ui/comum/ExportacaoVista.h"
 #include "ui/comum/IconeUsina.h"
 #include "ui/comum/Idioma.h"
 #include "ui/comum/MensagensNucleo.h"
@@ -465,27 +465,7 @@ void TFusina::AtualizarSeletores() {
         Qt::QueuedConnection);
 }
 
-bool TFusina::PodeGravar(const QString& caminho) {
-    const QFileInfo info(caminho);
-    // The write goes through a symbolic link into the file it leads to: the
-    // question names that file, exactly as the write will find it.
-    if (info.isSymLink()) {
-        QString destino;
-        try {
-            destino = QFile::decodeName(DestinoGravacao(QFile::encodeName(caminho).toStdString()).c_str());
-        } catch (const ErroGravacao&) {
-            return true;  // a loop of links: the write says so
-        }
-        const QFileInfo alvo(destino);
-        if (alvo.exists() && !alvo.isFile()) return true;
-        return dialogosArquivo_->ConfirmarSubstituirLigacao(
-            info.absoluteFilePath(), QDir::cleanPath(alvo.absoluteFilePath()));
-    }
-    // A directory, a FIFO or a device of that name is not replaced: writing
-    // reports the error, without a question first.
-    if (!info.exists() || !info.isFile()) return true;
-    return dialogosArquivo_->ConfirmarSubstituir(info.absoluteFilePath());
-}
+bool TFusina::PodeGravar(const QString& caminho) { return ::PodeGravar(*dialogosArquivo_, caminho); }
 
 void TFusina::MostrarLinhaAviso() {
     QStringList partes;

@@ -38,6 +38,7 @@ class QSplitter;
 class QTabWidget;
 class VistaComparacao;
 class VistaDiagramaTs;
+class VistaResultado;
 class VistaEstudo;
 class VistaExergia;
 class VistaCorrentes;
@@ -295,6 +296,8 @@ private:
     std::unique_ptr<CamposJanela> campos_;
     ResultadoUsina resultado_;  // kept from run to run, as the report reads it
     std::unique_ptr<DialogosArquivo> dialogosArquivo_;
+    // The views of the last complete run, shown and marked together.
+    std::vector<VistaResultado*> vistasResultado_;
 
     // The case in use: its file, its inputs as opened or saved (the defaults
     // for a new case), and its description, kept when saving again.

@@ -60,28 +60,6 @@ QWidget* TFusina::CriarVistas() {
     // A divider the user dragged stays where it was put.
     connect(Divisao, &QSplitter::splitterMoved, this, [this] { divisaoArrastada_ = true; });
 
-    // The views' exports ask for a name through the window's dialogues, so
-    // that tests answer them.
-    const auto escolha = [this](const QString& titulo, const QString& inicial,
-                                const QStringList& filtros, const QStringList& sufixos) {
-        return dialogosArquivo_->EscolherArquivoParaGravar(titulo, inicial, filtros, sufixos);
-    };
-    FluxogramaResultados->DefinirEscolhaArquivo(escolha);
-    FluxogramaResultados->DefinirConfirmacaoSubstituir(
-        [this](const QString& caminho) { return dialogosArquivo_->ConfirmarSubstituir(caminho); });
-    // For views that do not ask about an existing file themselves: the name
-    // with the first filter's suffix when it has none, then the window's
-    // question before a file is replaced.
-    const auto escolhaConfirmada = [this, escolha](const QString& titulo, const QString& inicial,
-                                                   const QStringList& filtros,
-                                                   const QStringList& sufixos) {
-        QString nome = escolha(titulo, inicial, filtros, sufixos);
-        if (!nome.isEmpty() && QFileInfo(nome).suffix().isEmpty() && !sufixos.isEmpty())
-            nome += "." + sufixos.first();
-        return nome.isEmpty() || PodeGravar(nome) ? nome : QString();
-    };
-    Correntes->DefinirEscolhaArquivo(escolhaConfirmada);
-
     // The comparison runs its own cases from the fields' inputs.
     Comparacao = new VistaComparacao(Vistas);
     Vistas->addTab(Comparacao, QString());
@@ -89,12 +67,10 @@ QWidget* TFusina::CriarVistas() {
         return dialogosArquivo_->EscolherCasoParaAbrir(
             caminhoCaso_.isEmpty() ? QDir::currentPath() : caminhoCaso_);
     });
-    Comparacao->DefinirEscolhaArquivo(escolhaConfirmada);
 
     // The study takes its base case from the fields when it starts.
     Estudo = new VistaEstudo(Vistas);
     Vistas->insertTab(Vistas->indexOf(Comparacao), Estudo, QString());
-    Estudo->DefinirEscolhaArquivo(escolhaConfirmada);
     connect(CheckBox1, &QCheckBox::toggled, Estudo, &VistaEstudo::AtualizarCampos);
 
     // The charts of the last finished run.
@@ -103,13 +79,23 @@ QWidget* TFusina::CriarVistas() {
     Vistas->addTab(Exergia, QString());
     Vistas->addTab(DiagramaTs, QString());
     TraduzirAbas();
-    const auto confirmar = [this](const QString& caminho) {
-        return dialogosArquivo_->ConfirmarSubstituir(caminho);
+    vistasResultado_ = {FluxogramaResultados, Correntes, Indicadores, Exergia, DiagramaTs};
+
+    // Every export asks for its name and before replacing a file through
+    // the window's dialogues, so that tests answer them.
+    const auto escolha = [this](const QString& titulo, const QString& inicial,
+                                const QStringList& filtros, const QStringList& sufixos) {
+        return dialogosArquivo_->EscolherArquivoParaGravar(titulo, inicial, filtros, sufixos);
     };
-    Exergia->DefinirEscolhaArquivo(escolha);
-    Exergia->DefinirConfirmacaoSubstituir(confirmar);
-    DiagramaTs->DefinirEscolhaArquivo(escolha);
-    DiagramaTs->DefinirConfirmacaoSubstituir(confirmar);
+    const auto confirmacao = [this](const QString& caminho) { return PodeGravar(caminho); };
+    for (VistaResultado* vista : vistasResultado_) {
+        vista->DefinirEscolhaArquivo(escolha);
+        vista->DefinirConfirmacaoSubstituir(confirmacao);
+    }
+    Estudo->DefinirEscolhaArquivo(escolha);
+    Estudo->DefinirConfirmacaoSubstituir(confirmacao);
+    Comparacao->DefinirEscolhaArquivo(escolha);
+    Comparacao->DefinirConfirmacaoSubstituir(confirmacao);
     return Vistas;
 }
 
@@ -219,11 +205,7 @@ void TFusina::AtualizarVistas() {
     if (resultado_.situacao == SituacaoCalculo::Completo) {
         resultadoCompleto_ = std::make_unique<ResultadoUsina>(resultado_);
         entradasCompleto_ = CasoDosCampos(*campos_, SeparadorDecimal()).entradas;
-        FluxogramaResultados->MostrarResultado(*resultadoCompleto_);
-        Correntes->MostrarResultado(*resultadoCompleto_);
-        Indicadores->MostrarResultado(*resultadoCompleto_);
-        Exergia->MostrarResultado(*resultadoCompleto_);
-        DiagramaTs->MostrarResultado(*resultadoCompleto_);
+        for (VistaResultado* vista : vistasResultado_) vista->MostrarResultado(*resultadoCompleto_);
         vistasNovas_ = true;  // their notices hidden: set again below
     }
     VerificarDesatualizado();
@@ -250,12 +232,8 @@ void TFusina::VerificarDesatualizado() {
     vistasNovas_ = false;
     desatualizado_ = desatualizado;
     naoConfiavel_ = naoConfiavel;
-    const bool marcar = desatualizado_ || naoConfiavel_;
-    FluxogramaResultados->MarcarDesatualizado(marcar);
-    Correntes->MarcarDesatualizado(marcar);
-    Indicadores->MarcarDesatualizado(marcar);
-    Exergia->MarcarDesatualizado(marcar);
-    DiagramaTs->MarcarDesatualizado(marcar);
+    for (VistaResultado* vista : vistasResultado_)
+        vista->MarcarDesatualizado(desatualizado_ || naoConfiavel_);
     DefinirMotivoAvisos(Vistas, !desatualizado_ && naoConfiavel_);
     MostrarLinhaAviso();
 }

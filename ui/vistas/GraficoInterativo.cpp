@@ -1,19 +1,16 @@
 #include "ui/vistas/GraficoInterativo.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGraphicsScene>
-#include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSvgGenerator>
 #include <QWheelEvent>
 #include <cmath>
 
 #include "properties/Erros.h"
-#include "ui/comum/DialogosArquivo.h"
+#include "ui/comum/DesenhoArquivo.h"
 #include "ui/comum/GravarArquivo.h"
 
 namespace {
@@ -22,10 +19,8 @@ constexpr double FatorRoda = 1.25;   // zoom per wheel notch
 constexpr double PassoTeclado = 40;  // pixels per arrow key
 constexpr int EscalaPng = 2;         // PNG pixels per view pixel
 
-QString MensagemSufixo() {
-    return QCoreApplication::translate(
-        "GraficoInterativo", "Escolha um nome terminado em .png ou .svg para exportar o gráfico");
-}
+const char* const MensagemSufixo = QT_TRANSLATE_NOOP(
+    "GraficoInterativo", "Escolha um nome terminado em .png ou .svg para exportar o gráfico");
 
 }  // namespace
 
@@ -104,68 +99,32 @@ void GraficoInterativo::keyPressEvent(QKeyEvent* evento) {
     QChartView::keyPressEvent(evento);
 }
 
-QStringList FiltrosExportacaoGrafico() {
-    return {QCoreApplication::translate("GraficoInterativo", "Imagem PNG (*.png)"),
-            QCoreApplication::translate("GraficoInterativo", "Desenho SVG (*.svg)")};
+PoliticaExportacao PoliticaExportacaoGrafico(const char* nomeInicial) {
+    return {"GraficoInterativo",
+            {{QT_TRANSLATE_NOOP("GraficoInterativo", "Imagem PNG (*.png)"), "png"},
+             {QT_TRANSLATE_NOOP("GraficoInterativo", "Desenho SVG (*.svg)"), "svg"}},
+            nomeInicial,
+            SufixoExportacao::Exigido,
+            MensagemSufixo,
+            true};
 }
 
-QStringList SufixosExportacaoGrafico() { return {"png", "svg"}; }
-
-void ExportarGrafico(QChartView* vista, const QString& caminho, const QString& titulo) {
+void GravarGrafico(QChartView* vista, const QString& caminho, const QString& titulo) {
     const QString sufixo = QFileInfo(caminho).suffix().toLower();
     const QRectF origem = vista->sceneRect();
-    QByteArray bytes;
-    QBuffer saida(&bytes);
-    saida.open(QIODevice::WriteOnly);
-    if (sufixo == "svg") {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&saida);
-        svg.setSize(origem.size().toSize());
-        svg.setViewBox(QRectF(QPointF(0, 0), origem.size()));
-        svg.setTitle(titulo);
-        QPainter pintor;
-        if (!pintor.begin(&svg)) throw ErroArquivo("SVG error");
-        pintor.fillRect(QRectF(QPointF(0, 0), origem.size()), Qt::white);
-        vista->scene()->render(&pintor, QRectF(QPointF(0, 0), origem.size()), origem);
-        pintor.end();
-    } else if (sufixo == "png") {
-        QImage imagem(origem.size().toSize() * EscalaPng, QImage::Format_RGB32);
-        if (imagem.isNull()) throw std::bad_alloc();
-        imagem.fill(Qt::white);
-        {
-            QPainter pintor(&imagem);
-            pintor.setRenderHint(QPainter::Antialiasing);
-            vista->scene()->render(&pintor, QRectF(imagem.rect()), origem);
-        }
-        if (!imagem.save(&saida, "PNG")) throw ErroArquivo("PNG error");
-    } else {
-        throw ErroArquivo(MensagemSufixo().toStdString());
-    }
-    GravarArquivo(caminho, bytes);
+    const Desenho desenhar = [&](QPainter& pintor, const QRectF& area) {
+        vista->scene()->render(&pintor, area, origem);
+    };
+    if (sufixo == "svg")
+        GravarArquivo(caminho, DesenhoSvg(origem.size(), titulo, desenhar));
+    else if (sufixo == "png")
+        GravarArquivo(caminho, DesenhoPng(origem.size().toSize() * EscalaPng, desenhar));
+    else
+        throw ErroArquivo(QCoreApplication::translate("GraficoInterativo", MensagemSufixo).toStdString());
 }
 
-void ExportarGraficoPerguntando(QChartView* vista, const QString& titulo,
-                                QString& ultimoArquivo, const EscolhaArquivoGrafico& escolha,
-                                const ConfirmacaoSubstituirGrafico& confirmacao) {
-    QStringList filtros = FiltrosExportacaoGrafico(), sufixos = SufixosExportacaoGrafico();
-    // The format used last comes first.
-    const qsizetype ultimo = sufixos.indexOf(QFileInfo(ultimoArquivo).suffix().toLower());
-    if (ultimo > 0) {
-        filtros.move(ultimo, 0);
-        sufixos.move(ultimo, 0);
-    }
-    const QString escolhido =
-        escolha ? escolha(titulo, ultimoArquivo, filtros, sufixos)
-                : DialogosArquivoQt(vista).EscolherArquivoParaGravar(titulo, ultimoArquivo,
-                                                                      filtros, sufixos);
-    if (escolhido.isEmpty()) return;
-    if (!sufixos.contains(QFileInfo(escolhido).suffix().toLower()))
-        throw ErroArquivo(MensagemSufixo().toStdString());
-    if (QFileInfo::exists(escolhido)) {
-        const bool substituir = confirmacao ? confirmacao(escolhido)
-                                            : DialogosArquivoQt(vista).ConfirmarSubstituir(escolhido);
-        if (!substituir) return;
-    }
-    ExportarGrafico(vista, escolhido, titulo);
-    ultimoArquivo = QFileInfo(escolhido).absoluteFilePath();
+void ExportarGrafico(ExportacaoVista& exportacao, QChartView* vista, const QString& titulo) {
+    exportacao.Exportar(titulo, [&](const QString& caminho, const QString&) {
+        GravarGrafico(vista, caminho, titulo);
+    });
 }

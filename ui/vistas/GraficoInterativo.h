@@ -6,8 +6,8 @@
 #include <QChartView>
 #include <QPoint>
 #include <QString>
-#include <QStringList>
-#include <functional>
+
+#include "ui/comum/ExportacaoVista.h"
 
 class GraficoInterativo : public QChartView {
     Q_OBJECT
@@ -36,24 +36,15 @@ private:
     QPoint ultimo_;
 };
 
-// The formats a chart is exported to, for the file chooser.
-QStringList FiltrosExportacaoGrafico();   // "Imagem PNG (*.png)", "Desenho SVG (*.svg)"
-QStringList SufixosExportacaoGrafico();   // "png", "svg"
+// The export of a chart view: a PNG ("Imagem PNG (*.png)") or an SVG
+// ("Desenho SVG (*.svg)"), no other suffix, starting at nomeInicial and then
+// at the last file written.
+PoliticaExportacao PoliticaExportacaoGrafico(const char* nomeInicial);
 
-// Writes the chart as shown (zoom included) to caminho, PNG at twice the
-// view's pixels or SVG by its suffix, atomically. Throws ErroArquivo.
-void ExportarGrafico(QChartView* vista, const QString& caminho, const QString& titulo);
+// The chart as shown (zoom included), PNG at twice the view's pixels or SVG
+// by caminho's suffix, written atomically. Throws ErroArquivo.
+void GravarGrafico(QChartView* vista, const QString& caminho, const QString& titulo);
 
-// How a view asks for an export's file name and whether it may replace a file.
-using EscolhaArquivoGrafico = std::function<QString(
-    const QString& titulo, const QString& inicial, const QStringList& filtros,
-    const QStringList& sufixos)>;
-using ConfirmacaoSubstituirGrafico = std::function<bool(const QString& caminho)>;
-
-// The whole "Exportar…" of a chart view: asks for the name (the format used
-// last first), refuses another suffix, asks before replacing, writes, and
-// remembers the name in ultimoArquivo. Errors are thrown for the general
-// handler.
-void ExportarGraficoPerguntando(QChartView* vista, const QString& titulo,
-                                QString& ultimoArquivo, const EscolhaArquivoGrafico& escolha,
-                                const ConfirmacaoSubstituirGrafico& confirmacao);
+// The whole "Exportar…" of a chart view through its export. Errors are
+// thrown for the general handler.
+void ExportarGrafico(ExportacaoVista& exportacao, QChartView* vista, const QString& titulo);

@@ -3,37 +3,39 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "io/ErrosArquivo.h"
-#include "io/GravacaoAtomica.h"
 #include "plant/ErrosPlanta.h"
 #include "ui/comum/AvisosVista.h"
-#include "ui/comum/DialogosArquivo.h"
 #include "ui/comum/GravarArquivo.h"
 #include "ui/comum/Idioma.h"
 #include "ui/comum/SeparadorDecimal.h"
 #include "ui/comum/TratadorErros.h"
 #include "ui/vistas/ModeloCorrentes.h"
 
-VistaCorrentes::VistaCorrentes(QWidget* pai) : QWidget(pai), modelo_(new ModeloCorrentes(this)) {
-    setObjectName("VistaCorrentes");
-    TextoTraduzido(this, "windowTitle", "VistaCorrentes",
-                   QT_TRANSLATE_NOOP("VistaCorrentes", "Tabela de correntes"));
+namespace {
 
-    AvisoDesatualizado = CriarAvisoDesatualizado(this);
-    AvisoSemCalculo = CriarAvisoSemCalculo(this);
+// "Exportar CSV…": a name without a suffix becomes a .csv.
+const PoliticaExportacao PoliticaExportacaoCorrentes{
+    "VistaCorrentes",
+    {{QT_TRANSLATE_NOOP("VistaCorrentes", "Tabela CSV (*.csv)"), "csv"}},
+    "correntes.csv",
+    SufixoExportacao::SeFaltar,
+    nullptr,
+    false};
 
+}  // namespace
+
+VistaCorrentes::VistaCorrentes(QWidget* pai)
+    : VistaResultado("VistaCorrentes", QT_TRANSLATE_NOOP("VistaCorrentes", "Tabela de correntes"),
+                     pai),
+      modelo_(new ModeloCorrentes(this)) {
     Tabela = new QTableView(this);
     Tabela->setObjectName("TabelaCorrentes");
     Tabela->setModel(modelo_);
@@ -47,7 +49,6 @@ VistaCorrentes::VistaCorrentes(QWidget* pai) : QWidget(pai), modelo_(new ModeloC
     Tabela->horizontalHeader()->setStretchLastSection(true);
     EspacarCelulas(Tabela);
     Tabela->installEventFilter(this);
-    Tabela->hide();
 
     auto* copiar = new QAction(Tabela);
     copiar->setObjectName("AcaoCopiarCorrentes");
@@ -67,25 +68,19 @@ VistaCorrentes::VistaCorrentes(QWidget* pai) : QWidget(pai), modelo_(new ModeloC
     botoes->addStretch(1);
     botoes->addWidget(BotaoExportar);
 
-    auto* coluna = new QVBoxLayout(this);
-    coluna->addWidget(AvisoDesatualizado);
-    coluna->addWidget(AvisoSemCalculo, 1);
-    coluna->addWidget(Tabela, 1);
-    coluna->addLayout(botoes);
+    MontarColuna(Tabela)->addLayout(botoes);
+    CriarExportacao(PoliticaExportacaoCorrentes);
 }
 
-void VistaCorrentes::MostrarResultado(const ResultadoUsina& resultado) {
-    MarcarDesatualizado(false);
-    if (resultado.situacao != SituacaoCalculo::Completo) {
+void VistaCorrentes::Preencher() {
+    if (!Resultado()) {
         modelo_->Limpar();
-        Tabela->hide();
-        AvisoSemCalculo->show();
+        MostrarConteudo(false);
         BotaoExportar->setEnabled(false);
         return;
     }
-    modelo_->DefinirResultado(resultado, SeparadorDecimal());
-    AvisoSemCalculo->hide();
-    Tabela->show();
+    modelo_->DefinirResultado(*Resultado(), SeparadorDecimal());
+    MostrarConteudo(true);
     Tabela->resizeColumnsToContents();
     Tabela->resizeRowsToContents();
     AjustarUltimaColuna();
@@ -121,12 +116,6 @@ void VistaCorrentes::resizeEvent(QResizeEvent* evento) {
     QWidget::resizeEvent(evento);
     AjustarUltimaColuna();
 }
-
-void VistaCorrentes::MarcarDesatualizado(bool desatualizado) {
-    AvisoDesatualizado->setVisible(desatualizado);
-}
-
-void VistaCorrentes::DefinirEscolhaArquivo(EscolhaArquivo escolha) { escolha_ = std::move(escolha); }
 
 QString VistaCorrentes::TextoSelecao() const {
     const QModelIndexList selecionados = Tabela->selectionModel()->selectedIndexes();
@@ -179,25 +168,12 @@ void VistaCorrentes::ExportarCsv(const QString& caminho) const {
         throw ErroResultadoIncompleto(
             tr("Ainda não há resultados: execute o cálculo (Executar) antes de gravar.")
                 .toStdString());
-    const std::string csv = modelo_->Csv();
-    try {
-        GravacaoAtomica arquivo(QFile::encodeName(caminho).toStdString());
-        arquivo.Escrever(csv.data(), csv.size());
-        arquivo.Concluir();
-    } catch (const ErroGravacao& erro) {
-        LancarErroGravacao(caminho, erro);
-    }
+    GravarArquivo(caminho, QByteArray::fromStdString(modelo_->Csv()));
 }
 
 void VistaCorrentes::ExportarClick() {
     ExecutarTratando([this] {
-        const QString titulo = tr("Exportar tabela de correntes");
-        const QString inicial = QDir::current().absoluteFilePath("correntes.csv");
-        const QStringList filtros = {tr("Tabela CSV (*.csv)")};
-        const QStringList sufixos = {"csv"};
-        QString escolhido = EscolherArquivo(escolha_, this, titulo, inicial, filtros, sufixos);
-        if (escolhido.isEmpty()) return;
-        if (QFileInfo(escolhido).suffix().isEmpty()) escolhido += ".csv";
-        ExportarCsv(escolhido);
+        Exportacao()->Exportar(tr("Exportar tabela de correntes"),
+                               [this](const QString& caminho, const QString&) { ExportarCsv(caminho); });
     });
 }

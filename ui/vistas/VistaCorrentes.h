@@ -4,39 +4,18 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
-#include <QWidget>
-#include <functional>
-#include <string>
 
-#include "plant/ResultadoUsina.h"
-#include "ui/comum/DialogosArquivo.h"
+#include "ui/vistas/VistaResultado.h"
 
-class QLabel;
 class QPushButton;
 class QTableView;
 class ModeloCorrentes;
 
-class VistaCorrentes : public QWidget {
+class VistaCorrentes : public VistaResultado {
     Q_OBJECT
 
 public:
-    // Asks for the name of a file to write: title, starting file, filters
-    // "Descrição (*.ext)" and their suffixes; empty when cancelled. The view
-    // does not ask about replacing an existing file (the write is atomic); a
-    // chooser that should ask does so before it returns the name.
-    using EscolhaArquivo = ::EscolhaArquivo;
-
     explicit VistaCorrentes(QWidget* pai = nullptr);
-
-    // Shows a finished run (the view keeps its own copy of the table) and
-    // clears the stale notice. Anything but a finished run empties the view
-    // back to "no finished run".
-    void MostrarResultado(const ResultadoUsina& resultado);
-    // Shows or hides the line saying the results no longer match the inputs.
-    void MarcarDesatualizado(bool desatualizado);
-    // How "Exportar CSV…" asks for a file name; by default Qt's dialogue.
-    void DefinirEscolhaArquivo(EscolhaArquivo escolha);
 
     // The selected cells' bounding rectangle as the clipboard gets it: the
     // columns' headers, then one line per row, cells as shown, separated by
@@ -49,12 +28,11 @@ public:
 
     const ModeloCorrentes& Modelo() const { return *modelo_; }
 
-    QLabel* AvisoDesatualizado;
-    QLabel* AvisoSemCalculo;
-    QTableView* Tabela;
+    QTableView* Tabela;  // the content
     QPushButton* BotaoExportar;
 
 protected:
+    void Preencher() override;
     void changeEvent(QEvent* evento) override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
@@ -65,5 +43,4 @@ private:
     void ExportarClick();
 
     ModeloCorrentes* modelo_;
-    EscolhaArquivo escolha_;
 };

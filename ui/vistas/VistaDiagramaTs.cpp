@@ -2,10 +2,10 @@
 
 #include <QChart>
 #include <QCoreApplication>
-#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLegendMarker>
+#include <QLocale>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QScatterSeries>
@@ -102,22 +102,17 @@ QString FormatoEixo(double amplitude, int marcas) {
 
 }  // namespace
 
-VistaDiagramaTs::VistaDiagramaTs(QWidget* pai) : QWidget(pai) {
-    setObjectName("VistaDiagramaTs");
-    TextoTraduzido(this, "windowTitle", "VistaDiagramaTs",
-                   QT_TRANSLATE_NOOP("VistaDiagramaTs", "Diagrama T-s"));
+VistaDiagramaTs::VistaDiagramaTs(QWidget* pai)
+    : VistaResultado("VistaDiagramaTs", QT_TRANSLATE_NOOP("VistaDiagramaTs", "Diagrama T-s"), pai) {
+    auto* conteudo = new QWidget(this);
+    conteudo->setObjectName("ConteudoDiagramaTs");
 
-    AvisoDesatualizado = CriarAvisoDesatualizado(this);
-    AvisoSemCalculo = CriarAvisoSemCalculo(this);
-    Conteudo = new QWidget(this);
-    Conteudo->setObjectName("ConteudoDiagramaTs");
-
-    BotaoRestaurarZoom = new QPushButton(Conteudo);
+    BotaoRestaurarZoom = new QPushButton(conteudo);
     BotaoRestaurarZoom->setObjectName("BotaoRestaurarZoom");
     TextoTraduzido(BotaoRestaurarZoom, "text", "VistaDiagramaTs",
                    QT_TRANSLATE_NOOP("VistaDiagramaTs", "Restaurar zoom"));
     connect(BotaoRestaurarZoom, &QPushButton::clicked, this, [this] { RestaurarZoom(); });
-    BotaoExportar = new QPushButton(Conteudo);
+    BotaoExportar = new QPushButton(conteudo);
     BotaoExportar->setObjectName("BotaoExportarDiagramaTs");
     TextoTraduzido(BotaoExportar, "text", "VistaDiagramaTs",
                    QT_TRANSLATE_NOOP("VistaDiagramaTs", "Exportar…"));
@@ -143,55 +138,28 @@ VistaDiagramaTs::VistaDiagramaTs(QWidget* pai) : QWidget(pai) {
     grafico->addAxis(eixoT_, Qt::AlignLeft);
     connect(eixoS_, &QValueAxis::rangeChanged, this, [this] { FormatarEixos(); });
     connect(eixoT_, &QValueAxis::rangeChanged, this, [this] { FormatarEixos(); });
-    Grafico = new GraficoInterativo(grafico, Conteudo);
+    Grafico = new GraficoInterativo(grafico, conteudo);
     Grafico->setObjectName("GraficoTs");
     Grafico->PermitirZoom(true);
     Grafico->setMinimumHeight(AlturaMinimaGrafico);
 
-    InfoPonto = new QLabel(Tr(TextoAjuda), Conteudo);
+    InfoPonto = new QLabel(Tr(TextoAjuda), conteudo);
     InfoPonto->setObjectName("InfoPonto");
     InfoPonto->setWordWrap(true);
     InfoPonto->setStyleSheet("color: #404040;");
 
-    auto* colunaConteudo = new QVBoxLayout(Conteudo);
+    auto* colunaConteudo = new QVBoxLayout(conteudo);
     colunaConteudo->setContentsMargins(0, 0, 0, 0);
     colunaConteudo->addLayout(linhaTopo);
     colunaConteudo->addWidget(Grafico, 1);
     colunaConteudo->addWidget(InfoPonto);
-    Conteudo->hide();
 
-    auto* coluna = new QVBoxLayout(this);
-    coluna->addWidget(AvisoDesatualizado);
-    coluna->addWidget(AvisoSemCalculo, 1);
-    coluna->addWidget(Conteudo, 1);
-
-    ultimoArquivo_ = QDir::current().absoluteFilePath("diagrama-ts.png");
-}
-
-void VistaDiagramaTs::MostrarResultado(const ResultadoUsina& resultado) {
-    MarcarDesatualizado(false);
-    if (resultado.situacao == SituacaoCalculo::Completo) resultado_ = resultado;
-    else resultado_.reset();
-    Preencher();
-}
-
-void VistaDiagramaTs::MarcarDesatualizado(bool desatualizado) {
-    AvisoDesatualizado->setVisible(desatualizado);
-}
-
-void VistaDiagramaTs::DefinirEscolhaArquivo(EscolhaArquivo escolha) {
-    escolha_ = std::move(escolha);
-}
-
-void VistaDiagramaTs::DefinirConfirmacaoSubstituir(ConfirmacaoSubstituir confirmacao) {
-    confirmacao_ = std::move(confirmacao);
+    MontarColuna(conteudo);
+    CriarExportacao(PoliticaExportacaoGrafico("diagrama-ts.png"));
 }
 
 void VistaDiagramaTs::ExportarClick() {
-    ExecutarTratando([this] {
-        ExportarGraficoPerguntando(Grafico, tr("Exportar diagrama T-s"), ultimoArquivo_, escolha_,
-                                   confirmacao_);
-    });
+    ExecutarTratando([this] { ExportarGrafico(*Exportacao(), Grafico, tr("Exportar diagrama T-s")); });
 }
 
 void VistaDiagramaTs::RestaurarZoom() {
@@ -232,9 +200,8 @@ void VistaDiagramaTs::Preencher() {
     infos_.clear();
     grafico->removeAllSeries();
     InfoPonto->setText(Tr(TextoAjuda));
-    if (!resultado_) {
-        Conteudo->hide();
-        AvisoSemCalculo->show();
+    if (!Resultado()) {
+        MostrarConteudo(false);
         return;
     }
     grafico->setLocale(QLocale());
@@ -242,13 +209,13 @@ void VistaDiagramaTs::Preencher() {
 
     double tMaior = 0.0, sMaior = 0.0;
     for (int rotulo : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 18, 19}) {
-        tMaior = std::max(tMaior, resultado_->dados.Estado[static_cast<std::size_t>(rotulo)].t);
-        sMaior = std::max(sMaior, resultado_->dados.Estado[static_cast<std::size_t>(rotulo)].s);
+        tMaior = std::max(tMaior, Resultado()->dados.Estado[static_cast<std::size_t>(rotulo)].t);
+        sMaior = std::max(sMaior, Resultado()->dados.Estado[static_cast<std::size_t>(rotulo)].s);
     }
     const double tEixo = std::max(TemperaturaMinimaEixo,
                                   std::ceil((tMaior + MargemTemperatura) / 50.0) * 50.0);  // degC
     const double sEixo = std::max(EntropiaMinimaEixo, std::ceil(sMaior + 0.5));  // kJ/(kg K)
-    const DiagramaTs diagrama = CalcularDiagramaTs(*resultado_, tEixo);
+    const DiagramaTs diagrama = CalcularDiagramaTs(*Resultado(), tEixo);
     const CupulaSaturacao& cupula = CupulaTs();
 
     // Each series is named now and again after a change of language.
@@ -357,6 +324,5 @@ void VistaDiagramaTs::Preencher() {
     eixoT_->setTickCount(static_cast<int>(tEixo / 50.0) + 1);
     RestaurarZoom();
     FormatarEixos();
-    AvisoSemCalculo->hide();
-    Conteudo->show();
+    MostrarConteudo(true);
 }

@@ -5,35 +5,23 @@
 
 #include <QRectF>
 #include <QString>
-#include <QWidget>
 #include <functional>
-#include <optional>
 #include <utility>
 #include <vector>
 
-#include "plant/ResultadoUsina.h"
 #include "ui/vistas/GraficoInterativo.h"
+#include "ui/vistas/VistaResultado.h"
 
 class QAbstractSeries;
 class QLabel;
 class QPushButton;
 class QValueAxis;
 
-class VistaDiagramaTs : public QWidget {
+class VistaDiagramaTs : public VistaResultado {
     Q_OBJECT
 
 public:
     explicit VistaDiagramaTs(QWidget* pai = nullptr);
-
-    // A finished run's diagram (a copy of the run is kept) and the stale
-    // notice cleared; anything else empties the view back to "no finished run".
-    void MostrarResultado(const ResultadoUsina& resultado);
-    void MarcarDesatualizado(bool desatualizado);
-
-    using EscolhaArquivo = EscolhaArquivoGrafico;
-    void DefinirEscolhaArquivo(EscolhaArquivo escolha);
-    using ConfirmacaoSubstituir = ConfirmacaoSubstituirGrafico;
-    void DefinirConfirmacaoSubstituir(ConfirmacaoSubstituir confirmacao);
 
     // "Exportar…": PNG or SVG of the chart as shown; errors go to the
     // general handler.
@@ -43,23 +31,20 @@ public:
     // The axes' ranges: s (kJ/(kg K)) across, T (degC) up.
     QRectF Faixa() const;
 
-    QLabel* AvisoDesatualizado;
-    QLabel* AvisoSemCalculo;
-    QWidget* Conteudo;               // buttons, chart and the point line, hidden before a run
+    // The content: buttons, chart and the point line.
     QPushButton* BotaoRestaurarZoom;
     QPushButton* BotaoExportar;
     GraficoInterativo* Grafico;      // objectName "GraficoTs"
     QLabel* InfoPonto;               // the state under the mouse, or how to zoom
 
 protected:
+    void Preencher() override;
     void changeEvent(QEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
 
 private:
-    void Preencher();
     void FormatarEixos();
 
-    std::optional<ResultadoUsina> resultado_;
     QRectF faixaCompleta_;  // s across, T up
     QValueAxis* eixoS_ = nullptr;
     QValueAxis* eixoT_ = nullptr;
@@ -67,7 +52,4 @@ private:
     // "info"), in the window's language; the series are the chart's.
     std::vector<std::pair<QAbstractSeries*, std::function<QString()>>> nomes_;
     std::vector<std::pair<QObject*, std::function<QString()>>> infos_;
-    QString ultimoArquivo_;
-    EscolhaArquivo escolha_;
-    ConfirmacaoSubstituir confirmacao_;
 };

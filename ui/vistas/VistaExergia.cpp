@@ -5,11 +5,11 @@
 #include <QBoxLayout>
 #include <QChart>
 #include <QCheckBox>
-#include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QHorizontalBarSeries>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -108,19 +108,14 @@ std::vector<BarraExergia> BarrasExergia(const ResultadoUsina& resultado,
     return barras;
 }
 
-VistaExergia::VistaExergia(QWidget* pai) : QWidget(pai) {
-    setObjectName("VistaExergia");
-    TextoTraduzido(this, "windowTitle", "VistaExergia",
-                   QT_TRANSLATE_NOOP("VistaExergia", "Exergia"));
-
-    AvisoDesatualizado = CriarAvisoDesatualizado(this);
-    AvisoSemCalculo = CriarAvisoSemCalculo(this);
-    Conteudo = new QWidget(this);
-    Conteudo->setObjectName("ConteudoExergia");
+VistaExergia::VistaExergia(QWidget* pai)
+    : VistaResultado("VistaExergia", QT_TRANSLATE_NOOP("VistaExergia", "Exergia"), pai) {
+    auto* conteudo = new QWidget(this);
+    conteudo->setObjectName("ConteudoExergia");
 
     // Off by default: the boiler's figure is an estimate and, at about four
     // fifths of the total, it flattens the bars the engineer can act on.
-    IncluirCaldeira = new QCheckBox(Conteudo);
+    IncluirCaldeira = new QCheckBox(conteudo);
     IncluirCaldeira->setObjectName("IncluirCaldeira");
     TextoTraduzido(IncluirCaldeira, "text", "VistaExergia",
                    QT_TRANSLATE_NOOP("VistaExergia", "Incluir a caldeira (estimativa)"));
@@ -128,8 +123,8 @@ VistaExergia::VistaExergia(QWidget* pai) : QWidget(pai) {
                    QT_TRANSLATE_NOOP("VistaExergia",
                                      "A destruição na caldeira depende da exergia estimada do "
                                      "bagaço; sem ela, as parcelas são do ciclo de vapor."));
-    connect(IncluirCaldeira, &QCheckBox::toggled, this, [this] { Preencher(); });
-    BotaoExportar = new QPushButton(Conteudo);
+    connect(IncluirCaldeira, &QCheckBox::toggled, this, [this] { PreencherGrafico(); });
+    BotaoExportar = new QPushButton(conteudo);
     BotaoExportar->setObjectName("BotaoExportarExergia");
     TextoTraduzido(BotaoExportar, "text", "VistaExergia", QT_TRANSLATE_NOOP("VistaExergia", "Exportar…"));
     TextoTraduzido(BotaoExportar, "toolTip", "VistaExergia",
@@ -164,11 +159,11 @@ VistaExergia::VistaExergia(QWidget* pai) : QWidget(pai) {
     valores->setLabelFormat("%.0f");
     grafico->addAxis(valores, Qt::AlignBottom);
     serie->attachAxis(valores);
-    Grafico = new GraficoInterativo(grafico, Conteudo);
+    Grafico = new GraficoInterativo(grafico, conteudo);
     Grafico->setObjectName("GraficoExergia");
     Grafico->setMinimumHeight(AlturaMinimaGrafico);
 
-    Tabela = new QTableWidget(0, 4, Conteudo);
+    Tabela = new QTableWidget(0, 4, conteudo);
     Tabela->setObjectName("TabelaExergia");
     Tabela->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Tabela->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -178,10 +173,10 @@ VistaExergia::VistaExergia(QWidget* pai) : QWidget(pai) {
     Tabela->horizontalHeader()->setStretchLastSection(false);
     EspacarCelulas(Tabela);
 
-    Base = new QLabel(Conteudo);
+    Base = new QLabel(conteudo);
     Base->setObjectName("BaseParcelas");
     Base->setWordWrap(true);
-    NotaEstimativa = new QLabel(Conteudo);
+    NotaEstimativa = new QLabel(conteudo);
     NotaEstimativa->setObjectName("NotaEstimativa");
     NotaEstimativa->setWordWrap(true);
     NotaEstimativa->setStyleSheet("color: #404040;");
@@ -190,7 +185,7 @@ VistaExergia::VistaExergia(QWidget* pai) : QWidget(pai) {
     colunaTabela->addWidget(Tabela, 1);
     colunaTabela->addWidget(Base);
     // Chart and table scroll together when the view is too small for both.
-    auto* rolagem = new QScrollArea(Conteudo);
+    auto* rolagem = new QScrollArea(conteudo);
     rolagem->setObjectName("RolagemExergia");
     rolagem->setWidgetResizable(true);
     rolagem->setFrameShape(QFrame::NoFrame);
@@ -204,19 +199,14 @@ VistaExergia::VistaExergia(QWidget* pai) : QWidget(pai) {
     Tabela->setParent(graficoETabela);
     Base->setParent(graficoETabela);
 
-    auto* colunaConteudo = new QVBoxLayout(Conteudo);
+    auto* colunaConteudo = new QVBoxLayout(conteudo);
     colunaConteudo->setContentsMargins(0, 0, 0, 0);
     colunaConteudo->addLayout(linhaTopo);
     colunaConteudo->addWidget(rolagem, 1);
     colunaConteudo->addWidget(NotaEstimativa);
-    Conteudo->hide();
 
-    auto* coluna = new QVBoxLayout(this);
-    coluna->addWidget(AvisoDesatualizado);
-    coluna->addWidget(AvisoSemCalculo, 1);
-    coluna->addWidget(Conteudo, 1);
-
-    ultimoArquivo_ = QDir::current().absoluteFilePath("exergia.png");
+    MontarColuna(conteudo);
+    CriarExportacao(PoliticaExportacaoGrafico("exergia.png"));
     Retraduzir();
     Dispor();
 }
@@ -236,49 +226,29 @@ void VistaExergia::changeEvent(QEvent* evento) {
     // Chart, table and notes composed again from the figures already shown.
     if (evento->type() == QEvent::LanguageChange) {
         Retraduzir();
-        if (resultado_) Preencher();
+        if (Resultado()) PreencherGrafico();
     }
     QWidget::changeEvent(evento);
 }
 
-void VistaExergia::MostrarResultado(const ResultadoUsina& resultado) {
-    MarcarDesatualizado(false);
-    if (resultado.situacao == SituacaoCalculo::Completo) {
-        resultado_ = resultado;
-        indicadores_ = CalcularIndicadores(resultado);
-    } else {
-        resultado_.reset();
-        indicadores_.reset();
-    }
-    Preencher();
-}
-
-void VistaExergia::MarcarDesatualizado(bool desatualizado) {
-    AvisoDesatualizado->setVisible(desatualizado);
-}
-
-void VistaExergia::DefinirEscolhaArquivo(EscolhaArquivo escolha) { escolha_ = std::move(escolha); }
-
-void VistaExergia::DefinirConfirmacaoSubstituir(ConfirmacaoSubstituir confirmacao) {
-    confirmacao_ = std::move(confirmacao);
+void VistaExergia::Preencher() {
+    if (Resultado()) indicadores_ = CalcularIndicadores(*Resultado());
+    else indicadores_.reset();
+    PreencherGrafico();
 }
 
 void VistaExergia::ExportarClick() {
-    ExecutarTratando([this] {
-        ExportarGraficoPerguntando(Grafico, tr("Exportar gráfico de exergia"), ultimoArquivo_,
-                                   escolha_, confirmacao_);
-    });
+    ExecutarTratando([this] { ExportarGrafico(*Exportacao(), Grafico, tr("Exportar gráfico de exergia")); });
 }
 
-void VistaExergia::Preencher() {
+void VistaExergia::PreencherGrafico() {
     Tabela->setRowCount(0);
     Barras->remove(0, Barras->count());
     auto* categorias = qobject_cast<QBarCategoryAxis*>(Grafico->chart()->axes(Qt::Vertical).value(0));
     auto* valores = qobject_cast<QValueAxis*>(Grafico->chart()->axes(Qt::Horizontal).value(0));
     categorias->clear();
-    if (!resultado_) {
-        Conteudo->hide();
-        AvisoSemCalculo->show();
+    if (!Resultado()) {
+        MostrarConteudo(false);
         return;
     }
     const std::string separador = SeparadorDecimal();
@@ -288,7 +258,7 @@ void VistaExergia::Preencher() {
     Grafico->chart()->setLocale(local);
     const IndicadoresUsina& ind = *indicadores_;
     const bool comCaldeira = IncluirCaldeira->isChecked();
-    const std::vector<BarraExergia> barras = BarrasExergia(*resultado_, ind, comCaldeira);
+    const std::vector<BarraExergia> barras = BarrasExergia(*Resultado(), ind, comCaldeira);
 
     // Bars run bottom to top: the largest is appended last, to stand on top.
     QStringList nomes;
@@ -355,8 +325,7 @@ void VistaExergia::Preencher() {
         if (i.nome == "Eficiência de segunda lei da usina") usina = i.valor;
     NotaEstimativa->setText(tr("Eficiência de segunda lei da usina *: %1 %.   * %2")
                                 .arg(Numero(usina, 2, separador), TraduzirNucleo(FonteFatorExergia)));
-    AvisoSemCalculo->hide();
-    Conteudo->show();
+    MostrarConteudo(true);
     Dispor();
 }
 

@@ -5,9 +5,6 @@
 // it is shown only on request, lighter and marked.
 #pragma once
 
-#include <QString>
-#include <QStringList>
-#include <QWidget>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,6 +12,7 @@
 #include "plant/IndicadoresUsina.h"
 #include "plant/ResultadoUsina.h"
 #include "ui/vistas/GraficoInterativo.h"
+#include "ui/vistas/VistaResultado.h"
 
 class QBarSet;
 class QBoxLayout;
@@ -43,28 +41,16 @@ std::vector<BarraExergia> BarrasExergia(const ResultadoUsina& resultado,
                                         const IndicadoresUsina& indicadores,
                                         bool incluirCaldeira);
 
-class VistaExergia : public QWidget {
+class VistaExergia : public VistaResultado {
     Q_OBJECT
 
 public:
     explicit VistaExergia(QWidget* pai = nullptr);
 
-    // A finished run's figures (a copy is kept) and the stale notice
-    // cleared; anything else empties the view back to "no finished run".
-    void MostrarResultado(const ResultadoUsina& resultado);
-    void MarcarDesatualizado(bool desatualizado);
-
-    using EscolhaArquivo = EscolhaArquivoGrafico;
-    void DefinirEscolhaArquivo(EscolhaArquivo escolha);
-    using ConfirmacaoSubstituir = ConfirmacaoSubstituirGrafico;
-    void DefinirConfirmacaoSubstituir(ConfirmacaoSubstituir confirmacao);
-
     // "Exportar…": PNG or SVG of the chart; errors go to the general handler.
     void ExportarClick();
 
-    QLabel* AvisoDesatualizado;
-    QLabel* AvisoSemCalculo;
-    QWidget* Conteudo;                // chart, table and notes, hidden before a run
+    // The content: chart, table and notes.
     QCheckBox* IncluirCaldeira;       // off by default
     QPushButton* BotaoExportar;
     GraficoInterativo* Grafico;       // objectName "GraficoExergia"
@@ -77,18 +63,15 @@ public:
     static constexpr int LarguraLadoALado = 1000;
 
 protected:
+    void Preencher() override;
     void changeEvent(QEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
 
 private:
-    void Retraduzir();  // title, axis, headers
-    void Preencher();   // bars, table and notes, in the window's language
+    void Retraduzir();       // title, axis, headers
+    void PreencherGrafico();  // bars, table and notes, in the window's language
     void Dispor();
 
-    std::optional<ResultadoUsina> resultado_;
-    std::optional<IndicadoresUsina> indicadores_;  // of resultado_
-    QString ultimoArquivo_;
-    EscolhaArquivo escolha_;
-    ConfirmacaoSubstituir confirmacao_;
+    std::optional<IndicadoresUsina> indicadores_;  // of the run shown
     QBoxLayout* disposicao_ = nullptr;
 };

@@ -3,43 +3,22 @@
 // export of the drawing to a PNG, SVG or PDF file.
 #pragma once
 
-#include <QString>
-#include <QStringList>
-#include <QWidget>
-#include <functional>
-#include <optional>
+#include <QRectF>
+#include <string>
 
-#include "plant/ResultadoUsina.h"
-#include "ui/comum/DialogosArquivo.h"
+#include "ui/vistas/VistaResultado.h"
 
-class QLabel;
 class QPushButton;
 class QVBoxLayout;
 
-class VistaFluxograma : public QWidget {
+class VistaFluxograma : public VistaResultado {
     Q_OBJECT
 
 public:
+    // Shows any run (a copy is kept): a run that did not finish draws its
+    // configuration without values, and no run the plant with the
+    // high-pressure turbine. While stale the values are drawn greyed.
     explicit VistaFluxograma(QWidget* pai = nullptr);
-
-    // A run's results (a copy is kept); a run that did not finish shows its
-    // configuration without values. Clears the stale notice.
-    void MostrarResultado(const ResultadoUsina& resultado);
-    // While true, a notice says the values no longer match the inputs and
-    // the values are drawn greyed.
-    void MarcarDesatualizado(bool desatualizado);
-    bool Desatualizado() const { return desatualizado_; }
-
-    // How the export asks for a file name: title, initial path, filters
-    // ("Imagem PNG (*.png)") and their suffixes ("png"); empty when
-    // cancelled. The window passes its file dialogues; by default the
-    // standard dialogue.
-    using EscolhaArquivo = ::EscolhaArquivo;
-    void DefinirEscolhaArquivo(EscolhaArquivo escolha);
-    // Whether an existing file may be replaced; by default the standard
-    // question.
-    using ConfirmacaoSubstituir = std::function<bool(const QString& caminho)>;
-    void DefinirConfirmacaoSubstituir(ConfirmacaoSubstituir confirmacao);
 
     // The decimal separator of the values; the user's by default.
     void DefinirSeparador(const std::string& separador);
@@ -52,19 +31,12 @@ public:
     QRectF AreaDesenho() const;
 
 protected:
+    void Preencher() override;
     void changeEvent(QEvent* evento) override;
     void paintEvent(QPaintEvent* evento) override;
 
 private:
-    void Exportar();
-
-    std::optional<ResultadoUsina> resultado_;
-    bool desatualizado_ = false;
     std::string separador_;
-    QString ultimoArquivo_;
-    EscolhaArquivo escolha_;
-    ConfirmacaoSubstituir confirmacao_;
     QVBoxLayout* layout_ = nullptr;
-    QLabel* aviso_ = nullptr;
     QPushButton* exportar_ = nullptr;
 };

@@ -59,17 +59,12 @@ QTableWidget* CriarTabela(QWidget* pai, const char* nome, int colunas) {
 
 }  // namespace
 
-VistaIndicadores::VistaIndicadores(QWidget* pai) : QWidget(pai) {
-    setObjectName("VistaIndicadores");
-    TextoTraduzido(this, "windowTitle", "VistaIndicadores",
-                   QT_TRANSLATE_NOOP("VistaIndicadores", "Indicadores"));
+VistaIndicadores::VistaIndicadores(QWidget* pai)
+    : VistaResultado("VistaIndicadores", QT_TRANSLATE_NOOP("VistaIndicadores", "Indicadores"), pai) {
+    auto* conteudo = new QWidget(this);
+    conteudo->setObjectName("ConteudoIndicadores");
 
-    AvisoDesatualizado = CriarAvisoDesatualizado(this);
-    AvisoSemCalculo = CriarAvisoSemCalculo(this);
-    Conteudo = new QWidget(this);
-    Conteudo->setObjectName("ConteudoIndicadores");
-
-    auto* painelIndicadores = new QWidget(Conteudo);
+    auto* painelIndicadores = new QWidget(conteudo);
     TabelaIndicadores = CriarTabela(painelIndicadores, "TabelaIndicadores", 4);
     TabelaIndicadores->setWordWrap(true);
     TabelaIndicadores->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -98,7 +93,7 @@ VistaIndicadores::VistaIndicadores(QWidget* pai) : QWidget(pai) {
     colunaIndicadores->addWidget(ExplicacaoIndicador);
     colunaIndicadores->addStretch(1);
 
-    auto* painelDestruicao = new QWidget(Conteudo);
+    auto* painelDestruicao = new QWidget(conteudo);
     auto* tituloDestruicao = new QLabel(painelDestruicao);
     tituloDestruicao->setObjectName("TituloDestruicao");
     TextoTraduzido(tituloDestruicao, "text", "VistaIndicadores",
@@ -133,7 +128,7 @@ VistaIndicadores::VistaIndicadores(QWidget* pai) : QWidget(pai) {
     colunaDestruicao->addWidget(TabelaBalancos);
     colunaDestruicao->addStretch(1);
 
-    NotaEstimativa = new QLabel(Conteudo);
+    NotaEstimativa = new QLabel(conteudo);
     NotaEstimativa->setObjectName("NotaEstimativa");
     NotaEstimativa->setWordWrap(true);
     NotaEstimativa->setStyleSheet("color: #404040;");
@@ -147,22 +142,18 @@ VistaIndicadores::VistaIndicadores(QWidget* pai) : QWidget(pai) {
     disposicao_->addWidget(painelIndicadores, 3);
     disposicao_->addWidget(painelDestruicao, 2);
     disposicao_->addStretch(0);  // one below the other: the room left goes below both
-    auto* rolagem = new QScrollArea(Conteudo);
+    auto* rolagem = new QScrollArea(conteudo);
     rolagem->setObjectName("RolagemIndicadores");
     rolagem->setWidgetResizable(true);
     rolagem->setFrameShape(QFrame::NoFrame);
     rolagem->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     rolagem->setWidget(tabelas);
-    auto* colunaConteudo = new QVBoxLayout(Conteudo);
+    auto* colunaConteudo = new QVBoxLayout(conteudo);
     colunaConteudo->setContentsMargins(0, 0, 0, 0);
     colunaConteudo->addWidget(rolagem, 1);
     colunaConteudo->addWidget(NotaEstimativa);
-    Conteudo->hide();
 
-    auto* coluna = new QVBoxLayout(this);
-    coluna->addWidget(AvisoDesatualizado);
-    coluna->addWidget(AvisoSemCalculo, 1);
-    coluna->addWidget(Conteudo, 1);
+    MontarColuna(conteudo);
     for (QTableWidget* tabela : {TabelaIndicadores, TabelaDestruicao, TabelaBalancos})
         AcompanharAltura(tabela);
     Retraduzir();
@@ -185,7 +176,7 @@ void VistaIndicadores::changeEvent(QEvent* evento) {
         Retraduzir();
         if (indicadores_) {
             const int atual = TabelaIndicadores->currentRow();
-            Preencher();
+            PreencherTabelas();
             if (atual >= 0)
                 TabelaIndicadores->selectionModel()->setCurrentIndex(
                     TabelaIndicadores->model()->index(atual, 0), QItemSelectionModel::NoUpdate);
@@ -195,30 +186,27 @@ void VistaIndicadores::changeEvent(QEvent* evento) {
     QWidget::changeEvent(evento);
 }
 
-void VistaIndicadores::MostrarResultado(const ResultadoUsina& resultado) {
-    MarcarDesatualizado(false);
+void VistaIndicadores::Preencher() {
     TabelaIndicadores->setRowCount(0);
     TabelaDestruicao->setRowCount(0);
     TabelaBalancos->setRowCount(0);
-    if (resultado.situacao != SituacaoCalculo::Completo) {
+    if (!Resultado()) {
         indicadores_.reset();
-        Conteudo->hide();
-        AvisoSemCalculo->show();
+        MostrarConteudo(false);
         return;
     }
-    indicadores_ = CalcularIndicadores(resultado);
-    Preencher();
+    indicadores_ = CalcularIndicadores(*Resultado());
+    PreencherTabelas();
     // The first row current, not selected: the line under the table names
     // the indicator it explains.
     TabelaIndicadores->selectionModel()->setCurrentIndex(TabelaIndicadores->model()->index(0, 0),
                                                          QItemSelectionModel::NoUpdate);
     MostrarExplicacao();
-    AvisoSemCalculo->hide();
-    Conteudo->show();
+    MostrarConteudo(true);
     Dispor();
 }
 
-void VistaIndicadores::Preencher() {
+void VistaIndicadores::PreencherTabelas() {
     TabelaIndicadores->setRowCount(0);
     TabelaDestruicao->setRowCount(0);
     TabelaBalancos->setRowCount(0);
@@ -286,10 +274,6 @@ void VistaIndicadores::Preencher() {
         TabelaBalancos->setItem(linha, 2, relativo);
     }
     Dispor();
-}
-
-void VistaIndicadores::MarcarDesatualizado(bool desatualizado) {
-    AvisoDesatualizado->setVisible(desatualizado);
 }
 
 void VistaIndicadores::resizeEvent(QResizeEvent* evento) {

@@ -4,34 +4,23 @@
 // marked and the source of the bagasse's exergy factor stated under them.
 #pragma once
 
-#include <QString>
-#include <QWidget>
 #include <optional>
-#include <string>
 
 #include "plant/IndicadoresUsina.h"
-#include "plant/ResultadoUsina.h"
 #include "ui/comum/FormatoResultados.h"
+#include "ui/vistas/VistaResultado.h"
 
 class QBoxLayout;
 class QLabel;
 class QTableWidget;
 
-class VistaIndicadores : public QWidget {
+class VistaIndicadores : public VistaResultado {
     Q_OBJECT
 
 public:
     explicit VistaIndicadores(QWidget* pai = nullptr);
 
-    // Shows a finished run's indicators and clears the stale notice;
-    // anything but a finished run empties the view back to "no finished run".
-    void MostrarResultado(const ResultadoUsina& resultado);
-    // Shows or hides the line saying the results no longer match the inputs.
-    void MarcarDesatualizado(bool desatualizado);
-
-    QLabel* AvisoDesatualizado;
-    QLabel* AvisoSemCalculo;
-    QWidget* Conteudo;                // the two tables and the note, hidden before a run
+    // The content: the tables and the note.
     QTableWidget* TabelaIndicadores;  // indicator, value, unit, explanation
     QLabel* ExplicacaoIndicador;      // the current indicator's explanation, when narrow
     QTableWidget* TabelaDestruicao;   // equipment, kW, % of the total
@@ -46,12 +35,13 @@ public:
     static constexpr int LarguraLadoALado = 1700;
 
 protected:
+    void Preencher() override;
     void changeEvent(QEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
 
 private:
     void Retraduzir();
-    void Preencher();  // the tables from indicadores_, in the window's language
+    void PreencherTabelas();  // from indicadores_, in the window's language
     void Dispor();
     void MostrarExplicacao();
     void AcompanharAltura(QTableWidget* tabela);

@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <atomic>
+#include <functional>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <thread>
@@ -27,6 +28,9 @@
 #include "ui/comum/Configuracoes.h"
 #include "ui/comum/Idioma.h"
 #include "ui/janela/CasosRecentes.h"
+#include "ui/vistas/VistaDiagramaTs.h"
+#include "ui/vistas/VistaExergia.h"
+#include "ui/vistas/VistaFluxograma.h"
 
 namespace {
 
@@ -209,6 +213,42 @@ TEST_F(TextosHostis, LigacaoNomeiaODestino) {
         [&] { DialogosArquivoQt(janela.get()).ConfirmarSubstituirLigacao(ligacao, destino); });
     EXPECT_TRUE(pergunta.contains("\"" + ligacao + "\"")) << pergunta.toStdString();
     EXPECT_TRUE(pergunta.contains("\"" + destino + "\"")) << pergunta.toStdString();
+}
+
+// The views' exports ask the same question as the window's own: through a
+// link, about the file it leads to; about a directory of that name, nothing
+// (the write says why).
+TEST_F(TextosHostis, ExportacoesDasVistasNomeiamODestino) {
+    janela->BitBtn1Click();
+    ASSERT_TRUE(QDir(temporario.path()).mkdir("alvo"));
+    ASSERT_TRUE(QDir(temporario.path()).mkdir("pasta.png"));
+    const QString destino = temporario.filePath("alvo/figura.png");
+    Escrever(destino, "antigo");
+    ASSERT_TRUE(QFile::link("alvo/figura.png", temporario.filePath("ligacao.png")));
+    const struct {
+        const char* nome;
+        std::function<void()> exportar;
+    } vistas[] = {
+        {"fluxograma", [&] { janela->FluxogramaResultados->ExportarClick(); }},
+        {"exergia", [&] { janela->Exergia->ExportarClick(); }},
+        {"diagrama T-s", [&] { janela->DiagramaTs->ExportarClick(); }},
+    };
+    dialogos->substituir = false;
+    for (const auto& v : vistas) {
+        SCOPED_TRACE(v.nome);
+        dialogos->substituicoes.clear();
+        apresentador.erros.clear();
+        dialogos->gravar = temporario.filePath("ligacao.png");
+        v.exportar();
+        EXPECT_EQ(dialogos->substituicoes, std::vector<QString>{destino});
+        dialogos->gravar = temporario.filePath("pasta.png");
+        v.exportar();
+        EXPECT_EQ(dialogos->substituicoes.size(), 1u);
+        EXPECT_EQ(apresentador.erros.size(), 1u);
+    }
+    QFile lido(destino);
+    ASSERT_TRUE(lido.open(QIODevice::ReadOnly));
+    EXPECT_EQ(lido.readAll(), "antigo");
 }
 
 // A settings file that is a FIFO, or far larger than settings can be: a new

@@ -19,6 +19,7 @@
 #include "ui/vistas/VistaCorrentes.h"
 #include "ui/vistas/VistaFluxograma.h"
 #include "ui/vistas/VistaIndicadores.h"
+#include "ui/vistas/VistaResultado.h"
 
 namespace {
 
@@ -99,6 +100,32 @@ TEST_F(VistasTeste, MostramOUltimoCalculoCompletoEDizemQuandoNaoCorresponde) {
     ASSERT_EQ(apresentador.erros.size(), 1u);
     EXPECT_EQ(modelo->rowCount(), 13);
     EXPECT_TRUE(janela->ResultadosDesatualizados());
+}
+
+// Every view of the last run, whatever it shows, is given the run and
+// marked stale with the others.
+TEST_F(VistasTeste, TodasAsVistasDoUltimoCalculoJuntas) {
+    const QList<VistaResultado*> vistas = janela->Vistas->findChildren<VistaResultado*>();
+    ASSERT_EQ(vistas.size(), 5);
+    const auto estados = [&] {
+        QStringList e;
+        for (const VistaResultado* v : vistas) {
+            const auto visivel = [v](const QWidget* w) { return w != nullptr && w->isVisibleTo(v); };
+            e << v->objectName() + ":" + (visivel(v->AvisoDesatualizado) ? "desatualizada" : "") +
+                     (visivel(v->AvisoSemCalculo) ? "vazia" : "") +
+                     (visivel(v->Conteudo) ? "cheia" : "");
+        }
+        return e;
+    };
+    const QStringList antes = estados();
+    for (const QString& e : antes) EXPECT_TRUE(e.endsWith(":vazia") || e == "VistaFluxograma:") << e.toStdString();
+    Executar(*janela);
+    ASSERT_TRUE(apresentador.erros.empty()) << Mensagens();
+    for (const QString& e : estados()) EXPECT_TRUE(e.endsWith(":cheia") || e == "VistaFluxograma:") << e.toStdString();
+    Campo("Etscal")->setText("460");
+    for (const QString& e : estados()) EXPECT_TRUE(e.contains(":desatualizada")) << e.toStdString();
+    Executar(*janela);
+    for (const QString& e : estados()) EXPECT_FALSE(e.contains("desatualizada")) << e.toStdString();
 }
 
 TEST_F(VistasTeste, MenuExibirTrazCadaVista) {
