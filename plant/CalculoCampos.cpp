@@ -29,6 +29,7 @@ struct Leitura {
 // one by one).
 struct LeituraAntecipada {
     EntradasUsina entradas;
+    EntradasUsina digitadas;  // as typed, before the limits
     std::vector<Leitura> leituras;
     std::size_t falha = SIZE_MAX;  // index into leituras of the text that is not a number
     std::exception_ptr erro;
@@ -36,6 +37,7 @@ struct LeituraAntecipada {
 
     LeituraAntecipada(const Campos& campos, const std::string& separador) {
         entradas.comTurbinaAlta = campos.CheckBox1Marcado();
+        digitadas.comTurbinaAlta = entradas.comTurbinaAlta;
         // A limited field is read again from the limit's text, also by a later
         // reading of the same field.
         std::map<std::string, std::string> substituidos;
@@ -54,6 +56,7 @@ struct LeituraAntecipada {
                 leituras.push_back(lida);
                 return;
             }
+            if (sub == substituidos.end()) digitadas.*c.membro = lida.valor;
             if (c.limite != 0.0 && lida.valor / c.divisorLimite > c.limite) {
                 const std::string textoLimite = std::string(c.textoLimite) + separador + "0";
                 substituidos[c.nome] = textoLimite;
@@ -134,8 +137,8 @@ private:
 
 }  // namespace
 
-void CalcularUsinaNosCampos(Campos& campos, ResultadoUsina& resultado,
-                            const std::string& separador) {
+EntradasUsina CalcularUsinaNosCampos(Campos& campos, ResultadoUsina& resultado,
+                                     const std::string& separador) {
     resultado.situacao = SituacaoCalculo::Interrompido;
     resultado.avisos.clear();
     const LeituraAntecipada lidas(campos, separador);
@@ -149,4 +152,5 @@ void CalcularUsinaNosCampos(Campos& campos, ResultadoUsina& resultado,
     }
     EscritaCampos escrita(campos, lidas, separador);
     ExecutarSequencia(lidas.entradas, resultado, &escrita, lidas.avisos);
+    return lidas.digitadas;
 }

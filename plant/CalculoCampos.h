@@ -10,10 +10,14 @@
 #include <string>
 
 #include "plant/Campos.h"
+#include "plant/EntradasUsina.h"
 #include "plant/ResultadoUsina.h"
 
 // separador is the decimal separator used to read and write numbers. Throws
 // like CalcularUsina (CalculoUsina.h), or ErroConversao for a text that is
 // not a number; resultado.situacao tells afterwards how the run ended.
-void CalcularUsinaNosCampos(Campos& campos, ResultadoUsina& resultado,
-                            const std::string& separador);
+// Returns the inputs the run read, as typed (before the reading limits),
+// with the configuration; without the high-pressure turbine its two inputs,
+// which the run does not read, hold their defaults.
+EntradasUsina CalcularUsinaNosCampos(Campos& campos, ResultadoUsina& resultado,
+                                     const std::string& separador);

@@ -263,9 +263,37 @@ std::vector<double> ValoresEixo(const EixoVarredura& eixo) {
 
 void VerificarVarredura(const PedidoVarredura& pedido) { Planejar(pedido); }
 
+int DecimaisValores(const std::vector<double>& valores) {
+    constexpr int Maximo = 6;
+    for (int d = 1; d < Maximo; ++d) {
+        bool distintos = true;
+        for (std::size_t i = 1; i < valores.size() && distintos; ++i)
+            distintos = TextoFixo(valores[i - 1], d, ".") != TextoFixo(valores[i], d, ".");
+        if (distintos) return d;
+    }
+    return Maximo;
+}
+
+namespace {
+
+void Descrever(const Plano& plano, ResultadoVarredura& resultado) {
+    resultado.eixos.clear();
+    for (std::size_t k = 0; k < plano.campos.size(); ++k)
+        resultado.eixos.push_back(
+            {plano.campos[k], plano.valores[k], DecimaisValores(plano.valores[k])});
+    resultado.saidas = plano.saidas;
+}
+
+}  // namespace
+
+void DescreverVarredura(const PedidoVarredura& pedido, ResultadoVarredura& resultado) {
+    Descrever(Planejar(pedido), resultado);
+}
+
 ResultadoVarredura ExecutarVarredura(const PedidoVarredura& pedido) {
     const Plano plano = Planejar(pedido);
     ResultadoVarredura resultado;
+    Descrever(plano, resultado);
     const bool emOrdem = static_cast<bool>(pedido.entregar);
     if (!emOrdem) {
         resultado.pontos.resize(plano.total);

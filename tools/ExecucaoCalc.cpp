@@ -15,7 +15,6 @@
 #include "plant/TabelaEntradas.h"
 #include "properties/Diagnostico.h"
 #include "tools/SaidaCalc.h"
-#include "tools/VarreduraCalc.h"
 
 namespace {
 
@@ -84,7 +83,6 @@ bool SalvarCasoPedido(const OpcoesCalc& opcoes, const CamposMemoria& campos,
 
 int ExecutarCalc(const OpcoesCalc& opcoes, const std::string& separador, std::ostream& saida,
                  std::ostream& erros) {
-    if (!opcoes.varreduras.empty()) return ExecutarVarreduraCalc(opcoes, separador, saida, erros);
     CamposMemoria campos(separador);
     std::string descricao;
     if (!CamposDaLinhaDeComando(opcoes, separador, campos, descricao, erros)) return 1;

@@ -8,6 +8,7 @@
 
 #include "tools/ExecucaoCalc.h"
 #include "tools/OpcoesCalc.h"
+#include "tools/VarreduraCalc.h"
 
 int main(int argc, char** argv) {
     // A closed pipe shows up as a failed write (reported, status 1) instead
@@ -27,5 +28,8 @@ int main(int argc, char** argv) {
         return std::cout ? 0 : 1;
     }
     const std::string separador = opcoes.separador ? *opcoes.separador : SeparadorDoLocale();
+    // A sweep or a single run: the sweep builds its base case as a run does.
+    if (!opcoes.varreduras.empty())
+        return ExecutarVarreduraCalc(opcoes, separador, std::cout, std::cerr);
     return ExecutarCalc(opcoes, separador, std::cout, std::cerr);
 }

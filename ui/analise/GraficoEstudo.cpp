@@ -29,10 +29,16 @@ const QColor Cores[] = {
 
 QString Traduzir(const char* texto) { return QCoreApplication::translate("GraficoEstudo", texto); }
 
-const CampoEntradaUsina& CampoEixo(const EixoVarredura& eixo) {
-    const CampoEntradaUsina* campo = BuscarCampoEntrada(eixo.campo);
-    if (campo == nullptr) throw ErroVarredura(ErroCampoEntrada(eixo.campo).toStdString());
-    return *campo;
+// One or two axes, and the output asked for among those calculated.
+void ExigirEixosESaida(std::size_t eixos, std::size_t saidas, std::size_t saida) {
+    if (eixos == 0 || eixos > 2)
+        throw ErroVarredura(
+            Traduzir(QT_TRANSLATE_NOOP("GraficoEstudo", "Um estudo tem um ou dois campos de entrada."))
+                .toStdString());
+    if (saida >= saidas)
+        throw ErroVarredura(
+            Traduzir(QT_TRANSLATE_NOOP("GraficoEstudo", "Nenhuma saída escolhida para o gráfico."))
+                .toStdString());
 }
 
 // Why a calculated point has no value of the output; the plant's own
@@ -73,24 +79,22 @@ QValueAxis* CriarEixo(const QString& titulo, double minimo, double maximo) {
 
 CurvasEstudo MontarCurvas(const PedidoVarredura& pedido, const ResultadoVarredura& resultado,
                           std::size_t saida, const std::string& separador) {
-    if (pedido.eixos.empty() || pedido.eixos.size() > 2)
-        throw ErroVarredura(
-            Traduzir(QT_TRANSLATE_NOOP("GraficoEstudo", "Um estudo tem um ou dois campos de entrada."))
-                .toStdString());
-    if (saida >= pedido.saidas.size())
-        throw ErroVarredura(
-            Traduzir(QT_TRANSLATE_NOOP("GraficoEstudo", "Nenhuma saída escolhida para o gráfico."))
-                .toStdString());
-    const CampoSaida* campoSaida = BuscarCampoSaida(pedido.saidas[saida]);
-    if (campoSaida == nullptr)
-        throw ErroVarredura(ErroCampoSaida(pedido.saidas[saida]).toStdString());
-    const CampoEntradaUsina& x = CampoEixo(pedido.eixos[0]);
-    const std::vector<double> valoresX = ValoresEixo(pedido.eixos[0]);
-    const int decimaisX = DecimaisEixo(valoresX, separador);
-    const CampoEntradaUsina* z = pedido.eixos.size() == 2 ? &CampoEixo(pedido.eixos[1]) : nullptr;
-    const std::vector<double> valoresZ = z != nullptr ? ValoresEixo(pedido.eixos[1])
-                                                      : std::vector<double>{0.0};
-    const int decimaisZ = z != nullptr ? DecimaisEixo(valoresZ, separador) : 1;
+    ExigirEixosESaida(pedido.eixos.size(), pedido.saidas.size(), saida);
+    return MontarCurvas(ComEixos(pedido, resultado), saida, separador);
+}
+
+CurvasEstudo MontarCurvas(const ResultadoVarredura& resultado, std::size_t saida,
+                          const std::string& separador) {
+    ExigirEixosESaida(resultado.eixos.size(), resultado.saidas.size(), saida);
+    const CampoSaida* campoSaida = resultado.saidas[saida];
+    const EixoCalculado& eixoX = resultado.eixos[0];
+    const CampoEntradaUsina& x = *eixoX.campo;
+    const std::vector<double>& valoresX = eixoX.valores;
+    const int decimaisX = eixoX.decimais;
+    const EixoCalculado* eixoZ = resultado.eixos.size() == 2 ? &resultado.eixos[1] : nullptr;
+    const CampoEntradaUsina* z = eixoZ != nullptr ? eixoZ->campo : nullptr;
+    const std::vector<double> valoresZ = eixoZ != nullptr ? eixoZ->valores : std::vector<double>{0.0};
+    const int decimaisZ = eixoZ != nullptr ? eixoZ->decimais : 1;
 
     CurvasEstudo c;
     c.tituloX = LegendaEntradaTraduzida(x);

@@ -34,8 +34,13 @@ struct CurvasEstudo {
     std::size_t naoExecutados = 0;  // points a cancellation left out
 };
 
-// The curves of output number `saida` of the request. Throws ErroVarredura
-// for an unknown field name or an output index out of range.
+// The curves of output number `saida` of a sweep's result, from the axes
+// and outputs it carries. Throws ErroVarredura for an output index out of
+// range, or a result without one or two axes.
+CurvasEstudo MontarCurvas(const ResultadoVarredura& resultado, std::size_t saida,
+                          const std::string& separador);
+// The same for a result of pedido that may not carry them (ComEixos); also
+// throws for an unknown field name.
 CurvasEstudo MontarCurvas(const PedidoVarredura& pedido, const ResultadoVarredura& resultado,
                           std::size_t saida, const std::string& separador);
 

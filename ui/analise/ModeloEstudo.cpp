@@ -83,15 +83,14 @@ int DecimaisSaida(Grandeza grandeza) {
     return 2;
 }
 
-int DecimaisEixo(const std::vector<double>& valores, const std::string& separador) {
-    constexpr int Maximo = 6;
-    for (int d = 1; d < Maximo; ++d) {
-        bool distintos = true;
-        for (std::size_t i = 1; i < valores.size() && distintos; ++i)
-            distintos = TextoFixo(valores[i - 1], d, separador) != TextoFixo(valores[i], d, separador);
-        if (distintos) return d;
-    }
-    return Maximo;
+ResultadoVarredura ComEixos(const PedidoVarredura& pedido, const ResultadoVarredura& resultado) {
+    if (!resultado.eixos.empty()) return resultado;
+    // Every name checked here first, with the study's own messages.
+    for (const EixoVarredura& e : pedido.eixos) (void)CampoEntrada(e.campo);
+    for (const std::string& s : pedido.saidas) (void)Saida(s);
+    ResultadoVarredura descrito = resultado;
+    DescreverVarredura(pedido, descrito);
+    return descrito;
 }
 
 QString TextoValorEntrada(const CampoEntradaUsina& campo, double valor, int decimais,
@@ -117,35 +116,30 @@ QString CabecalhoEmDuasLinhas(const QString& legenda) {
 
 ModeloEstudo::ModeloEstudo(QObject* pai) : QAbstractTableModel(pai) {}
 
-void ModeloEstudo::DefinirResultado(const PedidoVarredura& pedido,
-                                    const ResultadoVarredura& resultado,
+void ModeloEstudo::DefinirResultado(const ResultadoVarredura& resultado,
                                     const std::string& separador) {
-    std::vector<const CampoEntradaUsina*> eixos;
-    std::vector<int> decimais;
-    for (const EixoVarredura& e : pedido.eixos) {
-        eixos.push_back(&CampoEntrada(e.campo));
-        decimais.push_back(DecimaisEixo(ValoresEixo(e), separador));
-    }
-    std::vector<const CampoSaida*> saidas;
-    for (const std::string& s : pedido.saidas) saidas.push_back(&Saida(s));
     std::vector<std::size_t> linhas;
     for (std::size_t i = 0; i < resultado.pontos.size(); ++i)
         if (resultado.pontos[i].calculado) linhas.push_back(i);
 
     beginResetModel();
-    eixos_ = std::move(eixos);
-    decimaisEixos_ = std::move(decimais);
-    saidas_ = std::move(saidas);
+    eixos_ = resultado.eixos;
+    saidas_ = resultado.saidas;
     pontos_ = resultado.pontos;
     linhas_ = std::move(linhas);
     separador_ = separador;
     endResetModel();
 }
 
+void ModeloEstudo::DefinirResultado(const PedidoVarredura& pedido,
+                                    const ResultadoVarredura& resultado,
+                                    const std::string& separador) {
+    DefinirResultado(ComEixos(pedido, resultado), separador);
+}
+
 void ModeloEstudo::Limpar() {
     beginResetModel();
     eixos_.clear();
-    decimaisEixos_.clear();
     saidas_.clear();
     pontos_.clear();
     linhas_.clear();
@@ -157,7 +151,7 @@ QString ModeloEstudo::Texto(int linha, int coluna) const {
     const PontoVarredura& p = pontos_[IndicePonto(linha)];
     if (coluna < NumeroEixos()) {
         const auto k = static_cast<std::size_t>(coluna);
-        return QString::fromStdString(TextoFixo(p.valores[k], decimaisEixos_[k], separador_));
+        return QString::fromStdString(TextoFixo(p.valores[k], eixos_[k].decimais, separador_));
     }
     if (coluna < ColunaAviso()) {
         const auto j = static_cast<std::size_t>(coluna - NumeroEixos());
@@ -205,7 +199,7 @@ QVariant ModeloEstudo::headerData(int secao, Qt::Orientation orientacao, int pap
     if (orientacao != Qt::Horizontal || secao < 0 || secao >= columnCount()) return {};
     if (papel != Qt::DisplayRole && papel != Qt::ToolTipRole) return {};
     if (secao < NumeroEixos()) {
-        const CampoEntradaUsina& c = *eixos_[static_cast<std::size_t>(secao)];
+        const CampoEntradaUsina& c = *eixos_[static_cast<std::size_t>(secao)].campo;
         return papel == Qt::DisplayRole ? CabecalhoEmDuasLinhas(LegendaEntradaTraduzida(c))
                                         : QString::fromUtf8(c.nome);
     }

@@ -32,8 +32,10 @@ QString ErroCampoSaida(const std::string& nome);
 QString SemUnidade(const QString& legenda);
 // Decimals an output is shown with, by its quantity.
 int DecimaisSaida(Grandeza grandeza);
-// The fewest decimals (1 to 6) that tell consecutive swept values apart.
-int DecimaisEixo(const std::vector<double>& valores, const std::string& separador);
+// resultado with its axes and outputs, from pedido when it does not carry
+// them (a result made by hand). Throws ErroVarredura, with the study's
+// messages, for an unknown field name.
+ResultadoVarredura ComEixos(const PedidoVarredura& pedido, const ResultadoVarredura& resultado);
 // "Eprecal = 40,0 bar": a swept input at one value, short enough for a legend.
 QString TextoValorEntrada(const CampoEntradaUsina& campo, double valor, int decimais,
                           const std::string& separador);
@@ -47,8 +49,10 @@ class ModeloEstudo : public QAbstractTableModel {
 public:
     explicit ModeloEstudo(QObject* pai = nullptr);
 
-    // Copies a finished (or cancelled) sweep; the points a cancellation left
-    // out get no row. Throws ErroVarredura for an unknown field name.
+    // Copies a finished (or cancelled) sweep, with the axes and outputs it
+    // carries; the points a cancellation left out get no row.
+    void DefinirResultado(const ResultadoVarredura& resultado, const std::string& separador);
+    // The same for a result of pedido that may not carry them (ComEixos).
     void DefinirResultado(const PedidoVarredura& pedido, const ResultadoVarredura& resultado,
                           const std::string& separador);
     void Limpar();
@@ -73,8 +77,7 @@ public:
                         int papel = Qt::DisplayRole) const override;
 
 private:
-    std::vector<const CampoEntradaUsina*> eixos_;
-    std::vector<int> decimaisEixos_;
+    std::vector<EixoCalculado> eixos_;
     std::vector<const CampoSaida*> saidas_;
     std::vector<PontoVarredura> pontos_;  // the whole sweep, as calculated
     std::vector<std::size_t> linhas_;     // indices of the calculated points

@@ -661,7 +661,7 @@ void VistaEstudo::ComporSituacao() {
 void VistaEstudo::MostrarEstudo() {
     situacao_ = SituacaoEstudo::Concluido;
     ComporSituacao();
-    modelo_->DefinirResultado(pedido_, resultado_, SeparadorDecimal());
+    modelo_->DefinirResultado(resultado_, SeparadorDecimal());
     Tabela->resizeColumnsToContents();
     BotaoExportarCsv->setEnabled(true);
     BotaoExportarGrafico->setEnabled(true);
@@ -672,14 +672,17 @@ void VistaEstudo::MostrarEstudo() {
     if (Abas->indexOf(controles_) >= 0) Abas->setCurrentIndex(Abas->indexOf(controles_) + 1);
 }
 
+std::size_t VistaEstudo::SaidaDoGrafico() const {
+    const QString nome = SaidaGrafico->currentData(PapelNome).toString();
+    const auto& saidas = resultado_.saidas;
+    const auto escolhida = std::find_if(saidas.begin(), saidas.end(),
+                                        [&](const CampoSaida* s) { return nome == s->nome; });
+    return escolhida != saidas.end() ? static_cast<std::size_t>(escolhida - saidas.begin()) : 0;
+}
+
 void VistaEstudo::MostrarGrafico() {
     if (!temEstudo_) return;
-    const std::string nome = SaidaGrafico->currentData(PapelNome).toString().toStdString();
-    const auto escolhida = std::find(pedido_.saidas.begin(), pedido_.saidas.end(), nome);
-    // An output the last study did not calculate: its first output instead.
-    const auto indice = static_cast<std::size_t>(
-        escolhida != pedido_.saidas.end() ? escolhida - pedido_.saidas.begin() : 0);
-    const CurvasEstudo curvas = MontarCurvas(pedido_, resultado_, indice, SeparadorDecimal());
+    const CurvasEstudo curvas = MontarCurvas(resultado_, SaidaDoGrafico(), SeparadorDecimal());
     PreencherGrafico(*grafico_, curvas);
 
     QStringList linhas = curvas.falhas;
@@ -721,11 +724,7 @@ void VistaEstudo::ExportarGrafico(const QString& caminho) const {
     const QString sufixo = QFileInfo(caminho).suffix().toLower();
     if (sufixo != "png" && sufixo != "svg")
         throw ErroArquivo(Traduzir(MensagemSufixoGrafico).toStdString());
-    const std::string nome = SaidaGrafico->currentData(PapelNome).toString().toStdString();
-    const auto escolhida = std::find(pedido_.saidas.begin(), pedido_.saidas.end(), nome);
-    const auto indice = static_cast<std::size_t>(
-        escolhida != pedido_.saidas.end() ? escolhida - pedido_.saidas.begin() : 0);
-    GravarGrafico(caminho, MontarCurvas(pedido_, resultado_, indice, SeparadorDecimal()),
+    GravarGrafico(caminho, MontarCurvas(resultado_, SaidaDoGrafico(), SeparadorDecimal()),
                   sufixo == "svg");
 }
 

@@ -73,8 +73,7 @@ public:
     // when a study is already running.
     void ExecutarEstudo(const PedidoVarredura& pedido);
 
-    // The last study that ended (cancelled or not) and its results.
-    const PedidoVarredura& UltimoPedido() const { return pedido_; }
+    // The results of the last study that ended (cancelled or not).
     const ResultadoVarredura& UltimoResultado() const { return resultado_; }
     const ModeloEstudo& Modelo() const { return *modelo_; }
     QChart* Grafico() const { return grafico_; }
@@ -147,6 +146,9 @@ private:
     void MostrarEstudo();
     void MostrarGrafico();
     EntradasUsina Base() const;  // the base case, or the defaults when it cannot be read
+    // Which of the last study's outputs the chart shows: the one chosen, or
+    // the first when it was not calculated.
+    std::size_t SaidaDoGrafico() const;
 
     std::function<EntradasUsina()> fonte_;
     ExportacaoVista exportacaoCsv_;
@@ -156,7 +158,7 @@ private:
     QWidget* controles_;  // beside the results, or the "Estudo" tab
     QWidget* paginaGrafico_ = nullptr;  // the "Gráfico" tab
     SituacaoEstudo situacao_ = SituacaoEstudo::Nenhuma;
-    PedidoVarredura pedido_;
+    PedidoVarredura pedido_;  // of the last study, for its CSV
     ResultadoVarredura resultado_;
     bool temEstudo_ = false;
     bool executando_ = false;

@@ -34,6 +34,7 @@
 
 #include "io/Relatorio.h"
 #include "plant/CalculoCampos.h"
+#include "plant/EntradasCampos.h"
 #include "plant/Numeros.h"
 #include "plant/TabelaEntradas.h"
 #include "plant/TextosPadrao.h"
@@ -367,22 +368,12 @@ void TFusina::BitBtn1Click() {
             situacaoExecucao_ = resultado_.situacao;
             MostrarLinhaAviso();
         };
-        // The inputs the run reads, as typed, for the export of its results.
-        const std::string separador = SeparadorDecimal();
-        turbinaAltaExecucao_ = CheckBox1->isChecked();
         entradasExecucao_.clear();
-        for (const CampoEntradaUsina& c : CamposEntradaUsina()) {
-            if (c.soComTurbinaAlta && !turbinaAltaExecucao_) continue;
-            try {
-                entradasExecucao_.emplace_back(c.nome, LerNumero(campos_->Texto(c.nome), separador));
-            } catch (const ErroConversao&) {
-                // Not a number: the run stops there and nothing is exported.
-            }
-        }
         CamposGravados gravados(*campos_, camposExecucao_);
         executando_ = true;
+        EntradasUsina lidas;
         try {
-            CalcularUsinaNosCampos(gravados, resultado_, separador);
+            lidas = CalcularUsinaNosCampos(gravados, resultado_, SeparadorDecimal());
         } catch (...) {
             executando_ = false;
             mostrarAvisos();
@@ -390,6 +381,9 @@ void TFusina::BitBtn1Click() {
             throw;
         }
         executando_ = false;
+        // The inputs the run read, as typed, for the export of its results.
+        turbinaAltaExecucao_ = lidas.comTurbinaAlta;
+        entradasExecucao_ = EntradasLidasPorNome(lidas);
         mostrarAvisos();
         AtualizarVistas();
     });

@@ -46,6 +46,7 @@ class VistaFluxograma;
 class VistaIndicadores;
 class QTextEdit;
 class CamposJanela;
+class EntradasCampos;
 struct CasoLido;
 struct CasoUsina;
 class DialogosArquivo;
@@ -246,6 +247,9 @@ private:
     void CriarMenuExibir();
     void CriarMenuAnalise();
     void LigarFontesEntradas();  // once the fields' holder exists
+    // The inputs the fields hold, the configuration CheckBox1's. Throws
+    // ErroCaso naming the first field that is not a number.
+    EntradasUsina EntradasDaJanela() const;
     void DefinirDicas();
     void MostrarDicas();  // the input fields' tooltips, in the window's language
     void TraduzirAbas();  // the views' tab titles
@@ -294,6 +298,7 @@ private:
     std::unique_ptr<SeletorDiretorio> seletor1_;    // Panel13
     std::unique_ptr<SeletorDiretorio> seletor2_;    // Panel10
     std::unique_ptr<CamposJanela> campos_;
+    std::unique_ptr<EntradasCampos> entradas_;  // the numbers the input fields hold
     ResultadoUsina resultado_;  // kept from run to run, as the report reads it
     std::unique_ptr<DialogosArquivo> dialogosArquivo_;
     // The views of the last complete run, shown and marked together.

@@ -19,6 +19,7 @@
 
 #include "io/CasoUsina.h"
 #include "io/ExportacaoResultados.h"
+#include "plant/EntradasCampos.h"
 #include "plant/TabelaEntradas.h"
 #include "plant/TextosPadrao.h"
 #include "plant/ValidacaoEntradas.h"
@@ -146,11 +147,8 @@ void TFusina::LigarCaso() {
 }
 
 bool TFusina::CasoAlterado() const {
-    try {
-        return !(CasoDosCampos(*campos_, SeparadorDecimal()).entradas == entradasCaso_);
-    } catch (const ErroCaso&) {
-        return true;  // a field that is not a number is no number of the case
-    }
+    // A field that is not a number is no number of the case.
+    return !entradas_->Iguais(entradasCaso_);
 }
 
 QString TFusina::NomeCaso() const {
@@ -264,7 +262,8 @@ void TFusina::AbrirRecenteClick(const QString& caminho) {
 
 CasoUsina TFusina::CasoParaSalvar() const {
     const std::string separador = SeparadorDecimal();
-    CasoUsina caso = CasoDosCampos(*campos_, separador);
+    CasoUsina caso;
+    caso.entradas = EntradasDaJanela();
     caso.descricao = descricaoCaso_;
     // Refused as a run would refuse it (after the reading limits) ...
     ValidarEntradas(ComLimites(caso.entradas), separador);

@@ -15,6 +15,7 @@
 #include <QTabWidget>
 
 #include "io/CasoUsina.h"
+#include "plant/EntradasCampos.h"
 #include "plant/ErrosPlanta.h"
 #include "plant/ResultadoUsina.h"
 #include "plant/TabelaEntradas.h"
@@ -71,7 +72,6 @@ QWidget* TFusina::CriarVistas() {
     // The study takes its base case from the fields when it starts.
     Estudo = new VistaEstudo(Vistas);
     Vistas->insertTab(Vistas->indexOf(Comparacao), Estudo, QString());
-    connect(CheckBox1, &QCheckBox::toggled, Estudo, &VistaEstudo::AtualizarCampos);
 
     // The charts of the last finished run.
     Exergia = new VistaExergia(Vistas);
@@ -137,10 +137,32 @@ void TFusina::CriarMenuExibir() {
 }
 
 void TFusina::LigarFontesEntradas() {
+    // The numbers the input fields hold, each text read once when it
+    // changes, a run's rewriting included; connected before anything that
+    // asks for them when a field or the configuration changes.
+    entradas_ = std::make_unique<EntradasCampos>(*campos_, SeparadorDecimal());
+    for (const CampoEntradaUsina& c : CamposEntradaUsina()) {
+        auto* campo = findChild<QLineEdit*>(c.nome);
+        if (campo == nullptr) continue;
+        connect(campo, &QLineEdit::textChanged, this,
+                [this, nome = std::string(c.nome)](const QString& texto) {
+                    entradas_->TextoMudou(nome, texto.toStdString());
+                });
+    }
+    connect(CheckBox1, &QCheckBox::toggled, this,
+            [this](bool marcado) { entradas_->TurbinaAltaMudou(marcado); });
     // The study and the comparison read the fields' inputs when they run.
-    const auto fonte = [this] { return CasoDosCampos(*campos_, SeparadorDecimal()).entradas; };
+    const auto fonte = [this] { return EntradasDaJanela(); };
     Comparacao->DefinirFonteEntradas(fonte);
     Estudo->DefinirFonteEntradas(fonte);
+    connect(CheckBox1, &QCheckBox::toggled, Estudo, &VistaEstudo::AtualizarCampos);
+}
+
+EntradasUsina TFusina::EntradasDaJanela() const {
+    // A field that is not a number is refused as saving the case refuses
+    // it: the case's message names the field.
+    if (!entradas_->Legiveis()) return CasoDosCampos(*campos_, SeparadorDecimal()).entradas;
+    return entradas_->Entradas();
 }
 
 void TFusina::CriarMenuAnalise() {
@@ -204,7 +226,10 @@ void TFusina::MostrarDicas() {
 void TFusina::AtualizarVistas() {
     if (resultado_.situacao == SituacaoCalculo::Completo) {
         resultadoCompleto_ = std::make_unique<ResultadoUsina>(resultado_);
-        entradasCompleto_ = CasoDosCampos(*campos_, SeparadorDecimal()).entradas;
+        // The inputs as the fields hold them once the run has rewritten
+        // them; a field the run did not read may still be no number, and
+        // the views are then stale from the start.
+        entradasCompleto_ = entradas_->Entradas();
         for (VistaResultado* vista : vistasResultado_) vista->MostrarResultado(*resultadoCompleto_);
         vistasNovas_ = true;  // their notices hidden: set again below
     }
@@ -214,15 +239,8 @@ void TFusina::AtualizarVistas() {
 void TFusina::VerificarDesatualizado() {
     if (executando_) return;
     Comparacao->Atualizar();  // lazy while the comparison is not shown
-    bool desatualizado = false;
-    if (resultadoCompleto_) {
-        try {
-            desatualizado =
-                !(CasoDosCampos(*campos_, SeparadorDecimal()).entradas == entradasCompleto_);
-        } catch (const std::exception&) {
-            desatualizado = true;  // a field that is not a number matches no run
-        }
-    }
+    // A field that is not a number matches no run.
+    const bool desatualizado = resultadoCompleto_ && !entradas_->Iguais(entradasCompleto_);
     // A run whose states did not all converge is shown as a stale one is:
     // its numbers may mean nothing.
     const bool naoConfiavel = resultadoCompleto_ && ResultadoNaoConfiavel(resultadoCompleto_->avisos);

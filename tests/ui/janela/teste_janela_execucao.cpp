@@ -15,6 +15,7 @@
 #include "plant/TabelaSaidas.h"
 #include "teste_janela_apoio.h"
 #include "ui/janela/DefinicaoJanela.h"
+#include "ui/vistas/VistaCorrentes.h"
 
 namespace {
 
@@ -91,6 +92,27 @@ TEST_F(ExecucaoTeste, SemTurbinaDeAltaEDepoisComEla) {
     EsperarIgualA(Referencia(true));
     for (const char* nome : camposTurbinaAlta)
         EXPECT_FALSE(Campo(nome)->text().trimmed().isEmpty()) << nome;
+}
+
+// Without the high-pressure turbine its two inputs are not read: one that
+// is not a number does not stop the run, nor is it taken for an error once
+// the run has finished; the views show the run and say that the fields no
+// longer hold a run's inputs. (The window used to refuse, after the run, in
+// the words of a case that cannot be saved, and left the views as they were.)
+TEST_F(ExecucaoTeste, EntradaNaoLidaQueNaoENumeroNaoParaOCalculo) {
+    janela->CheckBox1->setChecked(false);
+    Campo("Epstap")->setText("x");
+    janela->BitBtn1Click();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(apresentador.erros.empty()) << Mensagens();
+    ASSERT_EQ(janela->Resultado().situacao, SituacaoCalculo::Completo);
+    EXPECT_TRUE(janela->ResultadosDesatualizados());
+    const auto* semCalculo = janela->Correntes->findChild<QWidget*>("AvisoSemCalculo");
+    ASSERT_NE(semCalculo, nullptr);
+    EXPECT_FALSE(semCalculo->isVisibleTo(janela->Correntes));
+    // The number back: the views match the run again.
+    Campo("Epstap")->setText("22");
+    EXPECT_FALSE(janela->ResultadosDesatualizados());
 }
 
 TEST_F(ExecucaoTeste, AvisosFicamNaLinhaDeAvisoAteAProximaExecucao) {
