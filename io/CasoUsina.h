@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
+#include "io/ErrosArquivo.h"
 #include "plant/Campos.h"
 #include "plant/EntradasUsina.h"
-#include "properties/Erros.h"
 
 inline constexpr const char* FormatoCaso = "usina-caso";
 inline constexpr int VersaoCaso = 1;

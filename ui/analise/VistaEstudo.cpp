@@ -30,13 +30,13 @@
 #include <map>
 #include <memory>
 
+#include "io/ErrosArquivo.h"
 #include "io/ExportacaoVarredura.h"
 #include "plant/ErrosPlanta.h"
 #include "plant/LegendasResultados.h"
 #include "plant/Numeros.h"
 #include "plant/TabelaEntradas.h"
 #include "plant/TabelaSaidas.h"
-#include "properties/Erros.h"
 #include "ui/analise/GraficoEstudo.h"
 #include "ui/analise/ModeloEstudo.h"
 #include "ui/comum/AvisosVista.h"

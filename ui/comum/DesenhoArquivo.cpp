@@ -5,7 +5,7 @@
 #include <QSvgGenerator>
 #include <new>
 
-#include "properties/Erros.h"
+#include "io/ErrosArquivo.h"
 
 QByteArray DesenhoPng(const QSize& pixels, const Desenho& desenhar) {
     QImage imagem(pixels, QImage::Format_RGB32);

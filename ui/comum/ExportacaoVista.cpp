@@ -6,8 +6,8 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include "io/ErrosArquivo.h"
 #include "io/GravacaoAtomica.h"
-#include "properties/Erros.h"
 
 bool PodeGravar(DialogosArquivo& dialogos, const QString& caminho) {
     const QFileInfo info(caminho);

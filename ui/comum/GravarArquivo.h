@@ -6,7 +6,7 @@
 #include <QString>
 #include <functional>
 
-class ErroGravacao;
+#include "io/ErrosArquivo.h"
 
 // Throws ErroArquivo naming the file and the reason when it cannot be written.
 void GravarArquivo(const QString& caminho, const QByteArray& conteudo);

@@ -17,10 +17,10 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "io/ErrosArquivo.h"
 #include "plant/EntradasUsina.h"
 #include "plant/PapeisRotulos.h"
 #include "plant/TabelaCorrentes.h"
-#include "properties/Erros.h"
 #include "ui/comum/DesenhoArquivo.h"
 #include "ui/comum/GravarArquivo.h"
 #include "ui/figura/TracadoFluxogramaResultados.h"

@@ -8,7 +8,7 @@
 #include <QStorageInfo>
 #include <QStyle>
 
-#include "properties/Erros.h"
+#include "io/ErrosArquivo.h"
 
 namespace {
 

@@ -32,13 +32,13 @@
 #include <unordered_map>
 #include <vector>
 
+#include "io/ErrosArquivo.h"
 #include "io/Relatorio.h"
 #include "plant/CalculoCampos.h"
 #include "plant/EntradasCampos.h"
 #include "plant/Numeros.h"
 #include "plant/TabelaEntradas.h"
 #include "plant/TextosPadrao.h"
-#include "properties/Erros.h"
 #include "ui/ajuda/MenuAjuda.h"
 #include "ui/ajuda/OQueE.h"
 #include "ui/comum/AvisosVista.h"

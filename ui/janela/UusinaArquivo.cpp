@@ -18,6 +18,7 @@
 #include <QUrl>
 
 #include "io/CasoUsina.h"
+#include "io/ErrosArquivo.h"
 #include "io/ExportacaoResultados.h"
 #include "plant/EntradasCampos.h"
 #include "plant/TabelaEntradas.h"

@@ -9,7 +9,7 @@
 #include <QWheelEvent>
 #include <cmath>
 
-#include "properties/Erros.h"
+#include "io/ErrosArquivo.h"
 #include "ui/comum/DesenhoArquivo.h"
 #include "ui/comum/GravarArquivo.h"
 

@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 #include <optional>
 
-#include "properties/Erros.h"
+#include "io/ErrosArquivo.h"
 #include "ui/comum/ExportacaoVista.h"
 
 namespace {

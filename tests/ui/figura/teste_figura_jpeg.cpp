@@ -17,7 +17,7 @@
 #include <jerror.h>
 #include <jpeglib.h>
 
-#include "properties/Erros.h"
+#include "io/ErrosArquivo.h"
 #include "ui/figura/Fluxograma.h"
 #include "ui/figura/SalvarJpeg.h"
 

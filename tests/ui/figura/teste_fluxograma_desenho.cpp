@@ -17,9 +17,9 @@
 #include <set>
 
 #include "PaginaPdf.h"
+#include "io/ErrosArquivo.h"
 #include "plant/CalculoUsina.h"
 #include "plant/PapeisRotulos.h"
-#include "properties/Erros.h"
 #include "ui/comum/Idioma.h"
 #include "ui/figura/FluxogramaResultados.h"
 #include "ui/figura/TracadoFluxogramaResultados.h"
