@@ -4,6 +4,7 @@
 // against the current case's, as absolute and percentage differences.
 #pragma once
 
+#include <exception>
 #include <optional>
 #include <string>
 #include <vector>
@@ -48,6 +49,10 @@ struct CasoCalculado {
     SituacaoCalculo situacao = SituacaoCalculo::SemCalculo;  // Completo, Recusado or Interrompido
     std::string erro;                  // the message of a refused or failed run
     std::vector<std::string> avisos;   // warnings of a finished run, as the window words them
+    // The same error and warnings as the run raised them, for a front end
+    // that says them in its own language.
+    std::exception_ptr falha;
+    std::vector<AvisoUsina> avisosTipados;
 };
 
 struct ComparacaoCasos {

@@ -95,10 +95,12 @@ void CalcularPonto(const PedidoVarredura& pedido, const Plano& plano, PontoVarre
         CalcularUsina(entradas, resultado, nullptr, pedido.separador);
     } catch (const std::exception& e) {
         ponto.erro = MensagemComPonto(e.what());
+        ponto.falha = std::current_exception();
     } catch (...) {
         ponto.erro = "Unknown error.";
     }
     ponto.situacao = resultado.situacao;
+    ponto.avisos = resultado.avisos;
     // The window's status line: the warnings separated by two spaces.
     for (const AvisoUsina& aviso : resultado.avisos) {
         if (!ponto.aviso.empty()) ponto.aviso += "  ";

@@ -9,6 +9,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstddef>
+#include <exception>
 #include <functional>
 #include <optional>
 #include <string>
@@ -73,6 +74,10 @@ struct PontoVarredura {
     SituacaoCalculo situacao = SituacaoCalculo::SemCalculo;
     std::string aviso;  // the warnings as the window's status line joins them
     std::string erro;   // the message box's text of a refused or failed point
+    // The same warnings and error as the run raised them, for a front end
+    // that says them in its own language.
+    std::vector<AvisoUsina> avisos;
+    std::exception_ptr falha;
 };
 
 struct CampoEntradaUsina;

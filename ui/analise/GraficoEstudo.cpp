@@ -43,12 +43,12 @@ void ExigirEixosESaida(std::size_t eixos, std::size_t saidas, std::size_t saida)
 
 // Why a calculated point has no value of the output; the plant's own
 // messages as it words them.
-QString MotivoFalha(const PontoVarredura& p) {
-    if (!p.erro.empty()) return TraduzirMensagem(QString::fromStdString(p.erro));
+QString MotivoFalha(const PontoVarredura& p, const std::string& separador) {
+    if (!p.erro.empty()) return ErroDoPonto(p);
     if (p.situacao == SituacaoCalculo::Completo)
         return Traduzir(QT_TRANSLATE_NOOP("GraficoEstudo",
                                           "o campo fica em branco sem a turbina de alta pressão"));
-    if (!p.aviso.empty()) return TraduzirAvisos(QString::fromStdString(p.aviso));
+    if (!p.aviso.empty()) return AvisosDoPonto(p, separador);
     return Traduzir(QT_TRANSLATE_NOOP("GraficoEstudo", "o cálculo não terminou"));
 }
 
@@ -125,7 +125,7 @@ CurvasEstudo MontarCurvas(const ResultadoVarredura& resultado, std::size_t saida
                 QString onde = TextoValorEntrada(x, p.valores[0], decimaisX, separador);
                 if (z != nullptr)
                     onde += ", " + TextoValorEntrada(*z, p.valores[1], decimaisZ, separador);
-                c.falhas << onde + ": " + MotivoFalha(p);
+                c.falhas << onde + ": " + MotivoFalha(p, separador);
                 continue;
             }
             if (!emTrecho) curva.trechos.emplace_back();

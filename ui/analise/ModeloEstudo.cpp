@@ -102,6 +102,13 @@ QString TextoValorEntrada(const CampoEntradaUsina& campo, double valor, int deci
     return texto;
 }
 
+QString AvisosDoPonto(const PontoVarredura& ponto, const std::string& separador) {
+    if (ponto.avisos.empty()) return TraduzirAvisos(QString::fromStdString(ponto.aviso));
+    return TextoAvisosTraduzidos(ponto.avisos, separador);
+}
+
+QString ErroDoPonto(const PontoVarredura& ponto) { return TextoFalhaTraduzido(ponto.falha, ponto.erro); }
+
 QString CabecalhoEmDuasLinhas(const QString& legenda) {
     constexpr qsizetype Curta = 22;  // characters that fit a column as they are
     if (legenda.size() <= Curta) return legenda;
@@ -159,8 +166,8 @@ QString ModeloEstudo::Texto(int linha, int coluna) const {
         return QString::fromStdString(
             TextoFixo(*p.saidas[j], DecimaisSaida(saidas_[j]->grandeza), separador_));
     }
-    if (coluna == ColunaAviso()) return TraduzirAvisos(QString::fromStdString(p.aviso));
-    return TraduzirMensagem(QString::fromStdString(p.erro));
+    if (coluna == ColunaAviso()) return AvisosDoPonto(p, separador_);
+    return ErroDoPonto(p);
 }
 
 int ModeloEstudo::rowCount(const QModelIndex& pai) const {

@@ -40,6 +40,12 @@ ResultadoVarredura ComEixos(const PedidoVarredura& pedido, const ResultadoVarred
 QString TextoValorEntrada(const CampoEntradaUsina& campo, double valor, int decimais,
                           const std::string& separador);
 
+// A calculated point's warnings and error, in the window's language: from
+// the warnings and the refusal as the run raised them, or from their texts
+// (a point made by hand).
+QString AvisosDoPonto(const PontoVarredura& ponto, const std::string& separador);
+QString ErroDoPonto(const PontoVarredura& ponto);
+
 // A long caption on two lines of about the same length, for a column header.
 QString CabecalhoEmDuasLinhas(const QString& legenda);
 

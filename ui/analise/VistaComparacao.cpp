@@ -28,6 +28,7 @@
 #include "ui/comum/MensagensNucleo.h"
 #include "ui/comum/SeparadorDecimal.h"
 #include "ui/comum/TextoLiteral.h"
+#include "ui/comum/TextosNucleoJanela.h"
 #include "ui/comum/TratadorErros.h"
 
 namespace {
@@ -422,13 +423,20 @@ void VistaComparacao::Preencher() {
         const QString nome = NomeCaso(i).toHtmlEscaped();
         if (caso.situacao != SituacaoCalculo::Completo) {
             situacao->setForeground(col, CorErro);
-            const QString erro = TraduzirMensagem(QString::fromStdString(caso.erro));
+            const QString erro = TextoFalhaTraduzido(caso.falha, caso.erro);
             situacao->setToolTip(col, DicaLiteral(erro));
             mensagens << "<b>" + nome + "</b>: " + erro.toHtmlEscaped();
         }
-        for (const std::string& aviso : caso.avisos)
-            mensagens << "<b>" + nome + "</b>: " +
-                         TraduzirMensagem(QString::fromStdString(aviso)).toHtmlEscaped();
+        // The warnings as the run raised them; their texts for a case made
+        // by other means.
+        QStringList avisos;
+        for (const AvisoUsina& aviso : caso.avisosTipados)
+            avisos << TextoAvisoTraduzido(aviso, separador);
+        if (caso.avisosTipados.empty())
+            for (const std::string& aviso : caso.avisos)
+                avisos << TraduzirMensagem(QString::fromStdString(aviso));
+        for (const QString& aviso : avisos)
+            mensagens << "<b>" + nome + "</b>: " + aviso.toHtmlEscaped();
     }
 
     AdicionarSecao(tr("Entradas que diferem"), c.entradas, true);

@@ -4,7 +4,12 @@
 #include <QRegularExpression>
 #include <vector>
 
+#include "plant/ErrosPlanta.h"
+#include "plant/MensagemErro.h"
+#include "plant/TabelaEntradas.h"
+#include "plant/ValidacaoEntradas.h"
 #include "ui/comum/Idioma.h"
+#include "ui/comum/TextosNucleoJanela.h"
 
 namespace {
 
@@ -210,6 +215,58 @@ QString Traduzir(const QString& texto, int profundidade) {
 QString TraduzirMensagem(const QString& mensagem) {
     if (IdiomaAtual() == Idioma::Portugues) return mensagem;
     return Traduzir(mensagem, 0);
+}
+
+QString TextoRecusaTraduzido(const ErroEntradaImpossivel& erro) {
+    const auto traduzir = [](const char* texto) {
+        return QCoreApplication::translate("Mensagens", texto);
+    };
+    const CampoEntradaUsina* campo = BuscarCampoEntrada(erro.campo());
+    if (IdiomaAtual() == Idioma::Portugues || erro.motivo() == MotivoRecusa::Outro ||
+        campo == nullptr)
+        return TraduzirMensagem(QString::fromUtf8(erro.what()));
+    // The reason's sentence with its numbers, as the core writes them.
+    QString motivo = traduzir(ModeloMotivoRecusa(erro.motivo()));
+    for (const std::string& numero :
+         NumerosMotivoRecusa(erro.motivo(), erro.limite(), erro.separador()))
+        motivo = motivo.arg(QString::fromStdString(numero));
+    return traduzir(QT_TRANSLATE_NOOP("Mensagens", "Valor impossível em \"%1\": %2. %3."))
+        .arg(TraduzirNucleo(campo->legenda),
+             QString::fromStdString(NumeroRecusado(erro.valor(), erro.separador())), motivo);
+}
+
+QString TextoErroTraduzido(const std::exception& erro) {
+    if (const auto* recusa = dynamic_cast<const ErroEntradaImpossivel*>(&erro))
+        return TextoRecusaTraduzido(*recusa);
+    return TraduzirMensagem(QString::fromUtf8(erro.what()));
+}
+
+QString TextoErroTraduzido(const std::exception_ptr& erro) {
+    try {
+        std::rethrow_exception(erro);
+    } catch (const std::exception& e) {
+        return TextoErroTraduzido(e);
+    } catch (...) {
+    }
+    return QStringLiteral("Unknown error");
+}
+
+QString TextoFalhaTraduzido(const std::exception_ptr& falha, const std::string& mensagem) {
+    if (falha != nullptr) {
+        try {
+            std::rethrow_exception(falha);
+        } catch (const ErroEntradaImpossivel& e) {
+            return QString::fromStdString(MensagemComPonto(TextoRecusaTraduzido(e).toStdString()));
+        } catch (...) {
+        }
+    }
+    return TraduzirMensagem(QString::fromStdString(mensagem));
+}
+
+QString TextoAvisosTraduzidos(const std::vector<AvisoUsina>& avisos, const std::string& separador) {
+    QStringList textos;
+    for (const AvisoUsina& aviso : avisos) textos << TextoAvisoTraduzido(aviso, separador);
+    return textos.join(SeparadorAvisos);
 }
 
 QString TraduzirAvisos(const QString& avisos) {

@@ -46,16 +46,8 @@ QString TituloAplicacao(const QString& caminhoExecutavel) {
 
 void MostrarExcecao(std::exception_ptr erro) noexcept {
     try {
-        std::string mensagem;
-        try {
-            std::rethrow_exception(erro);
-        } catch (const std::exception& e) {
-            mensagem = e.what();
-        } catch (...) {
-            mensagem = "Unknown error";
-        }
         // The core's sentences in the window's language, then the full stop.
-        const QString traduzida = TraduzirMensagem(QString::fromStdString(mensagem));
+        const QString traduzida = TextoErroTraduzido(erro);
         ApresentadorAtual().MostrarErro(
             TituloAtual(), QString::fromStdString(MensagemComPonto(traduzida.toStdString())));
     } catch (...) {

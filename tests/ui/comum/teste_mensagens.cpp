@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "io/CasoUsina.h"
+#include "plant/ErrosPlanta.h"
 #include "plant/ResultadoUsina.h"
 #include "plant/ValidacaoEntradas.h"
 #include "plant/Varredura.h"
@@ -122,6 +123,45 @@ TEST_F(MensagensTeste, MensagensDoNucleoEmInglesComOsMesmosNumeros) {
         ++n;
     }
     EXPECT_EQ(n, 30);
+}
+
+// A refused input said from its reason and values is, word for word, the
+// message read back through the patterns, in both languages and with either
+// separator; the error box, a study's points and the comparison use it.
+TEST_F(MensagensTeste, RecusaTipadaComoAMensagemTraduzida) {
+    const std::vector<std::function<void(EntradasUsina&)>> mudancas = {
+        [](EntradasUsina& e) { e.EficienciaCaldeira = 150.0; },
+        [](EntradasUsina& e) { e.CapacidadeUsina = -1.0; },
+        [](EntradasUsina& e) { e.BagacoPorTonelada = -0.5; },
+        [](EntradasUsina& e) { e.PercentualValvula = 101.0; },
+        [](EntradasUsina& e) { e.PressaoProcesso = 0.001; },
+        [](EntradasUsina& e) { e.PressaoSaidaTurbinaAlta = 90.0; },
+        [](EntradasUsina& e) { e.PressaoProcesso = 30.0; },
+        [](EntradasUsina& e) { e.TemperaturaCaldeira = 250.0; },
+        [](EntradasUsina& e) { e.TemperaturaCondensado = 150.0; },
+        [](EntradasUsina& e) { e.TemperaturaCondensado = -5.0; },
+        [](EntradasUsina& e) { e.PciBagaco = std::numeric_limits<double>::quiet_NaN(); },
+    };
+    for (const auto& muda : mudancas) {
+        for (const std::string separador : {",", "."}) {
+            EntradasUsina e;
+            muda(e);
+            try {
+                ValidarEntradas(e, separador);
+                ADD_FAILURE() << "aceito";
+            } catch (const ErroEntradaImpossivel& erro) {
+                SCOPED_TRACE(erro.what());
+                EXPECT_NE(erro.motivo(), MotivoRecusa::Outro);
+                EXPECT_EQ(TextoErroTraduzido(erro).toStdString(), erro.what());
+                AplicarIdioma(Idioma::Ingles);
+                const QString tipada = TextoErroTraduzido(std::make_exception_ptr(erro));
+                const QString lida = TraduzirMensagem(QString::fromUtf8(erro.what()));
+                AplicarIdioma(Idioma::Portugues);
+                EXPECT_EQ(tipada, lida);
+                EXPECT_FALSE(ParecePortugues(tipada)) << tipada.toStdString();
+            }
+        }
+    }
 }
 
 TEST_F(MensagensTeste, FrasesConhecidasEOutrasComoSao) {
