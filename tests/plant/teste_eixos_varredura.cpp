@@ -28,9 +28,9 @@ TEST(EixosVarredura, DecimaisQueSeparamOsValores) {
 
 TEST(EixosVarredura, ResultadoLevaEixosESaidas) {
     PedidoVarredura pedido;
-    pedido.eixos = {{"Etscal", 400.0, 410.0, 3}, {"Eefical", 80.0, 80.5, 2}};
+    pedido.tarefas = 2;  // the axes as the threads leave them
     pedido.saidas = {"Epotele", "Ew14"};
-    pedido.tarefas = 2;
+    pedido.eixos = {{"Etscal", 400.0, 410.0, 3}, {"Eefical", 80.0, 80.5, 2}};
     const ResultadoVarredura r = ExecutarVarredura(pedido);
     ASSERT_EQ(r.eixos.size(), 2u);
     EXPECT_EQ(r.eixos[0].campo, BuscarCampoEntrada("Etscal"));

@@ -6,6 +6,7 @@
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 
 #include "plant/LegendasResultados.h"
 #include "plant/TabelaSaidas.h"
@@ -24,11 +25,8 @@ TEST(LegendasResultados, CadaSaidaNumaSoLinha) {
 // Captions two panels share (and the slips the panels have always had) come
 // back with the right panel's title.
 TEST(LegendasResultados, LegendaETituloPorNome) {
-    const struct {
-        const char* nome;
-        const char* legenda;
-        const char* titulo;
-    } casos[] = {
+    // Name, caption, panel title.
+    const std::tuple<const char*, const char*, const char*> casos[] = {
         {"Ew12", "Potência Fornecida [kW]", "Turbina de alta pressão"},
         {"Ew14", "Potência fornecida [kW]", "Turbina de Média Pressão"},
         {"Em1c", "Producão de vapor [ton/h]", "Caldeira"},
@@ -36,13 +34,13 @@ TEST(LegendasResultados, LegendaETituloPorNome) {
         {"Etit11", "Título", "Vapor para Processo"},
         {"Eirrvalv", "Taxa de Irreversibilidade na válvula de Expansão [kW]", "Resultados Globais"},
     };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.nome);
-        EXPECT_STREQ(LegendaResultado(c.nome), c.legenda);
-        EXPECT_STREQ(TituloPainelResultado(c.nome), c.titulo);
-        const ResultadoNoPainel achado = BuscarResultadoNoPainel(c.nome);
+    for (const auto& [nome, legenda, titulo] : casos) {
+        SCOPED_TRACE(nome);
+        EXPECT_STREQ(LegendaResultado(nome), legenda);
+        EXPECT_STREQ(TituloPainelResultado(nome), titulo);
+        const ResultadoNoPainel achado = BuscarResultadoNoPainel(nome);
         ASSERT_NE(achado.linha, nullptr);
-        EXPECT_STREQ(achado.painel->titulo, c.titulo);
+        EXPECT_STREQ(achado.painel->titulo, titulo);
     }
     // An input, or no field at all, is on no result panel.
     for (const char* nome : {"Ecapusi", "Etxt", ""}) {

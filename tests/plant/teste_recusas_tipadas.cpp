@@ -96,9 +96,10 @@ TEST(RecusasTipadas, MotivoValorELimiteFazemAMensagem) {
 // A refused point keeps the refusal as thrown; a finished one its warnings.
 TEST(RecusasTipadas, PontoDaVarreduraGuardaOQueOCalculoLancou) {
     PedidoVarredura pedido;
-    pedido.eixos = {{"Eefical", 0.0, 85.0, 2}, {"Etcon", 90.0, 125.0, 2}};
-    pedido.saidas = {"Epotele"};
     pedido.tarefas = 1;
+    pedido.saidas = {"Epotele"};
+    // Refused for the boiler, refused for the condensate, and the defaults.
+    pedido.eixos = {{"Eefical", 0.0, 85.0, 2}, {"Etcon", 90.0, 125.0, 2}};
     const ResultadoVarredura r = ExecutarVarredura(pedido);
     ASSERT_EQ(r.pontos.size(), 4u);
     for (const PontoVarredura& p : r.pontos) {

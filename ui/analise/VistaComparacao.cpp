@@ -43,14 +43,10 @@ const QColor CorApagada(0x70, 0x70, 0x70);
 const QColor CorErro(0xa0, 0x10, 0x10);
 const QColor CorSecao(0xe4, 0xe8, 0xee);
 
-// "Exportar CSV…": a name without a suffix becomes a .csv.
-const PoliticaExportacao PoliticaExportacaoComparacao{
-    "VistaComparacao",
-    {{QT_TRANSLATE_NOOP("VistaComparacao", "Tabela CSV (*.csv)"), "csv"}},
-    "comparacao.csv",
-    SufixoExportacao::SeFaltar,
-    nullptr,
-    false};
+// "Exportar CSV…".
+const PoliticaExportacao PoliticaExportacaoComparacao =
+    PoliticaTabelaCsv("VistaComparacao", QT_TRANSLATE_NOOP("VistaComparacao", "Tabela CSV (*.csv)"),
+                      "comparacao.csv");
 
 // Decimals of a result's difference: those of its value (by unit). An input
 // is shown exactly as typed; its difference to six decimals at most, which

@@ -124,13 +124,8 @@ QString NomeCampo(const QComboBox* combo) { return combo->currentData(PapelNome)
 
 // The two exports, each starting at its name in the working directory of
 // the moment; a name without a suffix takes the first format's.
-const PoliticaExportacao PoliticaCsvEstudo{
-    "VistaEstudo",
-    {{QT_TRANSLATE_NOOP("VistaEstudo", "Tabela CSV (*.csv)"), "csv"}},
-    "estudo.csv",
-    SufixoExportacao::SeFaltar,
-    nullptr,
-    false};
+const PoliticaExportacao PoliticaCsvEstudo = PoliticaTabelaCsv(
+    "VistaEstudo", QT_TRANSLATE_NOOP("VistaEstudo", "Tabela CSV (*.csv)"), "estudo.csv");
 const PoliticaExportacao PoliticaGraficoEstudo{
     "VistaEstudo",
     {{QT_TRANSLATE_NOOP("VistaEstudo", "Imagem PNG (*.png)"), "png"},

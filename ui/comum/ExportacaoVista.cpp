@@ -31,6 +31,11 @@ bool PodeGravar(DialogosArquivo& dialogos, const QString& caminho) {
     return dialogos.ConfirmarSubstituir(info.absoluteFilePath());
 }
 
+PoliticaExportacao PoliticaTabelaCsv(const char* contexto, const char* filtro,
+                                     const char* nomeInicial) {
+    return {contexto, {{filtro, "csv"}}, nomeInicial, SufixoExportacao::SeFaltar, nullptr, false};
+}
+
 ExportacaoVista::ExportacaoVista(QWidget* dono, PoliticaExportacao politica)
     : dono_(dono), politica_(std::move(politica)) {
     if (politica_.lembrar) ultimo_ = QDir::current().absoluteFilePath(politica_.nomeInicial);

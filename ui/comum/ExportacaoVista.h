@@ -36,6 +36,11 @@ struct PoliticaExportacao {
     bool lembrar;
 };
 
+// The export of one table as CSV: the one format, a name without a suffix
+// made a .csv, each export starting at nomeInicial in the working directory.
+PoliticaExportacao PoliticaTabelaCsv(const char* contexto, const char* filtro,
+                                     const char* nomeInicial);
+
 // Whether the file at caminho may be written over; the window's question.
 using ConfirmacaoSubstituir = std::function<bool(const QString& caminho)>;
 

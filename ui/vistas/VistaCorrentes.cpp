@@ -21,14 +21,9 @@
 
 namespace {
 
-// "Exportar CSV…": a name without a suffix becomes a .csv.
-const PoliticaExportacao PoliticaExportacaoCorrentes{
-    "VistaCorrentes",
-    {{QT_TRANSLATE_NOOP("VistaCorrentes", "Tabela CSV (*.csv)"), "csv"}},
-    "correntes.csv",
-    SufixoExportacao::SeFaltar,
-    nullptr,
-    false};
+// "Exportar CSV…".
+const PoliticaExportacao PoliticaExportacaoCorrentes = PoliticaTabelaCsv(
+    "VistaCorrentes", QT_TRANSLATE_NOOP("VistaCorrentes", "Tabela CSV (*.csv)"), "correntes.csv");
 
 }  // namespace
 

@@ -27,15 +27,20 @@ const PoliticaExportacao SeFaltar{"Teste",
                                   nullptr,
                                   false};
 
+// Names are relative to the working directory: a temporary one for each
+// test, the previous one back afterwards.
+struct PastaDeTrabalho {
+    PastaDeTrabalho() : anterior(QDir::currentPath()) { QDir::setCurrent(pasta.path()); }
+    ~PastaDeTrabalho() { QDir::setCurrent(anterior); }
+    QString filePath(const QString& nome) const { return pasta.filePath(nome); }
+    QString path() const { return pasta.path(); }
+    QTemporaryDir pasta;
+    QString anterior;
+};
+
 // The dialogue's answers and what the flow asked and wrote.
 class Fluxo : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(pasta.isValid());
-        anterior = QDir::currentPath();
-        ASSERT_TRUE(QDir::setCurrent(pasta.path()));
-    }
-    void TearDown() override { QDir::setCurrent(anterior); }
 
     void Ligar(ExportacaoVista& e) {
         e.DefinirEscolha([this](const QString& titulo, const QString& inicial,
@@ -70,8 +75,8 @@ protected:
         f.write("antigo");
     }
 
-    QTemporaryDir pasta;
-    QString anterior, resposta;
+    PastaDeTrabalho pasta;
+    QString resposta;
     bool substituir = true;
     QStringList iniciais, perguntas, gravados;
     std::vector<QStringList> ofertas;

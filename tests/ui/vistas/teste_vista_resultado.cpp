@@ -34,15 +34,6 @@ Estado EstadoDe(const VistaResultado& v) {
     return {visivel(v.AvisoDesatualizado), visivel(v.AvisoSemCalculo), visivel(v.Conteudo)};
 }
 
-const ResultadoUsina& Completo() {
-    static const ResultadoUsina r = [] {
-        ResultadoUsina resultado;
-        CalcularUsina(EntradasUsina{}, resultado);
-        return resultado;
-    }();
-    return r;
-}
-
 }  // namespace
 
 TEST(VistaResultado, MesmosAvisosEmTodasAsVistas) {
@@ -57,7 +48,9 @@ TEST(VistaResultado, MesmosAvisosEmTodasAsVistas) {
         {"VistaExergia", [] { return std::make_unique<VistaExergia>(); }, false},
         {"VistaDiagramaTs", [] { return std::make_unique<VistaDiagramaTs>(); }, false},
     };
-    ResultadoUsina interrompido = Completo();
+    ResultadoUsina completo;
+    CalcularUsina(EntradasUsina{}, completo);
+    ResultadoUsina interrompido = completo;
     interrompido.situacao = SituacaoCalculo::Interrompido;
     for (const auto& v : vistas) {
         SCOPED_TRACE(v.nome);
@@ -68,13 +61,13 @@ TEST(VistaResultado, MesmosAvisosEmTodasAsVistas) {
         const bool semCalculo = !v.sempreDesenha;
         EXPECT_EQ(EstadoDe(*vista), (Estado{false, semCalculo, false}));
 
-        vista->MostrarResultado(Completo());
+        vista->MostrarResultado(completo);
         EXPECT_EQ(EstadoDe(*vista), (Estado{false, false, semCalculo}));
         vista->MarcarDesatualizado(true);
         EXPECT_EQ(EstadoDe(*vista), (Estado{true, false, semCalculo}));
         EXPECT_EQ(vista->AvisoDesatualizado->text(), QString::fromUtf8(TextoDesatualizado));
         // The same run again: current, the notice gone.
-        vista->MostrarResultado(Completo());
+        vista->MostrarResultado(completo);
         EXPECT_EQ(EstadoDe(*vista), (Estado{false, false, semCalculo}));
 
         vista->MarcarDesatualizado(true);
