@@ -3,10 +3,10 @@
 #include <csignal>
 #include <cstdio>
 
-#include "ui/AplicacaoUsina.h"
-#include "ui/Idioma.h"
-#include "ui/LinhaComando.h"
-#include "ui/Uusina.h"
+#include "ui/comum/Idioma.h"
+#include "ui/janela/AplicacaoUsina.h"
+#include "ui/janela/LinhaComando.h"
+#include "ui/janela/Uusina.h"
 
 int main(int argc, char** argv) {
     // A closed pipe on standard output must give a write error, not end the

@@ -12,6 +12,7 @@
 #include "io/ErrosArquivo.h"
 #include "io/GravacaoAtomica.h"
 #include "io/LocaleNeutro.h"
+#include "plant/EntradasCampos.h"
 #include "plant/ErrosPlanta.h"
 #include "plant/Numeros.h"
 #include "plant/TabelaEntradas.h"
@@ -479,16 +480,11 @@ void GravarCaso(const std::string& caminho, const CasoUsina& caso, const std::st
 
 CasoUsina CasoDosCampos(const Campos& campos, const std::string& separador) {
     CasoUsina caso;
-    caso.entradas.comTurbinaAlta = campos.CheckBox1Marcado();
-    caso.entradas.propriedades = campos.Propriedades();
-    for (const CampoEntradaUsina& c : CamposEntradaUsina()) {
-        const std::string texto = campos.Texto(c.nome);
-        try {
-            caso.entradas.*c.membro = LerNumero(texto, separador);
-        } catch (const ErroConversao&) {
-            throw ErroCaso("O caso não pode ser gravado: o texto de " + Aspas(c.legenda) +
-                           " não é um número: " + Citado(texto, CaracteresNoAviso));
-        }
+    try {
+        caso.entradas = EntradasDosCampos(campos, separador);
+    } catch (const ErroEntradaNaoNumerica& e) {
+        throw ErroCaso("O caso não pode ser gravado: o texto de " + Aspas(e.campo().legenda) +
+                       " não é um número: " + Citado(e.texto(), CaracteresNoAviso));
     }
     return caso;
 }

@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
+#include "io/ErrosArquivo.h"
 #include "plant/Campos.h"
 #include "plant/EntradasUsina.h"
-#include "properties/Erros.h"
 
 inline constexpr const char* FormatoCaso = "usina-caso";
 inline constexpr int VersaoCaso = 1;
@@ -70,10 +70,10 @@ CasoLido LerCaso(const std::string& caminho, const std::string& separador = ",")
 void GravarCaso(const std::string& caminho, const CasoUsina& caso,
                 const std::string& separador = ",");
 
-// The case of what the input fields hold: the 18 texts read with separador
-// (before the reading limits) and the configuration from CheckBox1; the
-// fields hold no season, which is left at its defaults for the caller to
-// set. Throws ErroCaso naming the first field whose text is not a number.
+// The case of what the input fields hold (EntradasDosCampos,
+// plant/EntradasCampos.h); the fields hold no season, which is left at its
+// defaults for the caller to set. Throws ErroCaso naming the first field
+// whose text is not a number.
 CasoUsina CasoDosCampos(const Campos& campos, const std::string& separador);
 
 // The 18 input texts of a case, in panel order: each the shortest text that

@@ -8,6 +8,12 @@
 
 class ErroGravacao;
 
+// A file could not be created, written, closed or read.
+class ErroArquivo : public ErroUsina {
+public:
+    using ErroUsina::ErroUsina;
+};
+
 // "Invalid filename", "Too many open files", "File access denied",
 // "Disk full", or "I/O error <codigo>" for any other code: the fixed texts
 // of the text report and the JPEG picture.

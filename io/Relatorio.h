@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "io/ErrosArquivo.h"
 #include "plant/ResultadoUsina.h"
 
 // Writes the report of the last run to nomeDigitado + ".txt", relative to

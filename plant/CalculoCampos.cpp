@@ -30,6 +30,7 @@ struct Leitura {
 // one by one).
 struct LeituraAntecipada {
     EntradasUsina entradas;
+    EntradasUsina digitadas;  // as typed, before the limits
     std::vector<Leitura> leituras;
     std::size_t falha = SIZE_MAX;  // index into leituras of the text that is not a number
     std::exception_ptr erro;
@@ -38,6 +39,8 @@ struct LeituraAntecipada {
     LeituraAntecipada(const Campos& campos, const std::string& separador) {
         entradas.comTurbinaAlta = campos.CheckBox1Marcado();
         entradas.propriedades = campos.Propriedades();
+        digitadas.comTurbinaAlta = entradas.comTurbinaAlta;
+        digitadas.propriedades = entradas.propriedades;
         // A limited field is read again from the limit's text, also by a later
         // reading of the same field.
         std::map<std::string, std::string> substituidos;
@@ -56,6 +59,7 @@ struct LeituraAntecipada {
                 leituras.push_back(lida);
                 return;
             }
+            if (sub == substituidos.end()) digitadas.*c.membro = lida.valor;
             if (c.limite != 0.0 && lida.valor / c.divisorLimite > c.limite) {
                 const std::string textoLimite = std::string(c.textoLimite) + separador + "0";
                 substituidos[c.nome] = textoLimite;
@@ -136,13 +140,13 @@ private:
 
 }  // namespace
 
-void CalcularUsinaNosCampos(Campos& campos, ResultadoUsina& resultado,
-                            const std::string& separador, const EntradasSafra* safra) {
+EntradasUsina CalcularUsinaNosCampos(Campos& campos, ResultadoUsina& resultado,
+                                     const std::string& separador, const EntradasSafra* safra) {
     resultado.situacao = SituacaoCalculo::Interrompido;
     resultado.avisos.clear();
     LeituraAntecipada lidas(campos, separador);
     resultado.formulacao = lidas.entradas.propriedades;
-    if (safra != nullptr) lidas.entradas.safra = *safra;
+    if (safra != nullptr) lidas.entradas.safra = lidas.digitadas.safra = *safra;
     if (lidas.erro == nullptr) {
         try {
             ValidarEntradas(lidas.entradas, separador);
@@ -154,4 +158,5 @@ void CalcularUsinaNosCampos(Campos& campos, ResultadoUsina& resultado,
     EscritaCampos escrita(campos, lidas, separador);
     ExecutarSequencia(lidas.entradas, resultado, &escrita, lidas.avisos);
     if (safra != nullptr) CompletarSafra(*safra, resultado);
+    return lidas.digitadas;
 }

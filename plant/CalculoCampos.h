@@ -11,6 +11,7 @@
 
 #include "plant/Campos.h"
 #include "plant/EntradasSafra.h"
+#include "plant/EntradasUsina.h"
 #include "plant/ResultadoUsina.h"
 
 // separador is the decimal separator used to read and write numbers. Throws
@@ -19,6 +20,10 @@
 // safra, the season's inputs are checked after the fields' and a finished
 // run works out its season (resultado.safra); no field is read or written
 // for them. Without it, resultado.safra stays empty.
-void CalcularUsinaNosCampos(Campos& campos, ResultadoUsina& resultado,
-                            const std::string& separador,
-                            const EntradasSafra* safra = nullptr);
+// Returns the inputs the run read, as typed (before the reading limits),
+// with the configuration, the property package and the season given;
+// without the high-pressure turbine its two inputs, which the run does not
+// read, hold their defaults.
+EntradasUsina CalcularUsinaNosCampos(Campos& campos, ResultadoUsina& resultado,
+                                     const std::string& separador,
+                                     const EntradasSafra* safra = nullptr);

@@ -61,6 +61,7 @@ Corrida Calcular(const CasoComparado& caso, CasoCalculado& calculado,
         CalcularUsina(caso.entradas, corrida.resultado, nullptr, separador);
     } catch (const ErroUsina& erro) {
         calculado.erro = MensagemComPonto(erro.what());
+        calculado.falha = std::current_exception();
     }
     calculado.situacao = corrida.resultado.situacao;
     // A run that threw before recording how far it got still did not finish.
@@ -72,6 +73,7 @@ Corrida Calcular(const CasoComparado& caso, CasoCalculado& calculado,
         corrida.indicadores = CalcularIndicadores(corrida.resultado);
         for (const AvisoUsina& a : AvisosComSafra(corrida.resultado))
             calculado.avisos.push_back(TextoAviso(a, separador));
+        calculado.avisosTipados = corrida.resultado.avisos;
     }
     return corrida;
 }

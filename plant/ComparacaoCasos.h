@@ -5,6 +5,7 @@
 // differences, with the simple payback of a different investment.
 #pragma once
 
+#include <exception>
 #include <optional>
 #include <string>
 #include <vector>
@@ -51,6 +52,10 @@ struct CasoCalculado {
     std::string erro;                  // the message of a refused or failed run
     std::vector<std::string> avisos;   // warnings of a finished run, as the window words them,
                                        // the season's after the run's
+    // The same error and warnings as the run raised them, for a front end
+    // that says them in its own language.
+    std::exception_ptr falha;
+    std::vector<AvisoUsina> avisosTipados;
 };
 
 // The payback of a case's investment against the current case's

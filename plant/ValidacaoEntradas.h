@@ -4,8 +4,10 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "plant/EntradasUsina.h"
+#include "plant/ErrosPlanta.h"
 
 struct CampoEntradaUsina;
 
@@ -21,6 +23,17 @@ EntradasUsina ComLimites(EntradasUsina entradas);
 // field by its caption and says what is allowed; numbers in it use
 // separador. Expects the limits already applied.
 void ValidarEntradas(const EntradasUsina& entradas, const std::string& separador);
+
+// A refusal's reason as its message says it, in Portuguese with its numbers
+// as %1 and %2 ("Deve ser menor que a pressão de operação da caldeira, %1
+// bar"), and those numbers as the message writes them, with separador. A
+// front end translates the first and puts the second in: the same sentence
+// in its own language. Empty for MotivoRecusa::Outro.
+const char* ModeloMotivoRecusa(MotivoRecusa motivo);
+std::vector<std::string> NumerosMotivoRecusa(MotivoRecusa motivo, double limite,
+                                             const std::string& separador);
+// The value a refusal names, as its message writes it.
+std::string NumeroRecusado(double valor, const std::string& separador);
 
 // What the checks allow in a field, as one Portuguese sentence for its
 // tooltip: the field's own range, its relation to other fields and the

@@ -101,13 +101,15 @@ void CalcularPonto(const PedidoVarredura& pedido, const Plano& plano, PontoVarre
         CalcularUsina(entradas, resultado, nullptr, pedido.separador);
     } catch (const std::exception& e) {
         ponto.erro = MensagemComPonto(e.what());
+        ponto.falha = std::current_exception();
     } catch (...) {
         ponto.erro = "Unknown error.";
     }
     ponto.situacao = resultado.situacao;
+    ponto.avisos = plano.comSafra ? AvisosComSafra(resultado) : resultado.avisos;
     // The window's status line: the warnings separated by two spaces; the
     // season's after the run's when a season figure is asked for.
-    for (const AvisoUsina& aviso : plano.comSafra ? AvisosComSafra(resultado) : resultado.avisos) {
+    for (const AvisoUsina& aviso : ponto.avisos) {
         if (!ponto.aviso.empty()) ponto.aviso += "  ";
         ponto.aviso += TextoAviso(aviso, pedido.separador);
     }
@@ -266,9 +268,42 @@ std::vector<double> ValoresEixo(const EixoVarredura& eixo) {
 
 void VerificarVarredura(const PedidoVarredura& pedido) { Planejar(pedido); }
 
+int DecimaisValores(const std::vector<double>& valores) {
+    constexpr int Maximo = 6;
+    for (int d = 1; d < Maximo; ++d) {
+        bool distintos = true;
+        for (std::size_t i = 1; i < valores.size() && distintos; ++i)
+            distintos = TextoFixo(valores[i - 1], d, ".") != TextoFixo(valores[i], d, ".");
+        if (distintos) return d;
+    }
+    return Maximo;
+}
+
+namespace {
+
+void Descrever(const Plano& plano, ResultadoVarredura& resultado) {
+    resultado.eixos.clear();
+    for (std::size_t k = 0; k < plano.campos.size(); ++k)
+        resultado.eixos.push_back({plano.campos[k].usina, plano.campos[k].safra, plano.valores[k],
+                                   DecimaisValores(plano.valores[k])});
+    resultado.saidas.clear();
+    resultado.saidasSafra.clear();
+    for (const SaidaNomeada& s : plano.saidas) {
+        resultado.saidas.push_back(s.usina);
+        resultado.saidasSafra.push_back(s.safra);
+    }
+}
+
+}  // namespace
+
+void DescreverVarredura(const PedidoVarredura& pedido, ResultadoVarredura& resultado) {
+    Descrever(Planejar(pedido), resultado);
+}
+
 ResultadoVarredura ExecutarVarredura(const PedidoVarredura& pedido) {
     const Plano plano = Planejar(pedido);
     ResultadoVarredura resultado;
+    Descrever(plano, resultado);
     const bool emOrdem = static_cast<bool>(pedido.entregar);
     if (!emOrdem) {
         resultado.pontos.resize(plano.total);

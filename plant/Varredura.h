@@ -9,6 +9,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstddef>
+#include <exception>
 #include <functional>
 #include <optional>
 #include <string>
@@ -77,11 +78,37 @@ struct PontoVarredura {
     // (SafraUsina.h) after the run's when a season figure is asked for.
     std::string aviso;
     std::string erro;   // the message box's text of a refused or failed point
+    // The same warnings and error as the run raised them, for a front end
+    // that says them in its own language.
+    std::vector<AvisoUsina> avisos;
+    std::exception_ptr falha;
+};
+
+struct CampoEntradaUsina;
+struct CampoSaida;
+
+// A swept input as the sweep steps it: its field, its values in order, and
+// the fewest decimals (1 to 6) that tell consecutive values apart, for the
+// tables and legends that show them.
+struct CampoEntradaSafra;
+struct CampoSaidaSafra;
+
+struct EixoCalculado {
+    const CampoEntradaUsina* campo = nullptr;  // a plant input, or
+    const CampoEntradaSafra* safra = nullptr;  // a season input
+    std::vector<double> valores;
+    int decimais = 1;
 };
 
 struct ResultadoVarredura {
     std::vector<PontoVarredura> pontos;  // first axis outer, second inner
     bool cancelada = false;
+    // The axes and the outputs the sweep ran, in the request's order, so
+    // that whoever shows its points looks nothing up again.
+    std::vector<EixoCalculado> eixos;
+    // Per output, one of the two: the plant's field or the season's figure.
+    std::vector<const CampoSaida*> saidas;
+    std::vector<const CampoSaidaSafra*> saidasSafra;
 };
 
 // The values of an axis, in order. Throws ErroVarredura for fewer than two
@@ -91,6 +118,13 @@ std::vector<double> ValoresEixo(const EixoVarredura& eixo);
 // Throws what ExecutarVarredura throws before anything runs, and calculates
 // nothing: for checking a request before acting on it.
 void VerificarVarredura(const PedidoVarredura& pedido);
+
+// Fills resultado's axes and outputs from pedido, as ExecutarVarredura does
+// (for a result made by other means). Throws like VerificarVarredura.
+void DescreverVarredura(const PedidoVarredura& pedido, ResultadoVarredura& resultado);
+
+// The fewest decimals, 1 to 6, at which consecutive values read apart.
+int DecimaisValores(const std::vector<double>& valores);
 
 // Runs the sweep. Each point is CalcularUsina on the base with the swept
 // inputs replaced, on a fresh result: the reading limits and the input checks

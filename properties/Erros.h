@@ -5,7 +5,8 @@
 #include <stdexcept>
 #include <string>
 
-// Base of every error the calculation, the report or the picture can raise.
+// Base of every error the calculation, the report or the picture can raise
+// (the file errors are the file layer's, io/ErrosArquivo.h).
 class ErroUsina : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -32,12 +33,6 @@ private:
 // The property package cannot evaluate a state: pressure out of range,
 // unknown mode, quality outside 0 to 1, singular linear system.
 class ErroPropriedades : public ErroUsina {
-public:
-    using ErroUsina::ErroUsina;
-};
-
-// A file could not be created, written or closed.
-class ErroArquivo : public ErroUsina {
 public:
     using ErroUsina::ErroUsina;
 };

@@ -13,8 +13,10 @@ int ExecutarComparacaoPropriedades(const OpcoesCalc& opcoes, const std::string& 
                                    std::ostream& saida, std::ostream& erros) {
     CamposMemoria campos(separador);
     std::string descricao;
-    if (!CamposDaLinhaDeComando(opcoes, separador, campos, descricao, erros)) return 1;
+    EntradasSafra safra;
+    if (!CamposDaLinhaDeComando(opcoes, separador, campos, safra, descricao, erros)) return 1;
     EntradasUsina entradas;
+    entradas.safra = safra;
     entradas.comTurbinaAlta = campos.CheckBox1Marcado();
     try {
         // Every input a run reads must be a number.
@@ -26,7 +28,7 @@ int ExecutarComparacaoPropriedades(const OpcoesCalc& opcoes, const std::string& 
         erros << MensagemComPonto(e.what()) << '\n';
         return 1;
     }
-    if (!SalvarCasoPedido(opcoes, campos, descricao, separador, erros)) return 1;
+    if (!SalvarCasoPedido(opcoes, campos, safra, descricao, separador, erros)) return 1;
 
     DefinirSaidaDiagnosticos(stderr);  // standard output is the table
     const std::vector<CasoComparado> casos = CasosFormulacoes(entradas);

@@ -16,9 +16,7 @@
 #include "plant/TabelaEntradas.h"
 #include "plant/TabelaSafra.h"
 #include "properties/Diagnostico.h"
-#include "tools/ComparacaoCalc.h"
 #include "tools/SaidaCalc.h"
-#include "tools/VarreduraCalc.h"
 
 namespace {
 
@@ -115,9 +113,6 @@ bool SalvarCasoPedido(const OpcoesCalc& opcoes, const CamposMemoria& campos,
 
 int ExecutarCalc(const OpcoesCalc& opcoes, const std::string& separador, std::ostream& saida,
                  std::ostream& erros) {
-    if (!opcoes.varreduras.empty()) return ExecutarVarreduraCalc(opcoes, separador, saida, erros);
-    if (opcoes.compararPropriedades)
-        return ExecutarComparacaoPropriedades(opcoes, separador, saida, erros);
     CamposMemoria campos(separador);
     EntradasSafra safra;
     std::string descricao;

@@ -1,5 +1,5 @@
 // One usina-calc run: the fields, the case file, the calculation, the
-// optional report and the printing of what the run wrote; or a sweep.
+// optional report and the printing of what the run wrote.
 #pragma once
 
 #include <ostream>
@@ -39,7 +39,8 @@ bool SalvarCasoPedido(const OpcoesCalc& opcoes, const CamposMemoria& campos,
 // finished run). A case
 // file that cannot be read or saved stops everything before the run, with
 // nothing on saida. Returns the exit status: 0 success, 1 the case file, the
-// run, the report or the writing of saida failed. With --sweep, runs the
-// sweep instead (ExecutarVarreduraCalc, VarreduraCalc.h).
+// run, the report or the writing of saida failed. A sweep (--sweep) is
+// ExecutarVarreduraCalc's (VarreduraCalc.h), which builds its base case
+// with the functions above.
 int ExecutarCalc(const OpcoesCalc& opcoes, const std::string& separador, std::ostream& saida,
                  std::ostream& erros);

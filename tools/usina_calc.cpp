@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "tools/ComparacaoCalc.h"
 #include "tools/ExecucaoCalc.h"
 #include "tools/OpcoesCalc.h"
+#include "tools/VarreduraCalc.h"
 
 int main(int argc, char** argv) {
     // A closed pipe shows up as a failed write (reported, status 1) instead
@@ -27,5 +29,11 @@ int main(int argc, char** argv) {
         return std::cout ? 0 : 1;
     }
     const std::string separador = opcoes.separador ? *opcoes.separador : SeparadorDoLocale();
+    // A sweep, the two property packages side by side, or a single run:
+    // each builds its inputs as a run does.
+    if (!opcoes.varreduras.empty())
+        return ExecutarVarreduraCalc(opcoes, separador, std::cout, std::cerr);
+    if (opcoes.compararPropriedades)
+        return ExecutarComparacaoPropriedades(opcoes, separador, std::cout, std::cerr);
     return ExecutarCalc(opcoes, separador, std::cout, std::cerr);
 }

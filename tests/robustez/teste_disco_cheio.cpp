@@ -33,8 +33,8 @@
 #ifdef USINA_COM_FIGURA
 #include <QGuiApplication>
 
-#include "ui/Fluxograma.h"
-#include "ui/SalvarJpeg.h"
+#include "ui/figura/Fluxograma.h"
+#include "ui/figura/SalvarJpeg.h"
 #endif
 
 namespace {

@@ -2,7 +2,7 @@
 // again after it, whatever the test does in between.
 #pragma once
 
-#include "ui/Idioma.h"
+#include "ui/comum/Idioma.h"
 
 struct EmIngles {
     EmIngles() { AplicarIdioma(Idioma::Ingles); }

@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "ui/AplicacaoUsina.h"
+#include "ui/janela/AplicacaoUsina.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,0 +1,254 @@
+// The views of the whole plant in the window: they show the last complete
+// run, say when the inputs no longer match it, are reachable from "Exibir",
+// fit small and large screens; the input tooltips; the PDF report.
+#include <QAbstractItemModel>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTableView>
+
+#include "plant/TabelaEntradas.h"
+#include "plant/TextosPadrao.h"
+#include "teste_janela_apoio.h"
+#include "ui/comum/AvisosVista.h"
+#include "ui/vistas/VistaCorrentes.h"
+#include "ui/vistas/VistaFluxograma.h"
+#include "ui/vistas/VistaIndicadores.h"
+#include "ui/vistas/VistaResultado.h"
+
+namespace {
+
+using VistasTeste = JanelaTeste;
+
+void Executar(TFusina& janela) {
+    janela.BitBtn1->click();
+    QCoreApplication::processEvents();
+}
+
+// The stale notice of each view, visible or not.
+std::vector<bool> AvisosVisiveis(const TFusina& janela) {
+    std::vector<bool> visiveis;
+    for (QWidget* vista : {static_cast<QWidget*>(janela.FluxogramaResultados),
+                           static_cast<QWidget*>(janela.Correntes),
+                           static_cast<QWidget*>(janela.Indicadores)}) {
+        auto* aviso = vista->findChild<QWidget*>("AvisoDesatualizado");
+        visiveis.push_back(aviso != nullptr && aviso->isVisibleTo(vista));
+    }
+    return visiveis;
+}
+
+// Text of the stream table's cell (row, column) as shown.
+QString Celula(const TFusina& janela, int linha, int coluna) {
+    const QAbstractItemModel* modelo =
+        janela.Correntes->findChild<QTableView*>("TabelaCorrentes")->model();
+    return modelo->data(modelo->index(linha, coluna)).toString();
+}
+
+}  // namespace
+
+TEST_F(VistasTeste, MostramOUltimoCalculoCompletoEDizemQuandoNaoCorresponde) {
+    QStringList abas;
+    for (int i = 0; i < janela->Vistas->count(); ++i) abas << janela->Vistas->tabText(i);
+    EXPECT_EQ(abas, QStringList({"Fluxograma com resultados", "Tabela de correntes", "Indicadores",
+                                 "Estudo paramétrico", "Comparar casos", "Exergia",
+                                 "Diagrama T-s"}));
+    const QAbstractItemModel* modelo =
+        janela->Correntes->findChild<QTableView*>("TabelaCorrentes")->model();
+    EXPECT_EQ(modelo->rowCount(), 0);
+    EXPECT_FALSE(janela->ResultadosDesatualizados());
+
+    Executar(*janela);
+    ASSERT_TRUE(apresentador.erros.empty()) << Mensagens();
+    EXPECT_EQ(modelo->rowCount(), 13);  // labels 1 to 11, 18 and 19
+    EXPECT_EQ(AvisosVisiveis(*janela), std::vector<bool>(3, false));
+    const QString vazaoVivo = Celula(*janela, 0, 2);
+
+    // Another number is stale; the same number in another text is not; the
+    // written fields keep their texts.
+    const QString potencia = Campo("Epotele")->text();
+    Campo("Ecapusi")->setText("500");
+    EXPECT_TRUE(janela->ResultadosDesatualizados());
+    EXPECT_EQ(AvisosVisiveis(*janela), std::vector<bool>(3, true));
+    EXPECT_TRUE(janela->LinhaAviso->text().contains(QString::fromUtf8(TextoDesatualizado)));
+    EXPECT_EQ(Campo("Epotele")->text(), potencia);
+    Campo("Ecapusi")->setText("4E2");
+    EXPECT_FALSE(janela->ResultadosDesatualizados());
+    EXPECT_FALSE(janela->LinhaAviso->text().contains(QString::fromUtf8(TextoDesatualizado)));
+    Campo("Ecapusi")->setText("x");
+    EXPECT_TRUE(janela->ResultadosDesatualizados());
+    Campo("Ecapusi")->setText("400");
+    janela->CheckBox1->setChecked(false);
+    EXPECT_TRUE(janela->ResultadosDesatualizados());
+
+    // A new run updates the views and they match again.
+    Executar(*janela);
+    EXPECT_FALSE(janela->ResultadosDesatualizados());
+    EXPECT_EQ(AvisosVisiveis(*janela), std::vector<bool>(3, false));
+    EXPECT_EQ(Celula(*janela, 0, 2), vazaoVivo);  // same steam, other configuration
+
+    // A refused run keeps the last complete results, marked as not matching.
+    Campo("Ecapusi")->setText("800");
+    Executar(*janela);
+    EXPECT_FALSE(janela->ResultadosDesatualizados());  // 800 ran: matches
+    Campo("Eefitm")->setText("0");
+    Executar(*janela);
+    ASSERT_EQ(apresentador.erros.size(), 1u);
+    EXPECT_EQ(modelo->rowCount(), 13);
+    EXPECT_TRUE(janela->ResultadosDesatualizados());
+}
+
+// Every view of the last run, whatever it shows, is given the run and
+// marked stale with the others.
+TEST_F(VistasTeste, TodasAsVistasDoUltimoCalculoJuntas) {
+    const QList<VistaResultado*> vistas = janela->Vistas->findChildren<VistaResultado*>();
+    ASSERT_EQ(vistas.size(), 5);
+    const auto estados = [&] {
+        QStringList e;
+        for (const VistaResultado* v : vistas) {
+            const auto visivel = [v](const QWidget* w) { return w != nullptr && w->isVisibleTo(v); };
+            e << v->objectName() + ":" + (visivel(v->AvisoDesatualizado) ? "desatualizada" : "") +
+                     (visivel(v->AvisoSemCalculo) ? "vazia" : "") +
+                     (visivel(v->Conteudo) ? "cheia" : "");
+        }
+        return e;
+    };
+    const QStringList antes = estados();
+    for (const QString& e : antes) EXPECT_TRUE(e.endsWith(":vazia") || e == "VistaFluxograma:") << e.toStdString();
+    Executar(*janela);
+    ASSERT_TRUE(apresentador.erros.empty()) << Mensagens();
+    for (const QString& e : estados()) EXPECT_TRUE(e.endsWith(":cheia") || e == "VistaFluxograma:") << e.toStdString();
+    Campo("Etscal")->setText("460");
+    for (const QString& e : estados()) EXPECT_TRUE(e.contains(":desatualizada")) << e.toStdString();
+    Executar(*janela);
+    for (const QString& e : estados()) EXPECT_FALSE(e.contains("desatualizada")) << e.toStdString();
+}
+
+TEST_F(VistasTeste, MenuExibirTrazCadaVista) {
+    const std::pair<QAction*, QWidget*> pares[] = {
+        {janela->AcaoExibirCorrentes, janela->Correntes},
+        {janela->AcaoExibirIndicadores, janela->Indicadores},
+        {janela->AcaoExibirFluxograma, janela->FluxogramaResultados},
+    };
+    for (const auto& [acao, vista] : pares) {
+        acao->trigger();
+        EXPECT_EQ(janela->Vistas->currentWidget(), vista) << acao->objectName().toStdString();
+        EXPECT_FALSE(acao->shortcut().isEmpty());
+    }
+    EXPECT_EQ(janela->MenuExibir->title(), "E&xibir");
+}
+
+TEST_F(VistasTeste, DicaDeCadaEntradaComUnidadeEFaixa) {
+    for (const CampoEntradaUsina& c : CamposEntradaUsina()) {
+        const QString dica = Campo(c.nome)->toolTip();
+        EXPECT_TRUE(dica.startsWith(QString::fromUtf8(c.legenda))) << c.nome;
+        EXPECT_TRUE(dica.contains("Unidade: " + QString::fromUtf8(c.unidade))) << c.nome;
+        EXPECT_TRUE(dica.contains("Valores aceitos: ")) << c.nome;
+    }
+    EXPECT_FALSE(janela->CheckBox1->toolTip().isEmpty());
+}
+
+// Beside the panels when there is room, below them otherwise; on a small
+// screen every button can still be reached.
+TEST_F(VistasTeste, OcupaOEspacoDaJanela) {
+    const struct {
+        int largura, altura;
+        Qt::Orientation orientacao;
+    } tamanhos[] = {{1920, 1050, Qt::Horizontal}, {1366, 740, Qt::Horizontal},
+                    {1024, 570, Qt::Vertical}};
+    for (const auto& t : tamanhos) {
+        janela->resize(t.largura, t.altura);
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(janela->Divisao->orientation(), t.orientacao) << t.largura;
+        const QList<int> partes = janela->Divisao->sizes();
+        EXPECT_GE(partes.value(1), t.orientacao == Qt::Horizontal ? 480 : 150) << t.largura;
+        // The panel area scrolls to any of its buttons.
+        auto* rolagem = janela->findChild<QScrollArea*>("AreaPaineis");
+        for (QPushButton* botao : {janela->Button1, janela->Button2, janela->Button3,
+                                   janela->Button4}) {
+            Escolher(botao == janela->Button1 ? 10 : 11);
+            rolagem->ensureWidgetVisible(botao);
+            QCoreApplication::processEvents();
+            const QRect noVisor(botao->mapTo(rolagem->viewport(), QPoint(0, 0)), botao->size());
+            EXPECT_TRUE(rolagem->viewport()->rect().contains(noVisor))
+                << t.largura << " " << botao->objectName().toStdString();
+        }
+        EXPECT_TRUE(janela->rect().contains(
+            QRect(janela->BitBtn1->mapTo(janela.get(), QPoint(0, 0)), janela->BitBtn1->size())));
+    }
+}
+
+TEST_F(VistasTeste, RelatorioPdfDoUltimoCalculo) {
+    const QString arquivo = QDir::current().absoluteFilePath("relatorio.pdf");
+    dialogos->gravar = arquivo;
+    janela->AcaoRelatorioPdf->trigger();  // no run yet: refused before asking
+    ASSERT_EQ(apresentador.erros.size(), 1u);
+    EXPECT_EQ(dialogos->dialogos, 0);
+
+    Executar(*janela);
+    Campo("Ecapusi")->setText("450");
+    janela->AcaoRelatorioPdf->trigger();  // stale: refused
+    ASSERT_EQ(apresentador.erros.size(), 2u);
+    EXPECT_TRUE(apresentador.erros[1].mensagem.contains("Executar"));
+    EXPECT_FALSE(QFile::exists(arquivo));
+
+    Executar(*janela);
+    janela->AcaoRelatorioPdf->trigger();
+    ASSERT_EQ(apresentador.erros.size(), 2u) << Mensagens();
+    QFile pdf(arquivo);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF-"));
+    // Portrait A4 text pages, then the landscape flowsheet page.
+    const QRegularExpression caixa("/MediaBox \\[0 0 ([\\d.]+) ([\\d.]+)\\]");
+    QStringList paginas;
+    for (auto m = caixa.globalMatch(QString::fromLatin1(bytes)); m.hasNext();) {
+        const auto r = m.next();
+        paginas << QString("%1x%2").arg(qRound(r.captured(1).toDouble())).arg(qRound(r.captured(2).toDouble()));
+    }
+    ASSERT_GE(paginas.size(), 2);
+    EXPECT_EQ(paginas.last(), "842x595");
+    for (qsizetype i = 0; i + 1 < paginas.size(); ++i) EXPECT_EQ(paginas[i], "595x842");
+    EXPECT_TRUE(janela->LinhaAviso->text().contains("relatorio.pdf"));
+}
+
+// A run that finishes although the feed water's state did not converge
+// (condensate at 82 bar pumped at 0,035 %): the views show it marked as not
+// reliable, with that reason, not as stale; a changed input then says stale;
+// the next sound run clears both.
+TEST_F(VistasTeste, CalculoNaoConfiavelMarcaAsVistas) {
+    janela->CheckBox1->setChecked(false);
+    const std::pair<const char*, const char*> entradas[] = {
+        {"Eprecon", "82"}, {"Eefibom", "0,035"}, {"Eprecal", "126"}, {"Etscal", "514"},
+        {"Etcon", "63"}};
+    for (const auto& [nome, texto] : entradas) Campo(nome)->setText(texto);
+    Executar(*janela);
+    ASSERT_TRUE(apresentador.erros.empty()) << Mensagens();
+    const auto textos = [&] {
+        QStringList t;
+        for (QLabel* aviso : janela->Vistas->findChildren<QLabel*>("AvisoDesatualizado"))
+            if (!aviso->isHidden()) t << aviso->text();
+        return t;
+    };
+    const QString naoConfiavel = QString::fromUtf8(TextoNaoConfiavel);
+    EXPECT_EQ(textos(), QStringList(5, naoConfiavel));
+    EXPECT_FALSE(janela->ResultadosDesatualizados());
+    EXPECT_TRUE(janela->LinhaAviso->text().startsWith(
+        "Propriedades do rótulo 19 não convergiram: resultados não confiáveis"))
+        << janela->LinhaAviso->text().toStdString();
+
+    Campo("Ecapusi")->setText("500");
+    EXPECT_EQ(textos(), QStringList(5, QString::fromUtf8(TextoDesatualizado)));
+
+    janela->CheckBox1->setChecked(true);
+    for (const char* nome : {"Eprecon", "Eefibom", "Etcon", "Eprecal", "Etscal"})
+        Campo(nome)->setText(QString::fromStdString(TextoPadrao(nome, ",")));
+    Executar(*janela);
+    EXPECT_TRUE(textos().isEmpty()) << textos().join("|").toStdString();
+}

@@ -1,0 +1,5 @@
+#include "ui/comum/SeparadorDecimal.h"
+
+#include <QLocale>
+
+std::string SeparadorDecimal() { return QLocale().decimalPoint().toStdString(); }

@@ -1,0 +1,164 @@
+#include "ui/janela/RelatorioPdf.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QBuffer>
+#include <QDateTime>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QCoreApplication>
+#include <QTextDocument>
+#include <string_view>
+
+#include "plant/Numeros.h"
+#include "plant/TabelaEntradas.h"
+#include "ui/comum/GravarArquivo.h"
+#include "ui/comum/Idioma.h"
+#include "ui/comum/TextosNucleoJanela.h"
+
+namespace {
+
+constexpr int ResolucaoPdf = 300;          // dots per inch of the page coordinates
+constexpr double MargemMm = 15.0;          // page margins, mm
+constexpr double AlturaRodapeMm = 8.0;     // page number line, mm
+
+QString Html(const std::string& texto) { return QString::fromStdString(texto).toHtmlEscaped(); }
+
+// The report is written in the window's language.
+QString Tr(const char* texto) { return QCoreApplication::translate("RelatorioPdf", texto); }
+
+QString Linha(const QString& legenda, const QString& valor, const QString& unidade) {
+    return "<tr><td>" + legenda.toHtmlEscaped() + "</td><td align=\"right\">" + valor +
+           "</td><td>" + unidade.toHtmlEscaped() + "</td></tr>";
+}
+
+// The caption, translated, without the unit in brackets the window adds to it.
+QString SemUnidade(const char* legenda) {
+    QString texto = TraduzirNucleo(legenda);
+    const qsizetype colchete = texto.lastIndexOf('[');
+    if (colchete > 0) texto.truncate(colchete);
+    return texto.trimmed();
+}
+
+QString TabelaEntradas(const ConteudoRelatorioPdf& c) {
+    QString html = "<h2>" + Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Dados de entrada")) +
+                   "</h2><table class=\"dados\" cellspacing=\"0\" cellpadding=\"3\"><tr><th>" +
+                   Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Dado")) + "</th><th>" +
+                   Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Valor")) + "</th><th>" +
+                   Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Unidade")) + "</th></tr>";
+    for (const CampoEntradaUsina& campo : CamposEntradaUsina()) {
+        if (campo.soComTurbinaAlta && !c.entradas.comTurbinaAlta) continue;
+        html += Linha(SemUnidade(campo.legenda), Html(TextoExato(c.entradas.*campo.membro, c.separador)),
+                      TraduzirNucleo(campo.unidade));
+    }
+    html += Linha(Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Turbina de alta pressão")),
+                  c.entradas.comTurbinaAlta ? Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "sim"))
+                                            : Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "não")),
+                  "");
+    return html + "</table>";
+}
+
+QString TabelaGlobais(const ConteudoRelatorioPdf& c) {
+    const ResultadosGlobais& g = c.resultado->globais;
+    const auto v = [&](double valor, int decimais) { return Html(TextoFixo(valor, decimais, c.separador)); };
+    QString html = "<h2>" + Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Resultados globais")) +
+                   "</h2><table class=\"dados\" cellspacing=\"0\" cellpadding=\"3\"><tr><th>" +
+                   Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Resultado")) + "</th><th>" +
+                   Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Valor")) + "</th><th>" +
+                   Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Unidade")) + "</th></tr>";
+    // Two decimals for flows and shares, one for powers (kW).
+    for (const LinhaResultadoGlobal& l : LinhasResultadosGlobais())
+        html += Linha(TraduzirNucleo(l.nome),
+                      v(g.*l.valor, std::string_view(l.unidade) == "kW" ? 1 : 2),
+                      QString::fromUtf8(l.unidade));
+    return html + "</table>";
+}
+
+QString Paginacao(int pagina, int total) {
+    return Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Página %1 de %2")).arg(pagina).arg(total);
+}
+
+}  // namespace
+
+QString HtmlRelatorioPdf(const ConteudoRelatorioPdf& c) {
+    QString html =
+        "<html><head><style>"
+        "body { font-family: 'DejaVu Sans'; font-size: 9pt; }"
+        "h1 { font-size: 15pt; } h2 { font-size: 11pt; margin-top: 14px; }"
+        "table.dados { border-collapse: collapse; }"
+        "table.dados td, table.dados th { border: 0.5px solid #808080; }"
+        "th { background-color: #e8e8e8; }"
+        "</style></head><body>";
+    html += "<h1>" + Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Usina: sistema de potência e cogeração")) +
+            "</h1>";
+    const QString data =
+        QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat).toHtmlEscaped();
+    html += "<p>" + Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Caso: %1")).arg(c.nomeCaso.toHtmlEscaped()) +
+            "<br>" + Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Calculado em %1")).arg(data) + "</p>";
+    for (const AvisoUsina& aviso : c.resultado->avisos)
+        html += "<p><b>" + Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Aviso:")) + "</b> " +
+                TextoAvisoTraduzido(aviso, c.separador).toHtmlEscaped() + "</p>";
+    html += TabelaEntradas(c);
+    html += TabelaGlobais(c);
+    html += "<h2>" + Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Indicadores de cogeração")) + "</h2>" +
+            c.indicadoresHtml;
+    html += "<h2>" + Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Tabela de correntes")) + "</h2>" +
+            c.correntesHtml;
+    return html + "</body></html>";
+}
+
+void GravarRelatorioPdf(const QString& caminho, const ConteudoRelatorioPdf& c) {
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(ResolucaoPdf);
+        pdf.setCreator("usina");
+        pdf.setTitle("Usina: " + c.nomeCaso);
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(MargemMm, MargemMm, MargemMm, MargemMm),
+                                      QPageLayout::Millimeter));
+
+        QTextDocument documento;
+        documento.documentLayout()->setPaintDevice(&pdf);
+        documento.setHtml(HtmlRelatorioPdf(c));
+        const QRect area = pdf.pageLayout().paintRectPixels(ResolucaoPdf);
+        const double rodape = AlturaRodapeMm / 25.4 * ResolucaoPdf;  // device pixels
+        const QSizeF pagina(area.width(), area.height() - rodape);
+        documento.setPageSize(pagina);
+        const int paginas = documento.pageCount();
+        const int total = paginas + 1;  // the flowsheet's page
+
+        QPainter pintor(&pdf);
+        for (int i = 0; i < paginas; ++i) {
+            if (i > 0) pdf.newPage();
+            pintor.save();
+            pintor.translate(0, -i * pagina.height());
+            documento.drawContents(&pintor, QRectF(QPointF(0, i * pagina.height()), pagina));
+            pintor.restore();
+            pintor.setFont(QFont("DejaVu Sans", 8));
+            pintor.drawText(QRectF(0, pagina.height(), pagina.width(), rodape),
+                            Qt::AlignRight | Qt::AlignBottom,
+                            Paginacao(i + 1, total));
+        }
+
+        pdf.setPageOrientation(QPageLayout::Landscape);
+        pdf.newPage();
+        const QRect paisagem = pdf.pageLayout().paintRectPixels(ResolucaoPdf);
+        pintor.setFont(QFont("DejaVu Sans", 11, QFont::Bold));
+        const QRectF titulo(0, 0, paisagem.width(), rodape);
+        pintor.drawText(titulo, Qt::AlignLeft | Qt::AlignTop,
+                        Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Fluxograma com resultados")));
+        if (c.desenharFluxograma)
+            c.desenharFluxograma(pintor, QRectF(0, rodape, paisagem.width(),
+                                                paisagem.height() - 2 * rodape));
+        pintor.setFont(QFont("DejaVu Sans", 8));
+        pintor.drawText(QRectF(0, paisagem.height() - rodape, paisagem.width(), rodape),
+                        Qt::AlignRight | Qt::AlignBottom,
+                        Paginacao(total, total));
+        pintor.end();
+    }
+    GravarArquivo(caminho, bytes);
+}
