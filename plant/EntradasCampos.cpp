@@ -27,12 +27,28 @@ std::vector<std::pair<std::string, double>> EntradasLidasPorNome(const EntradasU
 }
 
 EntradasCampos::EntradasCampos(const Campos& campos, std::string separador)
-    : separador_(std::move(separador)), legivel_(CamposEntradaUsina().size(), false) {
+    : separador_(std::move(separador)),
+      legivel_(CamposEntradaUsina().size(), false),
+      legivelSafra_(CamposEntradaSafra().size(), true) {
     entradas_.comTurbinaAlta = campos.CheckBox1Marcado();
+    entradas_.propriedades = campos.Propriedades();
     for (const CampoEntradaUsina& c : CamposEntradaUsina()) TextoMudou(c.nome, campos.Texto(c.nome));
 }
 
 void EntradasCampos::TextoMudou(const std::string& nome, const std::string& texto) {
+    const auto& safra = CamposEntradaSafra();
+    const auto deSafra = std::find_if(safra.begin(), safra.end(),
+                                      [&](const CampoEntradaSafra& c) { return nome == c.nome; });
+    if (deSafra != safra.end()) {
+        const auto indice = static_cast<std::size_t>(deSafra - safra.begin());
+        try {
+            entradas_.safra.*deSafra->membro = LerNumero(texto, separador_);
+            legivelSafra_[indice] = true;
+        } catch (const ErroConversao&) {
+            legivelSafra_[indice] = false;
+        }
+        return;
+    }
     const auto& tabela = CamposEntradaUsina();
     const auto campo = std::find_if(tabela.begin(), tabela.end(),
                                     [&](const CampoEntradaUsina& c) { return nome == c.nome; });
@@ -48,6 +64,16 @@ void EntradasCampos::TextoMudou(const std::string& nome, const std::string& text
 
 void EntradasCampos::TurbinaAltaMudou(bool comTurbinaAlta) { entradas_.comTurbinaAlta = comTurbinaAlta; }
 
+void EntradasCampos::PropriedadesMudou(Formulacao formulacao) { entradas_.propriedades = formulacao; }
+
 bool EntradasCampos::Legiveis() const {
-    return std::all_of(legivel_.begin(), legivel_.end(), [](bool l) { return l; });
+    const auto sim = [](bool l) { return l; };
+    return std::all_of(legivel_.begin(), legivel_.end(), sim) &&
+           std::all_of(legivelSafra_.begin(), legivelSafra_.end(), sim);
+}
+
+const CampoEntradaSafra* EntradasCampos::SafraIlegivel() const {
+    for (std::size_t i = 0; i < legivelSafra_.size(); ++i)
+        if (!legivelSafra_[i]) return &CamposEntradaSafra()[i];
+    return nullptr;
 }

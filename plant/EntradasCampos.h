@@ -13,6 +13,7 @@
 #include "plant/Campos.h"
 #include "plant/EntradasUsina.h"
 #include "plant/TabelaEntradas.h"
+#include "plant/TabelaSafra.h"
 #include "properties/Erros.h"
 
 // An input field whose text is not a number: the field and its text.
@@ -46,9 +47,15 @@ public:
     // Reads every input field of campos once.
     EntradasCampos(const Campos& campos, std::string separador);
 
-    // A field's new text; a name that is not an input is ignored.
+    // A field's new text; a name that is not an input is ignored. The
+    // season's fields (TabelaSafra.h) are not the written window's: their
+    // texts arrive here by name too, and start at the defaults.
     void TextoMudou(const std::string& nome, const std::string& texto);
     void TurbinaAltaMudou(bool comTurbinaAlta);
+    void PropriedadesMudou(Formulacao formulacao);
+
+    // The first season field whose text is not a number, or nullptr.
+    const CampoEntradaSafra* SafraIlegivel() const;
 
     // Whether every input text reads as a number.
     bool Legiveis() const;
@@ -63,4 +70,5 @@ private:
     std::string separador_;
     EntradasUsina entradas_;
     std::vector<bool> legivel_;  // per input, in the table's order
+    std::vector<bool> legivelSafra_;  // per season input, in its table's order
 };

@@ -1640,6 +1640,126 @@
         <source>do calor da caldeira</source>
         <translation>of the boiler heat</translation>
     </message>
+    <message>
+        <source>Duração da safra [dias]</source>
+        <translation>Season length [days]</translation>
+    </message>
+    <message>
+        <source>Aproveitamento do tempo de moagem [%]</source>
+        <translation>Crushing time utilisation [%]</translation>
+    </message>
+    <message>
+        <source>Rendimento do gerador [%]</source>
+        <translation>Generator efficiency [%]</translation>
+    </message>
+    <message>
+        <source>Consumo elétrico próprio [kWh/ton cana]</source>
+        <translation>Own electric consumption [kWh/t cane]</translation>
+    </message>
+    <message>
+        <source>Preço da energia exportada [R$/MWh]</source>
+        <translation>Price of exported energy [R$/MWh]</translation>
+    </message>
+    <message>
+        <source>Preço do bagaço excedente [R$/ton]</source>
+        <translation>Price of surplus bagasse [R$/t]</translation>
+    </message>
+    <message>
+        <source>Investimento [R$]</source>
+        <translation>Investment [R$]</translation>
+    </message>
+    <message>
+        <source>dias</source>
+        <translation>days</translation>
+    </message>
+    <message>
+        <source>Horas de moagem na safra</source>
+        <translation>Crushing hours in the season</translation>
+    </message>
+    <message>
+        <source>Cana moída na safra</source>
+        <translation>Cane crushed in the season</translation>
+    </message>
+    <message>
+        <source>Potência nos terminais dos geradores</source>
+        <translation>Power at the generator terminals</translation>
+    </message>
+    <message>
+        <source>Potência consumida pela usina</source>
+        <translation>Power used by the mill</translation>
+    </message>
+    <message>
+        <source>Energia gerada na safra</source>
+        <translation>Energy generated in the season</translation>
+    </message>
+    <message>
+        <source>Energia consumida pela usina na safra</source>
+        <translation>Energy used by the mill in the season</translation>
+    </message>
+    <message>
+        <source>Energia exportada na safra</source>
+        <translation>Energy exported in the season</translation>
+    </message>
+    <message>
+        <source>Bagaço excedente na safra</source>
+        <translation>Surplus bagasse in the season</translation>
+    </message>
+    <message>
+        <source>Receita da energia</source>
+        <translation>Energy revenue</translation>
+    </message>
+    <message>
+        <source>Receita do bagaço</source>
+        <translation>Bagasse revenue</translation>
+    </message>
+    <message>
+        <source>Receita total da safra</source>
+        <translation>Total season revenue</translation>
+    </message>
+    <message>
+        <source>Investimento</source>
+        <translation>Investment</translation>
+    </message>
+    <message>
+        <source>Duração da safra</source>
+        <translation>Season length</translation>
+    </message>
+    <message>
+        <source>Aproveitamento do tempo de moagem</source>
+        <translation>Crushing time utilisation</translation>
+    </message>
+    <message>
+        <source>Rendimento do gerador</source>
+        <translation>Generator efficiency</translation>
+    </message>
+    <message>
+        <source>Consumo elétrico próprio</source>
+        <translation>Own electric consumption</translation>
+    </message>
+    <message>
+        <source>Preço da energia exportada</source>
+        <translation>Price of exported energy</translation>
+    </message>
+    <message>
+        <source>Preço do bagaço excedente</source>
+        <translation>Price of surplus bagasse</translation>
+    </message>
+    <message>
+        <source>Retorno simples do investimento</source>
+        <translation>Simple payback of the investment</translation>
+    </message>
+    <message>
+        <source>safras</source>
+        <translation>seasons</translation>
+    </message>
+    <message>
+        <source>Keenan, Keyes, Hill e Moore (1969)</source>
+        <translation>Keenan, Keyes, Hill and Moore (1969)</translation>
+    </message>
+    <message>
+        <source>Propriedades da água</source>
+        <translation>Water properties</translation>
+    </message>
 </context>
 <context>
     <name>OQueE</name>
@@ -2058,6 +2178,14 @@
         <source>Fluxograma com resultados</source>
         <translation>Flowsheet with results</translation>
     </message>
+    <message>
+        <source>Safra</source>
+        <translation>Season</translation>
+    </message>
+    <message>
+        <source>Propriedades da água: %1</source>
+        <translation>Water properties: %1</translation>
+    </message>
 </context>
 <context>
     <name>TFusina</name>
@@ -2243,6 +2371,34 @@ Unticked: the live steam goes straight to the header.</translation>
         <source>Relatório PDF gravado em %1</source>
         <translation>PDF report written to %1</translation>
     </message>
+    <message>
+        <source>propriedades IAPWS-IF97</source>
+        <translation>IAPWS-IF97 properties</translation>
+    </message>
+    <message>
+        <source>Safra</source>
+        <translation>Season</translation>
+    </message>
+    <message>
+        <source>&amp;Safra</source>
+        <translation>&amp;Season</translation>
+    </message>
+    <message>
+        <source>Comparar &amp;formulações (1969 e IAPWS-IF97)</source>
+        <translation>Compare &amp;formulations (1969 and IAPWS-IF97)</translation>
+    </message>
+    <message>
+        <source>&amp;Propriedades da água</source>
+        <translation>&amp;Water properties</translation>
+    </message>
+    <message>
+        <source>Keenan, Keyes, Hill e Moore (1969), padrão</source>
+        <translation>Keenan, Keyes, Hill and Moore (1969), default</translation>
+    </message>
+    <message>
+        <source>IAPWS-IF97</source>
+        <translation>IAPWS-IF97</translation>
+    </message>
 </context>
 <context>
     <name>TabelasHtml</name>
@@ -2396,6 +2552,14 @@ Accepted values: %3.</translation>
     <message>
         <source>Balanço de energia não fecha: %1 kW</source>
         <translation>Energy balance does not close: %1 kW</translation>
+    </message>
+    <message>
+        <source>A usina importa energia: %1 MWh na safra</source>
+        <translation>The mill imports energy: %1 MWh in the season</translation>
+    </message>
+    <message>
+        <source>Falta bagaço: %1 t na safra</source>
+        <translation>Bagasse short: %1 t in the season</translation>
     </message>
 </context>
 <context>
@@ -2598,6 +2762,38 @@ Accepted values: %3.</translation>
     <message>
         <source>Tabela CSV (*.csv)</source>
         <translation>CSV table (*.csv)</translation>
+    </message>
+    <message>
+        <source>Comparar formulações</source>
+        <translation>Compare formulations</translation>
+    </message>
+    <message>
+        <source>Calcula as entradas atuais também com o outro pacote de propriedades da água (1969 ou IAPWS-IF97) e mostra as diferenças de cada corrente.</source>
+        <translation>Runs the current inputs with the other water property package too (1969 or IAPWS-IF97) and shows each stream&apos;s differences.</translation>
+    </message>
+    <message>
+        <source>As entradas atuais com o outro pacote de propriedades.</source>
+        <translation>The current inputs with the other property package.</translation>
+    </message>
+    <message>
+        <source>Safra</source>
+        <translation>Season</translation>
+    </message>
+    <message>
+        <source>Retorno simples do investimento [safras]</source>
+        <translation>Simple payback of the investment [seasons]</translation>
+    </message>
+    <message>
+        <source>(Investimento do caso − investimento do caso atual) / (receita do caso − receita do caso atual), em safras.</source>
+        <translation>(The case&apos;s investment − the current case&apos;s) / (the case&apos;s revenue − the current case&apos;s), in seasons.</translation>
+    </message>
+    <message>
+        <source>não se paga</source>
+        <translation>does not pay back</translation>
+    </message>
+    <message>
+        <source>Correntes</source>
+        <translation>Streams</translation>
     </message>
 </context>
 <context>
@@ -3052,6 +3248,51 @@ Accepted values: %3.</translation>
     <message>
         <source>A turbina de média pressão recebe vazão negativa (vapor insuficiente): seus números não descrevem uma máquina e ficam fora do total.</source>
         <translation>The medium-pressure turbine receives a negative flow (insufficient steam): its figures describe no machine and are left out of the total.</translation>
+    </message>
+</context>
+<context>
+    <name>VistaSafra</name>
+    <message>
+        <source>Maior que 0 e no máximo %1 dias</source>
+        <translation>Greater than 0 and at most %1 days</translation>
+    </message>
+    <message>
+        <source>Maior que 0 e no máximo 100 %</source>
+        <translation>Greater than 0 and at most 100 %</translation>
+    </message>
+    <message>
+        <source>Zero ou maior</source>
+        <translation>Zero or more</translation>
+    </message>
+    <message>
+        <source>Safra</source>
+        <translation>Season</translation>
+    </message>
+    <message>
+        <source>Dados da safra (exemplos de uma usina típica)</source>
+        <translation>Season data (examples of a typical mill)</translation>
+    </message>
+    <message>
+        <source>%1
+Unidade: %2
+Valores aceitos: %3.
+O valor inicial é um exemplo de usina brasileira típica.</source>
+        <translation>%1
+Unit: %2
+Accepted values: %3.
+The initial value is an example of a typical Brazilian mill.</translation>
+    </message>
+    <message>
+        <source>Grandeza</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>Valor</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Unidade</source>
+        <translation>Unit</translation>
     </message>
 </context>
 </TS>

@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 #include <string>
@@ -110,6 +111,11 @@ QString NomeLinhaComparacao(const std::string& nome) {
     if (nome.starts_with(PrefixoDestruicao))
         return QCoreApplication::translate("VistaComparacao", "Destruição de exergia: %1")
             .arg(TraduzirNucleo(nome.substr(std::string_view(PrefixoDestruicao).size())));
+    // A stream's property: "h 1 Vapor vivo", the symbol and label kept.
+    static const QRegularExpression corrente(QStringLiteral("^(h|s|ex) (\\d+) (.+)$"));
+    if (const auto m = corrente.match(QString::fromStdString(nome)); m.hasMatch())
+        return m.captured(1) + " " + m.captured(2) + " " +
+               TraduzirNucleo(m.captured(3).toUtf8().constData());
     return TraduzirNucleo(nome);
 }
 
@@ -134,6 +140,11 @@ VistaComparacao::VistaComparacao(QWidget* pai) : QWidget(pai), exportacao_(this,
         "BotaoCompararConfiguracoes", QT_TRANSLATE_NOOP("VistaComparacao", "Comparar configurações"),
         QT_TRANSLATE_NOOP("VistaComparacao",
                           "Compara as entradas atuais com e sem a turbina de alta pressão."));
+    BotaoFormulacoes = botao(
+        "BotaoCompararFormulacoes", QT_TRANSLATE_NOOP("VistaComparacao", "Comparar formulações"),
+        QT_TRANSLATE_NOOP("VistaComparacao",
+                          "Calcula as entradas atuais também com o outro pacote de propriedades "
+                          "da água (1969 ou IAPWS-IF97) e mostra as diferenças de cada corrente."));
     BotaoRemover = botao(
         "BotaoRemoverCaso", QT_TRANSLATE_NOOP("VistaComparacao", "Remover"),
         QT_TRANSLATE_NOOP("VistaComparacao", "Retira da comparação o caso da coluna selecionada."));
@@ -145,6 +156,8 @@ VistaComparacao::VistaComparacao(QWidget* pai) : QWidget(pai), exportacao_(this,
     connect(BotaoAdicionar, &QPushButton::clicked, this, [this] { AdicionarClick(); });
     connect(BotaoConfiguracoes, &QPushButton::clicked, this,
             [this] { ExecutarTratando([this] { CompararConfiguracoes(); }); });
+    connect(BotaoFormulacoes, &QPushButton::clicked, this,
+            [this] { ExecutarTratando([this] { CompararFormulacoes(); }); });
     connect(BotaoRemover, &QPushButton::clicked, this,
             [this] { ExecutarTratando([this] { RemoverCaso(CasoSelecionado()); }); });
     connect(BotaoAtualizar, &QPushButton::clicked, this,
@@ -204,6 +217,7 @@ VistaComparacao::VistaComparacao(QWidget* pai) : QWidget(pai), exportacao_(this,
     auto* botoes = new QHBoxLayout;
     botoes->addWidget(BotaoAdicionar);
     botoes->addWidget(BotaoConfiguracoes);
+    botoes->addWidget(BotaoFormulacoes);
     botoes->addWidget(BotaoRemover);
     botoes->addStretch(1);
     botoes->addWidget(BotaoAtualizar);
@@ -325,9 +339,19 @@ void VistaComparacao::CompararCom(const EntradasUsina& atuais) {
                     o.nome = QString::fromStdString(c.nome);
                 }
         }
+        // So does the other package.
+        if (o.outraFormulacao) {
+            for (const CasoComparado& c : CasosFormulacoes(atuais))
+                if (c.entradas.propriedades != atuais.propriedades) {
+                    o.entradas = c.entradas;
+                    o.nome = QString::fromStdString(c.nome);
+                }
+        }
         outros.push_back({o.nome.toStdString(), o.entradas});
     }
-    comparacao_ = CompararCasos({NomeAtual, atuais}, outros, separador);
+    const bool correntes = std::any_of(outros_.begin(), outros_.end(),
+                                       [](const OutroCaso& o) { return o.outraFormulacao; });
+    comparacao_ = CompararCasos({NomeAtual, atuais}, outros, separador, correntes);
     comparados_ = outros_;
     pendente_ = false;
     erroEntradas_.clear();
@@ -361,6 +385,16 @@ void VistaComparacao::CompararConfiguracoes() {
     pendente_ = true;
     // Made at once, with the message of an input that cannot be read: the
     // user asked for this comparison.
+    Comparar();
+}
+
+void VistaComparacao::CompararFormulacoes() {
+    for (const OutroCaso& o : outros_)
+        if (o.outraFormulacao) return;
+    OutroCaso caso;
+    caso.outraFormulacao = true;
+    outros_.push_back(caso);
+    pendente_ = true;
     Comparar();
 }
 
@@ -399,8 +433,9 @@ void VistaComparacao::Preencher() {
     QTreeWidgetItem* cabecalhoItem = Arvore->headerItem();
     for (int i = 1; i < casos; ++i) {
         const OutroCaso& o = comparados_[static_cast<std::size_t>(i - 1)];
-        QString dica = o.arquivo.isEmpty() ? tr("As entradas atuais na outra configuração.")
-                                           : QDir::toNativeSeparators(o.arquivo);
+        QString dica = o.outraFormulacao ? tr("As entradas atuais com o outro pacote de propriedades.")
+                       : o.arquivo.isEmpty() ? tr("As entradas atuais na outra configuração.")
+                                             : QDir::toNativeSeparators(o.arquivo);
         if (!o.descricao.isEmpty()) dica += "\n" + o.descricao;
         cabecalhoItem->setToolTip(ColunaValor(i), DicaLiteral(dica));
         cabecalhoItem->setToolTip(ColunaValor(i) + 1,
@@ -440,6 +475,23 @@ void VistaComparacao::Preencher() {
     AdicionarSecao(tr("Entradas que diferem"), c.entradas, true);
     AdicionarSecao(tr("Resultados globais"), c.globais, false);
     AdicionarSecao(tr("Indicadores"), c.indicadores, false);
+    AdicionarSecao(tr("Safra"), c.safra, false);
+    // The payback of a different investment, under each case that has one.
+    if (std::any_of(c.retornos.begin(), c.retornos.end(),
+                    [](const RetornoComparado& r) { return r.aplicavel; })) {
+        auto* retorno = new QTreeWidgetItem(Arvore, QStringList{tr("Retorno simples do investimento [safras]")});
+        retorno->setToolTip(0, tr("(Investimento do caso − investimento do caso atual) / (receita do "
+                                  "caso − receita do caso atual), em safras."));
+        for (std::size_t i = 1; i < c.retornos.size(); ++i) {
+            const RetornoComparado& r = c.retornos[i];
+            if (!r.aplicavel) continue;
+            const int col = ColunaValor(static_cast<int>(i));
+            retorno->setText(col, r.safras ? QString::fromStdString(TextoFixo(*r.safras, 2, separador))
+                                           : tr("não se paga"));
+            retorno->setTextAlignment(col, Qt::AlignRight | Qt::AlignVCenter);
+        }
+    }
+    if (!c.correntes.empty()) AdicionarSecao(tr("Correntes"), c.correntes, false);
 
     if (c.entradas.empty()) {
         auto* nenhuma = new QTreeWidgetItem(Arvore);
@@ -467,7 +519,8 @@ QString VistaComparacao::NomeCaso(int caso) const {
     const std::size_t i = static_cast<std::size_t>(caso);
     const QString nome = QString::fromStdString(comparacao_->casos[i].nome);
     // The other configuration is named by the core; a saved case by its file.
-    return comparados_[i - 1].outraConfiguracao ? TraduzirNucleo(comparacao_->casos[i].nome) : nome;
+    const OutroCaso& o = comparados_[i - 1];
+    return o.outraConfiguracao || o.outraFormulacao ? TraduzirNucleo(comparacao_->casos[i].nome) : nome;
 }
 
 void VistaComparacao::AdicionarSecao(const QString& titulo,

@@ -60,6 +60,9 @@ public:
     // the high-pressure turbine), a case that follows the inputs, and
     // compares; nothing is added when it is already there.
     void CompararConfiguracoes();
+    // The current inputs under the other property package too, with each
+    // stream's h, s and ex side by side.
+    void CompararFormulacoes();
     // Removes another case by its position among them (0 = the first after
     // the current case) and compares; out of range does nothing.
     void RemoverCaso(int indice);
@@ -81,6 +84,7 @@ public:
     QPushButton* BotaoAdicionar;
     QPushButton* BotaoRemover;
     QPushButton* BotaoConfiguracoes;
+    QPushButton* BotaoFormulacoes;
     QPushButton* BotaoAtualizar;
     QPushButton* BotaoExportar;
 
@@ -107,6 +111,7 @@ private:
         QString descricao;
         EntradasUsina entradas;
         bool outraConfiguracao = false;
+        bool outraFormulacao = false;  // the current inputs under the other package
     };
 
     void CompararCom(const EntradasUsina& atuais);

@@ -160,6 +160,40 @@ namespace {
     QT_TRANSLATE_NOOP("Nucleo", "Energia da usina"),
     QT_TRANSLATE_NOOP("Nucleo", "do vapor produzido"),
     QT_TRANSLATE_NOOP("Nucleo", "do calor da caldeira"),
+    // The crushing season (plant/TabelaSafra): its inputs' captions and
+    // units, its figures' captions and units.
+    QT_TRANSLATE_NOOP("Nucleo", "Duração da safra [dias]"),
+    QT_TRANSLATE_NOOP("Nucleo", "Aproveitamento do tempo de moagem [%]"),
+    QT_TRANSLATE_NOOP("Nucleo", "Rendimento do gerador [%]"),
+    QT_TRANSLATE_NOOP("Nucleo", "Consumo elétrico próprio [kWh/ton cana]"),
+    QT_TRANSLATE_NOOP("Nucleo", "Preço da energia exportada [R$/MWh]"),
+    QT_TRANSLATE_NOOP("Nucleo", "Preço do bagaço excedente [R$/ton]"),
+    QT_TRANSLATE_NOOP("Nucleo", "Investimento [R$]"),
+    QT_TRANSLATE_NOOP("Nucleo", "dias"),
+    QT_TRANSLATE_NOOP("Nucleo", "Horas de moagem na safra"),
+    QT_TRANSLATE_NOOP("Nucleo", "Cana moída na safra"),
+    QT_TRANSLATE_NOOP("Nucleo", "Potência nos terminais dos geradores"),
+    QT_TRANSLATE_NOOP("Nucleo", "Potência consumida pela usina"),
+    QT_TRANSLATE_NOOP("Nucleo", "Energia gerada na safra"),
+    QT_TRANSLATE_NOOP("Nucleo", "Energia consumida pela usina na safra"),
+    QT_TRANSLATE_NOOP("Nucleo", "Energia exportada na safra"),
+    QT_TRANSLATE_NOOP("Nucleo", "Bagaço excedente na safra"),
+    QT_TRANSLATE_NOOP("Nucleo", "Receita da energia"),
+    QT_TRANSLATE_NOOP("Nucleo", "Receita do bagaço"),
+    QT_TRANSLATE_NOOP("Nucleo", "Receita total da safra"),
+    QT_TRANSLATE_NOOP("Nucleo", "Investimento"),
+    QT_TRANSLATE_NOOP("Nucleo", "Duração da safra"),
+    QT_TRANSLATE_NOOP("Nucleo", "Aproveitamento do tempo de moagem"),
+    QT_TRANSLATE_NOOP("Nucleo", "Rendimento do gerador"),
+    QT_TRANSLATE_NOOP("Nucleo", "Consumo elétrico próprio"),
+    QT_TRANSLATE_NOOP("Nucleo", "Preço da energia exportada"),
+    QT_TRANSLATE_NOOP("Nucleo", "Preço do bagaço excedente"),
+    QT_TRANSLATE_NOOP("Nucleo", "Retorno simples do investimento"),
+    QT_TRANSLATE_NOOP("Nucleo", "safras"),
+    // The property packages (equipment/PacotePropriedades) and the row that
+    // names them in a comparison.
+    QT_TRANSLATE_NOOP("Nucleo", "Keenan, Keyes, Hill e Moore (1969)"),
+    QT_TRANSLATE_NOOP("Nucleo", "Propriedades da água"),
 };
 
 }  // namespace

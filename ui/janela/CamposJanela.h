@@ -22,10 +22,14 @@ public:
     void DefinirTexto(const std::string& nome, const std::string& texto) override;
     void DefinirVisivel(const std::string& nome, bool visivel) override;
     bool CheckBox1Marcado() const override;
+    // The property package chosen in the window's menu.
+    Formulacao Propriedades() const override { return propriedades_; }
+    void DefinirPropriedades(Formulacao formulacao) { propriedades_ = formulacao; }
 
 private:
     QLineEdit& Campo(const std::string& nome) const;
 
     std::unordered_map<std::string, QLineEdit*> campos_;
     const QCheckBox& checkBox1_;
+    Formulacao propriedades_ = Formulacao::Kkhm1969;
 };

@@ -12,7 +12,10 @@
 #include <string_view>
 
 #include "plant/Numeros.h"
+#include "plant/SafraUsina.h"
 #include "plant/TabelaEntradas.h"
+#include "plant/TabelaSafra.h"
+#include "ui/comum/FormatoResultados.h"
 #include "ui/comum/GravarArquivo.h"
 #include "ui/comum/Idioma.h"
 #include "ui/comum/TextosNucleoJanela.h"
@@ -79,6 +82,26 @@ QString Paginacao(int pagina, int total) {
     return Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Página %1 de %2")).arg(pagina).arg(total);
 }
 
+// The season: its inputs and figures, money as the window writes it.
+QString TabelaSafra(const ConteudoRelatorioPdf& c) {
+    QString html = "<h2>" + Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Safra")) + "</h2>";
+    html += "<table class=\"dados\" cellpadding=\"3\" cellspacing=\"0\" width=\"70%\">";
+    for (const CampoEntradaSafra& e : CamposEntradaSafra())
+        html += "<tr><td>" + TraduzirNucleo(e.legenda).toHtmlEscaped() + "</td><td align=\"right\">" +
+                QString::fromStdString(TextoExato(c.entradas.safra.*e.membro, c.separador)) +
+                "</td></tr>";
+    for (const CampoSaidaSafra& s : CamposSaidaSafra()) {
+        const std::string unidade = s.unidade;
+        const double valor = (*c.resultado->safra).*s.membro;
+        const QString numero = unidade == "R$" ? TextoDinheiro(valor, c.separador)
+                                               : TextoAgrupado(valor, unidade == "h" ? 1 : 2, c.separador) +
+                                                     " " + TraduzirNucleo(s.unidade);
+        html += "<tr><td>" + TraduzirNucleo(s.legenda).toHtmlEscaped() + "</td><td align=\"right\">" +
+                numero.toHtmlEscaped() + "</td></tr>";
+    }
+    return html + "</table>";
+}
+
 }  // namespace
 
 QString HtmlRelatorioPdf(const ConteudoRelatorioPdf& c) {
@@ -95,14 +118,18 @@ QString HtmlRelatorioPdf(const ConteudoRelatorioPdf& c) {
     const QString data =
         QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat).toHtmlEscaped();
     html += "<p>" + Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Caso: %1")).arg(c.nomeCaso.toHtmlEscaped()) +
-            "<br>" + Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Calculado em %1")).arg(data) + "</p>";
-    for (const AvisoUsina& aviso : c.resultado->avisos)
+            "<br>" + Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Calculado em %1")).arg(data) + "<br>" +
+            Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Propriedades da água: %1"))
+                .arg(TraduzirNucleo(Pacote(c.resultado->formulacao).nome).toHtmlEscaped()) +
+            "</p>";
+    for (const AvisoUsina& aviso : AvisosComSafra(*c.resultado))
         html += "<p><b>" + Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Aviso:")) + "</b> " +
                 TextoAvisoTraduzido(aviso, c.separador).toHtmlEscaped() + "</p>";
     html += TabelaEntradas(c);
     html += TabelaGlobais(c);
     html += "<h2>" + Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Indicadores de cogeração")) + "</h2>" +
             c.indicadoresHtml;
+    if (c.resultado->safra) html += TabelaSafra(c);
     html += "<h2>" + Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Tabela de correntes")) + "</h2>" +
             c.correntesHtml;
     return html + "</body></html>";

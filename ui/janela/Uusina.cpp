@@ -38,7 +38,10 @@
 #include "plant/EntradasCampos.h"
 #include "plant/Numeros.h"
 #include "plant/TabelaEntradas.h"
+#include "plant/SafraUsina.h"
+#include "plant/TabelaSafra.h"
 #include "plant/TextosPadrao.h"
+#include "ui/vistas/VistaSafra.h"
 #include "ui/ajuda/MenuAjuda.h"
 #include "ui/ajuda/OQueE.h"
 #include "ui/comum/AvisosVista.h"
@@ -107,6 +110,7 @@ public:
         campos_.DefinirVisivel(nome, visivel);
     }
     bool CheckBox1Marcado() const override { return campos_.CheckBox1Marcado(); }
+    Formulacao Propriedades() const override { return campos_.Propriedades(); }
 
 private:
     Campos& campos_;
@@ -364,16 +368,21 @@ void TFusina::BitBtn1Click() {
         // Warnings found before a failure are shown too, followed by the
         // statement that the results are incomplete.
         const auto mostrarAvisos = [this] {
-            avisosExecucao_ = resultado_.avisos;
+            avisosExecucao_ = AvisosComSafra(resultado_);
             situacaoExecucao_ = resultado_.situacao;
             MostrarLinhaAviso();
         };
         entradasExecucao_.clear();
+        // The season's form is no written field: a text of it that is not a
+        // number stops the run as one of theirs does, before anything runs.
+        if (const CampoEntradaSafra* ilegivel = entradas_->SafraIlegivel())
+            LerNumero(Safra->Texto(ilegivel->nome).toStdString(), SeparadorDecimal());
+        const EntradasSafra safra = entradas_->Entradas().safra;
         CamposGravados gravados(*campos_, camposExecucao_);
         executando_ = true;
         EntradasUsina lidas;
         try {
-            lidas = CalcularUsinaNosCampos(gravados, resultado_, SeparadorDecimal());
+            lidas = CalcularUsinaNosCampos(gravados, resultado_, SeparadorDecimal(), &safra);
         } catch (...) {
             executando_ = false;
             mostrarAvisos();

@@ -44,6 +44,7 @@ class VistaExergia;
 class VistaCorrentes;
 class VistaFluxograma;
 class VistaIndicadores;
+class VistaSafra;
 class QTextEdit;
 class CamposJanela;
 class EntradasCampos;
@@ -108,12 +109,16 @@ public:
             *AcaoSair = nullptr;
     QMenu* MenuExibir = nullptr;
     QAction *AcaoExibirFluxograma = nullptr, *AcaoExibirCorrentes = nullptr,
-            *AcaoExibirIndicadores = nullptr;
+            *AcaoExibirIndicadores = nullptr, *AcaoExibirSafra = nullptr;
     // "Análise": studies and comparisons, in tabs beside the views.
     QMenu* MenuAnalise = nullptr;
     QAction *AcaoEstudo = nullptr, *AcaoCompararCasos = nullptr,
             *AcaoCompararConfiguracoes = nullptr, *AcaoExergia = nullptr,
-            *AcaoDiagramaTs = nullptr;
+            *AcaoDiagramaTs = nullptr, *AcaoCompararFormulacoes = nullptr;
+    // "Análise → Propriedades da água": the package every run of the window
+    // evaluates its states with.
+    QMenu* MenuPropriedades = nullptr;
+    QAction *AcaoPropriedades1969 = nullptr, *AcaoPropriedadesIf97 = nullptr;
 
     // Left column.
     QFrame* Panel1 = nullptr;
@@ -217,6 +222,7 @@ public:
     VistaFluxograma* FluxogramaResultados = nullptr;
     VistaCorrentes* Correntes = nullptr;
     VistaIndicadores* Indicadores = nullptr;
+    VistaSafra* Safra = nullptr;  // the season's inputs and figures
     VistaEstudo* Estudo = nullptr;
     VistaComparacao* Comparacao = nullptr;
     VistaExergia* Exergia = nullptr;
@@ -247,6 +253,9 @@ private:
     void CriarMenuExibir();
     void CriarMenuAnalise();
     void LigarFontesEntradas();  // once the fields' holder exists
+    // The property package of the window's runs: the menu, the fields'
+    // holder, the stale tracking and the title follow it.
+    void DefinirFormulacao(Formulacao formulacao);
     // The inputs the fields hold, the configuration CheckBox1's. Throws
     // ErroCaso naming the first field that is not a number.
     EntradasUsina EntradasDaJanela() const;

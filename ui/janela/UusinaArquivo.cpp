@@ -35,6 +35,7 @@
 #include "ui/janela/CasosRecentes.h"
 #include "ui/janela/DefinicaoJanela.h"
 #include "ui/janela/Uusina.h"
+#include "ui/vistas/VistaSafra.h"
 
 namespace {
 
@@ -157,7 +158,10 @@ QString TFusina::NomeCaso() const {
 }
 
 void TFusina::AtualizarTitulo() {
-    const QString legenda = QCoreApplication::translate(ContextoJanela, TituloJanela);
+    QString legenda = QCoreApplication::translate(ContextoJanela, TituloJanela);
+    // A package other than the default is always in sight.
+    if (campos_ && campos_->Propriedades() != Formulacao::Kkhm1969)
+        legenda += QString::fromUtf8(" — ") + tr("propriedades IAPWS-IF97");
     const bool alterado = CasoAlterado();
     if (caminhoCaso_.isEmpty() && !alterado) {
         setWindowTitle(legenda);
@@ -187,6 +191,8 @@ void TFusina::MostrarCaso(const QString& caminho, const CasoLido& lido) {
     for (const auto& [nome, texto] : TextosDoCaso(lido.caso.entradas, SeparadorDecimal()))
         campos_->DefinirTexto(nome, texto);
     CheckBox1->setChecked(lido.caso.entradas.comTurbinaAlta);
+    Safra->DefinirEntradas(lido.caso.entradas.safra);
+    DefinirFormulacao(lido.caso.entradas.propriedades);
     CasosRecentes::Acrescentar(caminhoCaso_);
     PreencherRecentes();
 
@@ -227,6 +233,8 @@ void TFusina::NovoClick() {
         for (const CampoEntradaUsina& c : CamposEntradaUsina())
             campos_->DefinirTexto(c.nome, TextoPadrao(c.nome, separador));
         CheckBox1->setChecked(entradasCaso_.comTurbinaAlta);
+        Safra->DefinirEntradas(entradasCaso_.safra);
+        DefinirFormulacao(entradasCaso_.propriedades);
         if (resultado_.situacao != SituacaoCalculo::SemCalculo)
             DefinirNota(
                 [] { return tr("Caso novo: os resultados mostrados são do cálculo anterior."); });

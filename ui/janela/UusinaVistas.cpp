@@ -2,6 +2,7 @@
 // the "Exibir" menu, the tooltips of the input fields and the tracking of
 // results that no longer match the inputs.
 #include <QAction>
+#include <QActionGroup>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDir>
@@ -19,6 +20,7 @@
 #include "plant/ErrosPlanta.h"
 #include "plant/ResultadoUsina.h"
 #include "plant/TabelaEntradas.h"
+#include "plant/TabelaSafra.h"
 #include "plant/ValidacaoEntradas.h"
 #include "ui/analise/VistaComparacao.h"
 #include "ui/analise/VistaEstudo.h"
@@ -38,6 +40,7 @@
 #include "ui/vistas/VistaExergia.h"
 #include "ui/vistas/VistaFluxograma.h"
 #include "ui/vistas/VistaIndicadores.h"
+#include "ui/vistas/VistaSafra.h"
 
 namespace {
 
@@ -58,6 +61,9 @@ QWidget* TFusina::CriarVistas() {
     Vistas->addTab(FluxogramaResultados, QString());
     Vistas->addTab(Correntes, QString());
     Vistas->addTab(Indicadores, QString());
+    // The season: its inputs, and its figures from the last run.
+    Safra = new VistaSafra(Vistas);
+    Vistas->addTab(Safra, QString());
     // A divider the user dragged stays where it was put.
     connect(Divisao, &QSplitter::splitterMoved, this, [this] { divisaoArrastada_ = true; });
 
@@ -79,7 +85,7 @@ QWidget* TFusina::CriarVistas() {
     Vistas->addTab(Exergia, QString());
     Vistas->addTab(DiagramaTs, QString());
     TraduzirAbas();
-    vistasResultado_ = {FluxogramaResultados, Correntes, Indicadores, Exergia, DiagramaTs};
+    vistasResultado_ = {FluxogramaResultados, Correntes, Indicadores, Safra, Exergia, DiagramaTs};
 
     // Every export asks for its name and before replacing a file through
     // the window's dialogues, so that tests answer them.
@@ -107,6 +113,7 @@ void TFusina::TraduzirAbas() {
         {FluxogramaResultados, QT_TRANSLATE_NOOP("TFusina", "Fluxograma com resultados")},
         {Correntes, QT_TRANSLATE_NOOP("TFusina", "Tabela de correntes")},
         {Indicadores, QT_TRANSLATE_NOOP("TFusina", "Indicadores")},
+        {Safra, QT_TRANSLATE_NOOP("TFusina", "Safra")},
         {Estudo, QT_TRANSLATE_NOOP("TFusina", "Estudo paramétrico")},
         {Comparacao, QT_TRANSLATE_NOOP("TFusina", "Comparar casos")},
         {Exergia, QT_TRANSLATE_NOOP("TFusina", "Exergia")},
@@ -134,6 +141,7 @@ void TFusina::CriarMenuExibir() {
     AcaoExibirIndicadores = acao("AcaoExibirIndicadores",
                                  QT_TRANSLATE_NOOP("TFusina", "&Indicadores"), Qt::Key_3,
                                  Indicadores);
+    AcaoExibirSafra = acao("AcaoExibirSafra", QT_TRANSLATE_NOOP("TFusina", "&Safra"), Qt::Key_8, Safra);
 }
 
 void TFusina::LigarFontesEntradas() {
@@ -151,6 +159,13 @@ void TFusina::LigarFontesEntradas() {
     }
     connect(CheckBox1, &QCheckBox::toggled, this,
             [this](bool marcado) { entradas_->TurbinaAltaMudou(marcado); });
+    // The season's form: read as the written fields are, and a change of it
+    // stales the views and the case as theirs does.
+    connect(Safra, &VistaSafra::TextoMudou, this, [this](const std::string& nome, const QString& texto) {
+        entradas_->TextoMudou(nome, texto.toStdString());
+        VerificarDesatualizado();
+        AtualizarTitulo();
+    });
     // The study and the comparison read the fields' inputs when they run.
     const auto fonte = [this] { return EntradasDaJanela(); };
     Comparacao->DefinirFonteEntradas(fonte);
@@ -161,8 +176,22 @@ void TFusina::LigarFontesEntradas() {
 EntradasUsina TFusina::EntradasDaJanela() const {
     // A field that is not a number is refused as saving the case refuses
     // it: the case's message names the field.
-    if (!entradas_->Legiveis()) return CasoDosCampos(*campos_, SeparadorDecimal()).entradas;
+    if (!entradas_->Legiveis()) {
+        EntradasUsina entradas = CasoDosCampos(*campos_, SeparadorDecimal()).entradas;
+        if (const CampoEntradaSafra* c = entradas_->SafraIlegivel())
+            throw ErroCaso("O caso não pode ser gravado: o texto de \"" + std::string(c->legenda) +
+                           "\" não é um número: \"" + Safra->Texto(c->nome).toStdString() + "\"");
+        return entradas;
+    }
     return entradas_->Entradas();
+}
+
+void TFusina::DefinirFormulacao(Formulacao formulacao) {
+    campos_->DefinirPropriedades(formulacao);
+    entradas_->PropriedadesMudou(formulacao);
+    (formulacao == Formulacao::If97 ? AcaoPropriedadesIf97 : AcaoPropriedades1969)->setChecked(true);
+    VerificarDesatualizado();
+    AtualizarTitulo();
 }
 
 void TFusina::CriarMenuAnalise() {
@@ -179,6 +208,32 @@ void TFusina::CriarMenuAnalise() {
         "AcaoCompararConfiguracoes",
         QT_TRANSLATE_NOOP("TFusina", "Comparar &configurações (com e sem a turbina de alta)"),
         QKeySequence());
+    AcaoCompararFormulacoes = acao(
+        "AcaoCompararFormulacoes",
+        QT_TRANSLATE_NOOP("TFusina", "Comparar &formulações (1969 e IAPWS-IF97)"), QKeySequence());
+    // The property package: one of the two, always.
+    MenuPropriedades = MenuTraduzido(MenuAnalise, "MenuPropriedades", "TFusina",
+                                     QT_TRANSLATE_NOOP("TFusina", "&Propriedades da água"));
+    auto* grupo = new QActionGroup(MenuPropriedades);
+    grupo->setExclusive(true);
+    AcaoPropriedades1969 = AcaoTraduzida(
+        MenuPropriedades, "AcaoPropriedades1969", "TFusina",
+        QT_TRANSLATE_NOOP("TFusina", "Keenan, Keyes, Hill e Moore (1969), padrão"), QKeySequence());
+    AcaoPropriedadesIf97 = AcaoTraduzida(MenuPropriedades, "AcaoPropriedadesIf97", "TFusina",
+                                         QT_TRANSLATE_NOOP("TFusina", "IAPWS-IF97"), QKeySequence());
+    for (QAction* a : {AcaoPropriedades1969, AcaoPropriedadesIf97}) {
+        a->setCheckable(true);
+        grupo->addAction(a);
+    }
+    AcaoPropriedades1969->setChecked(true);
+    connect(AcaoPropriedades1969, &QAction::triggered, this,
+            [this] { DefinirFormulacao(Formulacao::Kkhm1969); });
+    connect(AcaoPropriedadesIf97, &QAction::triggered, this,
+            [this] { DefinirFormulacao(Formulacao::If97); });
+    connect(AcaoCompararFormulacoes, &QAction::triggered, this, [this] {
+        ExibirVista(Comparacao);
+        ExecutarTratando([this] { Comparacao->CompararFormulacoes(); });
+    });
     MenuAnalise->addSeparator();
     AcaoExergia = acao("AcaoExergia", QT_TRANSLATE_NOOP("TFusina", "E&xergia"),
                        QKeySequence(Qt::CTRL | Qt::Key_6));

@@ -12,6 +12,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
+#include "plant/TabelaSafra.h"
 #include "plant/LegendasResultados.h"
 #include "teste_janela_apoio.h"
 #include "ui/figura/Fluxograma.h"
@@ -127,7 +128,9 @@ TEST_F(JanelaTeste, MembrosTemONomeDoComponenteENoSeuPainel) {
         }
     }
     EXPECT_EQ(campos, 86);
-    EXPECT_EQ(janela->findChildren<QLineEdit*>(QRegularExpression("^E")).size(), 86);
+    // And the season's form, in its own tab.
+    EXPECT_EQ(janela->findChildren<QLineEdit*>(QRegularExpression("^E")).size(),
+              86 + static_cast<qsizetype>(CamposEntradaSafra().size()));
 
     const struct {
         QWidget* componente;

@@ -12,6 +12,7 @@
 #include "plant/CalculoCampos.h"
 #include "plant/CamposMemoria.h"
 #include "plant/TabelaEntradas.h"
+#include "plant/SafraUsina.h"
 #include "plant/TabelaSaidas.h"
 #include "teste_janela_apoio.h"
 #include "ui/janela/DefinicaoJanela.h"
@@ -24,9 +25,12 @@ struct Referencia {
     explicit Referencia(bool comTurbinaAlta, const char* valvula = "10,0") : campos(",") {
         campos.DefinirCheckBox1(comTurbinaAlta);
         campos.DefinirEntrada("Emvalv", valvula);
+        // The window runs the season too: its warnings follow the run's.
         ResultadoUsina resultado;
-        CalcularUsinaNosCampos(campos, resultado, ",");
-        for (const AvisoUsina& aviso : resultado.avisos) avisos.push_back(TextoAviso(aviso, ","));
+        const EntradasSafra safra;
+        CalcularUsinaNosCampos(campos, resultado, ",", &safra);
+        for (const AvisoUsina& aviso : AvisosComSafra(resultado))
+            avisos.push_back(TextoAviso(aviso, ","));
     }
     CamposMemoria campos;
     std::vector<std::string> avisos;

@@ -50,7 +50,8 @@ const SituacaoCalculo Situacoes[] = {SituacaoCalculo::SemCalculo, SituacaoCalcul
 const TipoAviso TiposAviso[] = {TipoAviso::VaporInsuficiente, TipoAviso::ColetorUmido,
                                 TipoAviso::PressaoLimitada,   TipoAviso::TemperaturaLimitada,
                                 TipoAviso::NaoConvergiu,      TipoAviso::ProcessoUmido,
-                                TipoAviso::EscapeUmido,       TipoAviso::BalancoNaoFecha};
+                                TipoAviso::EscapeUmido,       TipoAviso::BalancoNaoFecha,
+                                TipoAviso::ImportaEnergia,    TipoAviso::FaltaBagaco};
 // The labels a warning may name: none, the header, each turbine exhaust.
 const int RotulosAviso[] = {0, 2, 8, 9, 10, 19};
 

@@ -56,7 +56,7 @@ TEST_F(VistasTeste, MostramOUltimoCalculoCompletoEDizemQuandoNaoCorresponde) {
     QStringList abas;
     for (int i = 0; i < janela->Vistas->count(); ++i) abas << janela->Vistas->tabText(i);
     EXPECT_EQ(abas, QStringList({"Fluxograma com resultados", "Tabela de correntes", "Indicadores",
-                                 "Estudo paramétrico", "Comparar casos", "Exergia",
+                                 "Safra", "Estudo paramétrico", "Comparar casos", "Exergia",
                                  "Diagrama T-s"}));
     const QAbstractItemModel* modelo =
         janela->Correntes->findChild<QTableView*>("TabelaCorrentes")->model();
@@ -107,7 +107,7 @@ TEST_F(VistasTeste, MostramOUltimoCalculoCompletoEDizemQuandoNaoCorresponde) {
 // marked stale with the others.
 TEST_F(VistasTeste, TodasAsVistasDoUltimoCalculoJuntas) {
     const QList<VistaResultado*> vistas = janela->Vistas->findChildren<VistaResultado*>();
-    ASSERT_EQ(vistas.size(), 5);
+    ASSERT_EQ(vistas.size(), 6);
     const auto estados = [&] {
         QStringList e;
         for (const VistaResultado* v : vistas) {
@@ -237,14 +237,14 @@ TEST_F(VistasTeste, CalculoNaoConfiavelMarcaAsVistas) {
         return t;
     };
     const QString naoConfiavel = QString::fromUtf8(TextoNaoConfiavel);
-    EXPECT_EQ(textos(), QStringList(5, naoConfiavel));
+    EXPECT_EQ(textos(), QStringList(6, naoConfiavel));
     EXPECT_FALSE(janela->ResultadosDesatualizados());
     EXPECT_TRUE(janela->LinhaAviso->text().startsWith(
         "Propriedades do rótulo 19 não convergiram: resultados não confiáveis"))
         << janela->LinhaAviso->text().toStdString();
 
     Campo("Ecapusi")->setText("500");
-    EXPECT_EQ(textos(), QStringList(5, QString::fromUtf8(TextoDesatualizado)));
+    EXPECT_EQ(textos(), QStringList(6, QString::fromUtf8(TextoDesatualizado)));
 
     janela->CheckBox1->setChecked(true);
     for (const char* nome : {"Eprecon", "Eefibom", "Etcon", "Eprecal", "Etscal"})
