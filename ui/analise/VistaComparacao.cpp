@@ -214,14 +214,21 @@ VistaComparacao::VistaComparacao(QWidget* pai) : QWidget(pai), exportacao_(this,
     NotaEstimativa->setStyleSheet("color: #404040;");
     NotaEstimativa->hide();
 
-    auto* botoes = new QHBoxLayout;
-    botoes->addWidget(BotaoAdicionar);
-    botoes->addWidget(BotaoConfiguracoes);
-    botoes->addWidget(BotaoFormulacoes);
-    botoes->addWidget(BotaoRemover);
-    botoes->addStretch(1);
-    botoes->addWidget(BotaoAtualizar);
-    botoes->addWidget(BotaoExportar);
+    // Two rows: what to compare, then what to do with the comparison, so
+    // that the view asks for no more width than the views are given.
+    auto* casos = new QHBoxLayout;
+    casos->addWidget(BotaoAdicionar);
+    casos->addWidget(BotaoConfiguracoes);
+    casos->addWidget(BotaoFormulacoes);
+    casos->addStretch(1);
+    auto* acoes = new QHBoxLayout;
+    acoes->addWidget(BotaoRemover);
+    acoes->addStretch(1);
+    acoes->addWidget(BotaoAtualizar);
+    acoes->addWidget(BotaoExportar);
+    auto* botoes = new QVBoxLayout;
+    botoes->addLayout(casos);
+    botoes->addLayout(acoes);
 
     auto* coluna = new QVBoxLayout(this);
     coluna->addLayout(botoes);

@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -87,8 +88,26 @@ VistaSafra::VistaSafra(QWidget* pai)
     colunaConteudo->addWidget(TabelaSafra, 1);
     colunaConteudo->addWidget(LinhaAvisosSafra);
 
+    // Form and figures scroll together: the tab never asks the window for
+    // more width than the views are given.
+    auto* pagina = new QWidget;
+    auto* colunaPagina = new QVBoxLayout(pagina);
+    colunaPagina->setContentsMargins(0, 0, 0, 0);
+    colunaPagina->addWidget(formulario);
+    auto* rolagem = new QScrollArea(this);
+    rolagem->setObjectName("RolagemSafra");
+    rolagem->setWidgetResizable(true);
+    rolagem->setFrameShape(QFrame::NoFrame);
     QVBoxLayout* coluna = MontarColuna(conteudo);
-    coluna->insertWidget(1, formulario);
+    coluna->removeWidget(AvisoSemCalculo);
+    coluna->removeWidget(Conteudo);
+    colunaPagina->addWidget(AvisoSemCalculo, 1);
+    colunaPagina->addWidget(Conteudo, 1);
+    AvisoSemCalculo->setParent(pagina);
+    Conteudo->setParent(pagina);
+    Conteudo->hide();
+    rolagem->setWidget(pagina);
+    coluna->addWidget(rolagem, 1);
     DefinirEntradas(EntradasSafra{});
     Retraduzir();
 }
@@ -153,7 +172,8 @@ void VistaSafra::Preencher() {
         numero->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         numero->setData(PapelValorBruto, valor);
         if (valor < 0.0) numero->setForeground(QColor(0xa0, 0x10, 0x10));
-        auto* unidadeItem = new QTableWidgetItem(TraduzirNucleo(c.unidade));
+        // Money says its unit in its text.
+        auto* unidadeItem = new QTableWidgetItem(unidade == "R$" ? QString() : TraduzirNucleo(c.unidade));
         nome->setToolTip(QString::fromUtf8(c.nome));
         TabelaSafra->setItem(linha, 0, nome);
         TabelaSafra->setItem(linha, 1, numero);
