@@ -60,7 +60,7 @@ QString TextoValor(const std::optional<double>& valor, const LinhaComparacao& li
                              : QCoreApplication::translate("VistaComparacao", "não");
     if (linha.tipo == TipoLinhaComparacao::Formulacao)
         return QString::fromUtf8(Pacote(static_cast<Formulacao>(*valor)).nome);
-    if (entrada) return QString::fromStdString(TextoExato(*valor, separador));
+    if (entrada && linha.unidade != "R$") return QString::fromStdString(TextoExato(*valor, separador));
     return TextoIndicador(valor, linha.unidade, separador);
 }
 
@@ -74,7 +74,7 @@ QString ComSinal(const std::string& texto) {
 QString TextoDiferenca(const std::optional<double>& diferenca, const LinhaComparacao& linha,
                        bool entrada, const std::string& separador) {
     if (!diferenca) return "—";
-    if (entrada) {
+    if (entrada && linha.unidade != "R$") {
         const double arredondada = std::round(*diferenca * 1e6) / 1e6;
         return ComSinal(TextoExato(arredondada == 0.0 ? 0.0 : arredondada, separador));
     }
