@@ -68,12 +68,13 @@ private:
         const RestricaoOtimizacao& r = pedido_.restricoes[j];
         return r.operador == OperadorRestricao::MaiorOuIgual ? r.limite - valor : valor - r.limite;
     }
-    void Registrar(const std::vector<double>& x, const Avaliado& a);
+    void Registrar(const std::vector<double>& x, const Avaliado& a, bool relatar = true);
     bool Grade(std::vector<std::vector<double>>& xs, std::vector<Avaliado>& avaliados);
     void Escalas(const std::vector<Avaliado>& avaliados);
     double Folga(const Avaliado& a) const;
     std::vector<double> Caixa(const std::vector<double>& x) const;
     std::vector<double> DaCaixa(const std::vector<double>& u) const;
+    void Melhorou();
     void Relatar(bool forcar);
     ResultadoOtimizacao Cancelado() const;
     std::vector<int> Indices(std::size_t posicao) const;
@@ -157,7 +158,7 @@ Avaliado Otimizador::Classificar(SituacaoCalculo situacao, const std::vector<Avi
 
 // Keeps the best feasible point and, for an infeasible answer, each
 // constraint's value nearest its limit.
-void Otimizador::Registrar(const std::vector<double>& x, const Avaliado& a) {
+void Otimizador::Registrar(const std::vector<double>& x, const Avaliado& a, bool relatar) {
     if (!a.valido) return;
     for (std::size_t j = 0; j < m_; ++j)
         if (!melhores_[j] || Violacao(j, a.restricoes[j]) < Violacao(j, *melhores_[j]))
@@ -165,7 +166,11 @@ void Otimizador::Registrar(const std::vector<double>& x, const Avaliado& a) {
     if (!a.viavel || (melhorX_ && !Melhor(a.objetivo, melhorObjetivo_))) return;
     melhorX_ = x;
     melhorObjetivo_ = a.objetivo;
-    historico_.push_back({feitos_, a.objetivo});
+    if (relatar) Melhorou();
+}
+
+void Otimizador::Melhorou() {
+    historico_.push_back({feitos_, melhorObjetivo_});
     if (pedido_.melhoria) pedido_.melhoria(historico_.back());
 }
 
@@ -197,8 +202,17 @@ bool Otimizador::Grade(std::vector<std::vector<double>>& xs, std::vector<Avaliad
         for (std::size_t k = 0; k < std::min<std::size_t>(n_, 2); ++k)
             v.eixos.push_back({pedido_.faixas[k].campo, pedido_.faixas[k].minimo,
                                pedido_.faixas[k].maximo, pontos_});
-        for (const SaidaNomeada& s : saidas_)
+        // Each output once (the objective may be constrained too): column
+        // coluna[i] holds saidas_[i].
+        std::vector<SaidaNomeada> unicas;
+        std::vector<std::size_t> coluna;
+        for (const SaidaNomeada& s : saidas_) {
+            const auto achada = std::find(unicas.begin(), unicas.end(), s);
+            coluna.push_back(static_cast<std::size_t>(achada - unicas.begin()));
+            if (achada != unicas.end()) continue;
+            unicas.push_back(s);
             v.saidas.emplace_back(s.usina != nullptr ? s.usina->nome : s.safra->nome);
+        }
         v.separador = pedido_.separador;
         v.tarefas = pedido_.tarefas;
         v.cancelar = pedido_.cancelar;
@@ -214,7 +228,9 @@ bool Otimizador::Grade(std::vector<std::vector<double>>& xs, std::vector<Avaliad
         for (const PontoVarredura& p : r.pontos) {
             std::vector<double> x = p.valores;
             x.insert(x.end(), fixos.begin(), fixos.end());
-            avaliados.push_back(Classificar(p.situacao, p.avisos, p.saidas));
+            std::vector<std::optional<double>> saidas;
+            for (std::size_t c : coluna) saidas.push_back(p.saidas[c]);
+            avaliados.push_back(Classificar(p.situacao, p.avisos, saidas));
             xs.push_back(std::move(x));
         }
     }
@@ -383,7 +399,9 @@ ResultadoOtimizacao Otimizador::Executar() {
     if (!Grade(xs, grade)) return Cancelado();
     const std::size_t avaliacoesGrade = feitos_;
     Escalas(grade);
-    for (std::size_t i = 0; i < grade.size(); ++i) Registrar(xs[i], grade[i]);
+    // The grid's best is one improvement, after the whole grid.
+    for (std::size_t i = 0; i < grade.size(); ++i) Registrar(xs[i], grade[i], false);
+    if (melhorX_) Melhorou();
 
     // The starts: the grid's feasible points that no feasible neighbour
     // beats, best first; or else the plant nearest to meeting every
