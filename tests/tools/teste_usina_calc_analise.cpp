@@ -13,6 +13,7 @@
 #include "ProgramaUsinaCalc.h"
 #include "io/CasoUsina.h"
 #include "io/ExportacaoAnalise.h"
+#include "plant/Numeros.h"
 
 namespace {
 
@@ -39,15 +40,42 @@ TEST_F(UsinaCalc, SensibilidadeComoONucleo) {
                                       "Ecapusi=450", "--separator", separador});
         EXPECT_EQ(r.status, 0) << r.erros;
         EXPECT_EQ(r.saida, SensibilidadeCsv(nucleo, separador));
+        // The columns in their places: the largest swing's row as the core has it.
+        const LinhaSensibilidade& l = nucleo.linhas[0];
+        const std::string d = std::string(separador) == "," ? ";" : ",";
+        EXPECT_TRUE(r.saida.starts_with("campo" + d + "baixo" + d + "base" + d + "alto" + d +
+                                        "variacao" + d + "motivo\r\n" + l.campo + d +
+                                        TextoExato(*l.baixo, separador) + d +
+                                        TextoExato(nucleo.base, separador) + d +
+                                        TextoExato(*l.alto, separador) + d +
+                                        TextoExato(l.variacao, separador) + d + "\r\n"))
+            << r.saida;
     }
     const Resultado j = Executar({"--sensitivity", "Epotele", "--json", "--jobs", "1"});
     ASSERT_EQ(j.status, 0) << j.erros;
+    PedidoSensibilidade padrao;
+    padrao.saida = "Epotele";
+    padrao.separador = ".";  // the C locale's, as the program runs here
+    const ResultadoSensibilidade nucleo = ExecutarSensibilidade(padrao);
     const Json linhas = Json::parse(j.saida)["sensibilidade"];
-    EXPECT_EQ(linhas.size(), 25u);
+    ASSERT_EQ(linhas.size(), nucleo.linhas.size());
     const std::set<std::string> movida = {"campo", "baixo", "base", "alto", "variacao"};
     const std::set<std::string> parada = {"campo", "motivo"};
-    for (const Json& l : linhas)
-        EXPECT_EQ(Chaves(l), l.contains("motivo") ? parada : movida) << l.dump();
+    for (std::size_t i = 0; i < linhas.size(); ++i) {
+        const Json& l = linhas[i];
+        const LinhaSensibilidade& n = nucleo.linhas[i];
+        EXPECT_EQ(l["campo"], n.campo);
+        if (n.motivo != MotivoSemSensibilidade::Nenhum) {
+            EXPECT_EQ(Chaves(l), parada) << l.dump();
+            EXPECT_EQ(l["motivo"], n.mensagem);
+            continue;
+        }
+        EXPECT_EQ(Chaves(l), movida) << l.dump();
+        EXPECT_EQ(l["baixo"].get<double>(), *n.baixo);
+        EXPECT_EQ(l["base"].get<double>(), nucleo.base);
+        EXPECT_EQ(l["alto"].get<double>(), *n.alto);
+        EXPECT_EQ(l["variacao"].get<double>(), n.variacao);
+    }
 }
 
 TEST_F(UsinaCalc, MetaComoONucleo) {
@@ -67,6 +95,8 @@ TEST_F(UsinaCalc, MetaComoONucleo) {
                                   "--vary", "Evap=400:700", "--separator", ","});
     EXPECT_EQ(r.status, 0) << r.erros;
     EXPECT_EQ(r.saida, MetaCsv(pedido, nucleo, ","));
+    EXPECT_EQ(r.saida, "campo;valor;saida;situacao\r\nEvap;" + TextoExato(*nucleo.valor, ",") + ";" +
+                           TextoExato(*nucleo.saida, ",") + ";atingida\r\n");
 
     // Out of the range: said, not an error.
     const Resultado s = Executar({"--goal", "Epotele=1e6", "--vary", "Evap=400:500", "--json"});
@@ -104,6 +134,11 @@ TEST_F(UsinaCalc, OtimizacaoComoONucleo) {
     const Json o = Json::parse(j.saida)["otimizacao"];
     EXPECT_EQ(Chaves(o), (std::set<std::string>{"entradas", "objetivo", "restricoes", "avaliacoes", "situacao"}));
     EXPECT_EQ(Chaves(o["entradas"]), (std::set<std::string>{"Eprecal", "Etscal"}));
+    EXPECT_EQ(o["entradas"]["Eprecal"].get<double>(), nucleo.valores[0]);
+    EXPECT_EQ(o["entradas"]["Etscal"].get<double>(), nucleo.valores[1]);
+    EXPECT_EQ(o["restricoes"][0]["valor"].get<double>(), *nucleo.restricoes[0].valor);
+    EXPECT_EQ(o["restricoes"][0]["limite"].get<double>(), 12.0);
+    EXPECT_EQ(o["avaliacoes"].get<std::size_t>(), nucleo.avaliacoes);
     EXPECT_EQ(o["objetivo"].get<double>(), *nucleo.objetivo);
     EXPECT_EQ(Chaves(o["restricoes"][0]), (std::set<std::string>{"saida", "operador", "limite", "valor", "ativa"}));
     EXPECT_TRUE(o["restricoes"][0]["ativa"].get<bool>());
