@@ -76,6 +76,8 @@ TEST(AtingirMeta, SemSolucaoNaFaixa) {
         {"Eprecal", 30.0, 120.0, "Epotele", 1e6},       // above every point
         {"Evap", 400.0, 500.0, "bagaco_excedente_t", 0.0},  // the surplus stays positive
         {"Etscal", 100.0, 200.0, "Epotele", 18000.0},   // every point refused
+        // Reached only below 12 bar, where the medium-pressure turbine is short of steam.
+        {"Epstap", 4.0, 30.0, "Epotele", 19800.0},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.campo);

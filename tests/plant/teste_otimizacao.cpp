@@ -124,12 +124,35 @@ TEST(Otimizacao, NosCamposDaJanelaReproduzOOtimo) {
     p.restricoes = {{"Eexbag", O::MaiorOuIgual, 12}};
     const ResultadoOtimizacao r = ExecutarOtimizacao(p);
     ASSERT_EQ(r.situacao, SituacaoOtimizacao::Otimo);
+    // No steam through the valve: the end of its range itself, not a hair above.
+    EXPECT_EQ(r.valores[3], 0.0);
     CamposMemoria campos(",");
     for (std::size_t k = 0; k < p.faixas.size(); ++k)
         campos.DefinirEntrada(p.faixas[k].campo, TextoExato(r.valores[k], ","));
     ResultadoUsina janela;
     CalcularUsinaNosCampos(campos, janela, ",", &p.base.safra);
     EXPECT_EQ(Bits(janela.safra->EnergiaExportada), Bits(*r.objetivo));
+}
+
+// A run that finished with the medium-pressure turbine short of steam, or
+// with a state that did not converge, or without a finite output, is no
+// plant for the analyses.
+TEST(Otimizacao, SoUsinasContam) {
+    EntradasUsina semVapor;
+    semVapor.PressaoSaidaTurbinaAlta = 8.0;
+    const AvaliacaoPonto p = AvaliarPonto(semVapor, {BuscarSaida("Epotele")}, ",");
+    EXPECT_EQ(p.situacao, SituacaoCalculo::Completo);
+    EXPECT_TRUE(p.saidas[0] && std::isfinite(*p.saidas[0]));
+    EXPECT_FALSE(p.valido);
+    EXPECT_TRUE(AvaliarPonto(EntradasUsina{}, {BuscarSaida("Epotele")}, ",").valido);
+    using S = SituacaoCalculo;
+    const AvisoUsina naoConvergiu{TipoAviso::NaoConvergiu, 0.0, 19};
+    const AvisoUsina umido{TipoAviso::ProcessoUmido, 0.99, 11};
+    EXPECT_TRUE(PontoValido(S::Completo, {umido}, {1.0}));
+    EXPECT_FALSE(PontoValido(S::Completo, {umido, naoConvergiu}, {1.0}));
+    EXPECT_FALSE(PontoValido(S::Completo, {}, {1.0, INFINITY}));
+    EXPECT_FALSE(PontoValido(S::Completo, {}, {std::nullopt}));
+    EXPECT_FALSE(PontoValido(S::Interrompido, {}, {1.0}));
 }
 
 TEST(Otimizacao, RestricoesInviaveisRelatadas) {
