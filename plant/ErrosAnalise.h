@@ -18,6 +18,7 @@ enum class MotivoErroAnalise {
     FaixaInvalida,          // the range of campo is not finite, or its minimum is not below its maximum
     FaixaAlemDoLimite,      // the range of campo passes the reading limit of the input
     NumeroDeEntradas,       // an optimisation varies 1 to 4 inputs
+    GradeGrande,            // an optimisation's grid would pass MaximoPontosVarredura points
     PassoInvalido,          // the step of a sensitivity is not above 0 and below 100 %
     ValorInvalido,          // a target or a constraint's limit is not finite
 };

@@ -98,7 +98,7 @@ private:
     // Per constraint, the value nearest its limit among plants, for an
     // infeasible answer.
     std::vector<std::optional<double>> melhores_;
-    // Scales of the objective, the constraints and the steam, from the grid.
+    // Scales of the objective and the constraints, from the grid.
     double escalaObjetivo_ = 1.0;
     std::vector<double> escalas_;        // of the local method's constraints
     std::vector<double> escalasAtivas_;  // of "active"
@@ -129,6 +129,17 @@ void Otimizador::Verificar() {
     if (p.pontosGrade != 0 && p.pontosGrade < 2)
         throw ErroAnalise(MotivoErroAnalise::FaixaInvalida, "",
                           "A grade da otimização precisa de pelo menos 2 pontos por campo.");
+    // As for a sweep: a typing slip cannot ask for more memory than there is.
+    const auto pontos = static_cast<std::size_t>(p.pontosGrade != 0 ? p.pontosGrade
+                                                                    : PontosGradePadrao(p.faixas.size()));
+    std::size_t grade = 1;
+    for (std::size_t k = 0; k < p.faixas.size(); ++k) {
+        grade *= pontos;  // checked at each factor: cannot overflow
+        if (grade > MaximoPontosVarredura)
+            throw ErroAnalise(MotivoErroAnalise::GradeGrande, "",
+                              "A grade da otimização teria mais de " +
+                                  std::to_string(MaximoPontosVarredura) + " pontos.");
+    }
 }
 
 Avaliado Otimizador::Classificar(SituacaoCalculo situacao, const std::vector<AvisoUsina>& avisos,

@@ -120,5 +120,6 @@ struct ResultadoOtimizacao {
 // configuration does not read, a range that is not finite, not increasing or
 // past the reading limit, an unknown objective or constraint output or one
 // the configuration leaves blank, a limit that is not finite, fewer than 2
-// grid points; rethrows what a callback threw.
+// grid points per input or more than MaximoPontosVarredura in all; rethrows
+// what a callback threw.
 ResultadoOtimizacao ExecutarOtimizacao(const PedidoOtimizacao& pedido);

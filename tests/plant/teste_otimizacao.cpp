@@ -237,6 +237,7 @@ TEST(Otimizacao, PedidosRecusados) {
         const char* objetivo;
         std::vector<RestricaoOtimizacao> restricoes;
         M motivo;
+        int pontos = 0;
     } casos[] = {
         {{}, "Epotele", {}, M::NumeroDeEntradas},
         {{{"Evap", 1, 2}, {"Ebag", 1, 2}, {"Epci", 1, 2}, {"Etscal", 1, 2}, {"Emvalv", 1, 2}},
@@ -245,12 +246,15 @@ TEST(Otimizacao, PedidosRecusados) {
         {{{"Evap", 400, 500}}, "Epot", {}, M::SaidaDesconhecida},
         {{{"Evap", 400, 500}}, "Epotele", {{"Eexbag", O::MenorOuIgual, NAN}}, M::ValorInvalido},
         {{{"Etscal", 400, 1400}}, "Epotele", {}, M::FaixaAlemDoLimite},
+        {{{"Evap", 400, 500}}, "Epotele", {}, M::FaixaInvalida, 1},
+        {{{"Evap", 400, 500}, {"Ebag", 1, 2}, {"Epci", 1, 2}}, "Epotele", {}, M::GradeGrande, 101},
     };
     for (const auto& c : casos) {
         PedidoOtimizacao p;
         p.faixas = c.faixas;
         p.objetivo = c.objetivo;
         p.restricoes = c.restricoes;
+        p.pontosGrade = c.pontos;
         try {
             ExecutarOtimizacao(p);
             ADD_FAILURE() << c.objetivo << " accepted";
