@@ -28,7 +28,19 @@ struct Plano {
     std::vector<SaidaNomeada> saidas;
     bool comSafra = false;  // a season figure is asked for: its warnings go with it
     std::size_t total = 0;
+    // The axis that switches the high-pressure turbine, if any (its entry
+    // in campos is empty).
+    std::optional<std::size_t> eixoConfiguracao;
 };
+
+// The configuration axis: two points, with and without the turbine.
+std::vector<double> ValoresConfiguracao(const EixoVarredura& eixo) {
+    const auto umOuZero = [](double v) { return v == 0.0 || v == 1.0; };
+    if (eixo.pontos != 2 || !umOuZero(eixo.inicio) || !umOuZero(eixo.fim) || eixo.inicio == eixo.fim)
+        throw ErroVarredura("A varredura da configuração " + Nome(eixo.campo) +
+                            " tem os dois pontos 1 (com a turbina de alta pressão) e 0 (sem ela).");
+    return {eixo.inicio, eixo.fim};
+}
 
 Plano Planejar(const PedidoVarredura& pedido) {
     Plano plano;
@@ -36,7 +48,20 @@ Plano Planejar(const PedidoVarredura& pedido) {
         throw ErroVarredura("Uma varredura tem um ou dois campos de entrada, não " +
                             std::to_string(pedido.eixos.size()) + ".");
     plano.total = 1;
+    const bool configuracaoVaria =
+        std::any_of(pedido.eixos.begin(), pedido.eixos.end(),
+                    [](const EixoVarredura& e) { return e.campo == CampoConfiguracao; });
     for (const EixoVarredura& eixo : pedido.eixos) {
+        if (eixo.campo == CampoConfiguracao) {
+            if (plano.eixoConfiguracao)
+                throw ErroVarredura("O campo " + Nome(eixo.campo) +
+                                    " aparece duas vezes na varredura.");
+            plano.eixoConfiguracao = plano.campos.size();
+            plano.campos.emplace_back();
+            plano.valores.push_back(ValoresConfiguracao(eixo));
+            plano.total *= 2;
+            continue;
+        }
         const EntradaNomeada entrada = BuscarEntrada(eixo.campo);
         if (!entrada)
             throw ErroVarredura("Campo de entrada desconhecido na varredura: " + Nome(eixo.campo) +
@@ -47,7 +72,8 @@ Plano Planejar(const PedidoVarredura& pedido) {
         // The season's inputs have neither of the plant's two conditions.
         const CampoEntradaUsina* campo = entrada.usina;
         // The run does not read it: every point would be the same plant.
-        if (campo != nullptr && campo->soComTurbinaAlta && !pedido.base.comTurbinaAlta)
+        if (campo != nullptr && campo->soComTurbinaAlta && !pedido.base.comTurbinaAlta &&
+            !configuracaoVaria)
             throw ErroVarredura("O campo " + Nome(eixo.campo) +
                                 " só é usado com a turbina de alta pressão.");
         plano.campos.push_back(entrada);
@@ -94,8 +120,12 @@ std::vector<double> ValoresDoPonto(const Plano& plano, std::size_t indice) {
 // One point: a single run on a fresh result, as the window makes it.
 void CalcularPonto(const PedidoVarredura& pedido, const Plano& plano, PontoVarredura& ponto) {
     EntradasUsina entradas = pedido.base;
-    for (std::size_t k = 0; k < plano.campos.size(); ++k)
-        plano.campos[k].Em(entradas) = ponto.valores[k];
+    for (std::size_t k = 0; k < plano.campos.size(); ++k) {
+        if (k == plano.eixoConfiguracao)
+            entradas.comTurbinaAlta = ponto.valores[k] != 0.0;
+        else
+            plano.campos[k].Em(entradas) = ponto.valores[k];
+    }
     ResultadoUsina resultado;
     try {
         CalcularUsina(entradas, resultado, nullptr, pedido.separador);
@@ -285,7 +315,8 @@ void Descrever(const Plano& plano, ResultadoVarredura& resultado) {
     resultado.eixos.clear();
     for (std::size_t k = 0; k < plano.campos.size(); ++k)
         resultado.eixos.push_back({plano.campos[k].usina, plano.campos[k].safra, plano.valores[k],
-                                   DecimaisValores(plano.valores[k])});
+                                   DecimaisValores(plano.valores[k]),
+                                   k == plano.eixoConfiguracao});
     resultado.saidas.clear();
     resultado.saidasSafra.clear();
     for (const SaidaNomeada& s : plano.saidas) {
