@@ -3,9 +3,8 @@
 #include <utility>
 
 #include "io/CasoUsina.h"
+#include "plant/CamposNomeados.h"
 #include "plant/Numeros.h"
-#include "plant/TabelaEntradas.h"
-#include "plant/TabelaSafra.h"
 
 namespace {
 
@@ -13,9 +12,8 @@ std::string Aspas(const std::string& s) { return "\"" + s + "\""; }
 
 // The caption of a plant's or a season's input.
 std::string LegendaCaso(const std::string& campo) {
-    if (const CampoEntradaUsina* c = BuscarCampoEntrada(campo)) return c->legenda;
-    if (const CampoEntradaSafra* c = BuscarCampoEntradaSafra(campo)) return c->legenda;
-    return campo;
+    const char* legenda = LegendaEntradaNomeada(campo);
+    return legenda != nullptr ? legenda : campo;
 }
 
 // What a key was found to hold: the text itself, quoted, or its type.

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <exception>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -130,7 +131,7 @@ private:
     // The other cases as they were when comparacao_ was made: outros_ may
     // have changed since, when the inputs could not be read.
     std::vector<OutroCaso> comparados_;
-    QString erroEntradas_;  // why the current inputs could not be read; empty when they could
+    std::exception_ptr erroEntradas_;  // why the current inputs could not be read; null when they could
     int larguraNomes_ = 0;  // pixels the names' column needs
     bool pendente_ = true;  // the inputs changed since the last comparison
 };

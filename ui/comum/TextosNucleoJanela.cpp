@@ -147,9 +147,11 @@ QString TextoAvisoTraduzido(const AvisoUsina& aviso, const std::string& separado
         return Traduzir(QT_TRANSLATE_NOOP("TextosNucleoJanela", "Balanço de energia não fecha: %1 kW"))
             .arg(numero);
     case TipoAviso::ImportaEnergia:
+        return Traduzir(QT_TRANSLATE_NOOP("TextosNucleoJanela", "A usina importa energia: %1 MWh na safra"))
+            .arg(numero);
     case TipoAviso::FaltaBagaco:
-        // The season's warnings: the core's text until the window shows the season.
-        return QString::fromStdString(TextoAviso(aviso, separador));
+        return Traduzir(QT_TRANSLATE_NOOP("TextosNucleoJanela", "Falta bagaço: %1 t na safra"))
+            .arg(numero);
     }
     return numero;  // not reached: every kind of warning has its text
 }
