@@ -131,7 +131,8 @@ private:
     // The other cases as they were when comparacao_ was made: outros_ may
     // have changed since, when the inputs could not be read.
     std::vector<OutroCaso> comparados_;
-    std::exception_ptr erroEntradas_;  // why the current inputs could not be read; null when they could
+    // Why the current inputs could not be read, as thrown; null when they could.
+    std::exception_ptr erroEntradas_;
     int larguraNomes_ = 0;  // pixels the names' column needs
     bool pendente_ = true;  // the inputs changed since the last comparison
 };

@@ -43,11 +43,15 @@ QString TextoProblemaConfiguracoes(const ProblemaArquivoConfiguracoes& problema)
 }
 
 QString TextoProblemaConfiguracoes(const ProblemaArquivoConfiguracoes& problema, Idioma idioma) {
-    const auto traduzir = [idioma](const char* fonte) { return TraduzirEm(idioma, "Mensagens", fonte); };
+    const auto traduzir = [idioma](const char* fonte) {
+        return TraduzirEm(idioma, "Mensagens", fonte);
+    };
     const QString motivo =
         problema.grandeDemais
-            ? traduzir(QT_TRANSLATE_NOOP("Mensagens", "é grande demais: %1 bytes (o máximo é %2 bytes)"))
-                  .arg(QString::number(problema.tamanho), QString::number(TamanhoMaximoConfiguracoes))
+            ? traduzir(QT_TRANSLATE_NOOP("Mensagens",
+                                         "é grande demais: %1 bytes (o máximo é %2 bytes)"))
+                  .arg(QString::number(problema.tamanho),
+                       QString::number(TamanhoMaximoConfiguracoes))
             : TextoFalhaArquivoTraduzido(problema.falha, idioma);
     return traduzir(QT_TRANSLATE_NOOP("Mensagens",
                                       "As configurações em %1 não foram lidas: %2; esta sessão usa "

@@ -60,10 +60,12 @@ QString TextoMotivoCasoTraduzido(const MotivoCaso& m, const std::string& separad
             .arg(traduzir(QT_TRANSLATE_NOOP("Mensagens", "mais de %1")).arg(maximo), maximo);
     case D::Vazio: return traduzir(QT_TRANSLATE_NOOP("Mensagens", "está vazio"));
     case D::NaoUtf8:
-        return traduzir(QT_TRANSLATE_NOOP("Mensagens", "o texto não está em UTF-8 (byte inválido na %1)"))
+        return traduzir(QT_TRANSLATE_NOOP("Mensagens",
+                                          "o texto não está em UTF-8 (byte inválido na %1)"))
             .arg(Posicao(m.posicao, idioma));
     case D::AninhadoDemais:
-        return traduzir(QT_TRANSLATE_NOOP("Mensagens", "objetos e listas aninhados em mais de %1 níveis"))
+        return traduzir(QT_TRANSLATE_NOOP("Mensagens",
+                                          "objetos e listas aninhados em mais de %1 níveis"))
             .arg(Texto(std::to_string(ProfundidadeMaximaCaso)));
     case D::ChaveRepetida:
         return traduzir(QT_TRANSLATE_NOOP("Mensagens", "a chave %1 aparece mais de uma vez"))
@@ -103,7 +105,8 @@ QString TextoMotivoCasoTraduzido(const MotivoCaso& m, const std::string& separad
                                                        "programa lê a versão %2)"))
             .arg(Texto(TextoExato(m.numero, separador)), Texto(std::to_string(VersaoCaso)));
     case D::FaltaEntrada:
-        return traduzir(QT_TRANSLATE_NOOP("Mensagens", "falta a entrada %1")).arg(Entrada(m.campo, idioma));
+        return traduzir(QT_TRANSLATE_NOOP("Mensagens", "falta a entrada %1"))
+            .arg(Entrada(m.campo, idioma));
     case D::EntradaNaoNumero:
         return traduzir(QT_TRANSLATE_NOOP("Mensagens", "a entrada %1 deve ser um número, não %2"))
             .arg(Entrada(m.campo, idioma), NomeTipo(m.tipo, idioma));
@@ -132,8 +135,9 @@ QString TextoErroCasoTraduzido(const ErroCaso& erro, Idioma idioma) {
     switch (erro.tipo()) {
     case TipoErroCaso::Invalido:
         return traduzir(QT_TRANSLATE_NOOP("Mensagens", "O arquivo %1 não é um caso válido: %2"))
-            .arg(arquivo, erro.recusa() ? TextoRecusaTraduzido(*erro.recusa(), idioma)
-                                        : TextoMotivoCasoTraduzido(erro.motivo(), erro.separador(), idioma));
+            .arg(arquivo,
+                 erro.recusa() ? TextoRecusaTraduzido(*erro.recusa(), idioma)
+                               : TextoMotivoCasoTraduzido(erro.motivo(), erro.separador(), idioma));
     case TipoErroCaso::NaoLido:
         return traduzir(QT_TRANSLATE_NOOP("Mensagens", "Não foi possível ler o arquivo %1: %2"))
             .arg(arquivo, TextoFalhaArquivoTraduzido(erro.falha(), idioma));

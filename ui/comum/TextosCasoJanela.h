@@ -13,6 +13,7 @@
 QString TextoErroCasoTraduzido(const ErroCaso& erro, Idioma idioma);
 
 // The reason of a file that is not a valid case (not EntradaRecusada).
-QString TextoMotivoCasoTraduzido(const MotivoCaso& motivo, const std::string& separador, Idioma idioma);
+QString TextoMotivoCasoTraduzido(const MotivoCaso& motivo, const std::string& separador,
+                                 Idioma idioma);
 
 QString TextoAvisoCasoTraduzido(const AvisoCaso& aviso, Idioma idioma);

@@ -96,7 +96,8 @@ QString TextoFalhaPropriedadesTraduzido(const ErroPropriedades& erro, Idioma idi
             "Mensagens", "Temperatura fora da faixa das propriedades da água (-20 a 2000 °C): %1");
         break;
     case F::TemperaturaNaoFinita:
-        fonte = QT_TRANSLATE_NOOP("Mensagens", "Temperatura fora da faixa das propriedades da água: %1");
+        fonte = QT_TRANSLATE_NOOP("Mensagens",
+                                  "Temperatura fora da faixa das propriedades da água: %1");
         break;
     case F::EntalpiaNaoFinita:
         fonte = QT_TRANSLATE_NOOP("Mensagens", "Entalpia fora da faixa das propriedades da água: %1");
@@ -134,7 +135,8 @@ QString TextoErroVarreduraTraduzido(const ErroVarredura& erro, Idioma idioma) {
                                           "Uma varredura tem um ou dois campos de entrada, não %1."))
             .arg(numero);
     case M::EntradaDesconhecida:
-        return traduzir(QT_TRANSLATE_NOOP("Mensagens", "Campo de entrada desconhecido na varredura: %1."))
+        return traduzir(
+                   QT_TRANSLATE_NOOP("Mensagens", "Campo de entrada desconhecido na varredura: %1."))
             .arg(nome);
     case M::EntradaRepetida:
         return traduzir(QT_TRANSLATE_NOOP("Mensagens", "O campo %1 aparece duas vezes na varredura."))
