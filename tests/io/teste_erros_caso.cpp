@@ -1,13 +1,11 @@
 // A case file's errors and warnings carry what their sentence names: which
 // kind of error, the defect with the line and column, the excerpt, key or
-// type it quotes, the input it names, the file reason or the refused input;
-// and a file's read and write failures their reason by errno and by the kind
-// of what the path names. The sentences in both languages are checked where
-// the window says them (tests/ui/comum/teste_mensagens_tipadas.cpp).
+// type it quotes, the input it names, the file reason or the refused input.
+// The sentences in both languages, and the file reasons by errno, are
+// checked where the window says them
+// (tests/ui/comum/teste_mensagens_tipadas.cpp).
 #include <cerrno>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <limits>
 #include <string>
@@ -16,7 +14,6 @@
 
 #include "DiretorioTemporario.h"
 #include "io/CasoUsina.h"
-#include "io/GravacaoAtomica.h"
 #include "plant/CamposMemoria.h"
 
 namespace {
@@ -210,45 +207,4 @@ TEST_F(ErrosArquivoCaso, LerGravarEFazerDosCampos) {
         EXPECT_EQ(erro.motivo().campo, "Eefibom");
         EXPECT_EQ(erro.motivo().trecho, "\"65;0\"");
     }
-}
-
-// The reason of a failed read or write, by errno and by the kind of what
-// the path names; where they differ, writing only creates files.
-TEST(ErrosCaso, FalhasDeArquivoPorCodigo) {
-    using M = MotivoArquivo;
-    const struct {
-        int codigo;
-        unsigned tipo;
-        bool naPasta;
-        MotivoArquivo leitura;
-        MotivoArquivo gravacao;
-    } casos[] = {
-        {ENOENT, 0, false, M::NaoExiste, M::PastaNaoExiste},
-        {ENOTDIR, 0, false, M::ParteNaoEhPasta, M::ParteNaoEhPasta},
-        {EISDIR, 0, false, M::EhPasta, M::EhPasta},
-        {EACCES, 0, false, M::AcessoNegado, M::AcessoNegado},
-        {EPERM, 0, true, M::AcessoNegado, M::PastaSemPermissao},
-        {EROFS, 0, false, M::EntradaSaida, M::SoLeitura},
-        {ENOSPC, 0, false, M::EntradaSaida, M::DiscoCheio},
-        {EDQUOT, 0, false, M::EntradaSaida, M::DiscoCheio},
-        {EFBIG, 0, false, M::EntradaSaida, M::GrandeDemais},
-        {ENAMETOOLONG, 0, false, M::NomeLongo, M::NomeLongo},
-        {ELOOP, 0, false, M::LigacoesEmCiclo, M::LigacoesEmCiclo},
-        {ENFILE, 0, false, M::AbertosDemais, M::AbertosDemais},
-        {EINVAL, 0, false, M::NomeInvalido, M::NomeInvalido},
-        {EIO, 0, false, M::EntradaSaida, M::EntradaSaida},
-        {EACCES, S_IFIFO, true, M::Fifo, M::Fifo},
-        {EACCES, S_IFSOCK, false, M::Soquete, M::Soquete},
-        {EACCES, S_IFBLK, false, M::Dispositivo, M::Dispositivo},
-        {EISDIR, S_IFDIR, false, M::EhPasta, M::EhPasta},
-    };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.codigo);
-        EXPECT_EQ(FalhaLeitura(c.codigo, c.tipo), (FalhaArquivo{c.leitura, c.codigo}));
-        const ErroGravacao gravacao(c.codigo, "x", c.tipo, c.naPasta);
-        EXPECT_EQ(FalhaGravacao(gravacao), (FalhaArquivo{c.gravacao, c.codigo}));
-        EXPECT_EQ(MotivoLeitura(c.codigo, c.tipo), TextoFalhaArquivo(FalhaLeitura(c.codigo, c.tipo)));
-        EXPECT_EQ(MotivoGravacao(gravacao), TextoFalhaArquivo(FalhaGravacao(gravacao)));
-    }
-    EXPECT_EQ(TextoFalhaArquivo({M::EntradaSaida, EIO}), "erro de entrada e saída 5");
 }

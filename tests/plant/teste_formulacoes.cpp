@@ -70,8 +70,9 @@ TEST(Formulacoes, If97ConservaEnergiaEConcordaComA1969) {
         const StatePoint& p11 = b.dados.Estado[R::VaporProcesso];
         const auto lido = LerEstado(p11, Formulacao::If97);
         ASSERT_TRUE(lido);
-        if (lido->fase == Fase::Superaquecido)
+        if (lido->fase == Fase::Superaquecido) {
             EXPECT_DOUBLE_EQ(lido->grausK, p11.t - TemperaturaSaturacaoIF97(p11.p));
+        }
     }
 }
 

@@ -9,14 +9,10 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <cerrno>
-#include <cstdio>
 #include <fstream>
 #include <functional>
 #include <limits>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
-#include <unistd.h>
 #include <gtest/gtest.h>
 
 #include "if97/EstadoIF97.h"
@@ -38,20 +34,13 @@ constexpr double Infinito = std::numeric_limits<double>::infinity();
 
 using Lancador = std::function<void(const std::string& separador)>;
 
-// A folder holding a FIFO, a socket, two symbolic links in a loop and a file
-// one byte larger than a case may be, for the whole program's run.
+// A folder holding a FIFO and a file one byte larger than a case may be,
+// for the whole program's run.
 const std::string& Pasta() {
     static QTemporaryDir pasta;
     static const std::string caminho = [] {
         const std::string d = QDir(pasta.path()).absolutePath().toStdString();
         mkfifo((d + "/f.usina").c_str(), 0600);
-        const int s = socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un endereco{};
-        endereco.sun_family = AF_UNIX;
-        std::snprintf(endereco.sun_path, sizeof endereco.sun_path, "%s/s.usina", d.c_str());
-        (void)bind(s, reinterpret_cast<sockaddr*>(&endereco), sizeof endereco);
-        (void)symlink((d + "/l1").c_str(), (d + "/l2").c_str());
-        (void)symlink((d + "/l2").c_str(), (d + "/l1").c_str());
         std::ofstream(d + "/g.usina") << std::string(TamanhoMaximoCaso + 1, ' ');
         return d;
     }();
@@ -178,12 +167,6 @@ const std::vector<Linha>& Linhas() {
         {"raiz_lista", Caso("[1]"),
          "O arquivo \"planta.usina\" não é um caso válido: o conteúdo deve ser um objeto JSON ({...}), não uma lista",
          "The file \"planta.usina\" is not a valid case: the content must be a JSON object ({...}), not a list"},
-        {"raiz_numero", Caso("1"),
-         "O arquivo \"planta.usina\" não é um caso válido: o conteúdo deve ser um objeto JSON ({...}), não um número",
-         "The file \"planta.usina\" is not a valid case: the content must be a JSON object ({...}), not a number"},
-        {"raiz_texto", Caso("\"x\""),
-         "O arquivo \"planta.usina\" não é um caso válido: o conteúdo deve ser um objeto JSON ({...}), não um texto",
-         "The file \"planta.usina\" is not a valid case: the content must be a JSON object ({...}), not a text"},
         {"raiz_logico", Caso("true"),
          "O arquivo \"planta.usina\" não é um caso válido: o conteúdo deve ser um objeto JSON ({...}), não um valor lógico",
          "The file \"planta.usina\" is not a valid case: the content must be a JSON object ({...}), not a logical value"},
@@ -202,9 +185,6 @@ const std::vector<Linha>& Linhas() {
         {"invalido2", Caso("{\n  \"a\": tru\n}"),
          "O arquivo \"planta.usina\" não é um caso válido: JSON inválido na linha 2, coluna 11, em \"\\n}\"",
          "The file \"planta.usina\" is not a valid case: invalid JSON at line 2, column 11, at \"\\n}\""},
-        {"nan", Caso("{\"formato\": nan}"),
-         "O arquivo \"planta.usina\" não é um caso válido: JSON inválido na linha 1, coluna 14, em \"an}\"",
-         "The file \"planta.usina\" is not a valid case: invalid JSON at line 1, column 14, at \"an}\""},
         {"inf", Caso("{\"formato\": -Infinity}"),
          "O arquivo \"planta.usina\" não é um caso válido: JSON inválido na linha 1, coluna 14, em \"Infinity}\" (NaN e Infinity não são números em JSON)",
          "The file \"planta.usina\" is not a valid case: invalid JSON at line 1, column 14, at \"Infinity}\" (NaN and Infinity are not numbers in JSON)"},
@@ -260,22 +240,12 @@ const std::vector<Linha>& Linhas() {
          "The file \"planta.usina\" is not a valid case: Impossible value in \"Boiler thermal efficiency [%]\": 150,5. Must be greater than 0 and at most 100 %.",
          "O arquivo \"planta.usina\" não é um caso válido: Valor impossível em \"Eficiência Térmica da Caldeira [%]\": 150.5. Deve ser maior que 0 e no máximo 100 %.",
          "The file \"planta.usina\" is not a valid case: Impossible value in \"Boiler thermal efficiency [%]\": 150.5. Must be greater than 0 and at most 100 %."},
-        {"recusa_saturacao", Trocado("\"Etscal\": 450.0", "\"Etscal\": 250"),
-         "O arquivo \"planta.usina\" não é um caso válido: Valor impossível em \"Temperatura de saída da caldeira [°C]\": 250. Deve ser maior que a temperatura de saturação à pressão da caldeira, 295,07 °C: o vapor vivo sai superaquecido.",
-         "The file \"planta.usina\" is not a valid case: Impossible value in \"Boiler outlet temperature [°C]\": 250. Must be higher than the saturation temperature at the boiler pressure, 295,07 °C: live steam leaves superheated.",
-         "O arquivo \"planta.usina\" não é um caso válido: Valor impossível em \"Temperatura de saída da caldeira [°C]\": 250. Deve ser maior que a temperatura de saturação à pressão da caldeira, 295.07 °C: o vapor vivo sai superaquecido.",
-         "The file \"planta.usina\" is not a valid case: Impossible value in \"Boiler outlet temperature [°C]\": 250. Must be higher than the saturation temperature at the boiler pressure, 295.07 °C: live steam leaves superheated."},
         // The English is new: the patterns left it in Portuguese.
         {"recusa_dias", Trocado("\"Ediasafra\": 200.0", "\"Ediasafra\": 400.5"),
          "O arquivo \"planta.usina\" não é um caso válido: Valor impossível em \"Duração da safra [dias]\": 400,5. Deve ser maior que 0 e no máximo 366 dias.",
          "The file \"planta.usina\" is not a valid case: Impossible value in \"Duração da safra [dias]\": 400,5. Must be greater than 0 and at most 366 days.",
          "O arquivo \"planta.usina\" não é um caso válido: Valor impossível em \"Duração da safra [dias]\": 400.5. Deve ser maior que 0 e no máximo 366 dias.",
          "The file \"planta.usina\" is not a valid case: Impossible value in \"Duração da safra [dias]\": 400.5. Must be greater than 0 and at most 366 days."},
-        {"recusa_pressao", Trocado("\"Epstap\": 22.0", "\"Epstap\": 90.25"),
-         "O arquivo \"planta.usina\" não é um caso válido: Valor impossível em \"Pressão de saída na turbina de alta pressão [bar]\": 90,25. Deve ser menor que a pressão de operação da caldeira, 80 bar.",
-         "The file \"planta.usina\" is not a valid case: Impossible value in \"HP turbine outlet pressure [bar]\": 90,25. Must be lower than the boiler's operating pressure, 80 bar.",
-         "O arquivo \"planta.usina\" não é um caso válido: Valor impossível em \"Pressão de saída na turbina de alta pressão [bar]\": 90.25. Deve ser menor que a pressão de operação da caldeira, 80 bar.",
-         "The file \"planta.usina\" is not a valid case: Impossible value in \"HP turbine outlet pressure [bar]\": 90.25. Must be lower than the boiler's operating pressure, 80 bar."},
         {"ler_nao_existe", Ler("/nao/existe/caso.usina"),
          "Não foi possível ler o arquivo \"/nao/existe/caso.usina\": o arquivo não existe",
          "The file \"/nao/existe/caso.usina\" could not be read: the file does not exist"},
@@ -285,24 +255,9 @@ const std::vector<Linha>& Linhas() {
         {"ler_fifo", Ler(Pasta() + "/f.usina"),
          "Não foi possível ler o arquivo \"{pasta}/f.usina\": é uma FIFO (pipe nomeado), não um arquivo comum",
          "The file \"{pasta}/f.usina\" could not be read: it is a FIFO (named pipe), not a regular file"},
-        {"ler_soquete", Ler(Pasta() + "/s.usina"),
-         "Não foi possível ler o arquivo \"{pasta}/s.usina\": é um soquete, não um arquivo comum",
-         "The file \"{pasta}/s.usina\" could not be read: it is a socket, not a regular file"},
-        {"ler_dispositivo", Ler("/dev/null"),
-         "Não foi possível ler o arquivo \"/dev/null\": é um dispositivo, não um arquivo comum",
-         "The file \"/dev/null\" could not be read: it is a device, not a regular file"},
         {"ler_nul", Ler(std::string("a\0b.usina", 9)),
          "Não foi possível ler o arquivo \"a\\0b.usina\": nome de arquivo inválido",
          "The file \"a\\0b.usina\" could not be read: invalid file name"},
-        {"ler_notdir", Ler("/etc/passwd/x.usina"),
-         "Não foi possível ler o arquivo \"/etc/passwd/x.usina\": uma parte do caminho não é uma pasta",
-         "The file \"/etc/passwd/x.usina\" could not be read: a part of the path is not a folder"},
-        {"ler_longo", Ler("/tmp/" + std::string(300, 'a')),
-         "Não foi possível ler o arquivo \"/tmp/aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa\": o nome é longo demais",
-         "The file \"/tmp/aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa\" could not be read: the name is too long"},
-        {"ler_ciclo", Ler(Pasta() + "/l1"),
-         "Não foi possível ler o arquivo \"{pasta}/l1\": ligações simbólicas em ciclo",
-         "The file \"{pasta}/l1\" could not be read: symbolic links in a loop"},
         {"ler_grande", Ler(Pasta() + "/g.usina"),
          "O arquivo \"{pasta}/g.usina\" não é um caso válido: é grande demais para um caso: 1048577 bytes (o máximo é 1048576 bytes, 1 MiB)",
          "The file \"{pasta}/g.usina\" is not a valid case: it is too large for a case: 1048577 bytes (the maximum is 1048576 bytes, 1 MiB)"},
@@ -329,9 +284,6 @@ const std::vector<Linha>& Linhas() {
         {"p_pressao", Estado1969(ModoPressaoTemperatura, 25.0, 100.0),
          "Pressão fora da faixa das propriedades da água (0,0006109 a 19 MPa): 25",
          "Pressure outside the range of the water properties (0,0006109 to 19 MPa): 25"},
-        {"p_pressao_peq", Estado1969(ModoPressaoTemperatura, 1e-9, 100.0),
-         "Pressão fora da faixa das propriedades da água (0,0006109 a 19 MPa): 1e-09",
-         "Pressure outside the range of the water properties (0,0006109 to 19 MPa): 1e-09"},
         {"p_modo", Estado1969(99, 1.0, 0.0),
          "Modo de cálculo das propriedades da água inválido: 99",
          "Invalid calculation mode of the water properties: 99"},
@@ -341,15 +293,6 @@ const std::vector<Linha>& Linhas() {
         {"p_singular", Lancar(ErroPropriedades(FalhaPropriedades::SistemaSingular)),
          "Sistema de equações singular no cálculo das propriedades da água",
          "Singular system of equations in the water property calculation"},
-        {"i_pressao", EstadoIF97(ModoPressaoTemperatura, 25.0, 100.0),
-         "Pressão fora da faixa das propriedades da água (0,0006109 a 19 MPa): 25",
-         "Pressure outside the range of the water properties (0,0006109 to 19 MPa): 25"},
-        {"i_modo", EstadoIF97(-1, 1.0, 0.0),
-         "Modo de cálculo das propriedades da água inválido: -1",
-         "Invalid calculation mode of the water properties: -1"},
-        {"i_titulo", EstadoIF97(ModoPressaoTitulo, 1.0, -0.25),
-         "Título fora do intervalo de 0 a 1: -0,25",
-         "Quality outside the interval 0 to 1: -0,25"},
         // The English is new: the patterns left it in Portuguese.
         {"i_temp", EstadoIF97(ModoPressaoTemperatura, 1.0, 3000.0),
          "Temperatura fora da faixa das propriedades da água (-20 a 2000 °C): 3000",
@@ -383,9 +326,6 @@ const std::vector<Linha>& Linhas() {
         {"v_eixos", Varredura({}, {"Epotele"}),
          "Uma varredura tem um ou dois campos de entrada, não 0.",
          "A sweep has one or two input fields, not 0."},
-        {"v_eixos3", Varredura({{"Etscal", 400, 500, 3}, {"Eefical", 80, 90, 3}, {"Ecapusi", 1, 2, 3}}, {"Epotele"}),
-         "Uma varredura tem um ou dois campos de entrada, não 3.",
-         "A sweep has one or two input fields, not 3."},
         {"v_entrada", Varredura({{"Exyz", 1, 2, 3}}, {"Epotele"}),
          "Campo de entrada desconhecido na varredura: 'Exyz'.",
          "Unknown input field in the sweep: 'Exyz'."},
@@ -398,9 +338,6 @@ const std::vector<Linha>& Linhas() {
         {"v_limite", Varredura({{"Eprecal", 100, 250, 3}}, {"Epotele"}),
          "A faixa da varredura de 'Eprecal' passa do limite de 190 bar: acima dele o cálculo usa o próprio limite.",
          "The sweep range of 'Eprecal' goes past the limit of 190 bar: above it the calculation uses the limit itself."},
-        {"v_limite_t", Varredura({{"Etscal", 1000, 1400, 3}}, {"Epotele"}),
-         "A faixa da varredura de 'Etscal' passa do limite de 1300 °C: acima dele o cálculo usa o próprio limite.",
-         "The sweep range of 'Etscal' goes past the limit of 1300 °C: above it the calculation uses the limit itself."},
         {"v_demais", Varredura({{"Etscal", 400, 500, 1001}, {"Eefical", 80, 90, 1001}}, {"Epotele"}),
          "A varredura teria mais de 1000000 pontos.",
          "The sweep would have more than 1000000 points."},
@@ -431,11 +368,6 @@ const std::vector<Linha>& Linhas() {
         {"r_capacidade", Entradas([](EntradasUsina& e) { e.CapacidadeUsina = -1; }),
          "Valor impossível em \"Capacidade da Usina [ton cana/h]\": -1. Deve ser maior que zero.",
          "Impossible value in \"Mill capacity [t cane/h]\": -1. Must be greater than zero."},
-        {"r_bagaco", Entradas([](EntradasUsina& e) { e.BagacoPorTonelada = -0.5; }),
-         "Valor impossível em \"Bagaço (50% de umidade) por ton de cana [kg]\": -0,5. Deve ser maior que zero.",
-         "Impossible value in \"Bagasse (50% moisture) per tonne of cane [kg]\": -0,5. Must be greater than zero.",
-         "Valor impossível em \"Bagaço (50% de umidade) por ton de cana [kg]\": -0.5. Deve ser maior que zero.",
-         "Impossible value in \"Bagasse (50% moisture) per tonne of cane [kg]\": -0.5. Must be greater than zero."},
         {"r_valvula", Entradas([](EntradasUsina& e) { e.PercentualValvula = 101; }),
          "Valor impossível em \"Quantidade de vapor para válvula de expansão [%]\": 101. Deve estar entre 0 e 100 %.",
          "Impossible value in \"Steam to the expansion valve [%]\": 101. Must be between 0 and 100 %."},
@@ -452,12 +384,6 @@ const std::vector<Linha>& Linhas() {
         {"r_processo_coletor", Entradas([](EntradasUsina& e) { e.PressaoProcesso = 30; }),
          "Valor impossível em \"Pressão do vapor para processos [bar]\": 30. Deve ser menor que a pressão de saída na turbina de alta pressão, 22 bar.",
          "Impossible value in \"Process steam pressure [bar]\": 30. Must be lower than the high-pressure turbine's outlet pressure, 22 bar."},
-        {"r_processo_caldeira", Entradas([](EntradasUsina& e) {
-                 e.comTurbinaAlta = false;
-                 e.PressaoProcesso = 85;
-             }),
-         "Valor impossível em \"Pressão do vapor para processos [bar]\": 85. Deve ser menor que a pressão de operação da caldeira, 80 bar.",
-         "Impossible value in \"Process steam pressure [bar]\": 85. Must be lower than the boiler's operating pressure, 80 bar."},
         {"r_saturacao_caldeira", Entradas([](EntradasUsina& e) { e.TemperaturaCaldeira = 250; }),
          "Valor impossível em \"Temperatura de saída da caldeira [°C]\": 250. Deve ser maior que a temperatura de saturação à pressão da caldeira, 295,07 °C: o vapor vivo sai superaquecido.",
          "Impossible value in \"Boiler outlet temperature [°C]\": 250. Must be higher than the saturation temperature at the boiler pressure, 295,07 °C: live steam leaves superheated.",
@@ -480,23 +406,11 @@ const std::vector<Linha>& Linhas() {
          "Impossible value in \"Duração da safra [dias]\": 400,5. Must be greater than 0 and at most 366 days.",
          "Valor impossível em \"Duração da safra [dias]\": 400.5. Deve ser maior que 0 e no máximo 366 dias.",
          "Impossible value in \"Duração da safra [dias]\": 400.5. Must be greater than 0 and at most 366 days."},
-        // The English is new: the patterns left it in Portuguese.
-        {"s_dias0", Entradas([](EntradasUsina& e) { e.safra.DiasSafra = 0; }),
-         "Valor impossível em \"Duração da safra [dias]\": 0. Deve ser maior que 0 e no máximo 366 dias.",
-         "Impossible value in \"Duração da safra [dias]\": 0. Must be greater than 0 and at most 366 days."},
         {"s_aprov", Entradas([](EntradasUsina& e) { e.safra.AproveitamentoMoagem = 100.5; }),
          "Valor impossível em \"Aproveitamento do tempo de moagem [%]\": 100,5. Deve ser maior que 0 e no máximo 100 %.",
          "Impossible value in \"Aproveitamento do tempo de moagem [%]\": 100,5. Must be greater than 0 and at most 100 %.",
          "Valor impossível em \"Aproveitamento do tempo de moagem [%]\": 100.5. Deve ser maior que 0 e no máximo 100 %.",
          "Impossible value in \"Aproveitamento do tempo de moagem [%]\": 100.5. Must be greater than 0 and at most 100 %."},
-        {"s_preco", Entradas([](EntradasUsina& e) { e.safra.PrecoEnergia = -0.5; }),
-         "Valor impossível em \"Preço da energia exportada [R$/MWh]\": -0,5. Deve ser zero ou maior.",
-         "Impossible value in \"Preço da energia exportada [R$/MWh]\": -0,5. Must be zero or greater.",
-         "Valor impossível em \"Preço da energia exportada [R$/MWh]\": -0.5. Deve ser zero ou maior.",
-         "Impossible value in \"Preço da energia exportada [R$/MWh]\": -0.5. Must be zero or greater."},
-        {"s_nan", Entradas([](EntradasUsina& e) { e.safra.Investimento = NaN; }),
-         "Valor impossível em \"Investimento [R$]\": nan. Deve ser um número finito.",
-         "Impossible value in \"Investimento [R$]\": nan. Must be a finite number."},
     };
     return linhas;
 }
