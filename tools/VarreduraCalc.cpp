@@ -69,7 +69,7 @@ int ExecutarVarreduraCalc(const OpcoesCalc& opcoes, const std::string& separador
     try {
         for (const VarreduraDigitada& v : opcoes.varreduras) {
             if (!BuscarEntrada(v.campo) && v.campo != CampoConfiguracao)
-                throw ErroVarredura("Campo de entrada desconhecido na varredura: '" + v.campo + "'.");
+                throw ErroVarredura(MotivoVarredura::EntradaDesconhecida, v.campo);
             pedido.eixos.push_back(
                 {v.campo, LerNumero(v.inicio, separador), LerNumero(v.fim, separador), LerPontos(v)});
         }
