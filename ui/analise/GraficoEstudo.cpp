@@ -14,6 +14,7 @@
 #include "plant/ErrosPlanta.h"
 #include "plant/TabelaEntradas.h"
 #include "plant/TabelaSaidas.h"
+#include "ui/analise/EixoConfiguracao.h"
 #include "ui/analise/ModeloEstudo.h"
 #include "ui/comum/MensagensNucleo.h"
 
@@ -93,6 +94,9 @@ CurvasEstudo MontarCurvas(const ResultadoVarredura& resultado, std::size_t saida
     const int decimaisX = eixoX.decimais;
     const EixoCalculado* eixoZ = resultado.eixos.size() == 2 ? &resultado.eixos[1] : nullptr;
     const CampoEntradaUsina* z = eixoZ != nullptr ? eixoZ->campo : nullptr;
+    // The configuration as the second input: a curve with the turbine and
+    // one without.
+    const bool porConfiguracao = eixoZ != nullptr && eixoZ->configuracao;
     const std::vector<double> valoresZ = eixoZ != nullptr ? eixoZ->valores : std::vector<double>{0.0};
     const int decimaisZ = eixoZ != nullptr ? eixoZ->decimais : 1;
 
@@ -101,10 +105,12 @@ CurvasEstudo MontarCurvas(const ResultadoVarredura& resultado, std::size_t saida
     c.tituloY = LegendaSaida(*campoSaida);
     if (z != nullptr)
         c.curvasPor = QString::fromUtf8(z->nome) + " (" + LegendaEntradaTraduzida(*z) + ")";
+    if (porConfiguracao) c.curvasPor = LegendaConfiguracao();
     c.curvas.resize(valoresZ.size());
     for (std::size_t k = 0; k < valoresZ.size(); ++k)
-        c.curvas[k].nome = z != nullptr ? TextoValorEntrada(*z, valoresZ[k], decimaisZ, separador)
-                                        : SemUnidade(c.tituloY);
+        c.curvas[k].nome = porConfiguracao ? TextoConfiguracao(valoresZ[k])
+                           : z != nullptr  ? TextoValorEntrada(*z, valoresZ[k], decimaisZ, separador)
+                                           : SemUnidade(c.tituloY);
 
     // The second input is the inner loop: point i * nz + k.
     const std::size_t nz = valoresZ.size();
@@ -123,7 +129,9 @@ CurvasEstudo MontarCurvas(const ResultadoVarredura& resultado, std::size_t saida
                     continue;
                 }
                 QString onde = TextoValorEntrada(x, p.valores[0], decimaisX, separador);
-                if (z != nullptr)
+                if (porConfiguracao)
+                    onde += ", " + TextoConfiguracao(p.valores[1]);
+                else if (z != nullptr)
                     onde += ", " + TextoValorEntrada(*z, p.valores[1], decimaisZ, separador);
                 c.falhas << onde + ": " + MotivoFalha(p, separador);
                 continue;

@@ -7,6 +7,7 @@
 #include "plant/ErrosPlanta.h"
 #include "plant/LegendasResultados.h"
 #include "plant/Numeros.h"
+#include "ui/analise/EixoConfiguracao.h"
 #include "ui/comum/FormatoResultados.h"
 #include "ui/comum/Idioma.h"
 #include "ui/comum/MensagensNucleo.h"
@@ -86,7 +87,8 @@ int DecimaisSaida(Grandeza grandeza) {
 ResultadoVarredura ComEixos(const PedidoVarredura& pedido, const ResultadoVarredura& resultado) {
     if (!resultado.eixos.empty()) return resultado;
     // Every name checked here first, with the study's own messages.
-    for (const EixoVarredura& e : pedido.eixos) (void)CampoEntrada(e.campo);
+    for (const EixoVarredura& e : pedido.eixos)
+        if (e.campo != CampoConfiguracao) (void)CampoEntrada(e.campo);
     for (const std::string& s : pedido.saidas) (void)Saida(s);
     ResultadoVarredura descrito = resultado;
     DescreverVarredura(pedido, descrito);
@@ -158,6 +160,7 @@ QString ModeloEstudo::Texto(int linha, int coluna) const {
     const PontoVarredura& p = pontos_[IndicePonto(linha)];
     if (coluna < NumeroEixos()) {
         const auto k = static_cast<std::size_t>(coluna);
+        if (eixos_[k].configuracao) return TextoConfiguracao(p.valores[k]);
         return QString::fromStdString(TextoFixo(p.valores[k], eixos_[k].decimais, separador_));
     }
     if (coluna < ColunaAviso()) {
@@ -206,6 +209,9 @@ QVariant ModeloEstudo::headerData(int secao, Qt::Orientation orientacao, int pap
     if (orientacao != Qt::Horizontal || secao < 0 || secao >= columnCount()) return {};
     if (papel != Qt::DisplayRole && papel != Qt::ToolTipRole) return {};
     if (secao < NumeroEixos()) {
+        if (eixos_[static_cast<std::size_t>(secao)].configuracao)
+            return papel == Qt::DisplayRole ? CabecalhoEmDuasLinhas(LegendaConfiguracao())
+                                            : QString::fromUtf8(CampoConfiguracao);
         const CampoEntradaUsina& c = *eixos_[static_cast<std::size_t>(secao)].campo;
         return papel == Qt::DisplayRole ? CabecalhoEmDuasLinhas(LegendaEntradaTraduzida(c))
                                         : QString::fromUtf8(c.nome);

@@ -37,6 +37,7 @@
 #include "plant/Numeros.h"
 #include "plant/TabelaEntradas.h"
 #include "plant/TabelaSaidas.h"
+#include "ui/analise/EixoConfiguracao.h"
 #include "ui/analise/GraficoEstudo.h"
 #include "ui/analise/ModeloEstudo.h"
 #include "ui/comum/AvisosVista.h"
@@ -424,6 +425,13 @@ void VistaEstudo::AtualizarCampos() {
             combo->addItem(LegendaEntradaTraduzida(c), QString::fromUtf8(c.nome));
             combo->setItemData(combo->count() - 1, QString::fromUtf8(c.nome), Qt::ToolTipRole);
         }
+        // The configuration as the second input: a curve with the turbine
+        // and one without.
+        if (combo == CampoEntrada2) {
+            combo->addItem(OpcaoConfiguracao(), QString::fromUtf8(CampoConfiguracao));
+            combo->setItemData(combo->count() - 1, QString::fromUtf8(CampoConfiguracao),
+                               Qt::ToolTipRole);
+        }
         const int indice = combo->findData(atual, PapelNome);
         if (indice >= 0) {
             combo->setCurrentIndex(indice);
@@ -440,9 +448,17 @@ void VistaEstudo::AtualizarCampos() {
 void VistaEstudo::CampoEscolhido(QComboBox* combo, QLineEdit* inicio, QLineEdit* fim) {
     const CampoEntradaUsina* campo = BuscarCampoEntrada(NomeCampo(combo).toStdString());
     const bool usado = campo != nullptr;
+    QSpinBox* pontos = combo == CampoEntrada1 ? Pontos1 : Pontos2;
     inicio->setEnabled(usado);
     fim->setEnabled(usado);
-    (combo == CampoEntrada1 ? Pontos1 : Pontos2)->setEnabled(usado);
+    pontos->setEnabled(usado);
+    if (NomeCampo(combo) == QString::fromUtf8(CampoConfiguracao)) {
+        // Its two points, fixed: with the turbine (1), then without (0).
+        inicio->setText("1");
+        fim->setText("0");
+        pontos->setValue(2);
+        return;
+    }
     if (!usado) return;
     const std::string separador = SeparadorDecimal();
     const EntradasUsina base = Base();

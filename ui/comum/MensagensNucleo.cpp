@@ -15,6 +15,8 @@ QString TextoErroTraduzido(const std::exception& erro, Idioma idioma) {
         return TextoFalhaPropriedadesTraduzido(*e, idioma);
     if (const auto* e = dynamic_cast<const ErroVarredura*>(&erro))
         return TextoErroVarreduraTraduzido(*e, idioma);
+    if (const auto* e = dynamic_cast<const ErroAnalise*>(&erro))
+        return TextoErroAnaliseTraduzido(*e, idioma);
     if (const auto* e = dynamic_cast<const ErroResultadoIncompleto*>(&erro))
         return TextoResultadoIncompletoTraduzido(*e, idioma);
     return QString::fromUtf8(erro.what());

@@ -184,6 +184,56 @@ QString TextoErroVarreduraTraduzido(const ErroVarredura& erro, Idioma idioma) {
     return QString::fromUtf8(erro.what());
 }
 
+QString TextoErroAnaliseTraduzido(const ErroAnalise& erro, Idioma idioma) {
+    // In Portuguese the core's own sentence, byte for byte.
+    if (idioma == Idioma::Portugues) return QString::fromUtf8(erro.what());
+    using M = MotivoErroAnalise;
+    const QString nome = Nome(erro.campo());
+    const auto traduzir = [idioma](const char* fonte) { return Traduzir(idioma, fonte); };
+    switch (erro.motivo()) {
+    case M::EntradaDesconhecida:
+        return traduzir(QT_TRANSLATE_NOOP("Mensagens", "Campo de entrada desconhecido: %1.")).arg(nome);
+    case M::SaidaDesconhecida:
+        return traduzir(QT_TRANSLATE_NOOP("Mensagens", "Campo de saída desconhecido: %1.")).arg(nome);
+    case M::EntradaRepetida:
+        return traduzir(QT_TRANSLATE_NOOP("Mensagens", "O campo %1 aparece duas vezes na otimização."))
+            .arg(nome);
+    case M::EntradaNaoUsada:
+        return traduzir(QT_TRANSLATE_NOOP("Mensagens",
+                                          "O campo %1 só é usado com a turbina de alta pressão."))
+            .arg(nome);
+    case M::SaidaEmBranco:
+        return traduzir(QT_TRANSLATE_NOOP("Mensagens",
+                                          "O campo de saída %1 fica em branco sem a turbina de alta pressão."))
+            .arg(nome);
+    case M::FaixaInvalida:
+        if (erro.campo().empty()) break;
+        return traduzir(QT_TRANSLATE_NOOP("Mensagens",
+                                          "A faixa de %1 precisa de um mínimo e um máximo finitos, o "
+                                          "mínimo abaixo do máximo."))
+            .arg(nome);
+    case M::FaixaAlemDoLimite: {
+        const CampoEntradaUsina* campo = BuscarCampoEntrada(erro.campo());
+        if (campo == nullptr) break;
+        return traduzir(QT_TRANSLATE_NOOP("Mensagens",
+                                          "A faixa de %1 passa do limite de %2 %3: acima dele o "
+                                          "cálculo usa o próprio limite."))
+            .arg(nome, QString::fromUtf8(campo->textoLimite), TraduzirNucleo(idioma, campo->unidade));
+    }
+    case M::NumeroDeEntradas:
+        return traduzir(QT_TRANSLATE_NOOP("Mensagens", "Uma otimização varia de 1 a 4 campos de entrada."));
+    case M::GradeGrande:
+        return traduzir(QT_TRANSLATE_NOOP("Mensagens", "A grade da otimização teria pontos demais."));
+    case M::PassoInvalido:
+        return traduzir(QT_TRANSLATE_NOOP("Mensagens",
+                                          "O passo da sensibilidade fica acima de 0 e abaixo de 100 %."));
+    case M::ValorInvalido:
+        return traduzir(QT_TRANSLATE_NOOP("Mensagens", "O valor dado para %1 não é um número finito."))
+            .arg(nome);
+    }
+    return QString::fromUtf8(erro.what());
+}
+
 QString TextoResultadoIncompletoTraduzido(const ErroResultadoIncompleto& erro, Idioma idioma) {
     switch (erro.falta()) {
     case FaltaResultado::SemCalculo:

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include "io/ErrosArquivo.h"
+#include "plant/ErrosAnalise.h"
 #include "plant/ErrosPlanta.h"
 #include "properties/Erros.h"
 #include "ui/comum/Idioma.h"
@@ -23,6 +24,9 @@ QString TextoFalhaPropriedadesTraduzido(const ErroPropriedades& erro, Idioma idi
 // A sweep's refusal; one of the front end's own (MotivoVarredura::Outro) is
 // its message, already in the window's language.
 QString TextoErroVarreduraTraduzido(const ErroVarredura& erro, Idioma idioma);
+
+// A sensitivity, goal seek or optimisation that cannot run as asked.
+QString TextoErroAnaliseTraduzido(const ErroAnalise& erro, Idioma idioma);
 
 // The same for results that do not exist (FaltaResultado::Outra).
 QString TextoResultadoIncompletoTraduzido(const ErroResultadoIncompleto& erro, Idioma idioma);

@@ -320,7 +320,8 @@ TEST(EstudoCampos, DaTurbinaAltaSoComEla) {
             return e;
         });
         EXPECT_EQ(vista.CampoEntrada1->count(), comTurbina ? 18 : 16);
-        EXPECT_EQ(vista.CampoEntrada2->count(), comTurbina ? 19 : 17);  // and "nenhuma"
+        // and "nenhuma" and the configuration
+        EXPECT_EQ(vista.CampoEntrada2->count(), comTurbina ? 20 : 18);
         EXPECT_EQ(vista.CampoEntrada1->findData("Epstap") >= 0, comTurbina);
     }
 }
