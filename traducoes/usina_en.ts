@@ -17,6 +17,13 @@
     </message>
 </context>
 <context>
+    <name>CamposAnalise</name>
+    <message>
+        <source>Safra</source>
+        <translation>Season</translation>
+    </message>
+</context>
+<context>
     <name>DialogoConfiguracaoImpressora</name>
     <message>
         <source>Imprimir em arquivo PDF</source>
@@ -215,6 +222,25 @@
     <message>
         <source>Deseja gravar nesse arquivo? A ligação continua a mesma.</source>
         <translation>Do you want to write to that file? The link stays as it is.</translation>
+    </message>
+</context>
+<context>
+    <name>EixoConfiguracao</name>
+    <message>
+        <source>Configuração: com e sem turbina de alta pressão</source>
+        <translation>Configuration: with and without the high-pressure turbine</translation>
+    </message>
+    <message>
+        <source>Turbina de alta pressão</source>
+        <translation>High-pressure turbine</translation>
+    </message>
+    <message>
+        <source>Com turbina de alta pressão</source>
+        <translation>With the high-pressure turbine</translation>
+    </message>
+    <message>
+        <source>Sem turbina de alta pressão</source>
+        <translation>Without the high-pressure turbine</translation>
     </message>
 </context>
 <context>
@@ -1036,6 +1062,46 @@
     <message>
         <source>A varredura da configuração %1 tem os dois pontos 1 (com a turbina de alta pressão) e 0 (sem ela).</source>
         <translation>The sweep of the configuration %1 has the two points 1 (with the high-pressure turbine) and 0 (without it).</translation>
+    </message>
+    <message>
+        <source>Campo de entrada desconhecido: %1.</source>
+        <translation>Unknown input field: %1.</translation>
+    </message>
+    <message>
+        <source>Campo de saída desconhecido: %1.</source>
+        <translation>Unknown output field: %1.</translation>
+    </message>
+    <message>
+        <source>O campo %1 aparece duas vezes na otimização.</source>
+        <translation>The field %1 appears twice in the optimisation.</translation>
+    </message>
+    <message>
+        <source>O campo de saída %1 fica em branco sem a turbina de alta pressão.</source>
+        <translation>The output field %1 is blank without the high-pressure turbine.</translation>
+    </message>
+    <message>
+        <source>A faixa de %1 precisa de um mínimo e um máximo finitos, o mínimo abaixo do máximo.</source>
+        <translation>The range of %1 needs a finite minimum and maximum, the minimum below the maximum.</translation>
+    </message>
+    <message>
+        <source>A faixa de %1 passa do limite de %2 %3: acima dele o cálculo usa o próprio limite.</source>
+        <translation>The range of %1 passes the limit of %2 %3: above it the calculation uses the limit itself.</translation>
+    </message>
+    <message>
+        <source>Uma otimização varia de 1 a 4 campos de entrada.</source>
+        <translation>An optimisation varies 1 to 4 input fields.</translation>
+    </message>
+    <message>
+        <source>A grade da otimização teria pontos demais.</source>
+        <translation>The optimisation&apos;s grid would have too many points.</translation>
+    </message>
+    <message>
+        <source>O passo da sensibilidade fica acima de 0 e abaixo de 100 %.</source>
+        <translation>The sensitivity step lies above 0 and below 100 %.</translation>
+    </message>
+    <message>
+        <source>O valor dado para %1 não é um número finito.</source>
+        <translation>The value given for %1 is not a finite number.</translation>
     </message>
 </context>
 <context>
@@ -3239,6 +3305,213 @@ Accepted values: %3.</translation>
     </message>
 </context>
 <context>
+    <name>VistaOtimizacao</name>
+    <message>
+        <source>Tabela CSV (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+    <message>
+        <source>Otimização</source>
+        <translation>Optimisation</translation>
+    </message>
+    <message>
+        <source>Otimização: o melhor valor de uma saída</source>
+        <translation>Optimisation: the best value of an output</translation>
+    </message>
+    <message>
+        <source>Objetivo:</source>
+        <translation>Objective:</translation>
+    </message>
+    <message>
+        <source>Entrada variada</source>
+        <translation>Input varied</translation>
+    </message>
+    <message>
+        <source>Mínimo</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Máximo</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Adicionar restrição</source>
+        <translation>Add constraint</translation>
+    </message>
+    <message>
+        <source>Remover restrição</source>
+        <translation>Remove constraint</translation>
+    </message>
+    <message>
+        <source>Otimizar</source>
+        <translation>Optimise</translation>
+    </message>
+    <message>
+        <source>Restrições:</source>
+        <translation>Constraints:</translation>
+    </message>
+    <message>
+        <source>Atingir meta: uma saída num valor</source>
+        <translation>Goal seek: an output at a value</translation>
+    </message>
+    <message>
+        <source>Atingir meta</source>
+        <translation>Seek goal</translation>
+    </message>
+    <message>
+        <source>Saída:</source>
+        <translation>Output:</translation>
+    </message>
+    <message>
+        <source>Valor:</source>
+        <translation>Value:</translation>
+    </message>
+    <message>
+        <source>Variando:</source>
+        <translation>Varying:</translation>
+    </message>
+    <message>
+        <source>a</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Aplicar à janela</source>
+        <translation>Apply to the window</translation>
+    </message>
+    <message>
+        <source>Exportar CSV…</source>
+        <translation>Export CSV…</translation>
+    </message>
+    <message>
+        <source>Maximizar</source>
+        <translation>Maximise</translation>
+    </message>
+    <message>
+        <source>Minimizar</source>
+        <translation>Minimise</translation>
+    </message>
+    <message>
+        <source>Saída</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Condição</source>
+        <translation>Condition</translation>
+    </message>
+    <message>
+        <source>Limite</source>
+        <translation>Limit</translation>
+    </message>
+    <message>
+        <source>Grandeza</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>Entradas atuais</source>
+        <translation>Current inputs</translation>
+    </message>
+    <message>
+        <source>Resposta</source>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source>Observação</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Melhor objetivo viável ao longo das execuções</source>
+        <translation>Best feasible objective over the runs</translation>
+    </message>
+    <message>
+        <source>Calculando…</source>
+        <translation>Calculating…</translation>
+    </message>
+    <message>
+        <source>A otimização não terminou.</source>
+        <translation>The optimisation did not finish.</translation>
+    </message>
+    <message>
+        <source>Otimização cancelada: nada foi aplicado.</source>
+        <translation>Optimisation cancelled: nothing was applied.</translation>
+    </message>
+    <message>
+        <source>A busca da meta não terminou.</source>
+        <translation>The goal seek did not finish.</translation>
+    </message>
+    <message>
+        <source>Busca cancelada: nada foi aplicado.</source>
+        <translation>Search cancelled: nothing was applied.</translation>
+    </message>
+    <message>
+        <source>faixa %1 a %2</source>
+        <translation>range %1 to %2</translation>
+    </message>
+    <message>
+        <source>objetivo: máximo</source>
+        <translation>objective: maximum</translation>
+    </message>
+    <message>
+        <source>objetivo: mínimo</source>
+        <translation>objective: minimum</translation>
+    </message>
+    <message>
+        <source>; ativa (o ótimo está no limite)</source>
+        <translation>; active (the optimum lies on the limit)</translation>
+    </message>
+    <message>
+        <source>; folgada</source>
+        <translation>; slack</translation>
+    </message>
+    <message>
+        <source>; o valor mais próximo do limite que alguma usina das faixas atingiu</source>
+        <translation>; the value nearest the limit any plant of the ranges reached</translation>
+    </message>
+    <message>
+        <source>; nenhuma execução foi uma usina</source>
+        <translation>; no run was a plant</translation>
+    </message>
+    <message>
+        <source>Ótimo encontrado em %1 execuções (%2 da grade).</source>
+        <translation>Optimum found in %1 runs (%2 of the grid).</translation>
+    </message>
+    <message>
+        <source>O vapor da turbina de média pressão está no limite (zero).</source>
+        <translation>The steam to the medium-pressure turbine is at its limit (zero).</translation>
+    </message>
+    <message>
+        <source>&quot;Aplicar à janela&quot; põe estas entradas nos campos.</source>
+        <translation>&quot;Apply to the window&quot; puts these inputs in the fields.</translation>
+    </message>
+    <message>
+        <source>Inviável: nenhum ponto das faixas atende a todas as restrições e é uma usina (%1 execuções).</source>
+        <translation>Infeasible: no point of the ranges meets every constraint and is a plant (%1 runs).</translation>
+    </message>
+    <message>
+        <source>Execuções</source>
+        <translation>Runs</translation>
+    </message>
+    <message>
+        <source>meta %1</source>
+        <translation>target %1</translation>
+    </message>
+    <message>
+        <source>Meta atingida em %1 execuções.</source>
+        <translation>Goal reached in %1 runs.</translation>
+    </message>
+    <message>
+        <source>Sem solução na faixa: nenhum valor de %1 entre %2 e %3 leva a saída a %4 (%5 execuções).</source>
+        <translation>No solution in the range: no value of %1 between %2 and %3 takes the output to %4 (%5 runs).</translation>
+    </message>
+    <message>
+        <source>Exportar resposta</source>
+        <translation>Export answer</translation>
+    </message>
+</context>
+<context>
     <name>VistaSafra</name>
     <message>
         <source>Maior que 0 e no máximo %1 dias</source>
@@ -3281,6 +3554,117 @@ The initial value is an example of a typical Brazilian mill.</translation>
     <message>
         <source>Unidade</source>
         <translation>Unit</translation>
+    </message>
+</context>
+<context>
+    <name>VistaSensibilidade</name>
+    <message>
+        <source>Tabela CSV (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+    <message>
+        <source>Imagem PNG (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>Imagem SVG (*.svg)</source>
+        <translation>SVG image (*.svg)</translation>
+    </message>
+    <message>
+        <source>não usada nesta configuração</source>
+        <translation>not used in this configuration</translation>
+    </message>
+    <message>
+        <source>vale 0 no caso base: um passo relativo não a move</source>
+        <translation>is 0 in the base case: a relative step does not move it</translation>
+    </message>
+    <message>
+        <source>o valor alto passa do limite de leitura</source>
+        <translation>the high value passes the reading limit</translation>
+    </message>
+    <message>
+        <source>Entrada −%1 %</source>
+        <translation>Input −%1 %</translation>
+    </message>
+    <message>
+        <source>Entrada +%1 %</source>
+        <translation>Input +%1 %</translation>
+    </message>
+    <message>
+        <source>Variação de %1 em relação ao caso base (%2)</source>
+        <translation>Change of %1 from the base case (%2)</translation>
+    </message>
+    <message>
+        <source>Sensibilidade: as entradas que mais movem a saída</source>
+        <translation>Sensitivity: the inputs that move the output most</translation>
+    </message>
+    <message>
+        <source>Sensibilidade</source>
+        <translation>Sensitivity</translation>
+    </message>
+    <message>
+        <source>Saída:</source>
+        <translation>Output:</translation>
+    </message>
+    <message>
+        <source>Passo [%]:</source>
+        <translation>Step [%]:</translation>
+    </message>
+    <message>
+        <source>Calcular</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>Exportar CSV…</source>
+        <translation>Export CSV…</translation>
+    </message>
+    <message>
+        <source>Exportar gráfico…</source>
+        <translation>Export chart…</translation>
+    </message>
+    <message>
+        <source>Entrada</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>Saída com −passo</source>
+        <translation>Output at −step</translation>
+    </message>
+    <message>
+        <source>Caso base</source>
+        <translation>Base case</translation>
+    </message>
+    <message>
+        <source>Saída com +passo</source>
+        <translation>Output at +step</translation>
+    </message>
+    <message>
+        <source>Variação</source>
+        <translation>Swing</translation>
+    </message>
+    <message>
+        <source>Por que não varia</source>
+        <translation>Why it does not move</translation>
+    </message>
+    <message>
+        <source>%1 execuções; passo de %2 %.</source>
+        <translation>%1 runs; step of %2 %.</translation>
+    </message>
+    <message>
+        <source>%1
+entrada %2 → %3 → %4
+saída %5 → %6 → %7</source>
+        <translation>%1
+input %2 → %3 → %4
+output %5 → %6 → %7</translation>
+    </message>
+    <message>
+        <source>Exportar sensibilidade</source>
+        <translation>Export sensitivity</translation>
+    </message>
+    <message>
+        <source>Exportar gráfico de sensibilidade</source>
+        <translation>Export sensitivity chart</translation>
     </message>
 </context>
 </TS>

@@ -780,6 +780,8 @@ void VistaEstudo::Retraduzir() {
             if (const CampoEntradaUsina* c =
                     BuscarCampoEntrada(combo->itemData(i, PapelNome).toString().toStdString()))
                 combo->setItemText(i, LegendaEntradaTraduzida(*c));
+    const int configuracao = CampoEntrada2->findData(QString::fromUtf8(CampoConfiguracao), PapelNome);
+    if (configuracao >= 0) CampoEntrada2->setItemText(configuracao, OpcaoConfiguracao());
     DicasFaixa(CampoEntrada1, Inicio1, Fim1);
     DicasFaixa(CampoEntrada2, Inicio2, Fim2);
     NomearSaidas();
