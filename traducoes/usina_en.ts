@@ -2453,6 +2453,10 @@ Unticked: the live steam goes straight to the header.</translation>
         <source>IAPWS-IF97</source>
         <translation>IAPWS-IF97</translation>
     </message>
+    <message>
+        <source>Resposta da análise aplicada às entradas: clique em &quot;Executar&quot;.</source>
+        <translation>Analysis answer applied to the inputs: click &quot;Run&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>TabelasHtml</name>

@@ -78,6 +78,10 @@ public:
     // first about unsaved changes; a file that cannot be read is refused in
     // the error box and nothing changes. True when the case was opened.
     bool AbrirCaso(const QString& caminho);
+    // An analysis's answer put in the fields, the configuration, the season
+    // and the property package, each number as the shortest text that reads
+    // back as itself: "Executar" then runs exactly the answer's inputs.
+    void AplicarEntradas(const EntradasUsina& entradas);
 
     // Event handlers.
     void RadioGroup1Click();

@@ -210,6 +210,16 @@ void TFusina::MostrarCaso(const QString& caminho, const CasoLido& lido) {
     AtualizarTitulo();
 }
 
+void TFusina::AplicarEntradas(const EntradasUsina& entradas) {
+    for (const auto& [nome, texto] : TextosDoCaso(entradas, SeparadorDecimal()))
+        campos_->DefinirTexto(nome, texto);
+    CheckBox1->setChecked(entradas.comTurbinaAlta);
+    Safra->DefinirEntradas(entradas.safra);
+    DefinirFormulacao(entradas.propriedades);
+    DefinirNota([] { return tr("Resposta da análise aplicada às entradas: clique em \"Executar\"."); });
+    AtualizarTitulo();
+}
+
 bool TFusina::AbrirCaso(const QString& caminho) {
     bool aberto = false;
     ExecutarTratando([&] {
