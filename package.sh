@@ -7,14 +7,17 @@ set -euo pipefail
 raiz=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 build="${USINA_PACOTE_DIR:-$raiz/build-pacote}"
 
-# What the Release build and CPack need: the compiler, Qt, the header-only
-# JSON and command-line libraries, and dpkg-shlibdeps (dpkg-dev) and file
-# for the package's Depends line.
+# What the Release build and CPack need: the compiler, Qt with the Svg and
+# Charts modules the window uses, the header-only JSON and command-line
+# libraries, NLopt (the optimisation's local method), and dpkg-shlibdeps
+# (dpkg-dev) and file for the package's Depends line.
 pacotes=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-svg-dev qt6-charts-dev libqt6opengl6-dev
   libjpeg62-turbo-dev
   nlohmann-json3-dev libcli11-dev
+  libnlopt-dev
   dpkg-dev file
 )
 source "$raiz/scripts/instalar_pacotes.sh"

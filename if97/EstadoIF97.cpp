@@ -1,6 +1,5 @@
 #include "if97/EstadoIF97.h"
 
-#include <charconv>
 #include <cmath>
 #include <string>
 
@@ -25,35 +24,18 @@ constexpr double TMaxima = 2273.15;  // K
 constexpr double tCritica = Tc - ZeroCelsius;  // degC
 constexpr int LimiteNewton = 20;
 
-// A number for a message, with a decimal comma like the rest of the text.
-std::string TextoNumero(double valor) {
-    char buffer[400];
-    const double m = std::fabs(valor);
-    const bool fixo = m >= 1e-6 && m < 1e9;
-    const auto r = std::to_chars(buffer, buffer + sizeof buffer, valor,
-                                 fixo ? std::chars_format::fixed : std::chars_format::general);
-    std::string texto(buffer, r.ptr);
-    for (char& c : texto) {
-        if (c == '.') c = ',';
-    }
-    return texto;
-}
-
 void VerificarPressao(double p) {
     if (!(p >= PressaoMinimaIF97 && p <= PressaoMaximaIF97)) {
-        throw ErroPropriedades(
-            "Pressão fora da faixa das propriedades da água (0,0006109 a 19 MPa): " + TextoNumero(p));
+        throw ErroPropriedades(FalhaPropriedades::PressaoForaDaFaixa, p);
     }
 }
 
 [[noreturn]] void RecusarTemperatura(double tK) {
-    throw ErroPropriedades("Temperatura fora da faixa das propriedades da água (-20 a 2000 °C): " +
-                           TextoNumero(tK - ZeroCelsius));
+    throw ErroPropriedades(FalhaPropriedades::TemperaturaForaDaFaixa, tK - ZeroCelsius);
 }
 
-[[noreturn]] void RecusarValor(const char* nome, double valor) {
-    throw ErroPropriedades(std::string(nome) + " fora da faixa das propriedades da água: " +
-                           TextoNumero(valor));
+[[noreturn]] void RecusarValor(FalhaPropriedades falha, double valor) {
+    throw ErroPropriedades(falha, valor);
 }
 
 double Exergia(double h, double s) {
@@ -197,8 +179,7 @@ StatePoint Saturado(const PontoIF97& e, double p, double titulo) {
 
 void AvaliarEstadoIF97(PropertyMode modo, PhaseRegion& regiao, StatePoint& estado) {
     if (modo < ModoPressaoTemperatura || modo > ModoPressaoTitulo) {
-        throw ErroPropriedades("Modo de cálculo das propriedades da água inválido: " +
-                               std::to_string(modo));
+        throw ErroPropriedades(FalhaPropriedades::ModoInvalido, modo);
     }
     const double p = estado.p;  // MPa
     double k = 0.0;
@@ -210,12 +191,12 @@ void AvaliarEstadoIF97(PropertyMode modo, PhaseRegion& regiao, StatePoint& estad
     }
     VerificarPressao(p);
     if (modo == ModoPressaoTitulo && !(k >= 0.0 && k <= 1.0)) {
-        throw ErroPropriedades("Título fora do intervalo de 0 a 1: " + TextoNumero(k));
+        throw ErroPropriedades(FalhaPropriedades::TituloForaDoIntervalo, k);
     }
     if (!std::isfinite(k)) {
-        RecusarValor(modo == ModoPressaoTemperatura ? "Temperatura"
-                     : modo == ModoPressaoEntalpia  ? "Entalpia"
-                                                    : "Entropia",
+        RecusarValor(modo == ModoPressaoTemperatura ? FalhaPropriedades::TemperaturaNaoFinita
+                     : modo == ModoPressaoEntalpia  ? FalhaPropriedades::EntalpiaNaoFinita
+                                                    : FalhaPropriedades::EntropiaNaoFinita,
                      k);
     }
 
@@ -279,16 +260,14 @@ double TemperaturaSaturacaoIF97(double p) {
 
 double PressaoSaturacaoIF97(double t) {
     if (!(t >= 0.0 && t <= tCritica)) {
-        throw ErroPropriedades("Temperatura fora da faixa de saturação (0 a 373,946 °C): " +
-                               TextoNumero(t));
+        throw ErroPropriedades(FalhaPropriedades::TemperaturaForaDaSaturacao, t);
     }
     return t >= tCritica ? pc : PressaoSaturacao(t + ZeroCelsius);
 }
 
 SaturacaoIF97 SaturadosNaPressaoIF97(double p) {
     if (!(p >= PressaoMinimaIF97 && p <= pc)) {
-        throw ErroPropriedades("Pressão fora da faixa de saturação (0,0006109 a 22,064 MPa): " +
-                               TextoNumero(p));
+        throw ErroPropriedades(FalhaPropriedades::PressaoForaDaSaturacao, p);
     }
     const Saturacao s = SaturacaoNaPressao(p);
     return {Saturado(s.liquido, p, 0.0), Saturado(s.vapor, p, 1.0)};

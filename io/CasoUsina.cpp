@@ -38,8 +38,6 @@ constexpr std::size_t CaracteresDoTrecho = 30;  // of the text near a syntax err
 
 constexpr std::string_view MarcaDeOrdem = "\xEF\xBB\xBF";  // UTF-8 byte order mark
 
-std::string Aspas(const std::string& s) { return "\"" + s + "\""; }
-
 // ---------------------------------------------------------------------------
 // UTF-8 and positions
 // ---------------------------------------------------------------------------
@@ -77,9 +75,9 @@ std::size_t PrimeiroByteInvalido(std::string_view s) {
     return std::string_view::npos;
 }
 
-// "linha 3, coluna 14" of the byte at offset (columns count characters; a
+// The line and column of the byte at offset (columns count characters; a
 // byte order mark is not one).
-std::string Posicao(std::string_view texto, std::size_t offset) {
+PosicaoTexto Posicao(std::string_view texto, std::size_t offset) {
     offset = std::min(offset, texto.size());
     std::size_t linha = 1, coluna = 1;
     const std::size_t inicio = texto.starts_with(MarcaDeOrdem) ? MarcaDeOrdem.size() : 0;
@@ -92,7 +90,7 @@ std::string Posicao(std::string_view texto, std::size_t offset) {
             ++coluna;
         }
     }
-    return "linha " + std::to_string(linha) + ", coluna " + std::to_string(coluna);
+    return {linha, coluna};
 }
 
 // At most `maximo` characters of valid UTF-8 text, "..." when cut.
@@ -125,18 +123,19 @@ bool PareceNaoFinito(std::string_view s) {
     return inicio == "nan" || inicio == "inf";
 }
 
-enum class Tipo { Nulo, Logico, Numero, Texto, Lista, Objeto };
+using Tipo = TipoJson;
 
-const char* NomeTipo(Tipo tipo) {
-    switch (tipo) {
-    case Tipo::Nulo: return "null";
-    case Tipo::Logico: return "um valor lógico";
-    case Tipo::Numero: return "um número";
-    case Tipo::Texto: return "um texto";
-    case Tipo::Lista: return "uma lista";
-    case Tipo::Objeto: return "um objeto";
-    }
-    return "";
+// A defect of the file with no more to say than its kind.
+MotivoCaso Defeito(DefeitoCaso defeito) {
+    MotivoCaso m;
+    m.defeito = defeito;
+    return m;
+}
+
+MotivoCaso DefeitoDoTipo(DefeitoCaso defeito, Tipo tipo) {
+    MotivoCaso m = Defeito(defeito);
+    m.tipo = tipo;
+    return m;
 }
 
 // The value of a key of the top-level object: its type and, for the scalars
@@ -155,7 +154,7 @@ Valor SoTipo(Tipo tipo) {
 }
 
 // Collects the keys of the top-level object in file order, skipping what is
-// nested in their values. Stops (returns false, with the reason in motivo)
+// nested in their values. Stops (returns false, with the defect in motivo)
 // at a syntax error, a number beyond the range of a double, nesting deeper
 // than ProfundidadeMaximaCaso, a repeated key, or a top level that is not an
 // object. nlohmann's SAX parser keeps its own stack on the heap, so the
@@ -165,7 +164,7 @@ public:
     explicit LeitorCaso(std::string_view texto) : texto_(texto) {}
 
     std::vector<std::pair<std::string, Valor>> chaves;
-    std::string motivo;
+    MotivoCaso motivo;
 
     bool null() override { return Escalar(SoTipo(Tipo::Nulo)); }
     bool boolean(bool v) override { return Escalar({Tipo::Logico, 0.0, v, {}}); }
@@ -202,8 +201,7 @@ private:
         if (profundidade_ == 0 && tipo != Tipo::Objeto) return RaizNaoObjeto(tipo);
         if (profundidade_ == 1 && !Guardar(SoTipo(tipo))) return false;
         if (++profundidade_ > ProfundidadeMaximaCaso) {
-            motivo = "objetos e listas aninhados em mais de " +
-                     std::to_string(ProfundidadeMaximaCaso) + " níveis";
+            motivo = Defeito(DefeitoCaso::AninhadoDemais);
             return false;
         }
         return true;
@@ -221,7 +219,8 @@ private:
 
     bool Guardar(Valor valor) {
         if (!vistas_.insert(chave_).second) {
-            motivo = "a chave " + Citado(chave_, CaracteresNoAviso) + " aparece mais de uma vez";
+            motivo = Defeito(DefeitoCaso::ChaveRepetida);
+            motivo.trecho = Citado(chave_, CaracteresNoAviso);
             return false;
         }
         chaves.emplace_back(chave_, std::move(valor));
@@ -229,32 +228,38 @@ private:
     }
 
     bool RaizNaoObjeto(Tipo tipo) {
-        motivo = std::string("o conteúdo deve ser um objeto JSON ({...}), não ") + NomeTipo(tipo);
+        motivo = DefeitoDoTipo(DefeitoCaso::RaizNaoObjeto, tipo);
         return false;
     }
 
-    std::string MotivoSintaxe(std::size_t posicao, const std::string& trecho, int id) const {
+    MotivoCaso MotivoSintaxe(std::size_t posicao, const std::string& trecho, int id) const {
         // nlohmann's position counts the bytes read, the offending one
         // included; its error 406 is a number beyond the range of a double,
         // the number being the last token read.
         if (id == 406) {
             const std::size_t inicio = posicao >= trecho.size() ? posicao - trecho.size() : 0;
-            return "o número " + Encurtado(trecho, CaracteresDoTrecho) + " (" +
-                   Posicao(texto_, inicio) + ") está fora do alcance de um número de ponto flutuante";
+            MotivoCaso m = Defeito(DefeitoCaso::NumeroForaDoAlcance);
+            m.trecho = Encurtado(trecho, CaracteresDoTrecho);
+            m.posicao = Posicao(texto_, inicio);
+            return m;
         }
         const std::size_t offset = posicao > 0 ? posicao - 1 : 0;
-        if (trecho.empty() || offset >= texto_.size())
-            return "o texto acaba (" + Posicao(texto_, texto_.size()) +
-                   ") antes de o JSON se completar: o arquivo parece truncado";
+        if (trecho.empty() || offset >= texto_.size()) {
+            MotivoCaso m = Defeito(DefeitoCaso::Truncado);
+            m.posicao = Posicao(texto_, texto_.size());
+            return m;
+        }
         // The text from the offending byte to the end of its line (the line
         // end itself when it is the offending byte: in a string).
         const std::size_t fimLinha = texto_.find_first_of("\r\n", offset + 1);
         const std::string adiante(texto_.substr(offset, fimLinha == std::string_view::npos
                                                             ? std::string_view::npos
                                                             : fimLinha - offset));
-        std::string m = "JSON inválido na " + Posicao(texto_, offset) + ", em " +
-                        Citado(adiante, CaracteresDoTrecho);
-        if (PareceNaoFinito(texto_.substr(offset))) m += " (NaN e Infinity não são números em JSON)";
+        MotivoCaso m = Defeito(PareceNaoFinito(texto_.substr(offset))
+                                   ? DefeitoCaso::JsonInvalidoNaoFinito
+                                   : DefeitoCaso::JsonInvalido);
+        m.posicao = Posicao(texto_, offset);
+        m.trecho = Citado(adiante, CaracteresDoTrecho);
         return m;
     }
 
@@ -264,14 +269,30 @@ private:
     std::unordered_set<std::string> vistas_;  // top-level keys so far
 };
 
-// The reason for a file larger than a case can be.
-std::string GrandeDemais(const std::string& bytes) {
-    return "é grande demais para um caso: " + bytes + " bytes (o máximo é " +
-           std::to_string(TamanhoMaximoCaso) + " bytes, 1 MiB)";
+// A file larger than a case can be.
+MotivoCaso GrandeDemais(std::size_t bytes) {
+    MotivoCaso m = Defeito(DefeitoCaso::GrandeDemais);
+    m.bytes = bytes;
+    return m;
 }
 
-[[noreturn]] void Recusar(const std::string& nomeArquivo, const std::string& motivo) {
-    throw ErroCaso("O arquivo " + Aspas(nomeArquivo) + " não é um caso válido: " + motivo);
+[[noreturn]] void Recusar(const std::string& nomeArquivo, MotivoCaso motivo,
+                          const std::string& separador) {
+    throw ErroCaso::Invalido(nomeArquivo, std::move(motivo), separador);
+}
+
+// A key's value of the wrong type; trecho quotes it when it is a text and
+// the sentence names texts so.
+MotivoCaso Encontrado(DefeitoCaso defeito, const Valor& valor, bool citarTexto = false) {
+    MotivoCaso m = DefeitoDoTipo(defeito, valor.tipo);
+    if (citarTexto && valor.tipo == Tipo::Texto) m.trecho = Citado(valor.texto, CaracteresNoAviso);
+    return m;
+}
+
+MotivoCaso DaEntrada(DefeitoCaso defeito, const char* campo, Tipo tipo = Tipo::Nulo) {
+    MotivoCaso m = DefeitoDoTipo(defeito, tipo);
+    m.campo = campo;
+    return m;
 }
 
 const Valor* Buscar(const std::vector<std::pair<std::string, Valor>>& chaves, std::string_view nome) {
@@ -286,26 +307,16 @@ bool ChaveConhecida(const std::string& chave) {
            BuscarCampoEntrada(chave) != nullptr || BuscarCampoEntradaSafra(chave) != nullptr;
 }
 
-// A number of the file as a message shows it (shortest exact form).
-std::string NumeroNaMensagem(double valor, const std::string& separador) {
-    return TextoExato(valor, separador);
-}
-
 // The input checks of the calculation, and finite values for the fields
 // the checks skip (the high-pressure turbine's without it): JSON has no
 // other numbers, and a case that could not be written again is no case.
 void VerificarEntradas(const EntradasUsina& entradas, const std::string& separador) {
     for (const CampoEntradaUsina& c : CamposEntradaUsina()) {
         if (!std::isfinite(entradas.*c.membro))
-            throw ErroEntradaImpossivel(c.nome, "Valor impossível em " + Aspas(c.legenda) +
-                                                    ": não é um número finito.");
+            throw RecusaEntrada(c.nome, c.legenda, entradas.*c.membro,
+                                MotivoRecusa::NaoFinitoNoArquivo, 0.0, separador);
     }
     ValidarEntradas(ComLimites(entradas), separador);
-}
-
-template <typename Campo>
-std::string DescricaoCampo(const Campo& c) {
-    return Aspas(c.nome) + " (" + c.legenda + ")";
 }
 
 }  // namespace
@@ -330,67 +341,63 @@ std::string CasoParaJson(const CasoUsina& caso) {
 
 CasoLido CasoDeJson(std::string_view texto, const std::string& nomeArquivo,
                     const std::string& separador) {
-    if (texto.size() > TamanhoMaximoCaso) Recusar(nomeArquivo, GrandeDemais(std::to_string(texto.size())));
+    using D = DefeitoCaso;
+    if (texto.size() > TamanhoMaximoCaso)
+        Recusar(nomeArquivo, GrandeDemais(texto.size()), separador);
     const std::string_view semMarca =
         texto.starts_with(MarcaDeOrdem) ? texto.substr(MarcaDeOrdem.size()) : texto;
     if (semMarca.find_first_not_of(" \t\r\n") == std::string_view::npos)
-        Recusar(nomeArquivo, "está vazio");
-    if (const std::size_t ruim = PrimeiroByteInvalido(texto); ruim != std::string_view::npos)
-        Recusar(nomeArquivo, "o texto não está em UTF-8 (byte inválido na " + Posicao(texto, ruim) + ")");
+        Recusar(nomeArquivo, Defeito(D::Vazio), separador);
+    if (const std::size_t ruim = PrimeiroByteInvalido(texto); ruim != std::string_view::npos) {
+        MotivoCaso m = Defeito(D::NaoUtf8);
+        m.posicao = Posicao(texto, ruim);
+        Recusar(nomeArquivo, std::move(m), separador);
+    }
 
     LeitorCaso leitor(texto);
     {
         LocaleNeutro neutro;
-        if (!Json::sax_parse(texto.begin(), texto.end(), &leitor)) Recusar(nomeArquivo, leitor.motivo);
+        if (!Json::sax_parse(texto.begin(), texto.end(), &leitor))
+            Recusar(nomeArquivo, leitor.motivo, separador);
     }
     const auto& chaves = leitor.chaves;
 
     // What the file is, before what it holds: another program's JSON is
     // named as such, not as a case missing its inputs.
     const Valor* formato = Buscar(chaves, ChaveFormato);
-    if (formato == nullptr)
-        Recusar(nomeArquivo, "falta a chave \"formato\" com o valor \"" + std::string(FormatoCaso) +
-                                 "\": não parece um caso do usina");
+    if (formato == nullptr) Recusar(nomeArquivo, Defeito(D::FaltaFormato), separador);
     if (formato->tipo != Tipo::Texto || formato->texto != FormatoCaso)
-        Recusar(nomeArquivo, "\"formato\" deve ser \"" + std::string(FormatoCaso) + "\", não " +
-                                 (formato->tipo == Tipo::Texto ? Citado(formato->texto, CaracteresNoAviso)
-                                                               : NomeTipo(formato->tipo)));
+        Recusar(nomeArquivo, Encontrado(D::FormatoErrado, *formato, true), separador);
     const Valor* versao = Buscar(chaves, ChaveVersao);
-    if (versao == nullptr) Recusar(nomeArquivo, "falta a chave \"versao\"");
+    if (versao == nullptr) Recusar(nomeArquivo, Defeito(D::FaltaVersao), separador);
     if (versao->tipo != Tipo::Numero)
-        Recusar(nomeArquivo, std::string("\"versao\" deve ser um número, não ") + NomeTipo(versao->tipo));
-    if (versao->numero != VersaoCaso)
-        Recusar(nomeArquivo, "a versão " + NumeroNaMensagem(versao->numero, separador) +
-                                 " do formato não é conhecida (este programa lê a versão " +
-                                 std::to_string(VersaoCaso) + ")");
+        Recusar(nomeArquivo, Encontrado(D::VersaoNaoNumero, *versao), separador);
+    if (versao->numero != VersaoCaso) {
+        MotivoCaso m = Defeito(D::VersaoDesconhecida);
+        m.numero = versao->numero;
+        Recusar(nomeArquivo, std::move(m), separador);
+    }
 
     CasoLido lido;
     EntradasUsina& e = lido.caso.entradas;
     for (const CampoEntradaUsina& c : CamposEntradaUsina()) {
         const Valor* v = Buscar(chaves, c.nome);
-        if (v == nullptr) Recusar(nomeArquivo, "falta a entrada " + DescricaoCampo(c));
+        if (v == nullptr) Recusar(nomeArquivo, DaEntrada(D::FaltaEntrada, c.nome), separador);
         if (v->tipo != Tipo::Numero)
-            Recusar(nomeArquivo, "a entrada " + DescricaoCampo(c) + " deve ser um número, não " +
-                                     NomeTipo(v->tipo));
+            Recusar(nomeArquivo, DaEntrada(D::EntradaNaoNumero, c.nome, v->tipo), separador);
         e.*c.membro = v->numero;
     }
     const Valor* turbina = Buscar(chaves, ChaveTurbinaAlta);
-    if (turbina == nullptr)
-        Recusar(nomeArquivo, "falta a chave \"com_turbina_alta\" (true ou false)");
+    if (turbina == nullptr) Recusar(nomeArquivo, Defeito(D::FaltaTurbinaAlta), separador);
     if (turbina->tipo != Tipo::Logico)
-        Recusar(nomeArquivo, std::string("\"com_turbina_alta\" deve ser true ou false, não ") +
-                                 NomeTipo(turbina->tipo));
+        Recusar(nomeArquivo, Encontrado(D::TurbinaAltaNaoLogica, *turbina), separador);
     e.comTurbinaAlta = turbina->logico;
     // Before the checks: saturation is the package's own.
     if (const Valor* propriedades = Buscar(chaves, ChavePropriedades)) {
         const PacotePropriedades* pacote =
             propriedades->tipo == Tipo::Texto ? PacotePorCodigo(propriedades->texto) : nullptr;
         if (pacote == nullptr)
-            Recusar(nomeArquivo,
-                    std::string("\"propriedades\" deve ser \"kkhm\" ou \"if97\", não ") +
-                        (propriedades->tipo == Tipo::Texto
-                             ? Citado(propriedades->texto, CaracteresNoAviso)
-                             : std::string(NomeTipo(propriedades->tipo))));
+            Recusar(nomeArquivo, Encontrado(D::PropriedadesInvalidas, *propriedades, true), separador);
         e.propriedades = pacote->formulacao;
     }
     // The season's inputs are optional: a file without them (written before
@@ -399,21 +406,19 @@ CasoLido CasoDeJson(std::string_view texto, const std::string& nomeArquivo,
         const Valor* v = Buscar(chaves, c.nome);
         if (v == nullptr) continue;
         if (v->tipo != Tipo::Numero)
-            Recusar(nomeArquivo, "a entrada " + DescricaoCampo(c) + " deve ser um número, não " +
-                                     NomeTipo(v->tipo));
+            Recusar(nomeArquivo, DaEntrada(D::EntradaNaoNumero, c.nome, v->tipo), separador);
         e.safra.*c.membro = v->numero;
     }
     if (const Valor* descricao = Buscar(chaves, ChaveDescricao)) {
         if (descricao->tipo != Tipo::Texto)
-            Recusar(nomeArquivo, std::string("\"descricao\" deve ser um texto, não ") +
-                                     NomeTipo(descricao->tipo));
+            Recusar(nomeArquivo, Encontrado(D::DescricaoNaoTexto, *descricao), separador);
         lido.caso.descricao = descricao->texto;
     }
 
     try {
         VerificarEntradas(e, separador);
     } catch (const ErroEntradaImpossivel& erro) {
-        Recusar(nomeArquivo, erro.what());
+        throw ErroCaso::Recusado(nomeArquivo, erro);
     }
 
     // Keys of a later version or typing errors: said, not fatal.
@@ -421,44 +426,36 @@ CasoLido CasoDeJson(std::string_view texto, const std::string& nomeArquivo,
     for (const auto& [chave, valor] : chaves) {
         if (ChaveConhecida(chave)) continue;
         if (++desconhecidas <= AvisosMaximos)
-            lido.avisos.push_back("O arquivo " + Aspas(nomeArquivo) + " tem a chave desconhecida " +
-                                  Citado(chave, CaracteresNoAviso) + ", ignorada.");
+            lido.avisosTipados.push_back({TipoAvisoCaso::ChaveDesconhecida, nomeArquivo,
+                                          Citado(chave, CaracteresNoAviso), 0});
     }
     if (desconhecidas > AvisosMaximos)
-        lido.avisos.push_back("O arquivo " + Aspas(nomeArquivo) + " tem mais " +
-                              std::to_string(desconhecidas - AvisosMaximos) +
-                              " chaves desconhecidas, ignoradas.");
+        lido.avisosTipados.push_back(
+            {TipoAvisoCaso::MaisChaves, nomeArquivo, {}, desconhecidas - AvisosMaximos});
+    for (const AvisoCaso& aviso : lido.avisosTipados) lido.avisos.push_back(TextoAvisoCaso(aviso));
     return lido;
 }
-
-namespace {
-
-[[noreturn]] void NaoLido(const std::string& caminho, const std::string& motivo) {
-    throw ErroCaso("Não foi possível ler o arquivo " + Aspas(caminho) + ": " + motivo);
-}
-
-}  // namespace
 
 CasoLido LerCaso(const std::string& caminho, const std::string& separador) {
     // The C library would silently cut the name at an embedded NUL.
     if (caminho.find('\0') != std::string::npos) {
         std::string visivel;  // the message is a C string: the NUL is shown, not kept
         for (char c : caminho) visivel += c == '\0' ? std::string("\\0") : std::string(1, c);
-        NaoLido(visivel, "nome de arquivo inválido");
+        throw ErroCaso::NaoLido(visivel, {MotivoArquivo::NomeInvalido, EINVAL});
     }
     std::string texto;
     try {
         ArquivoLido arquivo(caminho);
         if (arquivo.Tamanho() > TamanhoMaximoCaso)
-            Recusar(caminho, GrandeDemais(std::to_string(arquivo.Tamanho())));
+            Recusar(caminho, GrandeDemais(arquivo.Tamanho()), separador);
         // At most one byte past the limit: a file that grew is not read to
         // its end to find it too large.
         texto = arquivo.Ler(TamanhoMaximoCaso + 1);
     } catch (const ErroAbertura& erro) {
-        NaoLido(caminho, MotivoLeitura(erro.codigo, erro.tipo));
+        throw ErroCaso::NaoLido(caminho, FalhaLeitura(erro.codigo, erro.tipo));
     }
     if (texto.size() > TamanhoMaximoCaso)
-        Recusar(caminho, GrandeDemais("mais de " + std::to_string(TamanhoMaximoCaso)));
+        Recusar(caminho, Defeito(DefeitoCaso::CresceuAoLer), separador);
     return CasoDeJson(texto, caminho, separador);
 }
 
@@ -466,7 +463,7 @@ void GravarCaso(const std::string& caminho, const CasoUsina& caso, const std::st
     try {
         VerificarEntradas(caso.entradas, separador);
     } catch (const ErroEntradaImpossivel& erro) {
-        throw ErroCaso("O caso não foi gravado em " + Aspas(caminho) + ": " + erro.what());
+        throw ErroCaso::NaoGravado(caminho, erro);
     }
     const std::string texto = CasoParaJson(caso);
     try {
@@ -474,7 +471,7 @@ void GravarCaso(const std::string& caminho, const CasoUsina& caso, const std::st
         arquivo.Escrever(texto.data(), texto.size());
         arquivo.Concluir();
     } catch (const ErroGravacao& erro) {
-        throw ErroArquivo(MensagemGravacao(caminho, erro));
+        throw ErroArquivoNaoGravado(caminho, erro);
     }
 }
 
@@ -483,8 +480,7 @@ CasoUsina CasoDosCampos(const Campos& campos, const std::string& separador) {
     try {
         caso.entradas = EntradasDosCampos(campos, separador);
     } catch (const ErroEntradaNaoNumerica& e) {
-        throw ErroCaso("O caso não pode ser gravado: o texto de " + Aspas(e.campo().legenda) +
-                       " não é um número: " + Citado(e.texto(), CaracteresNoAviso));
+        throw ErroTextoDoCampo(e.campo().nome, e.texto());
     }
     return caso;
 }
@@ -495,4 +491,8 @@ std::vector<std::pair<std::string, std::string>> TextosDoCaso(const EntradasUsin
     for (const CampoEntradaUsina& c : CamposEntradaUsina())
         textos.emplace_back(c.nome, TextoExato(entradas.*c.membro, separador));
     return textos;
+}
+
+ErroCaso ErroTextoDoCampo(const std::string& campo, const std::string& texto) {
+    return ErroCaso::TextoNaoNumero(campo, Citado(texto, CaracteresNoAviso));
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "io/ErrosArquivo.h"
+#include "io/ErrosCaso.h"
 #include "plant/Campos.h"
 #include "plant/EntradasUsina.h"
 
@@ -35,14 +36,7 @@ struct CasoUsina {
 struct CasoLido {
     CasoUsina caso;
     std::vector<std::string> avisos;  // unknown keys, ignored (Portuguese)
-};
-
-// A case that cannot be read, is refused, or cannot be made from the fields:
-// the message, in Portuguese, names the file (when there is one) and says
-// what is wrong.
-class ErroCaso : public ErroUsina {
-public:
-    using ErroUsina::ErroUsina;
+    std::vector<AvisoCaso> avisosTipados;  // the same, as kinds and values
 };
 
 // The file's text as JSON (UTF-8, two-space indentation, ends with a
@@ -65,8 +59,8 @@ CasoLido LerCaso(const std::string& caminho, const std::string& separador = ",")
 
 // Writes the file atomically: the previous one stays whole until the new one
 // is complete. A case the reader would refuse (an input that is not finite
-// or fails the checks) is not written: ErroCaso. File errors: ErroArquivo
-// with the program's file messages.
+// or fails the checks) is not written: ErroCaso. File errors:
+// ErroArquivoNaoGravado.
 void GravarCaso(const std::string& caminho, const CasoUsina& caso,
                 const std::string& separador = ",");
 
@@ -81,3 +75,7 @@ CasoUsina CasoDosCampos(const Campos& campos, const std::string& separador);
 // reads the very doubles of the case. CheckBox1 is entradas.comTurbinaAlta.
 std::vector<std::pair<std::string, std::string>> TextosDoCaso(const EntradasUsina& entradas,
                                                               const std::string& separador);
+
+// The refusal of a case whose input campo (a plant's or a season's field)
+// holds a text that is not a number, the text quoted as the messages quote.
+ErroCaso ErroTextoDoCampo(const std::string& campo, const std::string& texto);

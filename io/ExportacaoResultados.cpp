@@ -94,6 +94,10 @@ std::string ResultadosCsv(const ResultadoUsina& resultado, const std::string& se
     csv += Linha({"Resultado global", "Valor", "Unidade"}, formato);
     for (const LinhaResultadoGlobal& g : LinhasResultadosGlobais())
         csv += Linha({g.nome, NumeroCsv(resultado.globais.*g.valor, formato), g.unidade}, formato);
+    // A run of the other package says so, as a case file does; without the
+    // row the states are the 1969 equation's.
+    if (resultado.formulacao != Formulacao::Kkhm1969)
+        csv += Linha({"Propriedades da água", Pacote(resultado.formulacao).codigo, ""}, formato);
     if (resultado.safra) csv += "\r\n" + SafraCsv(resultado, separadorDecimal);
     return csv;
 }

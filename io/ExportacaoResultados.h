@@ -50,8 +50,10 @@ std::string ResultadosJson(const std::vector<std::pair<std::string, double>>& en
 std::string CorrentesCsv(const ResultadoUsina& resultado, const std::string& separadorDecimal);
 
 // The stream table, an empty line, then the global results (name, value,
-// unit), for the window's export; for a run with its season, an empty line
-// and the season's table (SafraCsv) after them. Throws like CorrentesCsv.
+// unit) and, for a run not of the 1969 equation, a row "Propriedades da
+// água" with its package's code, for the window's export; for a run with its
+// season, an empty line and the season's table (SafraCsv) after them. Throws
+// like CorrentesCsv.
 std::string ResultadosCsv(const ResultadoUsina& resultado, const std::string& separadorDecimal);
 
 // The season's figures: a header row, then one row each (caption, value,

@@ -12,6 +12,13 @@ EntradaNomeada BuscarEntrada(std::string_view nome) {
     return {BuscarCampoEntrada(nome), BuscarCampoEntradaSafra(nome)};
 }
 
+const char* LegendaEntradaNomeada(std::string_view nome) {
+    const EntradaNomeada entrada = BuscarEntrada(nome);
+    if (entrada.usina != nullptr) return entrada.usina->legenda;
+    if (entrada.safra != nullptr) return entrada.safra->legenda;
+    return nullptr;
+}
+
 std::optional<double> SaidaNomeada::Valor(const ResultadoUsina& resultado) const {
     if (safra != nullptr) {
         if (!resultado.safra) return std::nullopt;

@@ -29,6 +29,9 @@ struct EntradaNomeada {
 // Empty (false) for a name that is neither a plant nor a season input.
 EntradaNomeada BuscarEntrada(std::string_view nome);
 
+// The caption of a plant's or a season's input; nullptr for neither.
+const char* LegendaEntradaNomeada(std::string_view nome);
+
 // One output: a field of the plant's table or a season figure.
 struct SaidaNomeada {
     const CampoSaida* usina = nullptr;

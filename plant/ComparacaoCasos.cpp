@@ -71,9 +71,11 @@ Corrida Calcular(const CasoComparado& caso, CasoCalculado& calculado,
         calculado.situacao = SituacaoCalculo::Recusado;
     if (calculado.situacao == SituacaoCalculo::Completo) {
         corrida.indicadores = CalcularIndicadores(corrida.resultado);
-        for (const AvisoUsina& a : AvisosComSafra(corrida.resultado))
+        // The season's warnings too, typed as worded: a front end that says
+        // them from the typed list must find every one.
+        calculado.avisosTipados = AvisosComSafra(corrida.resultado);
+        for (const AvisoUsina& a : calculado.avisosTipados)
             calculado.avisos.push_back(TextoAviso(a, separador));
-        calculado.avisosTipados = corrida.resultado.avisos;
     }
     return corrida;
 }

@@ -204,7 +204,7 @@ IsobaraTs Isobara(const PacotePropriedades& pacote, const std::string& nome, dou
 
 SaturacaoTs SaturacaoNaTemperatura(double t) {
     if (!(t >= TemperaturaTripla && t < TemperaturaCritica))
-        throw ErroPropriedades("Temperatura fora da curva de saturação");
+        throw ErroPropriedades(FalhaPropriedades::ForaDaCurvaSaturacao);
     const double p = PressaoCritica * SaturationPressureRatio(t);  // MPa
     const double vMaximo = 10.0 * RGas * (t + 273.15) / p;        // dm3/kg
     const double razao = std::pow(vMaximo / VolumeMinimo, 1.0 / PassosIsoterma);
@@ -229,7 +229,7 @@ SaturacaoTs SaturacaoNaTemperatura(double t) {
         fAnterior = f;
     }
     if (trocas < 3)
-        throw ErroPropriedades("Sem líquido e vapor saturados separados a esta temperatura");
+        throw ErroPropriedades(FalhaPropriedades::SemSaturadosSeparados);
     SaturacaoTs sat{EstadoEm(Bissecao(primeiroA, primeiroB, t, p), t),
                     EstadoEm(Bissecao(ultimoA, ultimoB, t, p), t)};
     sat.liquido.x = 0.0;

@@ -148,14 +148,12 @@ void ExigirResultadoCompleto(const ResultadoUsina& resultado) {
     case SituacaoCalculo::Completo:
         return;
     case SituacaoCalculo::SemCalculo:
-        throw ErroResultadoIncompleto(
-            "Ainda não há resultados: execute o cálculo (Executar) antes de gravar.");
+        throw ErroResultadoIncompleto(FaltaResultado::SemCalculo);
     case SituacaoCalculo::Recusado:
     case SituacaoCalculo::Interrompido:
         break;
     }
-    throw ErroResultadoIncompleto(
-        "O último cálculo não terminou: não há resultados completos para gravar.");
+    throw ErroResultadoIncompleto(FaltaResultado::NaoTerminou);
 }
 
 const std::vector<LinhaResultadoGlobal>& LinhasResultadosGlobais() {

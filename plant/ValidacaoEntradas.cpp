@@ -42,11 +42,7 @@ std::string TextoMotivo(MotivoRecusa motivo, double limite, const std::string& s
 
 [[noreturn]] void Recusar(const char* nome, double valor, MotivoRecusa motivo, double limite,
                           const std::string& separador) {
-    throw ErroEntradaImpossivel(nome,
-                                "Valor impossível em \"" + std::string(LegendaEntrada(nome)) +
-                                    "\": " + Numero(valor, separador) + ". " +
-                                    TextoMotivo(motivo, limite, separador) + ".",
-                                motivo, valor, limite, separador);
+    throw RecusaEntrada(nome, LegendaEntrada(nome), valor, motivo, limite, separador);
 }
 
 // The field's own rule that the value breaks, or Outro when it keeps it.
@@ -106,6 +102,8 @@ const char* ModeloMotivoRecusa(MotivoRecusa motivo) {
         return "Deve ser menor que a temperatura de saturação à pressão do condensado, %1 °C: o "
                "condensado volta líquido";
     case MotivoRecusa::Congelamento: return "Deve ser 0 °C ou mais: abaixo disso a água congela";
+    case MotivoRecusa::DiasSafra: return "Deve ser maior que 0 e no máximo %1 dias";
+    case MotivoRecusa::NaoFinitoNoArquivo: break;
     }
     return "";
 }
@@ -116,7 +114,8 @@ std::vector<std::string> NumerosMotivoRecusa(MotivoRecusa motivo, double limite,
     case MotivoRecusa::FaixaPressao:
         return {Numero(PressaoMinimaBar, separador), Numero(PressaoMaximaBar, separador)};
     case MotivoRecusa::PressaoCaldeira:
-    case MotivoRecusa::PressaoColetor: return {Numero(limite, separador)};
+    case MotivoRecusa::PressaoColetor:
+    case MotivoRecusa::DiasSafra: return {Numero(limite, separador)};
     // Saturation to a hundredth of a degree.
     case MotivoRecusa::SaturacaoCaldeira:
     case MotivoRecusa::SaturacaoCondensado: return {Numero(limite, separador, 2)};
@@ -126,6 +125,18 @@ std::vector<std::string> NumerosMotivoRecusa(MotivoRecusa motivo, double limite,
 
 std::string NumeroRecusado(double valor, const std::string& separador) {
     return Numero(valor, separador);
+}
+
+ErroEntradaImpossivel RecusaEntrada(const char* nome, const char* legenda, double valor,
+                                    MotivoRecusa motivo, double limite,
+                                    const std::string& separador) {
+    const std::string campo = "\"" + std::string(legenda) + "\"";
+    const std::string mensagem =
+        motivo == MotivoRecusa::NaoFinitoNoArquivo
+            ? "Valor impossível em " + campo + ": não é um número finito."
+            : "Valor impossível em " + campo + ": " + Numero(valor, separador) + ". " +
+                  TextoMotivo(motivo, limite, separador) + ".";
+    return ErroEntradaImpossivel(nome, mensagem, motivo, valor, limite, separador);
 }
 
 void ValidarEntradas(const EntradasUsina& e, const std::string& separador) {

@@ -35,6 +35,14 @@ std::vector<std::string> NumerosMotivoRecusa(MotivoRecusa motivo, double limite,
 // The value a refusal names, as its message writes it.
 std::string NumeroRecusado(double valor, const std::string& separador);
 
+// The refusal of valor in the field nome, captioned legenda, for motivo:
+// "Valor impossível em "<legenda>": <valor>. <reason>." (for
+// NaoFinitoNoArquivo "Valor impossível em "<legenda>": não é um número
+// finito."), numbers with separador, and the values kept.
+ErroEntradaImpossivel RecusaEntrada(const char* nome, const char* legenda, double valor,
+                                    MotivoRecusa motivo, double limite,
+                                    const std::string& separador);
+
 // What the checks allow in a field, as one Portuguese sentence for its
 // tooltip: the field's own range, its relation to other fields and the
 // limit its reading applies. Numbers use separador.

@@ -6,11 +6,12 @@
 #include "plant/EntradasUsina.h"
 #include "plant/ErrosPlanta.h"
 #include "plant/TabelaSafra.h"
+#include "plant/ValidacaoEntradas.h"
 
 namespace {
 
-// A number for a message: as short as reads back exactly ("inf" and "nan"
-// as they are), with the user's separator.
+// A number for a message: as short as reads back exactly, with the user's
+// separator.
 std::string Numero(double valor, const std::string& separador) {
     char buffer[400];
     const auto r = std::to_chars(buffer, buffer + sizeof buffer, valor);
@@ -22,23 +23,22 @@ std::string Numero(double valor, const std::string& separador) {
     return texto;
 }
 
-// What a field's rule allows, or "" when the value keeps it.
-std::string ForaDaRegra(RegraSafra regra, double v, const std::string& separador) {
-    if (!std::isfinite(v)) return "Deve ser um número finito";
+// The field's rule that the value breaks, or Outro when it keeps it.
+MotivoRecusa ForaDaRegra(RegraSafra regra, double v) {
+    if (!std::isfinite(v)) return MotivoRecusa::NaoFinito;
     switch (regra) {
     case RegraSafra::Dias:
-        if (!(v > 0.0 && v <= DiasMaximosSafra))
-            return "Deve ser maior que 0 e no máximo " + Numero(DiasMaximosSafra, separador) +
-                   " dias";
+        if (!(v > 0.0 && v <= DiasMaximosSafra)) return MotivoRecusa::DiasSafra;
         break;
     case RegraSafra::Porcentagem:
-        if (!(v > 0.0 && v <= Porcento)) return "Deve ser maior que 0 e no máximo 100 %";
+        // The plant's efficiencies' rule: "greater than 0 and at most 100 %".
+        if (!(v > 0.0 && v <= Porcento)) return MotivoRecusa::Eficiencia;
         break;
     case RegraSafra::NaoNegativa:
-        if (!(v >= 0.0)) return "Deve ser zero ou maior";
+        if (!(v >= 0.0)) return MotivoRecusa::Negativo;
         break;
     }
-    return "";
+    return MotivoRecusa::Outro;
 }
 
 }  // namespace
@@ -46,11 +46,10 @@ std::string ForaDaRegra(RegraSafra regra, double v, const std::string& separador
 void ValidarEntradasSafra(const EntradasSafra& safra, const std::string& separador) {
     for (const CampoEntradaSafra& c : CamposEntradaSafra()) {
         const double valor = safra.*c.membro;
-        const std::string fora = ForaDaRegra(c.regra, valor, separador);
-        if (fora.empty()) continue;
-        throw ErroEntradaImpossivel(c.nome, "Valor impossível em \"" + std::string(c.legenda) +
-                                                "\": " + Numero(valor, separador) + ". " + fora +
-                                                ".");
+        const MotivoRecusa fora = ForaDaRegra(c.regra, valor);
+        if (fora == MotivoRecusa::Outro) continue;
+        const double limite = fora == MotivoRecusa::DiasSafra ? DiasMaximosSafra : 0.0;
+        throw RecusaEntrada(c.nome, c.legenda, valor, fora, limite, separador);
     }
 }
 

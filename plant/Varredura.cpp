@@ -19,8 +19,6 @@
 
 namespace {
 
-std::string Nome(const std::string& campo) { return "'" + campo + "'"; }
-
 // What every point needs, looked up once.
 struct Plano {
     std::vector<EntradaNomeada> campos;         // one per axis
@@ -28,28 +26,49 @@ struct Plano {
     std::vector<SaidaNomeada> saidas;
     bool comSafra = false;  // a season figure is asked for: its warnings go with it
     std::size_t total = 0;
+    // The axis that switches the high-pressure turbine, if any (its entry
+    // in campos is empty).
+    std::optional<std::size_t> eixoConfiguracao;
 };
+
+// The configuration axis: two points, with and without the turbine.
+std::vector<double> ValoresConfiguracao(const EixoVarredura& eixo) {
+    const auto umOuZero = [](double v) { return v == 0.0 || v == 1.0; };
+    if (eixo.pontos != 2 || !umOuZero(eixo.inicio) || !umOuZero(eixo.fim) || eixo.inicio == eixo.fim)
+        throw ErroVarredura(MotivoVarredura::PontosDaConfiguracao, eixo.campo);
+    return {eixo.inicio, eixo.fim};
+}
 
 Plano Planejar(const PedidoVarredura& pedido) {
     Plano plano;
     if (pedido.eixos.empty() || pedido.eixos.size() > 2)
-        throw ErroVarredura("Uma varredura tem um ou dois campos de entrada, não " +
-                            std::to_string(pedido.eixos.size()) + ".");
+        throw ErroVarredura(MotivoVarredura::NumeroDeEixos, "",
+                            static_cast<std::int64_t>(pedido.eixos.size()));
     plano.total = 1;
+    const bool configuracaoVaria =
+        std::any_of(pedido.eixos.begin(), pedido.eixos.end(),
+                    [](const EixoVarredura& e) { return e.campo == CampoConfiguracao; });
     for (const EixoVarredura& eixo : pedido.eixos) {
+        if (eixo.campo == CampoConfiguracao) {
+            if (plano.eixoConfiguracao)
+                throw ErroVarredura(MotivoVarredura::EntradaRepetida, eixo.campo);
+            plano.eixoConfiguracao = plano.campos.size();
+            plano.campos.emplace_back();
+            plano.valores.push_back(ValoresConfiguracao(eixo));
+            plano.total *= 2;
+            continue;
+        }
         const EntradaNomeada entrada = BuscarEntrada(eixo.campo);
         if (!entrada)
-            throw ErroVarredura("Campo de entrada desconhecido na varredura: " + Nome(eixo.campo) +
-                                ".");
+            throw ErroVarredura(MotivoVarredura::EntradaDesconhecida, eixo.campo);
         if (std::find(plano.campos.begin(), plano.campos.end(), entrada) != plano.campos.end())
-            throw ErroVarredura("O campo " + Nome(eixo.campo) +
-                                " aparece duas vezes na varredura.");
+            throw ErroVarredura(MotivoVarredura::EntradaRepetida, eixo.campo);
         // The season's inputs have neither of the plant's two conditions.
         const CampoEntradaUsina* campo = entrada.usina;
         // The run does not read it: every point would be the same plant.
-        if (campo != nullptr && campo->soComTurbinaAlta && !pedido.base.comTurbinaAlta)
-            throw ErroVarredura("O campo " + Nome(eixo.campo) +
-                                " só é usado com a turbina de alta pressão.");
+        if (campo != nullptr && campo->soComTurbinaAlta && !pedido.base.comTurbinaAlta &&
+            !configuracaoVaria)
+            throw ErroVarredura(MotivoVarredura::SoComTurbinaAlta, eixo.campo);
         plano.campos.push_back(entrada);
         plano.valores.push_back(ValoresEixo(eixo));
         // Past the reading limit every point would run at the limit itself
@@ -57,23 +76,20 @@ Plano Planejar(const PedidoVarredura& pedido) {
         if (campo != nullptr && campo->limite != 0.0)
             for (double valor : plano.valores.back())
                 if (valor / campo->divisorLimite > campo->limite)
-                    throw ErroVarredura("A faixa da varredura de " + Nome(eixo.campo) +
-                                        " passa do limite de " + campo->textoLimite + " " +
-                                        campo->unidade +
-                                        ": acima dele o cálculo usa o próprio limite.");
+                    throw ErroVarredura(MotivoVarredura::PassaDoLimite, eixo.campo);
         // Checked axis by axis, so the product cannot overflow.
         plano.total *= plano.valores.back().size();
         if (plano.total > MaximoPontosVarredura)
-            throw ErroVarredura("A varredura teria mais de " + std::to_string(MaximoPontosVarredura) +
-                                " pontos.");
+            throw ErroVarredura(MotivoVarredura::PontosDemais, "",
+                                static_cast<std::int64_t>(MaximoPontosVarredura));
     }
     for (const std::string& nome : pedido.saidas) {
         const SaidaNomeada saida = BuscarSaida(nome);
         if (!saida)
-            throw ErroVarredura("Campo de saída desconhecido na varredura: " + Nome(nome) + ".");
+            throw ErroVarredura(MotivoVarredura::SaidaDesconhecida, nome);
         // Each repetition would be one more column on every point.
         if (std::find(plano.saidas.begin(), plano.saidas.end(), saida) != plano.saidas.end())
-            throw ErroVarredura("O campo de saída " + Nome(nome) + " aparece duas vezes na varredura.");
+            throw ErroVarredura(MotivoVarredura::SaidaRepetida, nome);
         plano.saidas.push_back(saida);
         plano.comSafra = plano.comSafra || saida.safra != nullptr;
     }
@@ -94,8 +110,12 @@ std::vector<double> ValoresDoPonto(const Plano& plano, std::size_t indice) {
 // One point: a single run on a fresh result, as the window makes it.
 void CalcularPonto(const PedidoVarredura& pedido, const Plano& plano, PontoVarredura& ponto) {
     EntradasUsina entradas = pedido.base;
-    for (std::size_t k = 0; k < plano.campos.size(); ++k)
-        plano.campos[k].Em(entradas) = ponto.valores[k];
+    for (std::size_t k = 0; k < plano.campos.size(); ++k) {
+        if (k == plano.eixoConfiguracao)
+            entradas.comTurbinaAlta = ponto.valores[k] != 0.0;
+        else
+            plano.campos[k].Em(entradas) = ponto.valores[k];
+    }
     ResultadoUsina resultado;
     try {
         CalcularUsina(entradas, resultado, nullptr, pedido.separador);
@@ -242,14 +262,12 @@ private:
 
 std::vector<double> ValoresEixo(const EixoVarredura& eixo) {
     if (eixo.pontos < 2)
-        throw ErroVarredura("A varredura de " + Nome(eixo.campo) +
-                            " precisa de pelo menos 2 pontos, não " + std::to_string(eixo.pontos) +
-                            ".");
+        throw ErroVarredura(MotivoVarredura::PoucosPontos, eixo.campo, eixo.pontos);
     if (!std::isfinite(eixo.inicio) || !std::isfinite(eixo.fim))
-        throw ErroVarredura("A faixa da varredura de " + Nome(eixo.campo) + " não é finita.");
+        throw ErroVarredura(MotivoVarredura::FaixaNaoFinita, eixo.campo);
     if (static_cast<std::size_t>(eixo.pontos) > MaximoPontosVarredura)
-        throw ErroVarredura("A varredura teria mais de " + std::to_string(MaximoPontosVarredura) +
-                            " pontos.");
+        throw ErroVarredura(MotivoVarredura::PontosDemais, "",
+                            static_cast<std::int64_t>(MaximoPontosVarredura));
     // A range near the largest doubles overflows here; the caller's traps, if
     // any, must not turn that into a floating-point error: it is refused below.
     SuspensaoArmadilhas semArmadilhas;
@@ -259,8 +277,7 @@ std::vector<double> ValoresEixo(const EixoVarredura& eixo) {
         // This expression, in this order: the values are part of the results.
         const double valor = eixo.inicio + static_cast<double>(i) * (eixo.fim - eixo.inicio) / ultimo;
         if (!std::isfinite(valor))
-            throw ErroVarredura("A faixa da varredura de " + Nome(eixo.campo) +
-                                " dá valores que não são finitos.");
+            throw ErroVarredura(MotivoVarredura::ValoresNaoFinitos, eixo.campo);
         valores[static_cast<std::size_t>(i)] = valor;
     }
     return valores;
@@ -285,7 +302,8 @@ void Descrever(const Plano& plano, ResultadoVarredura& resultado) {
     resultado.eixos.clear();
     for (std::size_t k = 0; k < plano.campos.size(); ++k)
         resultado.eixos.push_back({plano.campos[k].usina, plano.campos[k].safra, plano.valores[k],
-                                   DecimaisValores(plano.valores[k])});
+                                   DecimaisValores(plano.valores[k]),
+                                   k == plano.eixoConfiguracao});
     resultado.saidas.clear();
     resultado.saidasSafra.clear();
     for (const SaidaNomeada& s : plano.saidas) {

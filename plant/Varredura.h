@@ -29,6 +29,12 @@ struct EixoVarredura {
     int pontos = 2;  // 2 or more
 };
 
+// The configuration as a swept input: an axis named so runs its points with
+// (value 1) and without (value 0) the high-pressure turbine, in the order
+// inicio, fim; it has exactly these two points. Beside an input of that
+// turbine alone (Epstap, Eefitap) the points without it all read the same.
+inline constexpr const char* CampoConfiguracao = "com_turbina_alta";
+
 // Points of a sweep at most (both axes together): enough for any chart, and a
 // typing slip cannot ask for more memory than the machine has.
 inline constexpr std::size_t MaximoPontosVarredura = 1'000'000;
@@ -98,6 +104,7 @@ struct EixoCalculado {
     const CampoEntradaSafra* safra = nullptr;  // a season input
     std::vector<double> valores;
     int decimais = 1;
+    bool configuracao = false;  // neither: the configuration (CampoConfiguracao)
 };
 
 struct ResultadoVarredura {
@@ -131,8 +138,9 @@ int DecimaisValores(const std::vector<double>& valores);
 // apply as in a single run. A refused or failed point keeps its message and
 // the sweep goes on. Throws ErroVarredura before anything runs for an
 // unknown input or output name, an output asked for twice, an input swept twice or one the
-// configuration does not use, fewer than two points on an axis, a range that
-// is not finite or that goes past an input's reading limit (190 bar, 1300
+// configuration does not use (unless the configuration is swept too), a
+// configuration axis that is not 1 and 0 (or 0 and 1) in two points, fewer
+// than two points on an axis, a range that is not finite or that goes past an input's reading limit (190 bar, 1300
 // degC), more than MaximoPontosVarredura points; rethrows, after
 // every thread has stopped, what the progress callback threw.
 ResultadoVarredura ExecutarVarredura(const PedidoVarredura& pedido);

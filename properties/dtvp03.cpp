@@ -1,6 +1,5 @@
 #include "properties/dtvp03.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -85,8 +84,7 @@ void GaussSolve(int n, MatrizAumentada A, Par& dx) {
             if (escala == 0.0) {
                 EscreverDiagnostico(
                     "GAUSS INFORMA: SISTEMA DE EQUACOES APRESENTA REDUNDANCIA > HALT");
-                throw ErroPropriedades(
-                    "Sistema de equações singular no cálculo das propriedades da água");
+                throw ErroPropriedades(FalhaPropriedades::SistemaSingular);
             }
             razao[l[i]] = std::fabs(A[l[i]][k]) / escala;
         }
@@ -125,20 +123,6 @@ void NewtonSolve(int n, int limite, Par& x, double passo, double tolerancia) {
 }
 
 namespace {
-
-// A number for a message, with a decimal comma like the rest of the text.
-std::string TextoNumero(double valor) {
-    char buffer[400];
-    const double m = std::fabs(valor);
-    const bool fixo = m >= 1e-6 && m < 1e9;
-    const auto r = std::to_chars(buffer, buffer + sizeof buffer, valor,
-                                 fixo ? std::chars_format::fixed : std::chars_format::general);
-    std::string texto(buffer, r.ptr);
-    for (char& c : texto) {
-        if (c == '.') c = ',';
-    }
-    return texto;
-}
 
 // The saturation temperature and the two saturated states depend on the
 // pressure alone, and the plant evaluates many states at the same few
@@ -344,8 +328,7 @@ void CalcularEstado(Memorias& m, PropertyMode modo, double p, double k) {
 bool MesmosBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 [[noreturn]] void RecusarPressao(double p) {
-    throw ErroPropriedades("Pressão fora da faixa das propriedades da água (0,0006109 a 19 MPa): " +
-                           TextoNumero(p));
+    throw ErroPropriedades(FalhaPropriedades::PressaoForaDaFaixa, p);
 }
 
 // The test stays inline in the callers; only the refusal is a call.
@@ -358,8 +341,7 @@ void VerificarPressao(double p) {
 void EvaluateState(PropertyMode modo, PhaseRegion& regiao, StatePoint& estado) {
     PropertyWorkspace& w = propertyWorkspace;
     if (modo < ModoPressaoTemperatura || modo > ModoPressaoTitulo) {
-        throw ErroPropriedades("Modo de cálculo das propriedades da água inválido: " +
-                               std::to_string(modo));
+        throw ErroPropriedades(FalhaPropriedades::ModoInvalido, modo);
     }
     const double p = estado.p;  // MPa
     double k = 0.0;
@@ -371,7 +353,7 @@ void EvaluateState(PropertyMode modo, PhaseRegion& regiao, StatePoint& estado) {
     }
     VerificarPressao(p);
     if (modo == ModoPressaoTitulo && !(k >= 0.0 && k <= 1.0)) {
-        throw ErroPropriedades("Título fora do intervalo de 0 a 1: " + TextoNumero(k));
+        throw ErroPropriedades(FalhaPropriedades::TituloForaDoIntervalo, k);
     }
 
     Memorias& m = memoriasDaThread;

@@ -13,6 +13,7 @@ pacotes=(
   qt6-svg-dev qt6-charts-dev libqt6opengl6-dev
   libjpeg62-turbo-dev
   nlohmann-json3-dev libcli11-dev
+  libnlopt-dev
   xvfb xauth fonts-dejavu-core
   xdotool imagemagick openbox  # to look at the window under Xvfb
   clang libclang-rt-14-dev

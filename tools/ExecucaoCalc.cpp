@@ -89,6 +89,25 @@ bool CamposDaLinhaDeComando(const OpcoesCalc& opcoes, const std::string& separad
     return true;
 }
 
+EntradasUsina EntradasDosCampos(const CamposMemoria& campos, const EntradasSafra& safra,
+                                const std::vector<std::string>& variados, bool todasConfiguracoes,
+                                const std::string& separador) {
+    EntradasUsina base;
+    base.safra = safra;
+    base.comTurbinaAlta = campos.CheckBox1Marcado();
+    base.propriedades = campos.Propriedades();
+    for (const CampoEntradaUsina& c : CamposEntradaUsina()) {
+        bool lido = !(c.soComTurbinaAlta && !base.comTurbinaAlta && !todasConfiguracoes);
+        for (const std::string& nome : variados) lido = lido && nome != c.nome;
+        try {
+            base.*c.membro = LerNumero(campos.Texto(c.nome), separador);
+        } catch (const ErroConversao&) {
+            if (lido) throw;
+        }
+    }
+    return base;
+}
+
 bool SalvarCasoPedido(const OpcoesCalc& opcoes, const CamposMemoria& campos,
                       const EntradasSafra& safra, const std::string& descricao,
                       const std::string& separador, std::ostream& erros) {

@@ -4,9 +4,11 @@
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "plant/CamposMemoria.h"
 #include "plant/EntradasSafra.h"
+#include "plant/EntradasUsina.h"
 #include "tools/OpcoesCalc.h"
 
 // The input fields of a run: default texts, replaced by the inputs and
@@ -27,6 +29,15 @@ bool CamposDaLinhaDeComando(const OpcoesCalc& opcoes, const std::string& separad
 bool SalvarCasoPedido(const OpcoesCalc& opcoes, const CamposMemoria& campos,
                       const EntradasSafra& safra, const std::string& descricao,
                       const std::string& separador, std::ostream& erros);
+
+// The inputs of a run from the fields as a run reads them, with the season's
+// inputs and the configuration. Fields a run would not read (those named in
+// variados, which a sweep or an analysis replaces, and the high-pressure
+// turbine's without it unless todasConfiguracoes) keep their defaults when
+// their text is not a number. Throws ErroConversao like a run.
+EntradasUsina EntradasDosCampos(const CamposMemoria& campos, const EntradasSafra& safra,
+                                const std::vector<std::string>& variados, bool todasConfiguracoes,
+                                const std::string& separador);
 
 // Runs the calculation on fields holding the default texts, replaced by the
 // inputs of the case file if one is given, then changed by the options, with

@@ -10,6 +10,8 @@
 #include <utility>
 
 #include "plant/CamposNomeados.h"
+#include "plant/Otimizacao.h"
+#include "plant/Varredura.h"
 #include "plant/TabelaEntradas.h"
 #include "plant/TabelaSafra.h"
 #include "tools/VarreduraCalc.h"
@@ -17,9 +19,10 @@
 namespace {
 
 // The options that take a value.
-constexpr std::array<const char*, 8> OpcoesComValor = {
-    "--separator", "--report", "--case",  "--save-case",
-    "--sweep",     "--outputs", "--jobs", "--propriedades"};
+constexpr std::array<const char*, 14> OpcoesComValor = {
+    "--separator",   "--report",      "--case",   "--save-case", "--sweep",
+    "--outputs",     "--jobs",        "--propriedades", "--sensitivity", "--step",
+    "--goal",        "--vary",        "--optimize", "--constraint"};
 
 bool TomaValor(const std::string& argumento) {
     return std::find(OpcoesComValor.begin(), OpcoesComValor.end(), argumento) != OpcoesComValor.end();
@@ -90,8 +93,10 @@ void ExigirNome(const std::optional<std::string>& nome, const char* opcao) {
     if (nome && nome->empty()) throw ErroOpcoes(std::string("option ") + opcao + " needs a file name");
 }
 
-// FIELD=START:END:N, split; the parts are read when the sweep runs.
+// FIELD=START:END:N, split; the parts are read when the sweep runs. The
+// configuration's name alone sweeps it with and without the turbine.
 VarreduraDigitada LerVarredura(const std::string& texto) {
+    if (texto == CampoConfiguracao) return {texto, "1", "0", "2"};
     const std::size_t igual = texto.find('=');
     std::vector<std::string> partes;
     if (igual != std::string::npos) {
@@ -105,6 +110,30 @@ VarreduraDigitada LerVarredura(const std::string& texto) {
     return {texto.substr(0, igual), partes[0], partes[1], partes[2]};
 }
 
+// FIELD=MIN:MAX, split; the parts are read when the analysis runs.
+FaixaDigitada LerFaixa(const std::string& texto) {
+    const std::size_t igual = texto.find('=');
+    const std::size_t dois = igual == std::string::npos ? igual : texto.find(':', igual + 1);
+    if (dois == std::string::npos || texto.find(':', dois + 1) != std::string::npos)
+        throw ErroOpcoes("option --vary takes FIELD=MIN:MAX, not '" + texto + "'");
+    return {texto.substr(0, igual), texto.substr(igual + 1, dois - igual - 1), texto.substr(dois + 1)};
+}
+
+MetaDigitada LerMeta(const std::string& texto) {
+    const std::size_t igual = texto.find('=');
+    if (igual == std::string::npos || igual == 0)
+        throw ErroOpcoes("option --goal takes OUTPUT=VALUE, not '" + texto + "'");
+    return {texto.substr(0, igual), texto.substr(igual + 1)};
+}
+
+RestricaoDigitada LerRestricao(const std::string& texto) {
+    const std::size_t maior = texto.find(">="), menor = texto.find("<=");
+    const std::size_t operador = std::min(maior, menor);
+    if (operador == std::string::npos || operador == 0)
+        throw ErroOpcoes("option --constraint takes OUTPUT>=VALUE or OUTPUT<=VALUE, not '" + texto + "'");
+    return {texto.substr(0, operador), operador == maior, texto.substr(operador + 2)};
+}
+
 unsigned LerTarefas(const std::string& texto) {
     unsigned tarefas = 0;
     const char* fim = texto.data() + texto.size();
@@ -113,6 +142,62 @@ unsigned LerTarefas(const std::string& texto) {
         throw ErroOpcoes("option --jobs takes a whole number of threads from 1 to " +
                          std::to_string(MaximoTarefas) + ", not '" + texto + "'");
     return tarefas;
+}
+
+// The analyses' options: one analysis at most, and each option only with
+// the analysis it belongs to.
+void LerAnalises(OpcoesCalc& op, const std::optional<std::string>& sensibilidade,
+                 const std::optional<std::string>& passo, const std::optional<std::string>& meta,
+                 const std::optional<std::string>& otimizar, const std::vector<std::string>& faixas,
+                 const std::vector<std::string>& restricoes) {
+    const std::pair<bool, const char*> modos[] = {
+        {!op.varreduras.empty(), "--sweep"},
+        {sensibilidade.has_value(), "--sensitivity"},
+        {meta.has_value(), "--goal"},
+        {otimizar.has_value(), "--optimize"},
+        {op.compararPropriedades, "--compare-properties"}};
+    const char* modo = nullptr;
+    for (const auto& [dado, nome] : modos) {
+        if (!dado) continue;
+        if (modo != nullptr)
+            throw ErroOpcoes(std::string("options ") + modo + " and " + nome +
+                             " cannot be used together");
+        modo = nome;
+    }
+    if (passo && !sensibilidade) throw ErroOpcoes("option --step needs --sensitivity");
+    if (!faixas.empty() && !meta && !otimizar)
+        throw ErroOpcoes("option --vary needs --goal or --optimize");
+    if (!restricoes.empty() && !otimizar) throw ErroOpcoes("option --constraint needs --optimize");
+    if (!sensibilidade && !meta && !otimizar) return;
+
+    op.sensibilidade = sensibilidade;
+    op.passo = passo;
+    if (meta) op.meta = LerMeta(*meta);
+    if (otimizar) {
+        // OUTPUT, OUTPUT:max or OUTPUT:min.
+        const std::size_t dois = otimizar->rfind(':');
+        const std::string sufixo = dois == std::string::npos ? "" : otimizar->substr(dois + 1);
+        if (dois != std::string::npos && sufixo != "max" && sufixo != "min")
+            throw ErroOpcoes("option --optimize takes OUTPUT, OUTPUT:max or OUTPUT:min, not '" +
+                             *otimizar + "'");
+        op.otimizar = otimizar->substr(0, dois);
+        op.maximizar = sufixo != "min";
+    }
+    for (const std::string& f : faixas) op.faixas.push_back(LerFaixa(f));
+    for (const std::string& r : restricoes) op.restricoes.push_back(LerRestricao(r));
+    if (op.meta && op.faixas.size() != 1)
+        throw ErroOpcoes("option --goal needs exactly one --vary FIELD=MIN:MAX");
+    if (op.otimizar && (op.faixas.empty() || op.faixas.size() > MaximoEntradasOtimizacao))
+        throw ErroOpcoes("option --optimize needs 1 to " + std::to_string(MaximoEntradasOtimizacao) +
+                         " --vary FIELD=MIN:MAX");
+    // The analysis prints its own table or object.
+    for (const auto& [dada, nome] : {std::pair{op.relatorio.has_value(), "--report"},
+                                     std::pair{op.saidas.has_value(), "--outputs"}})
+        if (dada) throw ErroOpcoes(std::string("option ") + nome + " cannot be used with " + modo);
+    // MIN:MAX could not be told apart.
+    if (!op.faixas.empty() && op.separador && op.separador->find(':') != std::string::npos)
+        throw ErroOpcoes("option --vary cannot be used with the decimal separator '" +
+                         *op.separador + "'");
 }
 
 }  // namespace
@@ -138,7 +223,8 @@ OpcoesCalc LerOpcoes(const std::vector<std::string>& argumentos) {
     app.set_help_flag();  // the tool's own help text, TextoAjuda
     app.allow_extras();   // unknown options are named below, in the tool's words
     std::string separador, relatorio, caso, salvarCaso, saidas, tarefas, propriedades;
-    std::vector<std::string> campos, varreduras;
+    std::string sensibilidade, passo, meta, otimizar;
+    std::vector<std::string> campos, varreduras, faixas, restricoes;
     app.add_flag("-h,--help", op.ajuda);
     app.add_flag("--json", op.json);
     app.add_flag("--csv", op.csv);
@@ -153,10 +239,18 @@ OpcoesCalc LerOpcoes(const std::vector<std::string>& argumentos) {
     const CLI::Option* opTarefas = app.add_option("--jobs", tarefas)->multi_option_policy(ultimo);
     const CLI::Option* opPropriedades =
         app.add_option("--propriedades", propriedades)->multi_option_policy(ultimo);
-    // One value per --sweep: the FIELD=TEXT arguments after it are not its values.
-    app.add_option("--sweep", varreduras)
-        ->allow_extra_args(false)
-        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    const CLI::Option* opSensibilidade =
+        app.add_option("--sensitivity", sensibilidade)->multi_option_policy(ultimo);
+    const CLI::Option* opPasso = app.add_option("--step", passo)->multi_option_policy(ultimo);
+    const CLI::Option* opMeta = app.add_option("--goal", meta)->multi_option_policy(ultimo);
+    const CLI::Option* opOtimizar = app.add_option("--optimize", otimizar)->multi_option_policy(ultimo);
+    // One value per --sweep, --vary and --constraint: the FIELD=TEXT
+    // arguments after them are not their values.
+    for (auto [nome, valores] : {std::pair{"--sweep", &varreduras}, std::pair{"--vary", &faixas},
+                                 std::pair{"--constraint", &restricoes}})
+        app.add_option(nome, *valores)
+            ->allow_extra_args(false)
+            ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     app.add_option("campos", campos);
 
     // CLI11 takes the arguments last first.
@@ -210,9 +304,13 @@ OpcoesCalc LerOpcoes(const std::vector<std::string>& argumentos) {
     for (const std::string& v : varreduras) op.varreduras.push_back(LerVarredura(v));
     op.saidas = Valor(opSaidas, saidas);
     if (opTarefas->count() > 0) op.tarefas = LerTarefas(tarefas);
+    LerAnalises(op, Valor(opSensibilidade, sensibilidade), Valor(opPasso, passo),
+                Valor(opMeta, meta), Valor(opOtimizar, otimizar), faixas, restricoes);
+    const bool analise = op.sensibilidade || op.meta || op.otimizar;
     if (op.varreduras.empty()) {
         if (op.saidas) throw ErroOpcoes("option --outputs needs --sweep");
-        if (op.tarefas) throw ErroOpcoes("option --jobs needs --sweep");
+        if (op.tarefas && !analise)
+            throw ErroOpcoes("option --jobs needs --sweep, --sensitivity, --goal or --optimize");
         return op;
     }
     if (op.varreduras.size() > 2) throw ErroOpcoes("option --sweep can be given once or twice");
@@ -232,11 +330,19 @@ OpcoesCalc LerOpcoes(const std::vector<std::string>& argumentos) {
 std::string TextoAjuda() {
     return "Usage: usina-calc [OPTION]... [FIELD=TEXT]...\n"
            "  or:  usina-calc --sweep FIELD=START:END:N [--sweep ...] [OPTION]... [FIELD=TEXT]...\n"
+           "  or:  usina-calc --sensitivity OUTPUT [--step PCT] [OPTION]... [FIELD=TEXT]...\n"
+           "  or:  usina-calc --goal OUTPUT=VALUE --vary FIELD=MIN:MAX [OPTION]... [FIELD=TEXT]...\n"
+           "  or:  usina-calc --optimize OUTPUT[:max|:min] --vary FIELD=MIN:MAX [--vary ...]\n"
+           "                  [--constraint OUTPUT>=VALUE|OUTPUT<=VALUE]... [OPTION]... [FIELD=TEXT]...\n"
            "Runs the plant calculation from the window's default inputs and prints\n"
            "every field the run wrote, one FIELD=TEXT line each, in writing order.\n"
-           "With --sweep, runs it for each point of a sweep and prints a CSV table.\n"
+           "With --sweep, runs it for each point of a sweep and prints a CSV table;\n"
+           "with --sensitivity, --goal or --optimize, runs the analysis and prints its\n"
+           "answer as CSV (or JSON with --json).\n"
            "\n"
-           "  FIELD=TEXT             replace an input field's text, as typed in the window\n"           "                         (a season field's for --json, --csv and --sweep)\n"
+           "  FIELD=TEXT             replace an input field's text, as typed in the window\n"
+           "                         (a season field's for --json, --csv, --sweep and the\n"
+           "                         analyses)\n"
            "  --without-hp-turbine   calculate without the high-pressure turbine\n"
            "  --separator C          decimal separator (default: the locale's)\n"
            "  --case FILE            start from the inputs and configuration of a case\n"
@@ -257,12 +363,34 @@ std::string TextoAjuda() {
            "                         when the separator is ','): the swept inputs, the\n"
            "                         outputs, then columns aviso (warnings) and erro (the\n"
            "                         message of a refused or failed point)\n"
+           "                         " + std::string(CampoConfiguracao) + " (alone, or =1:0:2) sweeps the\n"
+           "                         configuration: with (1) and without (0) the\n"
+           "                         high-pressure turbine\n"
            "  --outputs F1,F2,...    output fields of the sweep (default:\n"
            "                         " + std::string(SaidasPadraoVarredura) + ")\n"
-           "  --jobs N               threads of the sweep (default: one per core)\n"
+           "  --sensitivity OUTPUT   run every input at its value -/+ the step, the\n"
+           "                         others at the base case; print the output's low,\n"
+           "                         base and high values and the swing, largest first\n"
+           "                         (columns campo, baixo, base, alto, variacao,\n"
+           "                         motivo: why an input cannot be moved)\n"
+           "  --step PCT             the sensitivity's step in % (default 10)\n"
+           "  --goal OUTPUT=VALUE    find the value of the --vary input at which OUTPUT\n"
+           "                         reaches VALUE (columns campo, valor, saida,\n"
+           "                         situacao: atingida or \"sem solução na faixa\")\n"
+           "  --optimize OUTPUT[:max|:min]\n"
+           "                         the largest (default) or smallest OUTPUT over the\n"
+           "                         --vary inputs (1 to 4) meeting every --constraint;\n"
+           "                         rows tipo, campo, operador, limite, valor, ativa\n"
+           "  --vary FIELD=MIN:MAX   an input of --goal or --optimize and its range\n"
+           "  --constraint \"OUTPUT>=VALUE\" or \"OUTPUT<=VALUE\"\n"
+           "                         a constraint of --optimize (repeatable); a point\n"
+           "                         refused, failed or short of steam for the\n"
+           "                         medium-pressure turbine is always infeasible\n"
+           "  --jobs N               threads of the sweep or analysis (default: one per\n"
+           "                         core)\n"
            "  --propriedades P       water property package: kkhm (Keenan, Keyes, Hill\n"
            "                         and Moore 1969, the default) or if97 (IAPWS-IF97);\n"
-           "                         for single runs, sweeps and --json\n"
+           "                         for single runs, sweeps, analyses and --json\n"
            "  --compare-properties   run the inputs under both packages and print, as\n"
            "                         CSV, each stream's h, s and ex and the global\n"
            "                         results under each, with their differences\n"
@@ -277,6 +405,9 @@ std::string TextoAjuda() {
            "unusable command line. A sweep exits with 0 when it ran, even if some of\n"
            "its points were refused or failed, and with 1 when it could not run\n"
            "(unknown field or output, fewer than 2 points, a number that cannot be read).\n"
-           "--json, --csv and --report cannot be used with --sweep; --save-case saves\n"
-           "the base case of the sweep.\n";
+           "An analysis exits with 0 when it ran, also when its answer is \"inviável\"\n"
+           "or \"sem solução na faixa\", and with 1 when it could not run (unknown field\n"
+           "or output, an unusable range, a base case the checks refuse).\n"
+           "--json, --csv and --report cannot be used with --sweep, nor --report with an\n"
+           "analysis; --save-case saves the base case of the sweep or analysis.\n";
 }

@@ -20,6 +20,32 @@ struct VarreduraDigitada {
     bool operator==(const VarreduraDigitada&) const = default;
 };
 
+// One --vary argument split at its first '=' and its ':'.
+struct FaixaDigitada {
+    std::string campo;
+    std::string minimo;
+    std::string maximo;
+
+    bool operator==(const FaixaDigitada&) const = default;
+};
+
+// --goal OUTPUT=VALUE split at its first '='.
+struct MetaDigitada {
+    std::string saida;
+    std::string valor;
+
+    bool operator==(const MetaDigitada&) const = default;
+};
+
+// --constraint OUTPUT>=VALUE or OUTPUT<=VALUE split at its operator.
+struct RestricaoDigitada {
+    std::string saida;
+    bool maiorOuIgual = true;  // >=; false: <=
+    std::string limite;
+
+    bool operator==(const RestricaoDigitada&) const = default;
+};
+
 // Threads --jobs accepts at most.
 inline constexpr unsigned MaximoTarefas = 1024;
 
@@ -44,6 +70,14 @@ struct OpcoesCalc {
     // the 1969 equation).
     std::optional<Formulacao> propriedades;
     bool compararPropriedades = false;  // --compare-properties
+    // The analyses; numbers as typed, read once the separator is known.
+    std::optional<std::string> sensibilidade;   // --sensitivity OUTPUT
+    std::optional<std::string> passo;           // --step PCT
+    std::optional<MetaDigitada> meta;           // --goal OUTPUT=VALUE
+    std::optional<std::string> otimizar;        // --optimize OUTPUT[:max|:min], the name
+    bool maximizar = true;                      // :max (the default) or :min
+    std::vector<FaixaDigitada> faixas;          // --vary FIELD=MIN:MAX, in the order given
+    std::vector<RestricaoDigitada> restricoes;  // --constraint, in the order given
 };
 
 // A command line that cannot be used; the tool exits with status 2.
@@ -59,9 +93,15 @@ public:
 // than two of them, a separator holding ':' with them, --json, --csv or
 // --report with them, --outputs or --jobs without them, or a --jobs that is
 // not a whole number from 1 to MaximoTarefas; for a --propriedades other than
-// kkhm or if97, --compare-properties with --sweep, --json, --csv or --report.
-// The names and numbers of a
-// sweep are checked when it runs. A value option given twice keeps the last
+// kkhm or if97, --compare-properties with --sweep, --json, --csv or --report;
+// for two of --sweep, --sensitivity, --goal, --optimize and
+// --compare-properties; --step without --sensitivity, --vary without --goal
+// or --optimize, --constraint without --optimize; a --goal not of the form
+// OUTPUT=VALUE, a --vary not FIELD=MIN:MAX, an --optimize suffix other than
+// :max and :min, a --constraint without >= or <= between a name and a value;
+// --goal without exactly one --vary, --optimize without 1 to 4; --report or
+// --outputs with an analysis, or a separator holding ':' with --vary. The
+// names and numbers of a sweep and of an analysis are checked when it runs. A value option given twice keeps the last
 // value.
 OpcoesCalc LerOpcoes(const std::vector<std::string>& argumentos);
 

@@ -48,28 +48,6 @@ std::vector<std::string> Nomes(const std::string& lista) {
     return nomes;
 }
 
-// The base case of the fields as a run reads them, with the season's inputs.
-// Fields the run does not read (a swept one, the high-pressure turbine's
-// without it) keep their defaults when their text is not a number. Throws
-// ErroConversao like a run.
-EntradasUsina EntradasBase(const CamposMemoria& campos, const EntradasSafra& safra,
-                           const std::vector<EixoVarredura>& eixos, const std::string& separador) {
-    EntradasUsina base;
-    base.safra = safra;
-    base.comTurbinaAlta = campos.CheckBox1Marcado();
-    base.propriedades = campos.Propriedades();
-    for (const CampoEntradaUsina& c : CamposEntradaUsina()) {
-        bool lido = !(c.soComTurbinaAlta && !base.comTurbinaAlta);
-        for (const EixoVarredura& eixo : eixos) lido = lido && eixo.campo != c.nome;
-        try {
-            base.*c.membro = LerNumero(campos.Texto(c.nome), separador);
-        } catch (const ErroConversao&) {
-            if (lido) throw;
-        }
-    }
-    return base;
-}
-
 }  // namespace
 
 int ExecutarVarreduraCalc(const OpcoesCalc& opcoes, const std::string& separador,
@@ -90,12 +68,19 @@ int ExecutarVarreduraCalc(const OpcoesCalc& opcoes, const std::string& separador
     pedido.tarefas = opcoes.tarefas.value_or(0);
     try {
         for (const VarreduraDigitada& v : opcoes.varreduras) {
-            if (!BuscarEntrada(v.campo))
-                throw ErroVarredura("Campo de entrada desconhecido na varredura: '" + v.campo + "'.");
+            if (!BuscarEntrada(v.campo) && v.campo != CampoConfiguracao)
+                throw ErroVarredura(MotivoVarredura::EntradaDesconhecida, v.campo);
             pedido.eixos.push_back(
                 {v.campo, LerNumero(v.inicio, separador), LerNumero(v.fim, separador), LerPontos(v)});
         }
-        pedido.base = EntradasBase(campos, safra, pedido.eixos, separador);
+        std::vector<std::string> varridos;
+        bool configuracao = false;
+        for (const EixoVarredura& eixo : pedido.eixos) {
+            varridos.push_back(eixo.campo);
+            configuracao = configuracao || eixo.campo == CampoConfiguracao;
+        }
+        // Swept, the configuration runs points with the turbine whatever the base's.
+        pedido.base = EntradasDosCampos(campos, safra, varridos, configuracao, separador);
         // Names and ranges are checked by the sweep before it runs; the case
         // is saved only for a sweep that will run.
         VerificarVarredura(pedido);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/AnaliseCalc.h"
 #include "tools/ComparacaoCalc.h"
 #include "tools/ExecucaoCalc.h"
 #include "tools/OpcoesCalc.h"
@@ -29,10 +30,12 @@ int main(int argc, char** argv) {
         return std::cout ? 0 : 1;
     }
     const std::string separador = opcoes.separador ? *opcoes.separador : SeparadorDoLocale();
-    // A sweep, the two property packages side by side, or a single run:
-    // each builds its inputs as a run does.
+    // A sweep, an analysis, the two property packages side by side, or a
+    // single run: each builds its inputs as a run does.
     if (!opcoes.varreduras.empty())
         return ExecutarVarreduraCalc(opcoes, separador, std::cout, std::cerr);
+    if (opcoes.sensibilidade || opcoes.meta || opcoes.otimizar)
+        return ExecutarAnaliseCalc(opcoes, separador, std::cout, std::cerr);
     if (opcoes.compararPropriedades)
         return ExecutarComparacaoPropriedades(opcoes, separador, std::cout, std::cerr);
     return ExecutarCalc(opcoes, separador, std::cout, std::cerr);

@@ -950,52 +950,8 @@
         <translation>invalid file name</translation>
     </message>
     <message>
-        <source>Vapor insuficiente: faltam %1 t/h para a turbina de média pressão</source>
-        <translation>Not enough steam: the medium-pressure turbine is short of %1 t/h</translation>
-    </message>
-    <message>
         <source>A faixa da varredura de %1 passa do limite de %2 %3: acima dele o cálculo usa o próprio limite.</source>
         <translation>The sweep range of %1 goes past the limit of %2 %3: above it the calculation uses the limit itself.</translation>
-    </message>
-    <message>
-        <source>Vapor úmido no coletor: título %1 na saída da turbina de alta pressão</source>
-        <translation>Wet steam in the header: quality %1 at the high-pressure turbine exhaust</translation>
-    </message>
-    <message>
-        <source>Pressão da caldeira limitada a %1 bar</source>
-        <translation>Boiler pressure limited to %1 bar</translation>
-    </message>
-    <message>
-        <source>Temperatura de saída da caldeira limitada a %1 °C</source>
-        <translation>Boiler outlet temperature limited to %1 °C</translation>
-    </message>
-    <message>
-        <source>Propriedades do rótulo %1 não convergiram: resultados não confiáveis</source>
-        <translation>Properties of label %1 did not converge: results not reliable</translation>
-    </message>
-    <message>
-        <source>Vapor de processo úmido: título %1</source>
-        <translation>Wet process steam: quality %1</translation>
-    </message>
-    <message>
-        <source>Escape da turbina de alta pressão com título %1, abaixo de %2</source>
-        <translation>High-pressure turbine exhaust at quality %1, below %2</translation>
-    </message>
-    <message>
-        <source>Escape da turbomoenda com título %1, abaixo de %2</source>
-        <translation>Mill drive turbine exhaust at quality %1, below %2</translation>
-    </message>
-    <message>
-        <source>Escape da turbina de média pressão com título %1, abaixo de %2</source>
-        <translation>Medium-pressure turbine exhaust at quality %1, below %2</translation>
-    </message>
-    <message>
-        <source>Escape da turbina da bomba com título %1, abaixo de %2</source>
-        <translation>Pump drive turbine exhaust at quality %1, below %2</translation>
-    </message>
-    <message>
-        <source>Balanço de energia não fecha: %1 kW</source>
-        <translation>Energy balance does not close: %1 kW</translation>
     </message>
     <message>
         <source>O campo de saída %1 aparece duas vezes na varredura.</source>
@@ -1048,6 +1004,38 @@
     <message>
         <source>&quot;propriedades&quot; deve ser &quot;kkhm&quot; ou &quot;if97&quot;, não %1</source>
         <translation>&quot;propriedades&quot; must be &quot;kkhm&quot; or &quot;if97&quot;, not %1</translation>
+    </message>
+    <message>
+        <source>Deve ser maior que 0 e no máximo %1 dias</source>
+        <translation>Must be greater than 0 and at most %1 days</translation>
+    </message>
+    <message>
+        <source>Temperatura fora da faixa das propriedades da água (-20 a 2000 °C): %1</source>
+        <translation>Temperature outside the range of the water properties (-20 to 2000 °C): %1</translation>
+    </message>
+    <message>
+        <source>Temperatura fora da faixa das propriedades da água: %1</source>
+        <translation>Temperature outside the range of the water properties: %1</translation>
+    </message>
+    <message>
+        <source>Entalpia fora da faixa das propriedades da água: %1</source>
+        <translation>Enthalpy outside the range of the water properties: %1</translation>
+    </message>
+    <message>
+        <source>Entropia fora da faixa das propriedades da água: %1</source>
+        <translation>Entropy outside the range of the water properties: %1</translation>
+    </message>
+    <message>
+        <source>Temperatura fora da faixa de saturação (0 a 373,946 °C): %1</source>
+        <translation>Temperature outside the saturation range (0 to 373,946 °C): %1</translation>
+    </message>
+    <message>
+        <source>Pressão fora da faixa de saturação (0,0006109 a 22,064 MPa): %1</source>
+        <translation>Pressure outside the saturation range (0,0006109 to 22,064 MPa): %1</translation>
+    </message>
+    <message>
+        <source>A varredura da configuração %1 tem os dois pontos 1 (com a turbina de alta pressão) e 0 (sem ela).</source>
+        <translation>The sweep of the configuration %1 has the two points 1 (with the high-pressure turbine) and 0 (without it).</translation>
     </message>
 </context>
 <context>
@@ -2559,7 +2547,7 @@ Accepted values: %3.</translation>
     </message>
     <message>
         <source>Falta bagaço: %1 t na safra</source>
-        <translation>Bagasse short: %1 t in the season</translation>
+        <translation>Bagasse is short: %1 t in the season</translation>
     </message>
 </context>
 <context>

@@ -218,6 +218,14 @@ TEST(Csv, ResultadosGlobais) {
         EXPECT_TRUE(MesmosBits(LerNumero(globais[i + 1][1], "."), esperado[i])) << globais[i + 1][0];
     EXPECT_EQ(globais[1], (std::vector<std::string>{"Quantidade de vapor", "192", "t/h"}));
     EXPECT_EQ(globais[10][2], "kW");
+    // The package is named when it is not the 1969 equation.
+    EntradasUsina e;
+    e.propriedades = Formulacao::If97;
+    ResultadoUsina if97;
+    CalcularUsina(e, if97);
+    const std::string comPacote = ResultadosCsv(if97, ".");
+    EXPECT_EQ(csv.find("Propriedades da água"), std::string::npos);
+    EXPECT_NE(comPacote.find("\r\nPropriedades da água,if97,\r\n"), std::string::npos);
 
     // The season's figures to the bit, each with its caption and unit.
     const auto linhasSafra = LerCsv(safra.substr(2), ',');

@@ -155,4 +155,23 @@ TEST(Formulacoes, ComparacaoDasFormulacoes) {
     EXPECT_TRUE(CompararCasos(casos[0], {casos[1]}).correntes.empty());
 }
 
+// The package keeps its last IAPWS-IF97 results per thread: a kept one is
+// what a new evaluation gives, never the result of another mode at the same
+// two numbers (300 as degC, kJ/kg and kJ/(kg K) at 2 MPa).
+TEST(Formulacoes, ResultadosGuardadosDoIf97) {
+    const PacotePropriedades& pacote = Pacote(Formulacao::If97);
+    for (int volta = 0; volta < 2; ++volta)
+        for (PropertyMode modo : {ModoPressaoTemperatura, ModoPressaoEntalpia, ModoPressaoEntropia}) {
+            StatePoint a;
+            a.p = 2.0;
+            a.t = a.h = a.s = modo == ModoPressaoEntropia ? 3.0 : 300.0;
+            StatePoint b = a;
+            PhaseRegion ra = 0, rb = 0;
+            pacote.Avaliar(modo, ra, a);
+            AvaliarEstadoIF97(modo, rb, b);
+            EXPECT_EQ(a, b) << modo;
+            EXPECT_EQ(ra, rb);
+        }
+}
+
 }  // namespace

@@ -103,7 +103,7 @@ QString TextoValorEntrada(const CampoEntradaUsina& campo, double valor, int deci
 }
 
 QString AvisosDoPonto(const PontoVarredura& ponto, const std::string& separador) {
-    if (ponto.avisos.empty()) return TraduzirAvisos(QString::fromStdString(ponto.aviso));
+    if (ponto.avisos.empty()) return QString::fromStdString(ponto.aviso);
     return TextoAvisosTraduzidos(ponto.avisos, separador);
 }
 

@@ -41,8 +41,8 @@ QString TextoValorEntrada(const CampoEntradaUsina& campo, double valor, int deci
                           const std::string& separador);
 
 // A calculated point's warnings and error, in the window's language: from
-// the warnings and the refusal as the run raised them, or from their texts
-// (a point made by hand).
+// the warnings and the error as the run raised them, or their texts as they
+// are (a point made by hand).
 QString AvisosDoPonto(const PontoVarredura& ponto, const std::string& separador);
 QString ErroDoPonto(const PontoVarredura& ponto);
 

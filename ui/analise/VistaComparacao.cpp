@@ -264,14 +264,14 @@ void VistaComparacao::Atualizar() {
     try {
         Comparar();
     } catch (const ErroUsina& erro) {
-        erroEntradas_ = QString::fromStdString(erro.what());  // translated when shown
+        erroEntradas_ = std::current_exception();  // said in the language of the moment
         ComporAvisoEntradas();
         AvisoEntradas->show();
     }
 }
 
 void VistaComparacao::ComporAvisoEntradas() {
-    const QString erro = TraduzirMensagem(erroEntradas_);
+    const QString erro = TextoErroTraduzido(erroEntradas_);
     AvisoEntradas->setText(
         comparacao_ ? tr("As entradas atuais não puderam ser lidas: %1 A comparação mostrada é a "
                          "das últimas entradas válidas.")
@@ -286,7 +286,7 @@ void VistaComparacao::changeEvent(QEvent* evento) {
 
 void VistaComparacao::Retraduzir() {
     NotaEstimativa->setText(QString("* ") + TraduzirNucleo(FonteFatorExergia));
-    if (!erroEntradas_.isEmpty()) ComporAvisoEntradas();
+    if (erroEntradas_) ComporAvisoEntradas();
     if (!comparacao_) return;
     // The same comparison, its texts composed again; the chosen cell and
     // the scrolled position stay.
@@ -361,7 +361,7 @@ void VistaComparacao::CompararCom(const EntradasUsina& atuais) {
     comparacao_ = CompararCasos({NomeAtual, atuais}, outros, separador, correntes);
     comparados_ = outros_;
     pendente_ = false;
-    erroEntradas_.clear();
+    erroEntradas_ = nullptr;
     AvisoEntradas->hide();
     Preencher();
 }
@@ -467,14 +467,14 @@ void VistaComparacao::Preencher() {
             situacao->setToolTip(col, DicaLiteral(erro));
             mensagens << "<b>" + nome + "</b>: " + erro.toHtmlEscaped();
         }
-        // The warnings as the run raised them; their texts for a case made
-        // by other means.
+        // The warnings as the run raised them; their texts as they are for a
+        // case made by other means.
         QStringList avisos;
         for (const AvisoUsina& aviso : caso.avisosTipados)
             avisos << TextoAvisoTraduzido(aviso, separador);
         if (caso.avisosTipados.empty())
             for (const std::string& aviso : caso.avisos)
-                avisos << TraduzirMensagem(QString::fromStdString(aviso));
+                avisos << QString::fromStdString(aviso);
         for (const QString& aviso : avisos)
             mensagens << "<b>" + nome + "</b>: " + aviso.toHtmlEscaped();
     }

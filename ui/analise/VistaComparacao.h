@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <exception>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -135,7 +136,8 @@ private:
     // The other cases as they were when comparacao_ was made: outros_ may
     // have changed since, when the inputs could not be read.
     std::vector<OutroCaso> comparados_;
-    QString erroEntradas_;  // why the current inputs could not be read; empty when they could
+    // Why the current inputs could not be read, as thrown; null when they could.
+    std::exception_ptr erroEntradas_;
     int larguraNomes_ = 0;  // pixels the names' column needs
     bool pendente_ = true;  // the inputs changed since the last comparison
 };

@@ -11,6 +11,10 @@
 #include <QString>
 #include <QtGlobal>
 #include <memory>
+#include <optional>
+
+#include "io/ErrosArquivo.h"
+#include "ui/comum/Idioma.h"
 
 class QSettings;
 
@@ -23,6 +27,19 @@ QString ArquivoConfiguracoes();
 // The settings, or nullptr when the file is not to be used.
 std::unique_ptr<QSettings> AbrirConfiguracoes();
 
-// Why the file is not used, as the core's Portuguese sentence (the window
-// translates it); empty when it is used.
-QString ProblemaConfiguracoes();
+// Why the file is not used: it is larger than TamanhoMaximoConfiguracoes,
+// or it cannot be read as a regular file.
+struct ProblemaArquivoConfiguracoes {
+    QString caminho;  // as the system shows it
+    bool grandeDemais = false;
+    qint64 tamanho = 0;  // bytes, when grandeDemais
+    FalhaArquivo falha;  // otherwise
+};
+
+// Nothing when the file is used.
+std::optional<ProblemaArquivoConfiguracoes> ProblemaConfiguracoes();
+
+// The problem as the warning line says it, in the window's language or in
+// idioma.
+QString TextoProblemaConfiguracoes(const ProblemaArquivoConfiguracoes& problema);
+QString TextoProblemaConfiguracoes(const ProblemaArquivoConfiguracoes& problema, Idioma idioma);

@@ -30,5 +30,5 @@ void GravarArquivo(const QString& caminho, const std::function<QByteArray()>& ge
 }
 
 void LancarErroGravacao(const QString& caminho, const ErroGravacao& erro) {
-    throw ErroArquivo(MensagemGravacao(QDir::toNativeSeparators(caminho).toStdString(), erro));
+    throw ErroArquivoNaoGravado(QDir::toNativeSeparators(caminho).toStdString(), erro);
 }

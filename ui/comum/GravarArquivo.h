@@ -8,13 +8,14 @@
 
 #include "io/ErrosArquivo.h"
 
-// Throws ErroArquivo naming the file and the reason when it cannot be written.
+// Throws ErroArquivoNaoGravado naming the file and the reason when it cannot
+// be written.
 void GravarArquivo(const QString& caminho, const QByteArray& conteudo);
 // The same with the file created before gerar makes its contents, so that a
 // name the system refuses is said before any long drawing work; what gerar
 // throws leaves nothing behind.
 void GravarArquivo(const QString& caminho, const std::function<QByteArray()>& gerar);
 
-// The ErroArquivo for a failed write of caminho: which file and why, in the
-// core's Portuguese (the error box translates it).
+// The ErroArquivoNaoGravado for a failed write of caminho: which file and
+// why (the error box says it in the window's language).
 [[noreturn]] void LancarErroGravacao(const QString& caminho, const ErroGravacao& erro);

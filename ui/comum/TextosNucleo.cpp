@@ -5,7 +5,7 @@
 // the views' tests check that every one they show has its translation.
 // Texts the core composes with numbers (ranges, warnings, stream states,
 // messages) are composed again in the window instead (TextosNucleoJanela,
-// ModeloCorrentes, MensagensNucleo).
+// ModeloCorrentes, TextosFalhasJanela, TextosCasoJanela).
 #include <QtGlobal>
 
 namespace {

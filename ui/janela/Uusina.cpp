@@ -180,8 +180,8 @@ TFusina::TFusina(QWidget* pai)
     AtualizarVistas();
     RadioGroup1Click();
     // A settings file that could not be used is said once, at the start.
-    if (const QString problema = ProblemaConfiguracoes(); !problema.isEmpty())
-        DefinirNota([problema] { return TraduzirMensagem(problema); });
+    if (const auto problema = ProblemaConfiguracoes())
+        DefinirNota([problema = *problema] { return TextoProblemaConfiguracoes(problema); });
 
     // Fill the screen's work area; main() then maximizes.
     if (QScreen* tela = screen()) setGeometry(tela->availableGeometry());

@@ -199,14 +199,13 @@ void TFusina::MostrarCaso(const QString& caminho, const CasoLido& lido) {
     PreencherRecentes();
 
     // The output panels still show the last run, made from other inputs.
-    // The reading's warnings come from the core, in Portuguese; they are
-    // translated each time the note is shown.
-    QStringList avisos;
-    for (const std::string& aviso : lido.avisos) avisos << QString::fromStdString(aviso);
+    // The reading's warnings are composed from their kinds each time the
+    // note is shown, in the language of the moment.
+    const std::vector<AvisoCaso> avisos = lido.avisosTipados;
     const bool anterior = resultado_.situacao != SituacaoCalculo::SemCalculo;
     DefinirNota([avisos, anterior] {
         QStringList nota;
-        for (const QString& aviso : avisos) nota << TraduzirMensagem(aviso);
+        for (const AvisoCaso& aviso : avisos) nota << TextoAvisoCasoTraduzido(aviso, IdiomaAtual());
         if (anterior) nota << tr("Caso aberto: os resultados mostrados são do cálculo anterior.");
         return nota.join("  ");
     });

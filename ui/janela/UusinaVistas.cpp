@@ -178,8 +178,7 @@ EntradasUsina TFusina::EntradasDaJanela() const {
     if (!entradas_->Legiveis()) {
         EntradasUsina entradas = CasoDosCampos(*campos_, SeparadorDecimal()).entradas;
         if (const CampoEntradaSafra* c = entradas_->SafraIlegivel())
-            throw ErroCaso("O caso não pode ser gravado: o texto de \"" + std::string(c->legenda) +
-                           "\" não é um número: \"" + Safra->Texto(c->nome).toStdString() + "\"");
+            throw ErroTextoDoCampo(c->nome, Safra->Texto(c->nome).toStdString());
         return entradas;
     }
     return entradas_->Entradas();

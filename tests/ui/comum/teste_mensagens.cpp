@@ -1,14 +1,17 @@
-// The core's messages in English: each message the core really composes
-// (refused inputs, sweeps, case files, missing results) comes out in English
-// with its numbers and names kept, and unchanged in Portuguese. The messages
-// are produced by the core itself, so a sentence changed there and not here
-// is found.
+// The core's messages in English: each error the core really raises
+// (refused inputs, sweeps, case files, missing results) is said in English
+// from its kind and values, with its numbers and names kept, and in
+// Portuguese is the core's own message. The errors are raised by the core
+// itself, so a kind added there and not said here is found; errors that
+// carry no kind are shown as they are.
 #include <QRegularExpression>
+#include <cerrno>
 #include <functional>
 #include <limits>
 #include <gtest/gtest.h>
 
 #include "io/CasoUsina.h"
+#include "io/GravacaoAtomica.h"
 #include "plant/ErrosPlanta.h"
 #include "plant/ResultadoUsina.h"
 #include "plant/ValidacaoEntradas.h"
@@ -19,14 +22,22 @@
 
 namespace {
 
-std::string Mensagem(const std::function<void()>& acao) {
+std::exception_ptr Lancado(const std::function<void()>& acao) {
     try {
         acao();
+    } catch (...) {
+        return std::current_exception();
+    }
+    ADD_FAILURE() << "nenhuma mensagem";
+    return nullptr;
+}
+
+std::string What(const std::exception_ptr& erro) {
+    try {
+        std::rethrow_exception(erro);
     } catch (const std::exception& e) {
         return e.what();
     }
-    ADD_FAILURE() << "nenhuma mensagem";
-    return {};
 }
 
 std::function<void()> Entradas(const std::function<void(EntradasUsina&)>& muda) {
@@ -113,11 +124,13 @@ TEST_F(MensagensTeste, MensagensDoNucleoEmInglesComOsMesmosNumeros) {
     };
     int n = 0;
     for (const auto& acao : acoes) {
-        const QString portugues = QString::fromStdString(Mensagem(acao));
+        const std::exception_ptr erro = Lancado(acao);
+        ASSERT_NE(erro, nullptr);
+        const QString portugues = QString::fromStdString(What(erro));
         SCOPED_TRACE(portugues.toStdString());
-        EXPECT_EQ(TraduzirMensagem(portugues), portugues);  // Portuguese: as it is
+        EXPECT_EQ(TextoErroTraduzido(erro), portugues);  // Portuguese: the core's own
         AplicarIdioma(Idioma::Ingles);
-        const QString ingles = TraduzirMensagem(portugues);
+        const QString ingles = TextoErroTraduzido(erro);
         AplicarIdioma(Idioma::Portugues);
         EXPECT_FALSE(ParecePortugues(ingles)) << ingles.toStdString();
         EXPECT_EQ(Numeros(ingles), Numeros(portugues)) << ingles.toStdString();
@@ -126,81 +139,58 @@ TEST_F(MensagensTeste, MensagensDoNucleoEmInglesComOsMesmosNumeros) {
     EXPECT_EQ(n, 31);
 }
 
-// A refused input said from its reason and values is, word for word, the
-// message read back through the patterns, in both languages and with either
-// separator; the error box, a study's points and the comparison use it.
-TEST_F(MensagensTeste, RecusaTipadaComoAMensagemTraduzida) {
-    const std::vector<std::function<void(EntradasUsina&)>> mudancas = {
-        [](EntradasUsina& e) { e.EficienciaCaldeira = 150.0; },
-        [](EntradasUsina& e) { e.CapacidadeUsina = -1.0; },
-        [](EntradasUsina& e) { e.BagacoPorTonelada = -0.5; },
-        [](EntradasUsina& e) { e.PercentualValvula = 101.0; },
-        [](EntradasUsina& e) { e.PressaoProcesso = 0.001; },
-        [](EntradasUsina& e) { e.PressaoSaidaTurbinaAlta = 90.0; },
-        [](EntradasUsina& e) { e.PressaoProcesso = 30.0; },
-        [](EntradasUsina& e) { e.TemperaturaCaldeira = 250.0; },
-        [](EntradasUsina& e) { e.TemperaturaCondensado = 150.0; },
-        [](EntradasUsina& e) { e.TemperaturaCondensado = -5.0; },
-        [](EntradasUsina& e) { e.PciBagaco = std::numeric_limits<double>::quiet_NaN(); },
+// Errors that carry no kind are said as they are: the written calculation's
+// own English texts and the window's own sentences, already in its
+// language; a point or a case that kept no error keeps its text.
+TEST_F(MensagensTeste, ErrosSemTipoComoSao) {
+    AplicarIdioma(Idioma::Ingles);
+    const std::vector<std::pair<std::exception_ptr, std::string>> casos = {
+        {std::make_exception_ptr(ErroConversao("abc")), "'abc' is not a valid floating point value"},
+        {std::make_exception_ptr(ErroPontoFlutuante(ErroPontoFlutuante::Tipo::DivisaoPorZero)),
+         "Floating point division by zero"},
+        {std::make_exception_ptr(ErroArquivoGravado("r.txt", ErroGravacao(EACCES, "criar"))),
+         "File access denied"},
+        {std::make_exception_ptr(ErroVarredura("Check at least one output for the study.")),
+         "Check at least one output for the study."},
+        {std::make_exception_ptr(ErroResultadoIncompleto("Run a study first.")), "Run a study first."},
+        {std::make_exception_ptr(ErroEntradaImpossivel("Ecapusi", "Frase de fora")), "Frase de fora"},
+        {std::make_exception_ptr(std::runtime_error("Frase que o núcleo não tem")),
+         "Frase que o núcleo não tem"},
+        {std::make_exception_ptr(42), "Unknown error"},
     };
-    for (const auto& muda : mudancas) {
-        for (const std::string separador : {",", "."}) {
-            EntradasUsina e;
-            muda(e);
-            try {
-                ValidarEntradas(e, separador);
-                ADD_FAILURE() << "aceito";
-            } catch (const ErroEntradaImpossivel& erro) {
-                SCOPED_TRACE(erro.what());
-                EXPECT_NE(erro.motivo(), MotivoRecusa::Outro);
-                EXPECT_EQ(TextoErroTraduzido(erro).toStdString(), erro.what());
-                AplicarIdioma(Idioma::Ingles);
-                const QString tipada = TextoErroTraduzido(std::make_exception_ptr(erro));
-                const QString lida = TraduzirMensagem(QString::fromUtf8(erro.what()));
-                AplicarIdioma(Idioma::Portugues);
-                EXPECT_EQ(tipada, lida);
-                EXPECT_FALSE(ParecePortugues(tipada)) << tipada.toStdString();
-            }
-        }
-    }
+    for (const auto& [erro, texto] : casos) EXPECT_EQ(TextoErroTraduzido(erro).toStdString(), texto);
+
+    // A point's or a case's error: composed from what was thrown, with the
+    // full stop the core's text has; the text itself when nothing was kept.
+    const std::exception_ptr pressao =
+        std::make_exception_ptr(ErroPropriedades(FalhaPropriedades::PressaoForaDaFaixa, 25.0));
+    EXPECT_EQ(TextoFalhaTraduzido(pressao, "ignorado").toStdString(),
+              "Pressure outside the range of the water properties (0,0006109 to 19 MPa): 25.");
+    EXPECT_EQ(TextoFalhaTraduzido(nullptr, "Unknown error.").toStdString(), "Unknown error.");
+    AplicarIdioma(Idioma::Portugues);
+    EXPECT_EQ(TextoFalhaTraduzido(pressao, "ignorado").toStdString(),
+              "Pressão fora da faixa das propriedades da água (0,0006109 a 19 MPa): 25.");
 }
 
-TEST_F(MensagensTeste, FrasesConhecidasEOutrasComoSao) {
+// A run's warnings joined as a sweep point and the warning line join them,
+// each said from its kind.
+TEST_F(MensagensTeste, AvisosJuntosCadaUmDoSeuTipo) {
+    const std::vector<AvisoUsina> avisos = {{TipoAviso::ColetorUmido, 0.899},
+                                            {TipoAviso::EscapeUmido, 0.871, 8},
+                                            {TipoAviso::BalancoNaoFecha, 12.5}};
+    EXPECT_EQ(TextoAvisosTraduzidos(avisos, ",").toStdString(),
+              "Vapor úmido no coletor: título 0,89 na saída da turbina de alta pressão  "
+              "Escape da turbomoenda com título 0,87, abaixo de 0,88  Balanço de energia não "
+              "fecha: 12,50 kW");
     AplicarIdioma(Idioma::Ingles);
-    const struct {
-        const char* portugues;
-        const char* ingles;
-    } casos[] = {
-        {"O campo 'Epstap' só é usado com a turbina de alta pressão.",
-         "The field 'Epstap' is used only with the high-pressure turbine."},
-        {"Não foi possível ler o arquivo \"a.usina\": o arquivo não existe",
-         "The file \"a.usina\" could not be read: the file does not exist"},
-        // Files written and files that are not regular ones.
-        {"Não foi possível gravar o arquivo \"/x/<h1>r.txt\": a pasta não existe",
-         "Could not write the file \"/x/<h1>r.txt\": the folder does not exist"},
-        {"Não foi possível ler o arquivo \"f.usina\": é uma FIFO (pipe nomeado), não um arquivo comum",
-         "The file \"f.usina\" could not be read: it is a FIFO (named pipe), not a regular file"},
-        {"O campo de saída 'Ew12' aparece duas vezes na varredura.",
-         "The output field 'Ew12' appears twice in the sweep."},
-        // A name that happens to contain a marker stays whole.
-        {"O arquivo \"100 %1.usina\" não é um caso válido: está vazio",
-         "The file \"100 %1.usina\" is not a valid case: it is empty"},
-        // Unknown sentences and the written calculation's own messages.
-        {"'abc' is not a valid floating point value", "'abc' is not a valid floating point value"},
-        {"Frase que o núcleo ainda não tem", "Frase que o núcleo ainda não tem"},
-    };
-    for (const auto& c : casos)
-        EXPECT_EQ(TraduzirMensagem(QString::fromUtf8(c.portugues)).toStdString(), c.ingles);
-
-    // A sweep point's warnings, joined as the point keeps them: each in turn.
-    EXPECT_EQ(TraduzirAvisos(QString::fromUtf8(
-                  "Vapor úmido no coletor: título 0,89 na saída da turbina de alta pressão  "
-                  "Escape da turbomoenda com título 0,87, abaixo de 0,88  Balanço de energia não "
-                  "fecha: 12,50 kW"))
-                  .toStdString(),
+    EXPECT_EQ(TextoAvisosTraduzidos(avisos, ",").toStdString(),
               "Wet steam in the header: quality 0,89 at the high-pressure turbine exhaust  "
               "Mill drive turbine exhaust at quality 0,87, below 0,88  Energy balance does not "
               "close: 12,50 kW");
+    EXPECT_EQ(TextoAvisosTraduzidos(avisos, ".").toStdString(),
+              "Wet steam in the header: quality 0.89 at the high-pressure turbine exhaust  "
+              "Mill drive turbine exhaust at quality 0.87, below 0.88  Energy balance does not "
+              "close: 12.50 kW");
 }
 
 }  // namespace
