@@ -42,7 +42,7 @@ public:
     // file: the window passes its dialogues; by default Qt's.
     void DefinirEscolhaArquivo(EscolhaArquivo escolha) override;
     void DefinirConfirmacaoSubstituir(ConfirmacaoSubstituir confirmacao) override;
-    // Atualizar.
+    // The window's inputs changed: Atualizar.
     void EntradasMudaram() override { Atualizar(); }
 
     // The current inputs changed: the comparison is made again now when the
