@@ -50,7 +50,7 @@ namespace {
 
 // Pixels the views need beside the chosen panel; with less, they go to a
 // page of their own.
-constexpr int LarguraMinimaVistas = 480;
+constexpr int LarguraMinimaVistas = 400;
 
 }  // namespace
 
