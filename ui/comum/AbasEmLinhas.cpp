@@ -81,6 +81,14 @@ AbasEmLinhas::AbasEmLinhas(const QString& nome, QWidget* pai) : QWidget(pai) {
     barra_ = new QWidget(this);
     barra_->setObjectName(nome + "Botoes");
     new LayoutEmLinhas(barra_);
+    // The page shown reads as a pressed tab; the same font either way, so
+    // that choosing a page never moves the buttons. Set once on the bar, for
+    // all its buttons: a style sheet per button costs at every start.
+    barra_->setStyleSheet("QToolButton { padding: 3px 8px; border: 1px solid transparent; "
+                          "border-radius: 3px; }"
+                          "QToolButton:hover { border-color: palette(mid); }"
+                          "QToolButton:checked { background: palette(highlight); "
+                          "color: palette(highlighted-text); }");
     grupo_ = new QButtonGroup(this);
     grupo_->setExclusive(true);
 
@@ -102,13 +110,6 @@ int AbasEmLinhas::Adicionar(QWidget* pagina, const QString& titulo) {
     botao->setCheckable(true);
     botao->setAutoRaise(true);
     botao->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    // The page shown reads as a pressed tab; the same font either way, so
-    // that choosing a page never moves the buttons.
-    botao->setStyleSheet("QToolButton { padding: 3px 8px; border: 1px solid transparent; "
-                         "border-radius: 3px; }"
-                         "QToolButton:hover { border-color: palette(mid); }"
-                         "QToolButton:checked { background: palette(highlight); "
-                         "color: palette(highlighted-text); }");
     grupo_->addButton(botao, indice);
     barra_->layout()->addWidget(botao);
     botoes_.push_back(botao);

@@ -135,7 +135,6 @@ QString CaminhoMostrado(const QString& caminho) {
 TFusina::TFusina(QWidget* pai)
     : QWidget(pai),
       figura_(DesenharFluxograma()),
-      impressora_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
       dialogos_(std::make_unique<DialogosImpressaoQt>(this)),
       dialogosArquivo_(std::make_unique<DialogosArquivoQt>(this)) {
     setObjectName("Fusina");
@@ -188,6 +187,11 @@ TFusina::TFusina(QWidget* pai)
 }
 
 TFusina::~TFusina() = default;
+
+QPrinter& TFusina::Impressora() {
+    if (!impressora_) impressora_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *impressora_;
+}
 
 QWidget* TFusina::CriarColunaEsquerda() {
     Panel1 = new QFrame(this);
@@ -432,7 +436,7 @@ void TFusina::Button1Click() {
 }
 
 void TFusina::Button2Click() {
-    ExecutarTratando([this] { ImprimirFluxograma(*dialogos_, *impressora_, figura_); });
+    ExecutarTratando([this] { ImprimirFluxograma(*dialogos_, Impressora(), figura_); });
 }
 
 void TFusina::Button3Click() {
@@ -451,7 +455,7 @@ void TFusina::Button3Click() {
 }
 
 void TFusina::Button4Click() {
-    ExecutarTratando([this] { dialogos_->ConfigurarImpressora(*impressora_); });
+    ExecutarTratando([this] { dialogos_->ConfigurarImpressora(Impressora()); });
 }
 
 void TFusina::DriveComboBox1Change() {

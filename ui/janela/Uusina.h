@@ -68,7 +68,8 @@ public:
     void DefinirDialogosImpressao(std::unique_ptr<DialogosImpressao> dialogos);
     // Replaces the file dialogues and questions (tests answer them).
     void DefinirDialogosArquivo(std::unique_ptr<DialogosArquivo> dialogos);
-    QPrinter& Impressora() { return *impressora_; }
+    // Made on first use: finding the printers can take long (a print server).
+    QPrinter& Impressora();
     // The plant data and results as the last run left them.
     const ResultadoUsina& Resultado() const { return resultado_; }
 
