@@ -686,6 +686,13 @@
     </message>
 </context>
 <context>
+    <name>JanelaAnalise</name>
+    <message>
+        <source>Análise</source>
+        <translation>Analysis</translation>
+    </message>
+</context>
+<context>
     <name>Mensagens</name>
     <message>
         <source>Valor impossível em &quot;%1&quot;: %2. %3.</source>
@@ -2456,6 +2463,38 @@ Unticked: the live steam goes straight to the header.</translation>
     <message>
         <source>Resposta da análise aplicada às entradas: clique em &quot;Executar&quot;.</source>
         <translation>Analysis answer applied to the inputs: click &quot;Run&quot;.</translation>
+    </message>
+    <message>
+        <source>Sensibilidade</source>
+        <translation>Sensitivity</translation>
+    </message>
+    <message>
+        <source>&amp;Sensibilidade</source>
+        <translation>&amp;Sensitivity</translation>
+    </message>
+    <message>
+        <source>Otimização</source>
+        <translation>Optimisation</translation>
+    </message>
+    <message>
+        <source>&amp;Otimização e meta</source>
+        <translation>&amp;Optimisation and goal seek</translation>
+    </message>
+    <message>
+        <source>Painel</source>
+        <translation>Panel</translation>
+    </message>
+    <message>
+        <source>O painel escolhido em &quot;Componentes&quot;</source>
+        <translation>The panel chosen in &quot;Components&quot;</translation>
+    </message>
+    <message>
+        <source>Vistas do cálculo</source>
+        <translation>Run views</translation>
+    </message>
+    <message>
+        <source>As vistas do último cálculo: fluxograma, correntes, indicadores, safra, exergia e diagrama T-s</source>
+        <translation>The views of the last run: flowsheet, streams, indicators, season, exergy and T-s diagram</translation>
     </message>
 </context>
 <context>

@@ -119,7 +119,7 @@ QString NomeLinhaComparacao(const std::string& nome) {
     return TraduzirNucleo(nome);
 }
 
-VistaComparacao::VistaComparacao(QWidget* pai) : QWidget(pai), exportacao_(this, PoliticaExportacaoComparacao) {
+VistaComparacao::VistaComparacao(QWidget* pai) : VistaAnalise(pai), exportacao_(this, PoliticaExportacaoComparacao) {
     setObjectName("VistaComparacao");
     TextoTraduzido(this, "windowTitle", "VistaComparacao",
                    QT_TRANSLATE_NOOP("VistaComparacao", "Comparar casos"));

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "plant/ComparacaoCasos.h"
+#include "ui/analise/VistaAnalise.h"
 #include "ui/comum/ExportacaoVista.h"
 
 // A row's name from the core in the window's language: "Potência elétrica",
@@ -25,25 +26,24 @@ class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
-class VistaComparacao : public QWidget {
+class VistaComparacao : public VistaAnalise {
     Q_OBJECT
 
 public:
     // Asks for a case file to open; empty when cancelled.
     using EscolhaCaso = std::function<QString()>;
-    // The inputs the window's fields hold now; throws the error of the first
-    // field that cannot be read.
-    using FonteEntradas = std::function<EntradasUsina()>;
 
     explicit VistaComparacao(QWidget* pai = nullptr);
 
-    void DefinirFonteEntradas(FonteEntradas fonte);
+    void DefinirFonteEntradas(FonteEntradas fonte) override;
     // How "Adicionar caso…" asks for a file; by default Qt's dialogue.
     void DefinirEscolhaCaso(EscolhaCaso escolherCaso);
     // How "Exportar CSV…" asks for a file name and whether it may replace a
     // file: the window passes its dialogues; by default Qt's.
-    void DefinirEscolhaArquivo(EscolhaArquivo escolha);
-    void DefinirConfirmacaoSubstituir(ConfirmacaoSubstituir confirmacao);
+    void DefinirEscolhaArquivo(EscolhaArquivo escolha) override;
+    void DefinirConfirmacaoSubstituir(ConfirmacaoSubstituir confirmacao) override;
+    // The window's inputs changed: Atualizar.
+    void EntradasMudaram() override { Atualizar(); }
 
     // The current inputs changed: the comparison is made again now when the
     // view is on screen, else the next time it is shown. An input that cannot

@@ -157,7 +157,7 @@ void GravarGrafico(const QString& caminho, const CurvasEstudo& curvas, bool svg)
 }  // namespace
 
 VistaEstudo::VistaEstudo(QWidget* pai)
-    : QWidget(pai),
+    : VistaAnalise(pai),
       exportacaoCsv_(this, PoliticaCsvEstudo),
       exportacaoGrafico_(this, PoliticaGraficoEstudo),
       modelo_(new ModeloEstudo(this)),
@@ -389,9 +389,18 @@ VistaEstudo::~VistaEstudo() {
     if (trabalho_.joinable()) trabalho_.join();
 }
 
-void VistaEstudo::DefinirFonteEntradas(std::function<EntradasUsina()> fonte) {
+void VistaEstudo::DefinirFonteEntradas(FonteEntradas fonte) {
     fonte_ = std::move(fonte);
     AtualizarCampos();
+}
+
+void VistaEstudo::EntradasMudaram() {
+    if (isVisible() && !executando_) AtualizarCampos();
+}
+
+void VistaEstudo::Encerrar() {
+    cancelar_.store(true);
+    if (trabalho_.joinable()) trabalho_.join();
 }
 
 void VistaEstudo::DefinirEscolhaArquivo(EscolhaArquivo escolha) {

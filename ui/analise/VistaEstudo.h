@@ -15,6 +15,7 @@
 
 #include "plant/EntradasUsina.h"
 #include "plant/Varredura.h"
+#include "ui/analise/VistaAnalise.h"
 #include "ui/comum/ExportacaoVista.h"
 
 class QChart;
@@ -32,7 +33,7 @@ class QTreeWidget;
 class ModeloEstudo;
 struct CurvasEstudo;
 
-class VistaEstudo : public QWidget {
+class VistaEstudo : public VistaAnalise {
     Q_OBJECT
 
 public:
@@ -42,11 +43,15 @@ public:
 
     // Where the base case comes from: the window's fields as they stand. It
     // may throw (a field that is not a number); "Executar estudo" shows that.
-    void DefinirFonteEntradas(std::function<EntradasUsina()> fonte);
+    void DefinirFonteEntradas(FonteEntradas fonte) override;
     // How the exports ask for a file name and whether they may replace a
     // file: the window passes its dialogues; by default Qt's.
-    void DefinirEscolhaArquivo(EscolhaArquivo escolha);
-    void DefinirConfirmacaoSubstituir(ConfirmacaoSubstituir confirmacao);
+    void DefinirEscolhaArquivo(EscolhaArquivo escolha) override;
+    void DefinirConfirmacaoSubstituir(ConfirmacaoSubstituir confirmacao) override;
+    // The offered inputs follow the configuration while the view is shown.
+    void EntradasMudaram() override;
+    // Cancels a running study and waits for its thread.
+    void Encerrar() override;
     // Offers the high-pressure turbine's inputs only when the base case has
     // that turbine; called when the view is shown, and by the window when
     // the configuration changes.

@@ -82,7 +82,7 @@ std::optional<double> ValorEntrada(const EntradasUsina& entradas, const std::str
 
 }  // namespace
 
-VistaOtimizacao::VistaOtimizacao(QWidget* pai) : QWidget(pai), exportacao_(this, PoliticaCsv) {
+VistaOtimizacao::VistaOtimizacao(QWidget* pai) : VistaAnalise(pai), exportacao_(this, PoliticaCsv) {
     setObjectName("VistaOtimizacao");
     TextoTraduzido(this, "windowTitle", Contexto, QT_TRANSLATE_NOOP("VistaOtimizacao", "Otimização"));
     const auto rotulo = [this](const char* texto) {
@@ -284,6 +284,10 @@ VistaOtimizacao::VistaOtimizacao(QWidget* pai) : QWidget(pai), exportacao_(this,
 
 VistaOtimizacao::~VistaOtimizacao() {
     // The worker posts to this object until it ends: stop it first.
+    Encerrar();
+}
+
+void VistaOtimizacao::Encerrar() {
     cancelar_.store(true);
     if (trabalho_.joinable()) trabalho_.join();
 }
@@ -345,7 +349,7 @@ void VistaOtimizacao::changeEvent(QEvent* evento) {
         else if (meta_)
             MostrarMeta();
     }
-    QWidget::changeEvent(evento);
+    VistaAnalise::changeEvent(evento);
 }
 
 PedidoOtimizacao VistaOtimizacao::PedidoDosControles(const EntradasUsina& base) const {

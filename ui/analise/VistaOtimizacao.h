@@ -7,7 +7,6 @@
 // that "Executar" reproduces it. A cancelled search applies nothing.
 #pragma once
 
-#include <QWidget>
 #include <atomic>
 #include <functional>
 #include <optional>
@@ -17,6 +16,7 @@
 #include "plant/AtingirMeta.h"
 #include "plant/EntradasUsina.h"
 #include "plant/Otimizacao.h"
+#include "ui/analise/VistaAnalise.h"
 #include "ui/comum/ExportacaoVista.h"
 
 class QCheckBox;
@@ -29,19 +29,22 @@ class QProgressBar;
 class QPushButton;
 class QTableWidget;
 
-class VistaOtimizacao : public QWidget {
+class VistaOtimizacao : public VistaAnalise {
     Q_OBJECT
 
 public:
     explicit VistaOtimizacao(QWidget* pai = nullptr);
     ~VistaOtimizacao() override;
 
-    using FonteEntradas = std::function<EntradasUsina()>;
-    void DefinirFonteEntradas(FonteEntradas fonte) { fonte_ = std::move(fonte); }
-    void DefinirEscolhaArquivo(EscolhaArquivo escolha) { exportacao_.DefinirEscolha(std::move(escolha)); }
-    void DefinirConfirmacaoSubstituir(ConfirmacaoSubstituir confirmacao) {
+    void DefinirFonteEntradas(FonteEntradas fonte) override { fonte_ = std::move(fonte); }
+    void DefinirEscolhaArquivo(EscolhaArquivo escolha) override {
+        exportacao_.DefinirEscolha(std::move(escolha));
+    }
+    void DefinirConfirmacaoSubstituir(ConfirmacaoSubstituir confirmacao) override {
         exportacao_.DefinirConfirmacao(std::move(confirmacao));
     }
+    // A search in progress is stopped and waited for.
+    void Encerrar() override;
 
     // The requests the controls describe, around base. Throw ErroConversao
     // for a range or a target that is not a number.

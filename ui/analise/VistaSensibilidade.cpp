@@ -125,7 +125,7 @@ void PreencherTornado(QChart& grafico, const ResultadoSensibilidade& r, QBarSet*
 }  // namespace
 
 VistaSensibilidade::VistaSensibilidade(QWidget* pai)
-    : QWidget(pai), exportacaoCsv_(this, PoliticaCsv), exportacaoGrafico_(this, PoliticaGrafico) {
+    : VistaAnalise(pai), exportacaoCsv_(this, PoliticaCsv), exportacaoGrafico_(this, PoliticaGrafico) {
     setObjectName("VistaSensibilidade");
     TextoTraduzido(this, "windowTitle", "VistaSensibilidade",
                    QT_TRANSLATE_NOOP("VistaSensibilidade", "Sensibilidade"));
@@ -228,7 +228,7 @@ void VistaSensibilidade::changeEvent(QEvent* evento) {
         Retraduzir();
         if (resultado_) Preencher();
     }
-    QWidget::changeEvent(evento);
+    VistaAnalise::changeEvent(evento);
 }
 
 void VistaSensibilidade::CalcularClick() {

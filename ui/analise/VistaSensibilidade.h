@@ -6,12 +6,12 @@
 // SVG exports. The runs take a few milliseconds: they are made at once.
 #pragma once
 
-#include <QWidget>
 #include <functional>
 #include <optional>
 
 #include "plant/EntradasUsina.h"
 #include "plant/Sensibilidade.h"
+#include "ui/analise/VistaAnalise.h"
 #include "ui/comum/ExportacaoVista.h"
 
 class QBarSet;
@@ -23,7 +23,7 @@ class QPushButton;
 class QTableWidget;
 class QChartView;
 
-class VistaSensibilidade : public QWidget {
+class VistaSensibilidade : public VistaAnalise {
     Q_OBJECT
 
 public:
@@ -31,10 +31,9 @@ public:
 
     // Where the base case comes from when "Calcular" is pressed: the
     // window's inputs.
-    using FonteEntradas = std::function<EntradasUsina()>;
-    void DefinirFonteEntradas(FonteEntradas fonte) { fonte_ = std::move(fonte); }
-    void DefinirEscolhaArquivo(EscolhaArquivo escolha);
-    void DefinirConfirmacaoSubstituir(ConfirmacaoSubstituir confirmacao);
+    void DefinirFonteEntradas(FonteEntradas fonte) override { fonte_ = std::move(fonte); }
+    void DefinirEscolhaArquivo(EscolhaArquivo escolha) override;
+    void DefinirConfirmacaoSubstituir(ConfirmacaoSubstituir confirmacao) override;
 
     // Runs the sensitivity of the chosen output around base and shows it;
     // throws what the core throws (an output the configuration leaves blank,

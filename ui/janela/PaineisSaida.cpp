@@ -28,6 +28,10 @@ QPushButton* CriarBotao(const QString& nome, const char* texto, QWidget* pai) {
 
 constexpr int AlturaListaDiretorios = 160;  // pixels
 constexpr int LarguraListaDiretorios = 260;  // pixels
+// Below the picture the chooser and its list fit the picture's width, so
+// that the panel is no wider than its picture.
+constexpr int LarguraListaFigura = 220;    // pixels
+constexpr int LarguraUnidadesFigura = 140;  // pixels
 
 }  // namespace
 
@@ -95,8 +99,8 @@ std::unique_ptr<SeletorDiretorio> CriarPainelFigura(TFusina& janela,
                                                       QStringList{"*.jpg"}, painel);
     janela.DriveComboBox1 = seletor->Unidades();
     janela.DirectoryListBox1 = seletor->Lista();
-    janela.DriveComboBox1->setFixedWidth(LarguraListaDiretorios * 2 / 3);
-    janela.DirectoryListBox1->setFixedSize(LarguraListaDiretorios, AlturaListaDiretorios);
+    janela.DriveComboBox1->setFixedWidth(LarguraUnidadesFigura);
+    janela.DirectoryListBox1->setFixedSize(LarguraListaFigura, AlturaListaDiretorios);
 
     auto* meio = new QHBoxLayout;
     meio->setSpacing(12);

@@ -26,6 +26,7 @@
 #include <QShortcut>
 #include <QStyle>
 #include <QTextEdit>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <string>
@@ -54,6 +55,7 @@
 #include "ui/comum/SeparadorDecimal.h"
 #include "ui/comum/TextosNucleoJanela.h"
 #include "ui/comum/TratadorErros.h"
+#include "ui/analise/JanelaAnalise.h"
 #include "ui/figura/Fluxograma.h"
 #include "ui/figura/Impressao.h"
 #include "ui/figura/SalvarJpeg.h"
@@ -133,7 +135,6 @@ QString CaminhoMostrado(const QString& caminho) {
 TFusina::TFusina(QWidget* pai)
     : QWidget(pai),
       figura_(DesenharFluxograma()),
-      impressora_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
       dialogos_(std::make_unique<DialogosImpressaoQt>(this)),
       dialogosArquivo_(std::make_unique<DialogosArquivoQt>(this)) {
     setObjectName("Fusina");
@@ -162,6 +163,7 @@ TFusina::TFusina(QWidget* pai)
     principal->setMenuBar(CriarMenus());
     CriarMenuExibir();
     CriarMenuAnalise();
+    CriarTrocaPaginas();
     CriarMenuIdioma(this, BarraMenus);
     CriarMenuAjuda(this, BarraMenus);
     principal->addLayout(topo, 1);
@@ -185,6 +187,11 @@ TFusina::TFusina(QWidget* pai)
 }
 
 TFusina::~TFusina() = default;
+
+QPrinter& TFusina::Impressora() {
+    if (!impressora_) impressora_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *impressora_;
+}
 
 QWidget* TFusina::CriarColunaEsquerda() {
     Panel1 = new QFrame(this);
@@ -266,20 +273,31 @@ QWidget* TFusina::CriarAreaPaineis() {
     rolagem->setFrameShape(QFrame::NoFrame);
     rolagem->setWidgetResizable(true);
     rolagem->setWidget(area);
-    larguraPaineis_ = LarguraPaineisDados();
     return rolagem;
 }
 
-int TFusina::LarguraPaineisDados() const {
-    // The widest panel decides the room the panels get beside the views.
-    int largura = 0;
-    // The data panels decide whether the views fit beside them; the two file
-    // panels are wider and scroll when shown beside the views.
-    const auto& definicoes = PaineisJanela();
-    for (std::size_t i = 0; i < definicoes.size(); ++i)
-        if (definicoes[i].forma == FormaPainel::Dados)
-            largura = std::max(largura, paineisPorItem_[i]->sizeHint().width());
-    return largura + ExtraAreaPaineis().width();
+void TFusina::CriarTrocaPaginas() {
+    TrocaPaginas = new QWidget(BarraMenus);
+    TrocaPaginas->setObjectName("TrocaPaginas");
+    auto* linha = new QHBoxLayout(TrocaPaginas);
+    linha->setContentsMargins(0, 0, 4, 0);
+    linha->setSpacing(2);
+    const auto botao = [&](const char* nome) {
+        auto* b = new QToolButton(TrocaPaginas);
+        b->setObjectName(nome);
+        b->setCheckable(true);
+        b->setAutoExclusive(true);
+        b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        linha->addWidget(b);
+        return b;
+    };
+    BotaoPainel = botao("BotaoPainel");
+    BotaoVistas = botao("BotaoVistas");
+    connect(BotaoPainel, &QToolButton::clicked, this, [this] { MostrarPagina(false); });
+    connect(BotaoVistas, &QToolButton::clicked, this, [this] { MostrarPagina(true); });
+    BarraMenus->setCornerWidget(TrocaPaginas, Qt::TopRightCorner);
+    TrocaPaginas->hide();
+    TraduzirAbas();
 }
 
 QFrame* TFusina::CriarBanner() {
@@ -354,8 +372,10 @@ void TFusina::RadioGroup1Click() {
         for (int i = 0; i < std::ssize(paineisPorItem_); ++i)
             paineisPorItem_[i]->setVisible(i == escolhido);
     });
-    // The panel area takes the chosen panel's size, the views the rest.
+    // The panel area takes the chosen panel's size, the views the rest; on
+    // their own page the views give way to the panel chosen.
     divisaoArrastada_ = false;
+    paginaVistas_ = false;
     QMetaObject::invokeMethod(this, &TFusina::OrganizarDivisao, Qt::QueuedConnection);
 }
 
@@ -416,7 +436,7 @@ void TFusina::Button1Click() {
 }
 
 void TFusina::Button2Click() {
-    ExecutarTratando([this] { ImprimirFluxograma(*dialogos_, *impressora_, figura_); });
+    ExecutarTratando([this] { ImprimirFluxograma(*dialogos_, Impressora(), figura_); });
 }
 
 void TFusina::Button3Click() {
@@ -435,7 +455,7 @@ void TFusina::Button3Click() {
 }
 
 void TFusina::Button4Click() {
-    ExecutarTratando([this] { dialogos_->ConfigurarImpressora(*impressora_); });
+    ExecutarTratando([this] { dialogos_->ConfigurarImpressora(Impressora()); });
 }
 
 void TFusina::DriveComboBox1Change() {
@@ -507,11 +527,5 @@ void TFusina::Retraduzir() {
     PreencherRecentes();
     // Captions of another length: the panels take another width. Measured
     // once the labels' new texts are laid out.
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            larguraPaineis_ = LarguraPaineisDados();
-            OrganizarDivisao();
-        },
-        Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &TFusina::OrganizarDivisao, Qt::QueuedConnection);
 }

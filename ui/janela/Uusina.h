@@ -20,7 +20,10 @@
 #include "plant/EntradasUsina.h"
 #include "plant/ResultadoUsina.h"
 
+class AbasEmLinhas;
+class JanelaAnalise;
 class QButtonGroup;
+class QToolButton;
 class QCheckBox;
 class QComboBox;
 class QAction;
@@ -65,7 +68,8 @@ public:
     void DefinirDialogosImpressao(std::unique_ptr<DialogosImpressao> dialogos);
     // Replaces the file dialogues and questions (tests answer them).
     void DefinirDialogosArquivo(std::unique_ptr<DialogosArquivo> dialogos);
-    QPrinter& Impressora() { return *impressora_; }
+    // Made on first use: finding the printers can take long (a print server).
+    QPrinter& Impressora();
     // The plant data and results as the last run left them.
     const ResultadoUsina& Resultado() const { return resultado_; }
 
@@ -101,7 +105,8 @@ public:
     void AbrirRecenteClick(const QString& caminho);
     void ExportarClick();
     void RelatorioPdfClick();
-    // The "Exibir" menu: brings one of the views of the whole plant forward.
+    // Brings a view of the last run forward (on its page when the views
+    // have one), or an analysis tool in the "Análise" window.
     void ExibirVista(QWidget* vista);
 
     // Menu bar with the "Arquivo" menu above everything else.
@@ -220,17 +225,29 @@ public:
     QListWidget* DirectoryListBox1 = nullptr;
 
     // The views of the whole plant from the last complete run, in tabs
-    // beside the panels (below them when the window is narrow).
+    // beside the chosen panel, or on a page of their own when the panel
+    // leaves them too little room.
     QSplitter* Divisao = nullptr;
     QTabWidget* Vistas = nullptr;
     VistaFluxograma* FluxogramaResultados = nullptr;
     VistaCorrentes* Correntes = nullptr;
     VistaIndicadores* Indicadores = nullptr;
     VistaSafra* Safra = nullptr;  // the season's inputs and figures
-    VistaEstudo* Estudo = nullptr;
-    VistaComparacao* Comparacao = nullptr;
     VistaExergia* Exergia = nullptr;
     VistaDiagramaTs* DiagramaTs = nullptr;
+    // The page switch at the right of the menu bar, shown only while the
+    // views are on a page of their own: the chosen panel, or the views.
+    QWidget* TrocaPaginas = nullptr;
+    QToolButton* BotaoPainel = nullptr;
+    QToolButton* BotaoVistas = nullptr;
+    // Whether the views are on a page of their own (the window is too narrow
+    // for them beside the chosen panel).
+    bool VistasEmPagina() const;
+    // The "Análise" window and its tools, which run cases of their own from
+    // the fields' inputs.
+    JanelaAnalise* Analise = nullptr;
+    VistaEstudo* Estudo = nullptr;
+    VistaComparacao* Comparacao = nullptr;
     // Whether the inputs (field numbers and CheckBox1) differ from those of
     // the last complete run the views show.
     bool ResultadosDesatualizados() const { return desatualizado_; }
@@ -254,6 +271,8 @@ private:
     QWidget* CriarColunaEsquerda();
     QWidget* CriarAreaPaineis();
     QWidget* CriarVistas();
+    void CriarAnalise();
+    void CriarTrocaPaginas();
     void CriarMenuExibir();
     void CriarMenuAnalise();
     void LigarFontesEntradas();  // once the fields' holder exists
@@ -269,12 +288,13 @@ private:
     // The texts the window composes (title, memos, tooltips, tabs, warning
     // line), again in the language now on, and the room they take.
     void Retraduzir();
-    int LarguraPaineisDados() const;
-    // The views beside the panels when there is room for both, below them
-    // otherwise; the panel area takes the chosen panel's size unless the
-    // user has dragged the divider.
+    // The chosen panel beside the views when both fit, the panel whole;
+    // else one of them on its page (MostrarPagina). The panel area takes the
+    // chosen panel's size unless the user has dragged the divider.
     void OrganizarDivisao();
+    void MostrarPagina(bool vistas);
     QSize ExtraAreaPaineis() const;  // pixels the panel area adds around a panel
+    QSize TamanhoPainelEscolhido() const;  // with those pixels
     // After a run: a complete one goes to the views; either way the views
     // and the warning line then say whether they match the inputs.
     void AtualizarVistas();
@@ -341,7 +361,9 @@ private:
     bool naoConfiavel_ = false;  // the views' run has states that did not converge
     bool vistasNovas_ = false;   // the views were just given a run
     bool executando_ = false;  // a run rewrites fields: not a change by the user
-    int larguraPaineis_ = 0;  // pixels, the widest data panel with its scroll bar
     bool divisaoArrastada_ = false;
+    bool paginaVistas_ = false;  // on their own page, the views rather than the panel
+    AbasEmLinhas* abasVistas_ = nullptr;
+    std::unique_ptr<JanelaAnalise> analise_;
     Nota nota_;              // shown after them; none when empty
 };

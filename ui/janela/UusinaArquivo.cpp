@@ -24,6 +24,7 @@
 #include "plant/TabelaEntradas.h"
 #include "plant/TextosPadrao.h"
 #include "plant/ValidacaoEntradas.h"
+#include "ui/analise/JanelaAnalise.h"
 #include "ui/comum/DialogosArquivo.h"
 #include "ui/comum/GravarArquivo.h"
 #include "ui/comum/Idioma.h"
@@ -163,6 +164,7 @@ void TFusina::AtualizarTitulo() {
     if (campos_ && campos_->Propriedades() != Formulacao::Kkhm1969)
         legenda += QString::fromUtf8(" — ") + tr("propriedades IAPWS-IF97");
     const bool alterado = CasoAlterado();
+    if (Analise != nullptr) Analise->DefinirNomeCaso(NomeCaso() + (alterado ? "*" : ""));
     if (caminhoCaso_.isEmpty() && !alterado) {
         setWindowTitle(legenda);
         return;
@@ -361,8 +363,14 @@ void TFusina::ExportarClick() {
 void TFusina::closeEvent(QCloseEvent* evento) {
     bool fechar = true;
     ExecutarTratando([&] { fechar = PodeDescartarAlteracoes(); });
-    if (fechar) evento->accept();
-    else evento->ignore();
+    if (fechar) {
+        // The analysis tools stop their work and their window goes too.
+        analise_->Encerrar();
+        analise_->close();
+        evento->accept();
+    } else {
+        evento->ignore();
+    }
 }
 
 void TFusina::dragEnterEvent(QDragEnterEvent* evento) {

@@ -14,6 +14,7 @@
 #include <QSplitter>
 #include <QStyle>
 #include <QTabWidget>
+#include <QToolButton>
 
 #include "io/CasoUsina.h"
 #include "plant/EntradasCampos.h"
@@ -22,8 +23,11 @@
 #include "plant/TabelaEntradas.h"
 #include "plant/TabelaSafra.h"
 #include "plant/ValidacaoEntradas.h"
+#include "ui/analise/JanelaAnalise.h"
+#include "ui/analise/VistaOtimizacao.h"
 #include "ui/analise/VistaComparacao.h"
 #include "ui/analise/VistaEstudo.h"
+#include "ui/comum/AbasEmLinhas.h"
 #include "ui/comum/AvisosVista.h"
 #include "ui/comum/DialogosArquivo.h"
 #include "ui/comum/Idioma.h"
@@ -32,6 +36,7 @@
 #include "ui/comum/TratadorErros.h"
 #include "ui/figura/FluxogramaResultados.h"
 #include "ui/janela/CamposJanela.h"
+#include "ui/janela/FerramentasAnalise.h"
 #include "ui/janela/RelatorioPdf.h"
 #include "ui/janela/Uusina.h"
 #include "ui/vistas/TabelasHtml.h"
@@ -44,48 +49,28 @@
 
 namespace {
 
-// Pixels the views keep at least: beside the panels, or below them on a
-// narrow window.
-constexpr int LarguraMinimaVistas = 480;
-constexpr int AlturaMinimaVistas = 200;
+// Pixels the views need beside the chosen panel; with less, they go to a
+// page of their own.
+constexpr int LarguraMinimaVistas = 400;
 
 }  // namespace
 
 QWidget* TFusina::CriarVistas() {
-    Vistas = new QTabWidget(this);
-    Vistas->setObjectName("Vistas");
-    Vistas->setDocumentMode(true);
+    abasVistas_ = new AbasEmLinhas("Vistas", this);
+    Vistas = abasVistas_->Abas;
     FluxogramaResultados = new VistaFluxograma(Vistas);
     Correntes = new VistaCorrentes(Vistas);
     Indicadores = new VistaIndicadores(Vistas);
-    Vistas->addTab(FluxogramaResultados, QString());
-    Vistas->addTab(Correntes, QString());
-    Vistas->addTab(Indicadores, QString());
     // The season: its inputs, and its figures from the last run.
     Safra = new VistaSafra(Vistas);
-    Vistas->addTab(Safra, QString());
-    // A divider the user dragged stays where it was put.
-    connect(Divisao, &QSplitter::splitterMoved, this, [this] { divisaoArrastada_ = true; });
-
-    // The comparison runs its own cases from the fields' inputs.
-    Comparacao = new VistaComparacao(Vistas);
-    Vistas->addTab(Comparacao, QString());
-    Comparacao->DefinirEscolhaCaso([this] {
-        return dialogosArquivo_->EscolherCasoParaAbrir(
-            caminhoCaso_.isEmpty() ? QDir::currentPath() : caminhoCaso_);
-    });
-
-    // The study takes its base case from the fields when it starts.
-    Estudo = new VistaEstudo(Vistas);
-    Vistas->insertTab(Vistas->indexOf(Comparacao), Estudo, QString());
-
     // The charts of the last finished run.
     Exergia = new VistaExergia(Vistas);
     DiagramaTs = new VistaDiagramaTs(Vistas);
-    Vistas->addTab(Exergia, QString());
-    Vistas->addTab(DiagramaTs, QString());
-    TraduzirAbas();
     vistasResultado_ = {FluxogramaResultados, Correntes, Indicadores, Safra, Exergia, DiagramaTs};
+    for (VistaResultado* vista : vistasResultado_) abasVistas_->Adicionar(vista, QString());
+    TraduzirAbas();
+    // A divider the user dragged stays where it was put.
+    connect(Divisao, &QSplitter::splitterMoved, this, [this] { divisaoArrastada_ = true; });
 
     // Every export asks for its name and before replacing a file through
     // the window's dialogues, so that tests answer them.
@@ -98,11 +83,32 @@ QWidget* TFusina::CriarVistas() {
         vista->DefinirEscolhaArquivo(escolha);
         vista->DefinirConfirmacaoSubstituir(confirmacao);
     }
-    Estudo->DefinirEscolhaArquivo(escolha);
-    Estudo->DefinirConfirmacaoSubstituir(confirmacao);
-    Comparacao->DefinirEscolhaArquivo(escolha);
-    Comparacao->DefinirConfirmacaoSubstituir(confirmacao);
-    return Vistas;
+    CriarAnalise();
+    Analise->DefinirEscolhaArquivo(escolha);
+    Analise->DefinirConfirmacaoSubstituir(confirmacao);
+    return abasVistas_;
+}
+
+void TFusina::CriarAnalise() {
+    analise_ = std::make_unique<JanelaAnalise>();
+    Analise = analise_.get();
+    for (const FerramentaAnalise& f : FerramentasAnalise())
+        Analise->Adicionar(f.criar(Analise), f.contexto, f.titulo);
+    Estudo = Analise->findChild<VistaEstudo*>();
+    Comparacao = Analise->findChild<VistaComparacao*>();
+    // An optimisation's or goal seek's answer goes into the fields; the
+    // main window comes forward for "Executar".
+    if (auto* otimizacao = Analise->findChild<VistaOtimizacao*>())
+        connect(otimizacao, &VistaOtimizacao::aplicar, this, [this](const EntradasUsina& entradas) {
+            AplicarEntradas(entradas);
+            raise();
+            activateWindow();
+        });
+    // The comparison adds saved cases through the window's dialogue.
+    Comparacao->DefinirEscolhaCaso([this] {
+        return dialogosArquivo_->EscolherCasoParaAbrir(
+            caminhoCaso_.isEmpty() ? QDir::currentPath() : caminhoCaso_);
+    });
 }
 
 void TFusina::TraduzirAbas() {
@@ -114,13 +120,18 @@ void TFusina::TraduzirAbas() {
         {Correntes, QT_TRANSLATE_NOOP("TFusina", "Tabela de correntes")},
         {Indicadores, QT_TRANSLATE_NOOP("TFusina", "Indicadores")},
         {Safra, QT_TRANSLATE_NOOP("TFusina", "Safra")},
-        {Estudo, QT_TRANSLATE_NOOP("TFusina", "Estudo paramétrico")},
-        {Comparacao, QT_TRANSLATE_NOOP("TFusina", "Comparar casos")},
         {Exergia, QT_TRANSLATE_NOOP("TFusina", "Exergia")},
         {DiagramaTs, QT_TRANSLATE_NOOP("TFusina", "Diagrama T-s")},
     };
     for (const auto& aba : abas)
-        if (const int i = Vistas->indexOf(aba.vista); i >= 0) Vistas->setTabText(i, tr(aba.titulo));
+        abasVistas_->DefinirTitulo(Vistas->indexOf(aba.vista), tr(aba.titulo));
+    if (BotaoPainel != nullptr) {
+        BotaoPainel->setText(tr("Painel"));
+        BotaoPainel->setToolTip(tr("O painel escolhido em \"Componentes\""));
+        BotaoVistas->setText(tr("Vistas do cálculo"));
+        BotaoVistas->setToolTip(tr("As vistas do último cálculo: fluxograma, correntes, "
+                                   "indicadores, safra, exergia e diagrama T-s"));
+    }
 }
 
 void TFusina::CriarMenuExibir() {
@@ -166,11 +177,8 @@ void TFusina::LigarFontesEntradas() {
         VerificarDesatualizado();
         AtualizarTitulo();
     });
-    // The study and the comparison read the fields' inputs when they run.
-    const auto fonte = [this] { return EntradasDaJanela(); };
-    Comparacao->DefinirFonteEntradas(fonte);
-    Estudo->DefinirFonteEntradas(fonte);
-    connect(CheckBox1, &QCheckBox::toggled, Estudo, &VistaEstudo::AtualizarCampos);
+    // The analysis tools read the fields' inputs when they run.
+    Analise->DefinirFonteEntradas([this] { return EntradasDaJanela(); });
 }
 
 EntradasUsina TFusina::EntradasDaJanela() const {
@@ -199,10 +207,16 @@ void TFusina::CriarMenuAnalise() {
     const auto acao = [this](const char* nome, const char* texto, const QKeySequence& atalho) {
         return AcaoTraduzida(MenuAnalise, nome, "TFusina", texto, atalho);
     };
-    AcaoEstudo = acao("AcaoEstudo", QT_TRANSLATE_NOOP("TFusina", "&Estudo paramétrico"),
-                      QKeySequence(Qt::CTRL | Qt::Key_4));
-    AcaoCompararCasos = acao("AcaoCompararCasos", QT_TRANSLATE_NOOP("TFusina", "&Comparar casos"),
-                             QKeySequence(Qt::CTRL | Qt::Key_5));
+    // One entry per tool of the "Análise" window, in the order of its tabs.
+    const auto& ferramentas = FerramentasAnalise();
+    for (std::size_t i = 0; i < ferramentas.size(); ++i) {
+        const FerramentaAnalise& f = ferramentas[i];
+        QAction* a = AcaoTraduzida(MenuAnalise, f.nomeAcao, f.contexto, f.textoMenu, f.atalho);
+        VistaAnalise* ferramenta = Analise->Ferramentas()[i];
+        connect(a, &QAction::triggered, this, [this, ferramenta] { ExibirVista(ferramenta); });
+    }
+    AcaoEstudo = MenuAnalise->findChild<QAction*>("AcaoEstudo");
+    AcaoCompararCasos = MenuAnalise->findChild<QAction*>("AcaoCompararCasos");
     AcaoCompararConfiguracoes = acao(
         "AcaoCompararConfiguracoes",
         QT_TRANSLATE_NOOP("TFusina", "Comparar &configurações (com e sem a turbina de alta)"),
@@ -233,30 +247,29 @@ void TFusina::CriarMenuAnalise() {
         ExibirVista(Comparacao);
         ExecutarTratando([this] { Comparacao->CompararFormulacoes(); });
     });
+    connect(AcaoCompararConfiguracoes, &QAction::triggered, this, [this] {
+        ExibirVista(Comparacao);
+        ExecutarTratando([this] { Comparacao->CompararConfiguracoes(); });
+    });
+    // The charts of the last run, which are views of the main window.
     MenuAnalise->addSeparator();
     AcaoExergia = acao("AcaoExergia", QT_TRANSLATE_NOOP("TFusina", "E&xergia"),
                        QKeySequence(Qt::CTRL | Qt::Key_6));
     AcaoDiagramaTs = acao("AcaoDiagramaTs", QT_TRANSLATE_NOOP("TFusina", "Diagrama &T-s"),
                           QKeySequence(Qt::CTRL | Qt::Key_7));
-    connect(AcaoEstudo, &QAction::triggered, this, [this] { ExibirVista(Estudo); });
-    connect(AcaoCompararCasos, &QAction::triggered, this, [this] { ExibirVista(Comparacao); });
     connect(AcaoExergia, &QAction::triggered, this, [this] { ExibirVista(Exergia); });
     connect(AcaoDiagramaTs, &QAction::triggered, this, [this] { ExibirVista(DiagramaTs); });
-    connect(AcaoCompararConfiguracoes, &QAction::triggered, this, [this] {
-        ExibirVista(Comparacao);
-        ExecutarTratando([this] { Comparacao->CompararConfiguracoes(); });
-    });
 }
 
 void TFusina::ExibirVista(QWidget* vista) {
-    Vistas->setCurrentWidget(vista);
-    // Below the panels on a small window the views get most of the height,
-    // until a panel is chosen again.
-    if (Divisao->orientation() == Qt::Vertical) {
-        const int total = Divisao->height() - Divisao->handleWidth();
-        Divisao->setSizes({total / 4, total - total / 4});
-        divisaoArrastada_ = true;
+    // An analysis tool: its window, which may take the whole screen.
+    if (auto* ferramenta = qobject_cast<VistaAnalise*>(vista)) {
+        Analise->Mostrar(ferramenta);
+        return;
     }
+    Vistas->setCurrentWidget(vista);
+    // On their own page, the views come forward until a panel is chosen.
+    MostrarPagina(true);
     vista->setFocus();
 }
 
@@ -292,7 +305,7 @@ void TFusina::AtualizarVistas() {
 
 void TFusina::VerificarDesatualizado() {
     if (executando_) return;
-    Comparacao->Atualizar();  // lazy while the comparison is not shown
+    Analise->EntradasMudaram();  // each tool lazy while it is not shown
     // A field that is not a number matches no run.
     const bool desatualizado = resultadoCompleto_ && !entradas_->Iguais(entradasCompleto_);
     // A run whose states did not all converge is shown as a stale one is:
@@ -311,32 +324,53 @@ void TFusina::VerificarDesatualizado() {
 }
 
 QSize TFusina::ExtraAreaPaineis() const {
-    // The grid's margins, a vertical scroll bar and the scroll area's frame.
-    const int barra = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    return {8 + barra + 4, 12 + 4};
+    // The grid's margins and the scroll area's frame; a vertical scroll bar
+    // only when the panel is taller than the area.
+    return {8 + 4, 12 + 4};
+}
+
+QSize TFusina::TamanhoPainelEscolhido() const {
+    const int escolhido = std::max(0, itens_->checkedId());
+    return paineisPorItem_[static_cast<std::size_t>(escolhido)]->sizeHint() + ExtraAreaPaineis();
+}
+
+void TFusina::MostrarPagina(bool vistas) {
+    paginaVistas_ = vistas;
+    OrganizarDivisao();
 }
 
 void TFusina::OrganizarDivisao() {
-    if (Divisao == nullptr || larguraPaineis_ == 0) return;
-    const Qt::Orientation desejada =
-        Divisao->width() >= larguraPaineis_ + LarguraMinimaVistas + Divisao->handleWidth()
-            ? Qt::Horizontal
-            : Qt::Vertical;
-    if (desejada != Divisao->orientation()) {
-        Divisao->setOrientation(desejada);
+    if (Divisao == nullptr || paineisPorItem_.empty()) return;
+    // The chosen panel first, whole: the views take the width it leaves, or
+    // a page of their own, one click away, when that is too little.
+    const QSize painel = TamanhoPainelEscolhido();
+    const int total = Divisao->width();
+    const int barra = Divisao->handleWidth();
+    // The panel may need a vertical scroll bar on a short window.
+    const int rolagem = painel.height() > Divisao->height()
+                            ? style()->pixelMetric(QStyle::PM_ScrollBarExtent)
+                            : 0;
+    const int larguraPainel = painel.width() + rolagem;
+    const bool lado = total - larguraPainel - barra >= LarguraMinimaVistas;
+    QWidget* paineis = Divisao->widget(0);
+    QWidget* vistas = Divisao->widget(1);
+    TrocaPaginas->setVisible(!lado);
+    BotaoPainel->setChecked(!paginaVistas_);
+    BotaoVistas->setChecked(paginaVistas_);
+    if (!lado) {
+        paineis->setVisible(!paginaVistas_);
+        vistas->setVisible(paginaVistas_);
         divisaoArrastada_ = false;
+        return;
     }
+    paineis->setVisible(true);
+    vistas->setVisible(true);
     if (divisaoArrastada_) return;  // the user's own choice stays
-    const bool lado = desejada == Qt::Horizontal;
-    const int total = (lado ? Divisao->width() : Divisao->height()) - Divisao->handleWidth();
-    const QSize painel =
-        paineisPorItem_[static_cast<std::size_t>(std::max(0, itens_->checkedId()))]->sizeHint() +
-        ExtraAreaPaineis();
-    const int minimoVistas = lado ? LarguraMinimaVistas : AlturaMinimaVistas;
-    const int paineis = std::max(0, std::min(lado ? painel.width() : painel.height(),
-                                             total - minimoVistas));
-    Divisao->setSizes({paineis, total - paineis});
+    const int largura = std::min(larguraPainel, total - barra);
+    Divisao->setSizes({largura, total - barra - largura});
 }
+
+bool TFusina::VistasEmPagina() const { return TrocaPaginas != nullptr && TrocaPaginas->isVisibleTo(this); }
 
 void TFusina::RelatorioPdfClick() {
     ExecutarTratando([this] {

@@ -28,6 +28,7 @@
 
 #include "teste_janela_apoio.h"
 #include "ui/ajuda/DialogoSobre.h"
+#include "ui/analise/JanelaAnalise.h"
 #include "ui/analise/VistaEstudo.h"
 #include "ui/comum/Idioma.h"
 #include "ui/figura/DialogoConfiguracaoImpressora.h"
@@ -118,6 +119,14 @@ Textos TextosVisiveis(const QWidget* raiz) {
     return textos;
 }
 
+// The texts of the main window and of its "Análise" window, which holds the
+// analysis tools.
+Textos TextosDasJanelas(const TFusina& janela) {
+    Textos textos = TextosVisiveis(&janela);
+    textos.merge(TextosVisiveis(janela.Analise));
+    return textos;
+}
+
 // Portuguese in a text meant to be English: its accented letters, or one of
 // its common words.
 bool ParecePortugues(const QString& texto) {
@@ -163,11 +172,11 @@ protected:
 
 TEST_F(IdiomaTeste, InglesTraduzTudoEPortuguesVoltaExato) {
     Preparar();
-    const Textos portugues = TextosVisiveis(janela.get());
+    const Textos portugues = TextosDasJanelas(*janela);
     ASSERT_GT(portugues.size(), 300u);
 
     AplicarIdioma(Idioma::Ingles);
-    const Textos ingles = TextosVisiveis(janela.get());
+    const Textos ingles = TextosDasJanelas(*janela);
     EXPECT_EQ(ingles.size(), portugues.size());
     int portuguesRestante = 0;
     for (const auto& [chave, texto] : ingles)
@@ -182,7 +191,7 @@ TEST_F(IdiomaTeste, InglesTraduzTudoEPortuguesVoltaExato) {
     EXPECT_EQ(janela->findChild<QMenu*>("MenuIdioma")->title(), "&Language");
 
     AplicarIdioma(Idioma::Portugues);
-    const Textos devolta = TextosVisiveis(janela.get());
+    const Textos devolta = TextosDasJanelas(*janela);
     for (const auto& [chave, texto] : portugues) {
         const auto achado = devolta.find(chave);
         ASSERT_NE(achado, devolta.end()) << chave.toStdString();
@@ -198,10 +207,10 @@ TEST_F(IdiomaTeste, JanelaCriadaEmInglesIgualAJanelaTraduzida) {
     TFusina nova;
     nova.show();
     QCoreApplication::processEvents();
-    const Textos criada = TextosVisiveis(&nova);
+    const Textos criada = TextosDasJanelas(nova);
     AplicarIdioma(Idioma::Portugues);
     AplicarIdioma(Idioma::Ingles);
-    EXPECT_EQ(TextosVisiveis(&nova), criada);
+    EXPECT_EQ(TextosDasJanelas(nova), criada);
 }
 
 // The menu applies the language and keeps it for the next start; --lang

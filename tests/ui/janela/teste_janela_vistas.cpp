@@ -1,6 +1,8 @@
 // The views of the whole plant in the window: they show the last complete
 // run, say when the inputs no longer match it, are reachable from "Exibir",
 // fit small and large screens; the input tooltips; the PDF report.
+#include <QAbstractButton>
+#include <QToolButton>
 #include <QAbstractItemModel>
 #include <QCheckBox>
 #include <QFile>
@@ -56,8 +58,7 @@ TEST_F(VistasTeste, MostramOUltimoCalculoCompletoEDizemQuandoNaoCorresponde) {
     QStringList abas;
     for (int i = 0; i < janela->Vistas->count(); ++i) abas << janela->Vistas->tabText(i);
     EXPECT_EQ(abas, QStringList({"Fluxograma com resultados", "Tabela de correntes", "Indicadores",
-                                 "Safra", "Estudo paramétrico", "Comparar casos", "Exergia",
-                                 "Diagrama T-s"}));
+                                 "Safra", "Exergia", "Diagrama T-s"}));
     const QAbstractItemModel* modelo =
         janela->Correntes->findChild<QTableView*>("TabelaCorrentes")->model();
     EXPECT_EQ(modelo->rowCount(), 0);
@@ -153,34 +154,91 @@ TEST_F(VistasTeste, DicaDeCadaEntradaComUnidadeEFaixa) {
     EXPECT_FALSE(janela->CheckBox1->toolTip().isEmpty());
 }
 
-// Beside the panels when there is room, below them otherwise; on a small
-// screen every button can still be reached.
-TEST_F(VistasTeste, OcupaOEspacoDaJanela) {
+// The chosen panel gets its whole size first at every window from 1280 x 720
+// up (client sizes below a title bar); the views take the width it leaves,
+// at least 400 pixels, or a page of their own one click away. Below that the
+// panel gets all the room there is and scrolls.
+TEST_F(VistasTeste, PainelEscolhidoSempreInteiro) {
     const struct {
         int largura, altura;
-        Qt::Orientation orientacao;
-    } tamanhos[] = {{1920, 1050, Qt::Horizontal}, {1366, 740, Qt::Horizontal},
-                    {1024, 570, Qt::Vertical}};
+        bool inteiro;  // the panel must fit whole
+    } tamanhos[] = {{1920, 1050, true}, {1366, 740, true}, {1280, 690, true}, {1024, 570, false}};
+    auto* rolagem = janela->findChild<QScrollArea*>("AreaPaineis");
+    ASSERT_NE(rolagem, nullptr);
     for (const auto& t : tamanhos) {
         janela->resize(t.largura, t.altura);
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
-        EXPECT_EQ(janela->Divisao->orientation(), t.orientacao) << t.largura;
-        const QList<int> partes = janela->Divisao->sizes();
-        EXPECT_GE(partes.value(1), t.orientacao == Qt::Horizontal ? 480 : 150) << t.largura;
-        // The panel area scrolls to any of its buttons.
-        auto* rolagem = janela->findChild<QScrollArea*>("AreaPaineis");
-        for (QPushButton* botao : {janela->Button1, janela->Button2, janela->Button3,
-                                   janela->Button4}) {
-            Escolher(botao == janela->Button1 ? 10 : 11);
-            rolagem->ensureWidgetVisible(botao);
+        for (int item = 0; item < 12; ++item) {
+            Escolher(item);
             QCoreApplication::processEvents();
-            const QRect noVisor(botao->mapTo(rolagem->viewport(), QPoint(0, 0)), botao->size());
-            EXPECT_TRUE(rolagem->viewport()->rect().contains(noVisor))
-                << t.largura << " " << botao->objectName().toStdString();
+            const std::string onde = std::to_string(t.largura) + "x" + std::to_string(t.altura) +
+                                     " item " + std::to_string(item);
+            QFrame* painel = nullptr;
+            for (QFrame* f : janela->findChildren<QFrame*>())
+                if (f->objectName().startsWith("Panel") && f->objectName() != "Panel1" &&
+                    f->objectName() != "Panel14" && f->isVisibleTo(janela.get()))
+                    painel = f;
+            ASSERT_NE(painel, nullptr) << onde;
+            ASSERT_TRUE(rolagem->isVisibleTo(janela.get())) << onde;
+            if (t.inteiro) {
+                // Whole: at its own size, all of it inside the visible area.
+                EXPECT_GE(painel->width(), painel->sizeHint().width()) << onde;
+                EXPECT_GE(painel->height(), painel->sizeHint().height()) << onde;
+                const QRect noVisor(painel->mapTo(rolagem->viewport(), QPoint(0, 0)), painel->size());
+                EXPECT_TRUE(rolagem->viewport()->rect().contains(noVisor))
+                    << onde << " panel " << noVisor.width() << "x" << noVisor.height()
+                    << " in " << rolagem->viewport()->width() << "x" << rolagem->viewport()->height();
+            } else {
+                // As much as there is: the panel area takes the whole right side.
+                EXPECT_TRUE(janela->VistasEmPagina()) << onde;
+            }
+            if (janela->VistasEmPagina()) {
+                // One click away, and back with the next panel chosen.
+                EXPECT_TRUE(janela->TrocaPaginas->isVisibleTo(janela.get())) << onde;
+                EXPECT_FALSE(janela->Vistas->isVisibleTo(janela.get())) << onde;
+                janela->BotaoVistas->click();
+                QCoreApplication::processEvents();
+                EXPECT_TRUE(janela->Vistas->isVisibleTo(janela.get())) << onde;
+                EXPECT_FALSE(rolagem->isVisibleTo(janela.get())) << onde;
+                janela->BotaoPainel->click();
+                QCoreApplication::processEvents();
+                EXPECT_TRUE(rolagem->isVisibleTo(janela.get())) << onde;
+            } else {
+                EXPECT_FALSE(janela->TrocaPaginas->isVisibleTo(janela.get())) << onde;
+                EXPECT_GE(janela->Vistas->width(), 400) << onde;
+            }
+        }
+        // The data panels leave the views beside them from 1280 x 720 up.
+        if (t.inteiro) {
+            for (int item : {0, 1, 9}) {
+                Escolher(item);
+                QCoreApplication::processEvents();
+                EXPECT_FALSE(janela->VistasEmPagina()) << t.largura << " item " << item;
+            }
         }
         EXPECT_TRUE(janela->rect().contains(
             QRect(janela->BitBtn1->mapTo(janela.get(), QPoint(0, 0)), janela->BitBtn1->size())));
+    }
+}
+
+// Every view's title is whole at 1366 x 768, whatever the language: the
+// titles wrap onto a second row rather than scroll or shrink.
+TEST_F(VistasTeste, TitulosDasVistasInteiros) {
+    janela->resize(1366, 740);
+    Escolher(0);
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(janela->VistasEmPagina());
+    for (int i = 0; i < janela->Vistas->count(); ++i) {
+        auto* botao = janela->findChild<QAbstractButton*>("Aba" + janela->Vistas->widget(i)->objectName());
+        ASSERT_NE(botao, nullptr) << i;
+        EXPECT_EQ(botao->text(), janela->Vistas->tabText(i));
+        EXPECT_TRUE(botao->isVisibleTo(janela.get())) << i;
+        EXPECT_GE(botao->width(), botao->sizeHint().width()) << i;
+        const QRect naJanela(botao->mapTo(janela.get(), QPoint(0, 0)), botao->size());
+        EXPECT_TRUE(janela->rect().contains(naJanela)) << botao->text().toStdString();
+        // A click on a title shows its view.
+        botao->click();
+        EXPECT_EQ(janela->Vistas->currentIndex(), i);
+        EXPECT_TRUE(botao->isChecked());
     }
 }
 
