@@ -1,7 +1,11 @@
 // An analysis's answer applied to the window: "Executar" on the fields then
 // gives the answer's output to the last bit, whatever the configuration, the
 // season's inputs and the property package the answer carries.
+#include <QAction>
 #include <QCheckBox>
+#include <QMenu>
+#include <QTabWidget>
+#include <QTest>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -10,6 +14,8 @@
 #include "plant/CamposNomeados.h"
 #include "plant/Otimizacao.h"
 #include "teste_janela_apoio.h"
+#include "ui/analise/JanelaAnalise.h"
+#include "ui/analise/VistaOtimizacao.h"
 
 namespace {
 
@@ -68,4 +74,28 @@ TEST_F(AnaliseAplicada, ExecutarReproduzOOtimoEAMetaExatamente) {
     janela->BitBtn1->click();
     QCoreApplication::processEvents();
     EXPECT_EQ(Saida(*janela, "Eexbag"), m.saida);
+}
+
+// From the menu to the fields: the tool opens in the "Análise" window, runs
+// from the window's inputs, and its "Aplicar à janela" reaches the fields.
+TEST_F(AnaliseAplicada, DoMenuAosCamposPelaVistaDeOtimizacao) {
+    QAction* acao = janela->MenuAnalise->findChild<QAction*>("AcaoOtimizacao");
+    ASSERT_NE(acao, nullptr);
+    ASSERT_NE(janela->MenuAnalise->findChild<QAction*>("AcaoSensibilidade"), nullptr);
+    acao->trigger();
+    auto* vista = janela->Analise->findChild<VistaOtimizacao*>();
+    ASSERT_NE(vista, nullptr);
+    EXPECT_TRUE(janela->Analise->isVisible());
+    EXPECT_EQ(janela->Analise->Abas->currentWidget(), vista);
+    vista->UsarEntrada[2]->setChecked(false);
+    vista->UsarEntrada[3]->setChecked(false);
+    vista->BotaoOtimizar->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !vista->Executando(); }, 60000));
+    ASSERT_TRUE(vista->ResultadoOtimo());
+    const ResultadoOtimizacao r = *vista->ResultadoOtimo();
+    ASSERT_EQ(r.situacao, SituacaoOtimizacao::Otimo);
+    vista->BotaoAplicar->click();
+    janela->BitBtn1->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Saida(*janela, "energia_exportada_MWh"), r.objetivo);
 }
