@@ -1165,6 +1165,18 @@
         <source>Erro</source>
         <translation>Error</translation>
     </message>
+    <message>
+        <source>Com turbina de alta pressão</source>
+        <translation>With high-pressure turbine</translation>
+    </message>
+    <message>
+        <source>sim</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>não</source>
+        <translation>no</translation>
+    </message>
 </context>
 <context>
     <name>Nucleo</name>

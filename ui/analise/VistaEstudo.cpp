@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGraphicsScene>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -135,6 +136,9 @@ const PoliticaExportacao PoliticaGraficoEstudo{
     nullptr,
     false};
 
+constexpr double LarguraLegendaExportada = 300.0;  // pixels of the exported chart
+constexpr int LarguraLegendaVista = 250;  // pixels beside the chart on screen, at most
+
 void GravarGrafico(const QString& caminho, const CurvasEstudo& curvas, bool svg) {
     // A chart of its own at a fixed size: the file does not depend on the
     // size of the view on the screen.
@@ -144,10 +148,23 @@ void GravarGrafico(const QString& caminho, const CurvasEstudo& curvas, bool svg)
     const QRectF area(0, 0, VistaEstudo::LarguraExportacao, VistaEstudo::AlturaExportacao);
     grafico->setGeometry(area);
     PreencherGrafico(*grafico, curvas);
-    grafico->legend()->setAlignment(Qt::AlignBottom);
+    // The legend in a column of its own at the right, its names whole.
+    const bool comLegenda = curvas.curvas.size() > 1;
+    const QRectF areaGrafico =
+        comLegenda ? area.adjusted(0, 0, -LarguraLegendaExportada, 0) : area;
+    grafico->setGeometry(areaGrafico);
     cena.setSceneRect(area);
     const Desenho desenhar = [&](QPainter& pintor, const QRectF& destino) {
         cena.render(&pintor, destino, area);
+        if (!comLegenda) return;
+        // The scene's coordinates mapped to the destination, as render does.
+        pintor.save();
+        pintor.translate(destino.topLeft());
+        pintor.scale(destino.width() / area.width(), destino.height() / area.height());
+        const QRectF legenda(area.right() - LarguraLegendaExportada + 8, area.top() + 40,
+                             LarguraLegendaExportada - 16, area.height() - 60);
+        DesenharLegendaCurvas(pintor, legenda, curvas);
+        pintor.restore();
     };
     GravarArquivo(caminho, svg ? DesenhoSvg(area.size(), curvas.tituloY, desenhar)
                                : DesenhoPng(area.size().toSize() * 2, desenhar));
@@ -329,10 +346,21 @@ VistaEstudo::VistaEstudo(QWidget* pai)
     ListaFalhas->setObjectName("ListaFalhas");
     ListaFalhas->setMaximumHeight(4 * ListaFalhas->fontMetrics().lineSpacing() + 8);
     ListaFalhas->hide();
+    LegendaCurvas = new QScrollArea(paginaGrafico);
+    LegendaCurvas->setObjectName("LegendaCurvas");
+    LegendaCurvas->setWidgetResizable(true);
+    LegendaCurvas->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    LegendaCurvas->setFrameShape(QFrame::NoFrame);
+    LegendaCurvas->setFixedWidth(LarguraLegendaVista);
+    LegendaCurvas->hide();
+    auto* linhaGrafico = new QHBoxLayout;
+    linhaGrafico->setContentsMargins(0, 0, 0, 0);
+    linhaGrafico->addWidget(VistaGrafico, 1);
+    linhaGrafico->addWidget(LegendaCurvas);
     auto* colunaGrafico = new QVBoxLayout(paginaGrafico);
     colunaGrafico->setContentsMargins(0, 0, 0, 0);
     colunaGrafico->addWidget(AvisoSemEstudo, 1);
-    colunaGrafico->addWidget(VistaGrafico, 1);
+    colunaGrafico->addLayout(linhaGrafico, 1);
     colunaGrafico->addWidget(ResumoFalhas);
     colunaGrafico->addWidget(ListaFalhas);
 
@@ -679,6 +707,7 @@ void VistaEstudo::MostrarGrafico() {
     if (!temEstudo_) return;
     const CurvasEstudo curvas = MontarCurvas(resultado_, SaidaDoGrafico(), SeparadorDecimal());
     PreencherGrafico(*grafico_, curvas);
+    PreencherLegenda(curvas);
 
     QStringList linhas = curvas.falhas;
     QString resumo;
@@ -708,10 +737,37 @@ void VistaEstudo::MostrarGrafico() {
     ListaFalhas->setVisible(!linhas.isEmpty());
 }
 
+void VistaEstudo::PreencherLegenda(const CurvasEstudo& curvas) {
+    auto* lista = new QWidget;
+    lista->setObjectName("ListaLegendaCurvas");
+    auto* grade = new QGridLayout(lista);
+    grade->setContentsMargins(4, 4, 4, 4);
+    grade->setHorizontalSpacing(6);
+    grade->setVerticalSpacing(6);
+    grade->setColumnStretch(1, 1);
+    const int alturaLinha = fontMetrics().height();
+    for (std::size_t k = 0; k < curvas.curvas.size(); ++k) {
+        const int linha = static_cast<int>(k);
+        auto* amostra = new QLabel(lista);
+        amostra->setPixmap(AmostraCurva(EstiloDaCurva(k), QSize(28, alturaLinha)));
+        auto* nome = new QLabel(curvas.curvas[k].nome, lista);
+        nome->setObjectName(QString("Legenda%1").arg(linha));
+        nome->setTextFormat(Qt::PlainText);
+        nome->setWordWrap(true);
+        grade->addWidget(amostra, linha, 0, Qt::AlignTop);
+        grade->addWidget(nome, linha, 1, Qt::AlignTop);
+    }
+    grade->setRowStretch(static_cast<int>(curvas.curvas.size()), 1);
+    delete LegendaCurvas->takeWidget();
+    LegendaCurvas->setWidget(lista);
+    LegendaCurvas->setVisible(curvas.curvas.size() > 1);
+}
+
 void VistaEstudo::ExportarCsv(const QString& caminho) const {
     if (!temEstudo_) throw ErroResultadoIncompleto(Traduzir(MensagemSemEstudo).toStdString());
-    GravarArquivo(caminho, QByteArray::fromStdString(VarreduraCsv(pedido_, resultado_,
-                                                                  SeparadorDecimal())));
+    // The header in the window's language, the rows as usina-calc writes them.
+    GravarArquivo(caminho, QByteArray::fromStdString(CsvEstudo(pedido_, resultado_,
+                                                               SeparadorDecimal())));
 }
 
 void VistaEstudo::ExportarGrafico(const QString& caminho) const {
@@ -798,6 +854,8 @@ void VistaEstudo::Dispor() {
         Abas->insertTab(0, controles_, tr("Estudo"));
         if (!temEstudo_) Abas->setCurrentIndex(0);
     }
+    // The legend's names wrap: a narrow view keeps most of its width for the chart.
+    LegendaCurvas->setFixedWidth(std::clamp(Abas->width() * 3 / 10, 150, LarguraLegendaVista));
     controles_->setMaximumWidth(larga ? 380 : QWIDGETSIZE_MAX);
     controles_->setMinimumWidth(larga ? 340 : 0);
 }

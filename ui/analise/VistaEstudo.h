@@ -25,6 +25,7 @@ class QLineEdit;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
+class QScrollArea;
 class QSpinBox;
 class QTabWidget;
 class QTableView;
@@ -114,6 +115,9 @@ public:
     QTabWidget* Abas;  // "Estudo" when narrow, "Gráfico", "Tabela"
     QLabel* AvisoSemEstudo;
     QChartView* VistaGrafico;
+    // The curves' legend beside the chart: each curve's sample and its whole
+    // name, wrapped, one row (a QLabel pair) per curve; hidden for one curve.
+    QScrollArea* LegendaCurvas;
     QLabel* ResumoFalhas;  // "n pontos não calculados"
     QListWidget* ListaFalhas;
     QTableView* Tabela;
@@ -145,6 +149,7 @@ private:
     void Concluir(PedidoVarredura pedido, ResultadoVarredura resultado, std::exception_ptr erro);
     void MostrarEstudo();
     void MostrarGrafico();
+    void PreencherLegenda(const CurvasEstudo& curvas);
     EntradasUsina Base() const;  // the base case, or the defaults when it cannot be read
     // Which of the last study's outputs the chart shows: the one chosen, or
     // the first when it was not calculated.
