@@ -3056,6 +3056,18 @@ Accepted values: %3.</translation>
         <source>Estudo</source>
         <translation>Study</translation>
     </message>
+    <message>
+        <source>&quot;Pontos&quot; de %1: são precisos pelo menos 2 (o início e o fim da faixa), não %2.</source>
+        <translation>"Points" of %1: at least 2 are needed (the start and the end of the range), not %2.</translation>
+    </message>
+    <message>
+        <source>O estudo foi cancelado: só %1 de %2 pontos foram calculados. Exportar o estudo parcial?</source>
+        <translation>The study was cancelled: only %1 of %2 points were calculated. Export the partial study?</translation>
+    </message>
+    <message>
+        <source>Estudo parcial</source>
+        <translation>Partial study</translation>
+    </message>
 </context>
 <context>
     <name>VistaExergia</name>

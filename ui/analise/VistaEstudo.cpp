@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QTreeWidget>
 #include <QPainter>
 #include <QProgressBar>
@@ -40,6 +41,7 @@
 #include "plant/TabelaSaidas.h"
 #include "ui/analise/GraficoEstudo.h"
 #include "ui/analise/ModeloEstudo.h"
+#include "ui/analise/ProgressoEstudo.h"
 #include "ui/comum/AvisosVista.h"
 #include "ui/comum/DesenhoArquivo.h"
 #include "ui/comum/GravarArquivo.h"
@@ -86,7 +88,9 @@ QLineEdit* CriarNumero(const char* nome, QWidget* pai) {
 QSpinBox* CriarPontos(const char* nome, int valor, QWidget* pai) {
     auto* pontos = new QSpinBox(pai);
     pontos->setObjectName(nome);
-    pontos->setRange(2, static_cast<int>(MaximoPontosVarredura));
+    // 1 can be typed, and is refused with a message when the study runs,
+    // rather than silently put back to the last valid count.
+    pontos->setRange(1, static_cast<int>(MaximoPontosVarredura));
     pontos->setValue(valor);
     TextoTraduzido(pontos, "toolTip", "VistaEstudo",
                    QT_TRANSLATE_NOOP("VistaEstudo",
@@ -135,11 +139,21 @@ const PoliticaExportacao PoliticaGraficoEstudo{
     SufixoExportacao::SeFaltar,
     nullptr,
     false};
+// A cancelled study's exports start at names that say it is partial.
+const PoliticaExportacao PoliticaCsvEstudoParcial = PoliticaTabelaCsv(
+    "VistaEstudo", QT_TRANSLATE_NOOP("VistaEstudo", "Tabela CSV (*.csv)"), "estudo-parcial.csv");
+PoliticaExportacao PoliticaGraficoParcial() {
+    PoliticaExportacao p = PoliticaGraficoEstudo;
+    p.nomeInicial = "estudo-parcial.png";
+    return p;
+}
 
 constexpr double LarguraLegendaExportada = 300.0;  // pixels of the exported chart
 constexpr int LarguraLegendaVista = 250;  // pixels beside the chart on screen, at most
 
-void GravarGrafico(const QString& caminho, const CurvasEstudo& curvas, bool svg) {
+// nota: a line under the title (a cancelled study says so); may be empty.
+void GravarGrafico(const QString& caminho, const CurvasEstudo& curvas, const QString& nota,
+                   bool svg) {
     // A chart of its own at a fixed size: the file does not depend on the
     // size of the view on the screen.
     QGraphicsScene cena;
@@ -148,6 +162,7 @@ void GravarGrafico(const QString& caminho, const CurvasEstudo& curvas, bool svg)
     const QRectF area(0, 0, VistaEstudo::LarguraExportacao, VistaEstudo::AlturaExportacao);
     grafico->setGeometry(area);
     PreencherGrafico(*grafico, curvas);
+    if (!nota.isEmpty()) grafico->setTitle(grafico->title() + "<br><i>" + nota.toHtmlEscaped() + "</i>");
     // The legend in a column of its own at the right, its names whole.
     const bool comLegenda = curvas.curvas.size() > 1;
     const QRectF areaGrafico =
@@ -176,6 +191,8 @@ VistaEstudo::VistaEstudo(QWidget* pai)
     : QWidget(pai),
       exportacaoCsv_(this, PoliticaCsvEstudo),
       exportacaoGrafico_(this, PoliticaGraficoEstudo),
+      exportacaoCsvParcial_(this, PoliticaCsvEstudoParcial),
+      exportacaoGraficoParcial_(this, PoliticaGraficoParcial()),
       modelo_(new ModeloEstudo(this)),
       grafico_(new QChart) {
     setObjectName("VistaEstudo");
@@ -276,6 +293,10 @@ VistaEstudo::VistaEstudo(QWidget* pai)
     BotaoCancelar->setEnabled(false);
     Progresso = new QProgressBar(this);
     Progresso->setObjectName("ProgressoEstudo");
+    // Hidden, it keeps its place: the buttons above do not move when it shows.
+    QSizePolicy politicaProgresso = Progresso->sizePolicy();
+    politicaProgresso.setRetainSizeWhenHidden(true);
+    Progresso->setSizePolicy(politicaProgresso);
     Progresso->hide();
     Situacao = new QLabel(this);
     Situacao->setObjectName("SituacaoEstudo");
@@ -423,12 +444,16 @@ void VistaEstudo::DefinirFonteEntradas(std::function<EntradasUsina()> fonte) {
 
 void VistaEstudo::DefinirEscolhaArquivo(EscolhaArquivo escolha) {
     exportacaoCsv_.DefinirEscolha(escolha);
-    exportacaoGrafico_.DefinirEscolha(std::move(escolha));
+    exportacaoGrafico_.DefinirEscolha(escolha);
+    exportacaoCsvParcial_.DefinirEscolha(escolha);
+    exportacaoGraficoParcial_.DefinirEscolha(std::move(escolha));
 }
 
 void VistaEstudo::DefinirConfirmacaoSubstituir(ConfirmacaoSubstituir confirmacao) {
     exportacaoCsv_.DefinirConfirmacao(confirmacao);
-    exportacaoGrafico_.DefinirConfirmacao(std::move(confirmacao));
+    exportacaoGrafico_.DefinirConfirmacao(confirmacao);
+    exportacaoCsvParcial_.DefinirConfirmacao(confirmacao);
+    exportacaoGraficoParcial_.DefinirConfirmacao(std::move(confirmacao));
 }
 
 EntradasUsina VistaEstudo::Base() const {
@@ -572,6 +597,15 @@ PedidoVarredura VistaEstudo::PedidoDosControles(const EntradasUsina& base) const
         e.inicio = LerNumero(inicio->text().toStdString(), separador);
         e.fim = LerNumero(fim->text().toStdString(), separador);
         e.pontos = pontos->value();
+        if (e.pontos < 2) {
+            const CampoEntradaUsina* campo = BuscarCampoEntrada(e.campo);
+            throw ErroVarredura(tr("\"Pontos\" de %1: são precisos pelo menos 2 (o início e o fim "
+                                   "da faixa), não %2.")
+                                    .arg(campo != nullptr ? LegendaEntradaTraduzida(*campo)
+                                                          : NomeCampo(combo))
+                                    .arg(e.pontos)
+                                    .toStdString());
+        }
         pedido.eixos.push_back(e);
     };
     eixo(CampoEntrada1, Inicio1, Fim1, Pontos1);
@@ -608,6 +642,7 @@ void VistaEstudo::ExecutarEstudo(const PedidoVarredura& pedido) {
     BotaoCancelar->setEnabled(true);
     Progresso->setRange(0, 1);
     Progresso->setValue(0);
+    Progresso->setFormat(QString("%1%").arg(0));
     situacao_ = SituacaoEstudo::Calculando;
     ComporSituacao();
     trabalho_ = std::thread([this, copia = std::move(copia)]() mutable {
@@ -638,6 +673,8 @@ void VistaEstudo::MostrarProgresso(std::size_t feitos, std::size_t total) {
     if (!executando_) return;
     Progresso->setRange(0, static_cast<int>(total));
     Progresso->setValue(static_cast<int>(feitos));
+    // Rounded down: Qt's own text says 100 % with points still to run.
+    Progresso->setFormat(QString("%1%").arg(PercentualConcluido(feitos, total)));
     if (QDateTime::currentMSecsSinceEpoch() - inicioMs_ >= MsAntesDoProgresso) Progresso->show();
 }
 
@@ -776,23 +813,48 @@ void VistaEstudo::ExportarGrafico(const QString& caminho) const {
     if (sufixo != "png" && sufixo != "svg")
         throw ErroArquivo(Traduzir(MensagemSufixoGrafico).toStdString());
     GravarGrafico(caminho, MontarCurvas(resultado_, SaidaDoGrafico(), SeparadorDecimal()),
+                  resultado_.cancelada ? Situacao->text() : QString(),
                   sufixo == "svg");
+}
+
+void VistaEstudo::DefinirPerguntaParcial(PerguntaParcial pergunta) {
+    perguntaParcial_ = std::move(pergunta);
+}
+
+bool VistaEstudo::ConfirmarParcial() {
+    const std::size_t total = resultado_.pontos.size();
+    const auto calculados = static_cast<std::size_t>(
+        std::count_if(resultado_.pontos.begin(), resultado_.pontos.end(),
+                      [](const PontoVarredura& p) { return p.calculado; }));
+    const QString pergunta =
+        tr("O estudo foi cancelado: só %1 de %2 pontos foram calculados. Exportar o estudo "
+           "parcial?")
+            .arg(calculados)
+            .arg(total);
+    if (perguntaParcial_) return perguntaParcial_(pergunta);
+    return QMessageBox::question(this, tr("Estudo parcial"), pergunta,
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 void VistaEstudo::ExportarCsvClick() {
     ExecutarTratando([this] {
-        exportacaoCsv_.Exportar(tr("Exportar tabela do estudo"),
-                                [this](const QString& caminho, const QString&) { ExportarCsv(caminho); });
+        const bool parcial = temEstudo_ && resultado_.cancelada;
+        if (parcial && !ConfirmarParcial()) return;
+        (parcial ? exportacaoCsvParcial_ : exportacaoCsv_)
+            .Exportar(tr("Exportar tabela do estudo"),
+                      [this](const QString& caminho, const QString&) { ExportarCsv(caminho); });
     });
 }
 
 void VistaEstudo::ExportarGraficoClick() {
     ExecutarTratando([this] {
+        const bool parcial = temEstudo_ && resultado_.cancelada;
+        if (parcial && !ConfirmarParcial()) return;
         // A suffix other than the two is refused by the write itself.
-        exportacaoGrafico_.Exportar(tr("Exportar gráfico do estudo"),
-                                    [this](const QString& caminho, const QString&) {
-                                        ExportarGrafico(caminho);
-                                    });
+        (parcial ? exportacaoGraficoParcial_ : exportacaoGrafico_)
+            .Exportar(tr("Exportar gráfico do estudo"),
+                      [this](const QString& caminho, const QString&) { ExportarGrafico(caminho); });
     });
 }
 

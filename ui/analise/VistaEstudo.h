@@ -84,6 +84,11 @@ public:
     // follows the suffix (png or svg).
     void ExportarCsv(const QString& caminho) const;
     void ExportarGrafico(const QString& caminho) const;
+    // After a cancelled study the exports first ask whether to write the
+    // partial study (true: write it) and start at a name ending in
+    // "-parcial". The window's question by default; tests answer it.
+    using PerguntaParcial = std::function<bool(const QString& pergunta)>;
+    void DefinirPerguntaParcial(PerguntaParcial pergunta);
     void ExportarCsvClick();
     void ExportarGraficoClick();
 
@@ -154,10 +159,16 @@ private:
     // Which of the last study's outputs the chart shows: the one chosen, or
     // the first when it was not calculated.
     std::size_t SaidaDoGrafico() const;
+    // Before an export of a cancelled study: whether to write it after all.
+    bool ConfirmarParcial();
 
     std::function<EntradasUsina()> fonte_;
     ExportacaoVista exportacaoCsv_;
     ExportacaoVista exportacaoGrafico_;
+    // The same exports of a cancelled study, at names ending in "-parcial".
+    ExportacaoVista exportacaoCsvParcial_;
+    ExportacaoVista exportacaoGraficoParcial_;
+    PerguntaParcial perguntaParcial_;
     ModeloEstudo* modelo_;
     QChart* grafico_;
     QWidget* controles_;  // beside the results, or the "Estudo" tab
