@@ -60,6 +60,10 @@ QWidget* TFusina::CriarVistas() {
     Indicadores = new VistaIndicadores(Vistas);
     Vistas->addTab(FluxogramaResultados, QString());
     Vistas->addTab(Correntes, QString());
+    // A click on a stream's value box shows that stream in the stream table.
+    connect(FluxogramaResultados, &VistaFluxograma::correnteEscolhida, this, [this](int rotulo) {
+        if (Correntes->SelecionarRotulo(rotulo)) ExibirVista(Correntes);
+    });
     Vistas->addTab(Indicadores, QString());
     // The season: its inputs, and its figures from the last run.
     Safra = new VistaSafra(Vistas);
