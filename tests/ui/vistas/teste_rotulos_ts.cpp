@@ -149,6 +149,11 @@ TEST(RotulosSemSobreposicao, VistaDesenhaSemSobrepor) {
             };
             const auto verificar = [&](const std::string& onde) {
                 const auto lista = rotulos();
+                // On the plot, whatever the zoom: a point off it has no label.
+                QChart* grafico = vista.Grafico->chart();
+                const QRectF plano = grafico->mapRectToScene(grafico->plotArea());
+                for (const auto& [texto, caixa] : lista)
+                    EXPECT_TRUE(plano.contains(caixa)) << onde << ": " << texto.toStdString();
                 for (std::size_t i = 0; i < lista.size(); ++i)
                     for (std::size_t j = i + 1; j < lista.size(); ++j)
                         EXPECT_FALSE(Cruzam(lista[i].second, lista[j].second))
@@ -164,6 +169,13 @@ TEST(RotulosSemSobreposicao, VistaDesenhaSemSobrepor) {
             vista.Grafico->Ampliar(2.0);
             QApplication::processEvents();
             verificar(onde + " zoomed");
+            // Only the states in sight have their labels.
+            std::size_t estadosVistos = 0, rotulosDeEstados = 0;
+            for (const EstadoTs& e : d.estados)
+                estadosVistos += vista.Faixa().contains(QPointF(e.ponto.s, e.ponto.t));
+            for (const auto& [texto, caixa] : rotulos()) rotulosDeEstados += !texto.endsWith(" bar");
+            EXPECT_LT(estadosVistos, d.estados.size()) << onde;
+            EXPECT_EQ(rotulosDeEstados, estadosVistos) << onde;
             EXPECT_EQ(vista.Grafico->chart()->legend()->markerShape(), QLegend::MarkerShapeFromSeries);
         }
     }
