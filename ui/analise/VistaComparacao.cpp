@@ -114,9 +114,7 @@ public:
 
     QSize sizeHint(const QStyleOptionViewItem& opcao, const QModelIndex& indice) const override {
         QStyleOptionViewItem o(opcao);
-        // Less the items' padding (the style sheet's 6 pixels a side), which
-        // the style's measure leaves out while the painting does not.
-        o.rect = QRect(0, 0, std::max(1, arvore_->columnWidth(indice.column()) - 2 * 6), 1000);
+        o.rect = QRect(0, 0, std::max(1, arvore_->columnWidth(indice.column())), 1000);
         return QStyledItemDelegate::sizeHint(o, indice);
     }
 

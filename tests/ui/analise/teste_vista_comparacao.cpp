@@ -346,8 +346,8 @@ TEST_F(VistaComparacaoTeste, TudoVisivelNaLarguraDaTela) {
         if (item->isFirstColumnSpanned()) continue;
         const QModelIndex indice = a->indexFromItem(item, 0);
         const QRect celula = a->visualRect(indice);
-        // The name laid out in its cell (less the items' padding) fits its height.
-        const QRect precisa = letras.boundingRect(QRect(0, 0, celula.width() - 16, 10000),
+        // The name laid out in its cell (less the text's margins) fits its height.
+        const QRect precisa = letras.boundingRect(QRect(0, 0, celula.width() - 6, 10000),
                                                   Qt::TextWordWrap, item->text(0));
         EXPECT_GE(celula.height(), precisa.height()) << item->text(0).toStdString();
         quebradas += precisa.height() > letras.height();
