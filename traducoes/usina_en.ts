@@ -230,18 +230,6 @@
         <source>Configuração: com e sem turbina de alta pressão</source>
         <translation>Configuration: with and without the high-pressure turbine</translation>
     </message>
-    <message>
-        <source>Turbina de alta pressão</source>
-        <translation>High-pressure turbine</translation>
-    </message>
-    <message>
-        <source>Com turbina de alta pressão</source>
-        <translation>With the high-pressure turbine</translation>
-    </message>
-    <message>
-        <source>Sem turbina de alta pressão</source>
-        <translation>Without the high-pressure turbine</translation>
-    </message>
 </context>
 <context>
     <name>FluxogramaResultados</name>
@@ -1237,6 +1225,18 @@
     <message>
         <source>Erro</source>
         <translation>Error</translation>
+    </message>
+    <message>
+        <source>Com turbina de alta pressão</source>
+        <translation>With high-pressure turbine</translation>
+    </message>
+    <message>
+        <source>sim</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>não</source>
+        <translation>no</translation>
     </message>
 </context>
 <context>
@@ -3152,6 +3152,18 @@ Accepted values: %3.</translation>
     <message>
         <source>Estudo</source>
         <translation>Study</translation>
+    </message>
+    <message>
+        <source>&quot;Pontos&quot; de %1: são precisos pelo menos 2 (o início e o fim da faixa), não %2.</source>
+        <translation>&quot;Points&quot; of %1: at least 2 are needed (the start and the end of the range), not %2.</translation>
+    </message>
+    <message>
+        <source>O estudo foi cancelado: só %1 de %2 pontos foram calculados. Exportar o estudo parcial?</source>
+        <translation>The study was cancelled: only %1 of %2 points were calculated. Export the partial study?</translation>
+    </message>
+    <message>
+        <source>Estudo parcial</source>
+        <translation>Partial study</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,12 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QLocale>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
 #include <QPen>
+#include <QPixmap>
+#include <QPolygonF>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
@@ -14,19 +19,52 @@
 #include "plant/ErrosPlanta.h"
 #include "plant/TabelaEntradas.h"
 #include "plant/TabelaSaidas.h"
-#include "ui/analise/EixoConfiguracao.h"
 #include "ui/analise/ModeloEstudo.h"
 #include "ui/comum/MensagensNucleo.h"
 
 namespace {
 
-// Distinct colours that survive a grey printout in order.
-const QColor Cores[] = {
+// Twelve colours that read apart on the screen and in print, in order: the
+// usual ten of charts, then black and a dark teal.
+const QColor Cores[CoresCurvas] = {
     QColor(0x1f, 0x77, 0xb4), QColor(0xd6, 0x27, 0x28), QColor(0x2c, 0xa0, 0x2c),
     QColor(0xff, 0x7f, 0x0e), QColor(0x94, 0x67, 0xbd), QColor(0x8c, 0x56, 0x4b),
     QColor(0xe3, 0x77, 0xc2), QColor(0x7f, 0x7f, 0x7f), QColor(0xbc, 0xbd, 0x22),
-    QColor(0x17, 0xbe, 0xcf),
+    QColor(0x17, 0xbe, 0xcf), QColor(0x00, 0x00, 0x00), QColor(0x00, 0x5a, 0x5b),
 };
+const Qt::PenStyle Tracos[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine};
+const FormaMarcador Formas[] = {FormaMarcador::Circulo, FormaMarcador::Quadrado,
+                                FormaMarcador::Triangulo, FormaMarcador::Losango};
+constexpr double TamanhoMarcador = 7.0;  // pixels
+
+void DesenharMarcador(QPainter& pintor, FormaMarcador forma, const QPointF& centro, double lado) {
+    const double r = lado / 2.0;
+    switch (forma) {
+    case FormaMarcador::Circulo: pintor.drawEllipse(centro, r, r); break;
+    case FormaMarcador::Quadrado: pintor.drawRect(QRectF(centro.x() - r, centro.y() - r, lado, lado)); break;
+    case FormaMarcador::Triangulo:
+        pintor.drawPolygon(QPolygonF({centro + QPointF(0, -r), centro + QPointF(r, r),
+                                      centro + QPointF(-r, r)}));
+        break;
+    case FormaMarcador::Losango:
+        pintor.drawPolygon(QPolygonF({centro + QPointF(0, -r), centro + QPointF(r, 0),
+                                      centro + QPointF(0, r), centro + QPointF(-r, 0)}));
+        break;
+    }
+}
+
+// The marker a series draws at its points, in the curve's colour.
+QImage ImagemMarcador(const EstiloCurva& estilo) {
+    const int lado = 2 * static_cast<int>(TamanhoMarcador);  // drawn at twice the size, scaled down
+    QImage imagem(lado, lado, QImage::Format_ARGB32_Premultiplied);
+    imagem.fill(Qt::transparent);
+    QPainter pintor(&imagem);
+    pintor.setRenderHint(QPainter::Antialiasing);
+    pintor.setPen(Qt::NoPen);
+    pintor.setBrush(estilo.cor);
+    DesenharMarcador(pintor, estilo.forma, QPointF(lado / 2.0, lado / 2.0), lado - 2.0);
+    return imagem;
+}
 
 QString Traduzir(const char* texto) { return QCoreApplication::translate("GraficoEstudo", texto); }
 
@@ -78,6 +116,58 @@ QValueAxis* CriarEixo(const QString& titulo, double minimo, double maximo) {
 
 }  // namespace
 
+EstiloCurva EstiloDaCurva(std::size_t k) {
+    const std::size_t volta = (k / CoresCurvas) % std::size(Tracos);
+    return {Cores[k % CoresCurvas], Tracos[volta], Formas[volta]};
+}
+
+QPixmap AmostraCurva(const EstiloCurva& estilo, QSize tamanho) {
+    QPixmap amostra(tamanho);
+    amostra.fill(Qt::transparent);
+    QPainter pintor(&amostra);
+    pintor.setRenderHint(QPainter::Antialiasing);
+    const double meio = tamanho.height() / 2.0;
+    QPen caneta(estilo.cor, 2.0, estilo.traco);
+    caneta.setCapStyle(Qt::FlatCap);
+    pintor.setPen(caneta);
+    pintor.drawLine(QPointF(1.0, meio), QPointF(tamanho.width() - 1.0, meio));
+    pintor.setPen(Qt::NoPen);
+    pintor.setBrush(estilo.cor);
+    DesenharMarcador(pintor, estilo.forma, QPointF(tamanho.width() / 2.0, meio), TamanhoMarcador);
+    return amostra;
+}
+
+void DesenharLegendaCurvas(QPainter& pintor, const QRectF& area, const CurvasEstudo& curvas) {
+    if (curvas.curvas.size() < 2) return;
+    constexpr double LarguraAmostra = 30.0, Espaco = 6.0;  // pixels
+    const QRectF texto(0, 0, area.width() - LarguraAmostra - Espaco, 1e6);
+    QFont fonte = pintor.font();
+    // The whole list at the largest size that fits the height.
+    for (double pontos = fonte.pointSizeF(); pontos > 5.0; pontos -= 0.5) {
+        fonte.setPointSizeF(pontos);
+        const QFontMetricsF m(fonte);
+        double altura = 0.0;
+        for (const CurvaEstudo& c : curvas.curvas)
+            altura += m.boundingRect(texto, Qt::TextWordWrap, c.nome).height() + Espaco;
+        if (altura <= area.height()) break;
+    }
+    pintor.save();
+    pintor.setFont(fonte);
+    const QFontMetricsF m(fonte);
+    double y = area.top();
+    for (std::size_t k = 0; k < curvas.curvas.size(); ++k) {
+        const QString& nome = curvas.curvas[k].nome;
+        const QRectF caixa = m.boundingRect(texto, Qt::TextWordWrap, nome);
+        const QSize tamanhoAmostra(static_cast<int>(LarguraAmostra), static_cast<int>(m.height()));
+        pintor.drawPixmap(QPointF(area.left(), y), AmostraCurva(EstiloDaCurva(k), tamanhoAmostra));
+        pintor.setPen(Qt::black);
+        pintor.drawText(QRectF(area.left() + LarguraAmostra + Espaco, y, texto.width(), caixa.height()),
+                        Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, nome);
+        y += caixa.height() + Espaco;
+    }
+    pintor.restore();
+}
+
 CurvasEstudo MontarCurvas(const PedidoVarredura& pedido, const ResultadoVarredura& resultado,
                           std::size_t saida, const std::string& separador) {
     ExigirEixosESaida(pedido.eixos.size(), pedido.saidas.size(), saida);
@@ -88,29 +178,20 @@ CurvasEstudo MontarCurvas(const ResultadoVarredura& resultado, std::size_t saida
                           const std::string& separador) {
     ExigirEixosESaida(resultado.eixos.size(), resultado.saidas.size(), saida);
     const CampoSaida* campoSaida = resultado.saidas[saida];
-    const EixoCalculado& eixoX = resultado.eixos[0];
-    const CampoEntradaUsina& x = *eixoX.campo;
-    const std::vector<double>& valoresX = eixoX.valores;
-    const int decimaisX = eixoX.decimais;
-    const EixoCalculado* eixoZ = resultado.eixos.size() == 2 ? &resultado.eixos[1] : nullptr;
-    const CampoEntradaUsina* z = eixoZ != nullptr ? eixoZ->campo : nullptr;
-    // The configuration as the second input: a curve with the turbine and
-    // one without.
-    const bool porConfiguracao = eixoZ != nullptr && eixoZ->configuracao;
-    const std::vector<double> valoresZ = eixoZ != nullptr ? eixoZ->valores : std::vector<double>{0.0};
-    const int decimaisZ = eixoZ != nullptr ? eixoZ->decimais : 1;
+    // Any axis: a plant or season input, or the configuration.
+    const EixoCalculado& x = resultado.eixos[0];
+    const std::vector<double>& valoresX = x.valores;
+    const EixoCalculado* z = resultado.eixos.size() == 2 ? &resultado.eixos[1] : nullptr;
+    const std::vector<double> valoresZ = z != nullptr ? z->valores : std::vector<double>{0.0};
 
     CurvasEstudo c;
-    c.tituloX = LegendaEntradaTraduzida(x);
+    c.tituloX = LegendaEixo(x);
     c.tituloY = LegendaSaida(*campoSaida);
-    if (z != nullptr)
-        c.curvasPor = QString::fromUtf8(z->nome) + " (" + LegendaEntradaTraduzida(*z) + ")";
-    if (porConfiguracao) c.curvasPor = LegendaConfiguracao();
+    if (z != nullptr) c.curvasPor = LegendaEixo(*z);
     c.curvas.resize(valoresZ.size());
     for (std::size_t k = 0; k < valoresZ.size(); ++k)
-        c.curvas[k].nome = porConfiguracao ? TextoConfiguracao(valoresZ[k])
-                           : z != nullptr  ? TextoValorEntrada(*z, valoresZ[k], decimaisZ, separador)
-                                           : SemUnidade(c.tituloY);
+        c.curvas[k].nome = z != nullptr ? TextoValorEixo(*z, valoresZ[k], separador)
+                                        : SemUnidade(c.tituloY);
 
     // The second input is the inner loop: point i * nz + k.
     const std::size_t nz = valoresZ.size();
@@ -128,11 +209,8 @@ CurvasEstudo MontarCurvas(const ResultadoVarredura& resultado, std::size_t saida
                     ++c.naoExecutados;
                     continue;
                 }
-                QString onde = TextoValorEntrada(x, p.valores[0], decimaisX, separador);
-                if (porConfiguracao)
-                    onde += ", " + TextoConfiguracao(p.valores[1]);
-                else if (z != nullptr)
-                    onde += ", " + TextoValorEntrada(*z, p.valores[1], decimaisZ, separador);
+                QString onde = TextoValorEixo(x, p.valores[0], separador);
+                if (z != nullptr) onde += ", " + TextoValorEixo(*z, p.valores[1], separador);
                 c.falhas << onde + ": " + MotivoFalha(p, separador);
                 continue;
             }
@@ -171,8 +249,9 @@ void PreencherGrafico(QChart& grafico, const CurvasEstudo& curvas) {
 
     for (std::size_t k = 0; k < curvas.curvas.size(); ++k) {
         const CurvaEstudo& curva = curvas.curvas[k];
-        QPen caneta(Cores[k % std::size(Cores)]);
-        caneta.setWidthF(2.0);
+        const EstiloCurva estilo = EstiloDaCurva(k);
+        QPen caneta(estilo.cor, 2.0, estilo.traco);
+        const QImage marcador = ImagemMarcador(estilo);
         bool primeiro = true;
         // A curve without any value still gets its legend entry.
         std::vector<std::vector<QPointF>> trechos = curva.trechos;
@@ -184,7 +263,8 @@ void PreencherGrafico(QChart& grafico, const CurvasEstudo& curvas) {
             serie->setColor(caneta.color());
             // A run of one point has no line: the markers keep it visible.
             serie->setPointsVisible(true);
-            serie->setMarkerSize(6.0);
+            serie->setMarkerSize(TamanhoMarcador);
+            serie->setLightMarker(marcador);
             for (const QPointF& p : trecho) serie->append(p);
             grafico.addSeries(serie);
             serie->attachAxis(eixoX);
@@ -195,9 +275,11 @@ void PreencherGrafico(QChart& grafico, const CurvasEstudo& curvas) {
             primeiro = false;
         }
     }
-    grafico.legend()->setVisible(curvas.curvas.size() > 1);
-    // The title names the output and the inputs; the legend's short names
-    // are spelled out on its second line.
+    // The chart's own legend cuts long names short: the view lists the
+    // curves beside the chart, a file draws them (DesenharLegendaCurvas).
+    grafico.legend()->setVisible(false);
+    // The title names the output and the inputs, the second input on its
+    // second line.
     QString titulo = "<b>" + SemUnidade(curvas.tituloY).toHtmlEscaped() + " × " +
                      SemUnidade(curvas.tituloX).toHtmlEscaped() + "</b>";
     if (!curvas.curvasPor.isEmpty())

@@ -4,8 +4,11 @@
 // drawn across it; those points are listed with their messages.
 #pragma once
 
+#include <QColor>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
+#include <QSize>
 #include <QStringList>
 #include <cstddef>
 #include <string>
@@ -14,9 +17,13 @@
 #include "plant/Varredura.h"
 
 class QChart;
+class QPainter;
+class QPixmap;
 
 struct CurvaEstudo {
-    QString nome;  // "Etscal = 400,0 °C"; the output's caption without a second input
+    // "Temperatura de saída da caldeira [°C] = 400,0"; the output's caption
+    // without a second input.
+    QString nome;
     // Runs of consecutive points with a value, in the order of the first input.
     std::vector<std::vector<QPointF>> trechos;  // x: first input, y: output, window units
 };
@@ -26,9 +33,10 @@ struct CurvaEstudo {
 struct CurvasEstudo {
     QString tituloX;  // the first input's caption, with its unit
     QString tituloY;  // the output's caption, with its unit
-    QString curvasPor;  // "Etscal (Temperatura de saída da caldeira [°C])"; empty for one input
+    QString curvasPor;  // "Temperatura de saída da caldeira [°C]"; empty for one input
     std::vector<CurvaEstudo> curvas;  // in the order of the second input's values
-    // "Eprecal = 30,0 bar, Etscal = 250,0 °C: <message>", for each
+    // "Pressão de operação da Caldeira [bar] = 30,0, Temperatura de saída da
+    // caldeira [°C] = 250,0: <message>", for each
     // calculated point without a value of the output.
     QStringList falhas;
     std::size_t naoExecutados = 0;  // points a cancellation left out
@@ -48,3 +56,25 @@ CurvasEstudo MontarCurvas(const PedidoVarredura& pedido, const ResultadoVarredur
 // run of points, the runs of a curve in one colour under one legend entry;
 // titled axes, tick labels with the user's separator.
 void PreencherGrafico(QChart& grafico, const CurvasEstudo& curvas);
+
+// How curve number k is told from the others: twelve colours that read
+// apart, then, for the next twelve and so on, another dash and marker shape
+// with the same colours (twelve times four looks, more than a study draws).
+enum class FormaMarcador { Circulo, Quadrado, Triangulo, Losango };
+struct EstiloCurva {
+    QColor cor;
+    Qt::PenStyle traco;
+    FormaMarcador forma;
+};
+inline constexpr std::size_t CoresCurvas = 12;
+EstiloCurva EstiloDaCurva(std::size_t k);
+
+// A curve's sample as its legend entry shows it: a piece of its line with
+// its marker in the middle, in a pixmap of the given size (pixels).
+QPixmap AmostraCurva(const EstiloCurva& estilo, QSize tamanho);
+
+// The legend of a chart drawn into a file: one entry per curve, its sample
+// and its name wrapped to the width of area (never cut), top to bottom; the
+// font shrinks until every entry fits the height. Draws nothing for one
+// curve.
+void DesenharLegendaCurvas(QPainter& pintor, const QRectF& area, const CurvasEstudo& curvas);

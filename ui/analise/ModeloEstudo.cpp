@@ -6,8 +6,10 @@
 
 #include "plant/ErrosPlanta.h"
 #include "plant/LegendasResultados.h"
+#include "io/ExportacaoResultados.h"
+#include "io/ExportacaoVarredura.h"
 #include "plant/Numeros.h"
-#include "ui/analise/EixoConfiguracao.h"
+#include "plant/TabelaSafra.h"
 #include "ui/comum/FormatoResultados.h"
 #include "ui/comum/Idioma.h"
 #include "ui/comum/MensagensNucleo.h"
@@ -87,8 +89,7 @@ int DecimaisSaida(Grandeza grandeza) {
 ResultadoVarredura ComEixos(const PedidoVarredura& pedido, const ResultadoVarredura& resultado) {
     if (!resultado.eixos.empty()) return resultado;
     // Every name checked here first, with the study's own messages.
-    for (const EixoVarredura& e : pedido.eixos)
-        if (e.campo != CampoConfiguracao) (void)CampoEntrada(e.campo);
+    for (const EixoVarredura& e : pedido.eixos) (void)CampoEntrada(e.campo);
     for (const std::string& s : pedido.saidas) (void)Saida(s);
     ResultadoVarredura descrito = resultado;
     DescreverVarredura(pedido, descrito);
@@ -102,6 +103,63 @@ QString TextoValorEntrada(const CampoEntradaUsina& campo, double valor, int deci
     const QString unidade = UnidadeEntrada(campo);
     if (!unidade.isEmpty()) texto += (unidade == "%" ? "" : " ") + unidade;
     return texto;
+}
+
+QString LegendaEixo(const EixoCalculado& eixo) {
+    if (eixo.configuracao)
+        return QCoreApplication::translate("ModeloEstudo", "Com turbina de alta pressão");
+    QString legenda, unidade;
+    if (eixo.campo != nullptr) {
+        legenda = LegendaEntradaTraduzida(*eixo.campo);
+        unidade = UnidadeEntrada(*eixo.campo);
+    } else if (eixo.safra != nullptr) {
+        legenda = TraduzirNucleo(eixo.safra->legenda);
+        unidade = TraduzirNucleo(eixo.safra->unidade);
+    }
+    // The tables' captions carry their units; one that does not gets it here.
+    if (!legenda.contains('[') && !unidade.isEmpty()) legenda += " [" + unidade + "]";
+    return legenda;
+}
+
+QString TextoCelulaEixo(const EixoCalculado& eixo, double valor, const std::string& separador) {
+    if (eixo.configuracao)
+        return valor != 0.0 ? QCoreApplication::translate("ModeloEstudo", "sim")
+                            : QCoreApplication::translate("ModeloEstudo", "não");
+    return QString::fromStdString(TextoFixo(valor, eixo.decimais, separador));
+}
+
+QString TextoValorEixo(const EixoCalculado& eixo, double valor, const std::string& separador) {
+    return LegendaEixo(eixo) + " = " + TextoCelulaEixo(eixo, valor, separador);
+}
+
+QStringList TitulosColunasEstudo(const ResultadoVarredura& resultado) {
+    QStringList titulos;
+    for (const EixoCalculado& e : resultado.eixos) titulos << LegendaEixo(e);
+    const auto& saidas = resultado.saidas;
+    for (const CampoSaida* c : saidas) {
+        // Captions several panels share ("Potência fornecida [kW]") name their
+        // panel, in the language shown: one may share what the other tells apart.
+        const QString legenda = LegendaSaida(*c);
+        const auto iguais = std::count_if(saidas.begin(), saidas.end(), [&](const CampoSaida* o) {
+            return LegendaSaida(*o).compare(legenda, Qt::CaseInsensitive) == 0;
+        });
+        titulos << (iguais > 1 ? PainelSaida(*c) + ": " + legenda : legenda);
+    }
+    titulos << QCoreApplication::translate("ModeloEstudo", "Aviso")
+            << QCoreApplication::translate("ModeloEstudo", "Erro");
+    return titulos;
+}
+
+std::string CsvEstudo(const PedidoVarredura& pedido, const ResultadoVarredura& resultado,
+                      const std::string& separador) {
+    const std::string csv = VarreduraCsv(pedido, resultado, separador);
+    // The rows are the sweep's own; only the header row speaks the window's language.
+    const std::size_t fimCabecalho = csv.find("\r\n");
+    if (fimCabecalho == std::string::npos) return csv;
+    std::vector<std::string> celulas;
+    for (const QString& t : TitulosColunasEstudo(ComEixos(pedido, resultado)))
+        celulas.push_back(t.toStdString());
+    return LinhaCsv(celulas, DelimitadorCsv(separador)) + csv.substr(fimCabecalho + 2);
 }
 
 QString AvisosDoPonto(const PontoVarredura& ponto, const std::string& separador) {
@@ -137,6 +195,7 @@ void ModeloEstudo::DefinirResultado(const ResultadoVarredura& resultado,
     pontos_ = resultado.pontos;
     linhas_ = std::move(linhas);
     separador_ = separador;
+    titulos_ = TitulosColunasEstudo(resultado);
     endResetModel();
 }
 
@@ -152,6 +211,7 @@ void ModeloEstudo::Limpar() {
     saidas_.clear();
     pontos_.clear();
     linhas_.clear();
+    titulos_.clear();
     endResetModel();
 }
 
@@ -160,8 +220,7 @@ QString ModeloEstudo::Texto(int linha, int coluna) const {
     const PontoVarredura& p = pontos_[IndicePonto(linha)];
     if (coluna < NumeroEixos()) {
         const auto k = static_cast<std::size_t>(coluna);
-        if (eixos_[k].configuracao) return TextoConfiguracao(p.valores[k]);
-        return QString::fromStdString(TextoFixo(p.valores[k], eixos_[k].decimais, separador_));
+        return TextoCelulaEixo(eixos_[k], p.valores[k], separador_);
     }
     if (coluna < ColunaAviso()) {
         const auto j = static_cast<std::size_t>(coluna - NumeroEixos());
@@ -208,30 +267,24 @@ QVariant ModeloEstudo::data(const QModelIndex& indice, int papel) const {
 QVariant ModeloEstudo::headerData(int secao, Qt::Orientation orientacao, int papel) const {
     if (orientacao != Qt::Horizontal || secao < 0 || secao >= columnCount()) return {};
     if (papel != Qt::DisplayRole && papel != Qt::ToolTipRole) return {};
+    if (papel == Qt::DisplayRole) return CabecalhoEmDuasLinhas(titulos_.value(secao));
     if (secao < NumeroEixos()) {
-        if (eixos_[static_cast<std::size_t>(secao)].configuracao)
-            return papel == Qt::DisplayRole ? CabecalhoEmDuasLinhas(LegendaConfiguracao())
-                                            : QString::fromUtf8(CampoConfiguracao);
-        const CampoEntradaUsina& c = *eixos_[static_cast<std::size_t>(secao)].campo;
-        return papel == Qt::DisplayRole ? CabecalhoEmDuasLinhas(LegendaEntradaTraduzida(c))
-                                        : QString::fromUtf8(c.nome);
+        const EixoCalculado& e = eixos_[static_cast<std::size_t>(secao)];
+        return e.campo != nullptr  ? QString::fromUtf8(e.campo->nome)
+               : e.safra != nullptr ? QString::fromUtf8(e.safra->nome)
+                                    : QString::fromUtf8(CampoConfiguracao);
     }
     if (secao < ColunaAviso()) {
         const CampoSaida& c = *saidas_[static_cast<std::size_t>(secao - NumeroEixos())];
-        if (papel == Qt::DisplayRole) {
-            // Captions several panels share ("Potência fornecida [kW]") name their
-            // panel, in the language shown: one may share what the other tells apart.
-            const QString legenda = LegendaSaida(c);
-            const auto iguais = std::count_if(saidas_.begin(), saidas_.end(), [&](const CampoSaida* o) {
-                return LegendaSaida(*o).compare(legenda, Qt::CaseInsensitive) == 0;
-            });
-            return CabecalhoEmDuasLinhas(iguais > 1 ? PainelSaida(c) + ": " + legenda : legenda);
-        }
         return PainelSaida(c) + " (" + QString::fromUtf8(c.nome) + ")";
     }
-    return secao == ColunaAviso() ? tr("Aviso") : tr("Erro");
+    return {};
 }
 
 void ModeloEstudo::Retraduzir() {
+    ResultadoVarredura descrito;
+    descrito.eixos = eixos_;
+    descrito.saidas = saidas_;
+    if (!eixos_.empty()) titulos_ = TitulosColunasEstudo(descrito);
     if (columnCount() > 0) emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
 }

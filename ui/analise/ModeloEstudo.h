@@ -7,6 +7,7 @@
 
 #include <QAbstractTableModel>
 #include <QString>
+#include <QStringList>
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -36,9 +37,29 @@ int DecimaisSaida(Grandeza grandeza);
 // them (a result made by hand). Throws ErroVarredura, with the study's
 // messages, for an unknown field name.
 ResultadoVarredura ComEixos(const PedidoVarredura& pedido, const ResultadoVarredura& resultado);
-// "Eprecal = 40,0 bar": a swept input at one value, short enough for a legend.
+// "Eprecal = 40,0 bar": a swept input at one value, by its field name.
 QString TextoValorEntrada(const CampoEntradaUsina& campo, double valor, int decimais,
                           const std::string& separador);
+// A swept axis's caption with its unit, in the window's language: the
+// plant's or the season's input ("Temperatura de saída da caldeira [°C]"),
+// or the configuration ("Com turbina de alta pressão").
+QString LegendaEixo(const EixoCalculado& eixo);
+// One value of an axis as the curves' legend and the lists name it:
+// "Temperatura de saída da caldeira [°C] = 360,0", the configuration's
+// "Com turbina de alta pressão = sim"; at the axis's decimals.
+QString TextoValorEixo(const EixoCalculado& eixo, double valor, const std::string& separador);
+// A value of an axis as its table cell shows it: the number at the axis's
+// decimals, "sim" or "não" for the configuration.
+QString TextoCelulaEixo(const EixoCalculado& eixo, double valor, const std::string& separador);
+// The study's column titles on one line each, as the table heads them and
+// the window's CSV writes them: the axes' and the outputs' captions with
+// their units (a caption several panels share names its panel), then
+// "Aviso" and "Erro".
+QStringList TitulosColunasEstudo(const ResultadoVarredura& resultado);
+// The window's CSV of a study: the sweep's CSV (the same rows usina-calc
+// writes) under a header of TitulosColunasEstudo, quoted where needed.
+std::string CsvEstudo(const PedidoVarredura& pedido, const ResultadoVarredura& resultado,
+                      const std::string& separador);
 
 // A calculated point's warnings and error, in the window's language: from
 // the warnings and the error as the run raised them, or their texts as they
@@ -88,4 +109,5 @@ private:
     std::vector<PontoVarredura> pontos_;  // the whole sweep, as calculated
     std::vector<std::size_t> linhas_;     // indices of the calculated points
     std::string separador_ = ",";
+    QStringList titulos_;  // the columns' titles in the language of the moment
 };

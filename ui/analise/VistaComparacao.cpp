@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QRegularExpression>
@@ -22,6 +23,7 @@
 #include "plant/ErrosPlanta.h"
 #include "plant/IndicadoresUsina.h"
 #include "plant/Numeros.h"
+#include "ui/analise/ModeloEstudo.h"
 #include "ui/comum/DialogosArquivo.h"
 #include "ui/comum/FormatoResultados.h"
 #include "ui/comum/GravarArquivo.h"
@@ -102,6 +104,73 @@ QString TextoSituacao(const CasoCalculado& caso) {
         case SituacaoCalculo::SemCalculo: break;
     }
     return texto(QT_TRANSLATE_NOOP("VistaComparacao", "não calculado"));
+}
+
+// Wraps a cell's text at its column's width: the tree view asks the size
+// of a cell without the width it will have, and would give every row one line.
+class DelegadoQuebraLinhas : public QStyledItemDelegate {
+public:
+    explicit DelegadoQuebraLinhas(QTreeView* arvore) : QStyledItemDelegate(arvore), arvore_(arvore) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& opcao, const QModelIndex& indice) const override {
+        QStyleOptionViewItem o(opcao);
+        o.rect = QRect(0, 0, std::max(1, arvore_->columnWidth(indice.column())), 1000);
+        return QStyledItemDelegate::sizeHint(o, indice);
+    }
+
+private:
+    QTreeView* arvore_;
+};
+
+// Characters a line of a case's heading holds at most.
+constexpr qsizetype LinhaCabecalho = 16;
+
+}  // namespace
+
+QString NomeCasoEmLinhas(const QString& nome) {
+    // Greedy: each line as long as it can be, broken after a space, a hyphen,
+    // an underscore or a dot; a longer run of letters is broken inside.
+    QStringList linhas;
+    QString resto = nome;
+    while (resto.size() > LinhaCabecalho) {
+        qsizetype corte = -1;
+        for (qsizetype i = LinhaCabecalho; i > 0 && corte < 0; --i) {
+            const QChar c = resto[i - 1];
+            if (c == ' ' || c == '-' || c == '_' || c == '.') corte = i;
+        }
+        if (corte < 0) corte = LinhaCabecalho;
+        linhas << resto.left(corte).trimmed();
+        resto = resto.mid(corte);
+    }
+    if (!resto.trimmed().isEmpty() || linhas.isEmpty()) linhas << resto.trimmed();
+    return linhas.join('\n');
+}
+
+namespace {
+
+// Characters up to which a text in a value column stays on one line.
+constexpr qsizetype TextoCurtoNaColuna = 14;
+
+// Pixels a value column needs: its numbers and short texts whole, its
+// heading's lines, the longest word of a longer text (which wraps).
+int LarguraColunaValores(const QTreeWidget& arvore, int coluna) {
+    const QFontMetrics letras(arvore.font());
+    const QFontMetrics cabecalho(arvore.header()->font());
+    int largura = 0;  // pixels
+    for (const QString& linha : arvore.headerItem()->text(coluna).split('\n'))
+        largura = std::max(largura, cabecalho.horizontalAdvance(linha) + 16);
+    for (int i = 0; i < arvore.topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = arvore.topLevelItem(i);
+        if (item->isFirstColumnSpanned()) continue;  // a section's heading
+        const QString texto = item->text(coluna);
+        if (texto.size() <= TextoCurtoNaColuna) {
+            largura = std::max(largura, letras.horizontalAdvance(texto));
+            continue;
+        }
+        for (const QString& palavra : texto.split(' ', Qt::SkipEmptyParts))
+            largura = std::max(largura, letras.horizontalAdvance(palavra));
+    }
+    return largura + 2 * 6 + 8;  // the items' padding and the focus frame's margins
 }
 
 }  // namespace
@@ -187,7 +256,10 @@ VistaComparacao::VistaComparacao(QWidget* pai) : VistaAnalise(pai), exportacao_(
     Arvore->setObjectName("ArvoreComparacao");
     Arvore->setRootIsDecorated(false);
     Arvore->setAlternatingRowColors(true);
-    Arvore->setUniformRowHeights(true);
+    // Long names wrap onto a second line instead of being cut: rows differ in height.
+    Arvore->setUniformRowHeights(false);
+    Arvore->setWordWrap(true);
+    Arvore->setItemDelegate(new DelegadoQuebraLinhas(Arvore));
     Arvore->setSelectionMode(QAbstractItemView::SingleSelection);
     Arvore->setSelectionBehavior(QAbstractItemView::SelectItems);
     Arvore->setStyleSheet("QTreeView::item { padding: 1px 6px; }");
@@ -309,19 +381,22 @@ void VistaComparacao::resizeEvent(QResizeEvent* evento) {
 }
 
 void VistaComparacao::AjustarColunaNomes() {
-    // On a narrow view the long names give way (cut short, whole in their
-    // tooltips) so that the current case and the first other one stay in
-    // sight; the numbers are never cut.
+    // Every number column at its width, the names in what is left: a long
+    // name wraps (whole in its tooltip too), so that at the width of a
+    // screen every case's column is in sight without scrolling sideways.
+    // Only below LarguraMinimaNomes for the names does the table scroll.
     if (larguraNomes_ <= 0) return;
     // The view's width, not the table's: the table may not be laid out yet.
-    // The names take whatever the number columns leave, and at least two
-    // fifths of the view.
     int numeros = 0;  // pixels
     for (int col = 1; col < Arvore->columnCount(); ++col) numeros += Arvore->columnWidth(col);
-    const int folga = Arvore->verticalScrollBar()->sizeHint().width() + 2 * Arvore->frameWidth() + 4;
-    const int limite =
-        std::max({LarguraMinimaNomes, width() * 2 / 5, width() - numeros - folga});  // pixels
-    Arvore->setColumnWidth(0, std::min(larguraNomes_, limite));
+    const QMargins margens = layout()->contentsMargins();
+    const int folga = Arvore->verticalScrollBar()->sizeHint().width() + 2 * Arvore->frameWidth() +
+                      margens.left() + margens.right() + 2;
+    const int resto = width() - numeros - folga;  // pixels
+    const int largura = std::min(larguraNomes_, std::max(LarguraMinimaNomes, resto));
+    Arvore->setColumnWidth(0, largura);
+    // The rows' heights follow the names' new wrapping.
+    Arvore->doItemsLayout();
 }
 
 void VistaComparacao::showEvent(QShowEvent* evento) {
@@ -433,7 +508,8 @@ void VistaComparacao::Preencher() {
 
     const int casos = static_cast<int>(c.casos.size());
     QStringList cabecalho = {tr("Grandeza"), NomeCaso(0)};
-    for (int i = 1; i < casos; ++i) cabecalho << NomeCaso(i) << "Δ" << "Δ %";
+    // A long case name on two lines, so its column is no wider than its numbers need.
+    for (int i = 1; i < casos; ++i) cabecalho << NomeCasoEmLinhas(NomeCaso(i)) << "Δ" << "Δ %";
     Arvore->setColumnCount(static_cast<int>(cabecalho.size()));
     Arvore->setHeaderLabels(cabecalho);
     Arvore->headerItem()->setTextAlignment(0, Qt::AlignLeft | Qt::AlignVCenter);
@@ -454,6 +530,7 @@ void VistaComparacao::Preencher() {
 
     // How each case's run went; the full messages are under the table.
     auto* situacao = new QTreeWidgetItem(Arvore, QStringList{tr("Situação do cálculo")});
+    situacao->setToolTip(0, situacao->text(0));
     QStringList mensagens;
     for (int i = 0; i < casos; ++i) {
         const CasoCalculado& caso = c.casos[static_cast<std::size_t>(i)];
@@ -504,12 +581,21 @@ void VistaComparacao::Preencher() {
         auto* nenhuma = new QTreeWidgetItem(Arvore);
         nenhuma->setText(0, tr("(nenhuma: as entradas dos casos são iguais)"));
         nenhuma->setForeground(0, CorApagada);
+        nenhuma->setToolTip(0, nenhuma->text(0));
         // Just below its section's heading.
         Arvore->insertTopLevelItem(2, Arvore->takeTopLevelItem(Arvore->topLevelItemCount() - 1));
     }
 
-    for (int col = 0; col < Arvore->columnCount(); ++col) Arvore->resizeColumnToContents(col);
-    larguraNomes_ = Arvore->columnWidth(0);
+    for (int col = 1; col < Arvore->columnCount(); ++col)
+        Arvore->setColumnWidth(col, LarguraColunaValores(*Arvore, col));
+    // The names' width on one line (the view's own measure would wrap them
+    // at the width the column has now).
+    const QFontMetrics letras(Arvore->font());
+    larguraNomes_ = 0;
+    for (int i = 0; i < Arvore->topLevelItemCount(); ++i)
+        if (const QTreeWidgetItem* item = Arvore->topLevelItem(i); !item->isFirstColumnSpanned())
+            larguraNomes_ = std::max(larguraNomes_, letras.horizontalAdvance(item->text(0)));
+    larguraNomes_ += 2 * 6 + 8;  // the items' padding and the focus frame's margins
     AjustarColunaNomes();
     Mensagens->setText(mensagens.join("<br>"));
     Mensagens->setVisible(!mensagens.isEmpty());

@@ -21,6 +21,10 @@
 // "Destruição de exergia: Caldeira"...
 QString NomeLinhaComparacao(const std::string& nome);
 
+// A case's name as its column's heading: on lines of at most 16 characters,
+// broken after a space, hyphen, underscore or dot where it can.
+QString NomeCasoEmLinhas(const QString& nome);
+
 class QLabel;
 class QPushButton;
 class QTreeWidget;

@@ -10,12 +10,14 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGraphicsScene>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QTreeWidget>
 #include <QPainter>
 #include <QProgressBar>
@@ -40,6 +42,7 @@
 #include "ui/analise/EixoConfiguracao.h"
 #include "ui/analise/GraficoEstudo.h"
 #include "ui/analise/ModeloEstudo.h"
+#include "ui/analise/ProgressoEstudo.h"
 #include "ui/comum/AvisosVista.h"
 #include "ui/comum/DesenhoArquivo.h"
 #include "ui/comum/GravarArquivo.h"
@@ -86,7 +89,9 @@ QLineEdit* CriarNumero(const char* nome, QWidget* pai) {
 QSpinBox* CriarPontos(const char* nome, int valor, QWidget* pai) {
     auto* pontos = new QSpinBox(pai);
     pontos->setObjectName(nome);
-    pontos->setRange(2, static_cast<int>(MaximoPontosVarredura));
+    // 1 can be typed, and is refused with a message when the study runs,
+    // rather than silently put back to the last valid count.
+    pontos->setRange(1, static_cast<int>(MaximoPontosVarredura));
     pontos->setValue(valor);
     TextoTraduzido(pontos, "toolTip", "VistaEstudo",
                    QT_TRANSLATE_NOOP("VistaEstudo",
@@ -135,8 +140,21 @@ const PoliticaExportacao PoliticaGraficoEstudo{
     SufixoExportacao::SeFaltar,
     nullptr,
     false};
+// A cancelled study's exports start at names that say it is partial.
+const PoliticaExportacao PoliticaCsvEstudoParcial = PoliticaTabelaCsv(
+    "VistaEstudo", QT_TRANSLATE_NOOP("VistaEstudo", "Tabela CSV (*.csv)"), "estudo-parcial.csv");
+PoliticaExportacao PoliticaGraficoParcial() {
+    PoliticaExportacao p = PoliticaGraficoEstudo;
+    p.nomeInicial = "estudo-parcial.png";
+    return p;
+}
 
-void GravarGrafico(const QString& caminho, const CurvasEstudo& curvas, bool svg) {
+constexpr double LarguraLegendaExportada = 300.0;  // pixels of the exported chart
+constexpr int LarguraLegendaVista = 250;  // pixels beside the chart on screen, at most
+
+// nota: a line under the title (a cancelled study says so); may be empty.
+void GravarGrafico(const QString& caminho, const CurvasEstudo& curvas, const QString& nota,
+                   bool svg) {
     // A chart of its own at a fixed size: the file does not depend on the
     // size of the view on the screen.
     QGraphicsScene cena;
@@ -145,10 +163,24 @@ void GravarGrafico(const QString& caminho, const CurvasEstudo& curvas, bool svg)
     const QRectF area(0, 0, VistaEstudo::LarguraExportacao, VistaEstudo::AlturaExportacao);
     grafico->setGeometry(area);
     PreencherGrafico(*grafico, curvas);
-    grafico->legend()->setAlignment(Qt::AlignBottom);
+    if (!nota.isEmpty()) grafico->setTitle(grafico->title() + "<br><i>" + nota.toHtmlEscaped() + "</i>");
+    // The legend in a column of its own at the right, its names whole.
+    const bool comLegenda = curvas.curvas.size() > 1;
+    const QRectF areaGrafico =
+        comLegenda ? area.adjusted(0, 0, -LarguraLegendaExportada, 0) : area;
+    grafico->setGeometry(areaGrafico);
     cena.setSceneRect(area);
     const Desenho desenhar = [&](QPainter& pintor, const QRectF& destino) {
         cena.render(&pintor, destino, area);
+        if (!comLegenda) return;
+        // The scene's coordinates mapped to the destination, as render does.
+        pintor.save();
+        pintor.translate(destino.topLeft());
+        pintor.scale(destino.width() / area.width(), destino.height() / area.height());
+        const QRectF legenda(area.right() - LarguraLegendaExportada + 8, area.top() + 40,
+                             LarguraLegendaExportada - 16, area.height() - 60);
+        DesenharLegendaCurvas(pintor, legenda, curvas);
+        pintor.restore();
     };
     GravarArquivo(caminho, svg ? DesenhoSvg(area.size(), curvas.tituloY, desenhar)
                                : DesenhoPng(area.size().toSize() * 2, desenhar));
@@ -160,6 +192,8 @@ VistaEstudo::VistaEstudo(QWidget* pai)
     : VistaAnalise(pai),
       exportacaoCsv_(this, PoliticaCsvEstudo),
       exportacaoGrafico_(this, PoliticaGraficoEstudo),
+      exportacaoCsvParcial_(this, PoliticaCsvEstudoParcial),
+      exportacaoGraficoParcial_(this, PoliticaGraficoParcial()),
       modelo_(new ModeloEstudo(this)),
       grafico_(new QChart) {
     setObjectName("VistaEstudo");
@@ -260,6 +294,10 @@ VistaEstudo::VistaEstudo(QWidget* pai)
     BotaoCancelar->setEnabled(false);
     Progresso = new QProgressBar(this);
     Progresso->setObjectName("ProgressoEstudo");
+    // Hidden, it keeps its place: the buttons above do not move when it shows.
+    QSizePolicy politicaProgresso = Progresso->sizePolicy();
+    politicaProgresso.setRetainSizeWhenHidden(true);
+    Progresso->setSizePolicy(politicaProgresso);
     Progresso->hide();
     Situacao = new QLabel(this);
     Situacao->setObjectName("SituacaoEstudo");
@@ -330,10 +368,21 @@ VistaEstudo::VistaEstudo(QWidget* pai)
     ListaFalhas->setObjectName("ListaFalhas");
     ListaFalhas->setMaximumHeight(4 * ListaFalhas->fontMetrics().lineSpacing() + 8);
     ListaFalhas->hide();
+    LegendaCurvas = new QScrollArea(paginaGrafico);
+    LegendaCurvas->setObjectName("LegendaCurvas");
+    LegendaCurvas->setWidgetResizable(true);
+    LegendaCurvas->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    LegendaCurvas->setFrameShape(QFrame::NoFrame);
+    LegendaCurvas->setFixedWidth(LarguraLegendaVista);
+    LegendaCurvas->hide();
+    auto* linhaGrafico = new QHBoxLayout;
+    linhaGrafico->setContentsMargins(0, 0, 0, 0);
+    linhaGrafico->addWidget(VistaGrafico, 1);
+    linhaGrafico->addWidget(LegendaCurvas);
     auto* colunaGrafico = new QVBoxLayout(paginaGrafico);
     colunaGrafico->setContentsMargins(0, 0, 0, 0);
     colunaGrafico->addWidget(AvisoSemEstudo, 1);
-    colunaGrafico->addWidget(VistaGrafico, 1);
+    colunaGrafico->addLayout(linhaGrafico, 1);
     colunaGrafico->addWidget(ResumoFalhas);
     colunaGrafico->addWidget(ListaFalhas);
 
@@ -405,12 +454,16 @@ void VistaEstudo::Encerrar() {
 
 void VistaEstudo::DefinirEscolhaArquivo(EscolhaArquivo escolha) {
     exportacaoCsv_.DefinirEscolha(escolha);
-    exportacaoGrafico_.DefinirEscolha(std::move(escolha));
+    exportacaoGrafico_.DefinirEscolha(escolha);
+    exportacaoCsvParcial_.DefinirEscolha(escolha);
+    exportacaoGraficoParcial_.DefinirEscolha(std::move(escolha));
 }
 
 void VistaEstudo::DefinirConfirmacaoSubstituir(ConfirmacaoSubstituir confirmacao) {
     exportacaoCsv_.DefinirConfirmacao(confirmacao);
-    exportacaoGrafico_.DefinirConfirmacao(std::move(confirmacao));
+    exportacaoGrafico_.DefinirConfirmacao(confirmacao);
+    exportacaoCsvParcial_.DefinirConfirmacao(confirmacao);
+    exportacaoGraficoParcial_.DefinirConfirmacao(std::move(confirmacao));
 }
 
 EntradasUsina VistaEstudo::Base() const {
@@ -569,6 +622,15 @@ PedidoVarredura VistaEstudo::PedidoDosControles(const EntradasUsina& base) const
         e.inicio = LerNumero(inicio->text().toStdString(), separador);
         e.fim = LerNumero(fim->text().toStdString(), separador);
         e.pontos = pontos->value();
+        if (e.pontos < 2) {
+            const CampoEntradaUsina* campo = BuscarCampoEntrada(e.campo);
+            throw ErroVarredura(tr("\"Pontos\" de %1: são precisos pelo menos 2 (o início e o fim "
+                                   "da faixa), não %2.")
+                                    .arg(campo != nullptr ? LegendaEntradaTraduzida(*campo)
+                                                          : NomeCampo(combo))
+                                    .arg(e.pontos)
+                                    .toStdString());
+        }
         pedido.eixos.push_back(e);
     };
     eixo(CampoEntrada1, Inicio1, Fim1, Pontos1);
@@ -605,6 +667,7 @@ void VistaEstudo::ExecutarEstudo(const PedidoVarredura& pedido) {
     BotaoCancelar->setEnabled(true);
     Progresso->setRange(0, 1);
     Progresso->setValue(0);
+    Progresso->setFormat(QString("%1%").arg(0));
     situacao_ = SituacaoEstudo::Calculando;
     ComporSituacao();
     trabalho_ = std::thread([this, copia = std::move(copia)]() mutable {
@@ -635,6 +698,8 @@ void VistaEstudo::MostrarProgresso(std::size_t feitos, std::size_t total) {
     if (!executando_) return;
     Progresso->setRange(0, static_cast<int>(total));
     Progresso->setValue(static_cast<int>(feitos));
+    // Rounded down: Qt's own text says 100 % with points still to run.
+    Progresso->setFormat(QString("%1%").arg(PercentualConcluido(feitos, total)));
     if (QDateTime::currentMSecsSinceEpoch() - inicioMs_ >= MsAntesDoProgresso) Progresso->show();
 }
 
@@ -704,6 +769,7 @@ void VistaEstudo::MostrarGrafico() {
     if (!temEstudo_) return;
     const CurvasEstudo curvas = MontarCurvas(resultado_, SaidaDoGrafico(), SeparadorDecimal());
     PreencherGrafico(*grafico_, curvas);
+    PreencherLegenda(curvas);
 
     QStringList linhas = curvas.falhas;
     QString resumo;
@@ -733,10 +799,37 @@ void VistaEstudo::MostrarGrafico() {
     ListaFalhas->setVisible(!linhas.isEmpty());
 }
 
+void VistaEstudo::PreencherLegenda(const CurvasEstudo& curvas) {
+    auto* lista = new QWidget;
+    lista->setObjectName("ListaLegendaCurvas");
+    auto* grade = new QGridLayout(lista);
+    grade->setContentsMargins(4, 4, 4, 4);
+    grade->setHorizontalSpacing(6);
+    grade->setVerticalSpacing(6);
+    grade->setColumnStretch(1, 1);
+    const int alturaLinha = fontMetrics().height();
+    for (std::size_t k = 0; k < curvas.curvas.size(); ++k) {
+        const int linha = static_cast<int>(k);
+        auto* amostra = new QLabel(lista);
+        amostra->setPixmap(AmostraCurva(EstiloDaCurva(k), QSize(28, alturaLinha)));
+        auto* nome = new QLabel(curvas.curvas[k].nome, lista);
+        nome->setObjectName(QString("Legenda%1").arg(linha));
+        nome->setTextFormat(Qt::PlainText);
+        nome->setWordWrap(true);
+        grade->addWidget(amostra, linha, 0, Qt::AlignTop);
+        grade->addWidget(nome, linha, 1, Qt::AlignTop);
+    }
+    grade->setRowStretch(static_cast<int>(curvas.curvas.size()), 1);
+    delete LegendaCurvas->takeWidget();
+    LegendaCurvas->setWidget(lista);
+    LegendaCurvas->setVisible(curvas.curvas.size() > 1);
+}
+
 void VistaEstudo::ExportarCsv(const QString& caminho) const {
     if (!temEstudo_) throw ErroResultadoIncompleto(Traduzir(MensagemSemEstudo).toStdString());
-    GravarArquivo(caminho, QByteArray::fromStdString(VarreduraCsv(pedido_, resultado_,
-                                                                  SeparadorDecimal())));
+    // The header in the window's language, the rows as usina-calc writes them.
+    GravarArquivo(caminho, QByteArray::fromStdString(CsvEstudo(pedido_, resultado_,
+                                                               SeparadorDecimal())));
 }
 
 void VistaEstudo::ExportarGrafico(const QString& caminho) const {
@@ -745,23 +838,48 @@ void VistaEstudo::ExportarGrafico(const QString& caminho) const {
     if (sufixo != "png" && sufixo != "svg")
         throw ErroArquivo(Traduzir(MensagemSufixoGrafico).toStdString());
     GravarGrafico(caminho, MontarCurvas(resultado_, SaidaDoGrafico(), SeparadorDecimal()),
+                  resultado_.cancelada ? Situacao->text() : QString(),
                   sufixo == "svg");
+}
+
+void VistaEstudo::DefinirPerguntaParcial(PerguntaParcial pergunta) {
+    perguntaParcial_ = std::move(pergunta);
+}
+
+bool VistaEstudo::ConfirmarParcial() {
+    const std::size_t total = resultado_.pontos.size();
+    const auto calculados = static_cast<std::size_t>(
+        std::count_if(resultado_.pontos.begin(), resultado_.pontos.end(),
+                      [](const PontoVarredura& p) { return p.calculado; }));
+    const QString pergunta =
+        tr("O estudo foi cancelado: só %1 de %2 pontos foram calculados. Exportar o estudo "
+           "parcial?")
+            .arg(calculados)
+            .arg(total);
+    if (perguntaParcial_) return perguntaParcial_(pergunta);
+    return QMessageBox::question(this, tr("Estudo parcial"), pergunta,
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 void VistaEstudo::ExportarCsvClick() {
     ExecutarTratando([this] {
-        exportacaoCsv_.Exportar(tr("Exportar tabela do estudo"),
-                                [this](const QString& caminho, const QString&) { ExportarCsv(caminho); });
+        const bool parcial = temEstudo_ && resultado_.cancelada;
+        if (parcial && !ConfirmarParcial()) return;
+        (parcial ? exportacaoCsvParcial_ : exportacaoCsv_)
+            .Exportar(tr("Exportar tabela do estudo"),
+                      [this](const QString& caminho, const QString&) { ExportarCsv(caminho); });
     });
 }
 
 void VistaEstudo::ExportarGraficoClick() {
     ExecutarTratando([this] {
+        const bool parcial = temEstudo_ && resultado_.cancelada;
+        if (parcial && !ConfirmarParcial()) return;
         // A suffix other than the two is refused by the write itself.
-        exportacaoGrafico_.Exportar(tr("Exportar gráfico do estudo"),
-                                    [this](const QString& caminho, const QString&) {
-                                        ExportarGrafico(caminho);
-                                    });
+        (parcial ? exportacaoGraficoParcial_ : exportacaoGrafico_)
+            .Exportar(tr("Exportar gráfico do estudo"),
+                      [this](const QString& caminho, const QString&) { ExportarGrafico(caminho); });
     });
 }
 
@@ -825,6 +943,8 @@ void VistaEstudo::Dispor() {
         Abas->insertTab(0, controles_, tr("Estudo"));
         if (!temEstudo_) Abas->setCurrentIndex(0);
     }
+    // The legend's names wrap: a narrow view keeps most of its width for the chart.
+    LegendaCurvas->setFixedWidth(std::clamp(Abas->width() * 3 / 10, 150, LarguraLegendaVista));
     controles_->setMaximumWidth(larga ? 380 : QWIDGETSIZE_MAX);
     controles_->setMinimumWidth(larga ? 340 : 0);
 }

@@ -26,6 +26,7 @@ class QLineEdit;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
+class QScrollArea;
 class QSpinBox;
 class QTabWidget;
 class QTableView;
@@ -88,6 +89,11 @@ public:
     // follows the suffix (png or svg).
     void ExportarCsv(const QString& caminho) const;
     void ExportarGrafico(const QString& caminho) const;
+    // After a cancelled study the exports first ask whether to write the
+    // partial study (true: write it) and start at a name ending in
+    // "-parcial". The window's question by default; tests answer it.
+    using PerguntaParcial = std::function<bool(const QString& pergunta)>;
+    void DefinirPerguntaParcial(PerguntaParcial pergunta);
     void ExportarCsvClick();
     void ExportarGraficoClick();
 
@@ -119,6 +125,9 @@ public:
     QTabWidget* Abas;  // "Estudo" when narrow, "Gráfico", "Tabela"
     QLabel* AvisoSemEstudo;
     QChartView* VistaGrafico;
+    // The curves' legend beside the chart: each curve's sample and its whole
+    // name, wrapped, one row (a QLabel pair) per curve; hidden for one curve.
+    QScrollArea* LegendaCurvas;
     QLabel* ResumoFalhas;  // "n pontos não calculados"
     QListWidget* ListaFalhas;
     QTableView* Tabela;
@@ -150,14 +159,21 @@ private:
     void Concluir(PedidoVarredura pedido, ResultadoVarredura resultado, std::exception_ptr erro);
     void MostrarEstudo();
     void MostrarGrafico();
+    void PreencherLegenda(const CurvasEstudo& curvas);
     EntradasUsina Base() const;  // the base case, or the defaults when it cannot be read
     // Which of the last study's outputs the chart shows: the one chosen, or
     // the first when it was not calculated.
     std::size_t SaidaDoGrafico() const;
+    // Before an export of a cancelled study: whether to write it after all.
+    bool ConfirmarParcial();
 
     std::function<EntradasUsina()> fonte_;
     ExportacaoVista exportacaoCsv_;
     ExportacaoVista exportacaoGrafico_;
+    // The same exports of a cancelled study, at names ending in "-parcial".
+    ExportacaoVista exportacaoCsvParcial_;
+    ExportacaoVista exportacaoGraficoParcial_;
+    PerguntaParcial perguntaParcial_;
     ModeloEstudo* modelo_;
     QChart* grafico_;
     QWidget* controles_;  // beside the results, or the "Estudo" tab

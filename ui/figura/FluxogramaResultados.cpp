@@ -233,6 +233,30 @@ std::vector<std::pair<int, QRectF>> CaixasValores(const ResultadoUsina& resultad
     return caixas;
 }
 
+namespace {
+
+// A rectangle of the drawing's logical units where area shows it.
+QRectF NaArea(const QRectF& logico, const QRectF& area) {
+    const QRectF destino = RetanguloFluxogramaResultados(area);
+    const double ex = destino.width() / LarguraTracado, ey = destino.height() / AlturaTracado;
+    return {destino.left() + logico.left() * ex, destino.top() + logico.top() * ey,
+            logico.width() * ex, logico.height() * ey};
+}
+
+}  // namespace
+
+int RotuloNaPosicao(const ResultadoUsina& resultado, const QRectF& area, const QPointF& posicao) {
+    for (const auto& [rotulo, caixa] : CaixasValores(resultado))
+        if (NaArea(caixa, area).contains(posicao)) return rotulo;
+    return -1;
+}
+
+QRectF CaixaNaArea(const ResultadoUsina& resultado, const QRectF& area, int rotulo) {
+    for (const auto& [r, caixa] : CaixasValores(resultado))
+        if (r == rotulo) return NaArea(caixa, area);
+    return {};
+}
+
 void DesenharFluxogramaResultados(QPainter& pintor, const QRectF& area,
                                   const ResultadoUsina* resultado, const std::string& separador,
                                   bool desatualizado) {

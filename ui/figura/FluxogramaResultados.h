@@ -37,6 +37,13 @@ QRectF RetanguloFluxogramaResultados(const QRectF& area);
 // rectangle, in label order. None unless the run finished.
 std::vector<std::pair<int, QRectF>> CaixasValores(const ResultadoUsina& resultado);
 
+// The label whose value box, drawn into area as DesenharFluxogramaResultados
+// draws it, holds posicao (device coordinates); -1 outside every box or
+// without boxes (a run that did not finish).
+int RotuloNaPosicao(const ResultadoUsina& resultado, const QRectF& area, const QPointF& posicao);
+// That box's rectangle in device coordinates; empty for a label without one.
+QRectF CaixaNaArea(const ResultadoUsina& resultado, const QRectF& area, int rotulo);
+
 // The lines of one label's value box: "192,0 t/h", "80,00 bar", "450,0 °C"
 // for a stream, "6000 kW" for a shaft, "86,5 t/h" for the fuel.
 QStringList TextosCaixaValores(const ResultadoUsina& resultado, int rotulo,

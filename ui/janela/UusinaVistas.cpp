@@ -61,6 +61,10 @@ QWidget* TFusina::CriarVistas() {
     FluxogramaResultados = new VistaFluxograma(Vistas);
     Correntes = new VistaCorrentes(Vistas);
     Indicadores = new VistaIndicadores(Vistas);
+    // A click on a stream's value box shows that stream in the stream table.
+    connect(FluxogramaResultados, &VistaFluxograma::correnteEscolhida, this, [this](int rotulo) {
+        if (Correntes->SelecionarRotulo(rotulo)) ExibirVista(Correntes);
+    });
     // The season: its inputs, and its figures from the last run.
     Safra = new VistaSafra(Vistas);
     // The charts of the last finished run.

@@ -1,5 +1,7 @@
 #include "ui/vistas/ModeloCorrentes.h"
 
+#include <QStringList>
+
 #include <QColor>
 
 #include "io/ExportacaoResultados.h"
@@ -117,6 +119,20 @@ void ModeloCorrentes::Retraduzir() {
     const int ultima = rowCount() - 1;
     emit dataChanged(index(0, ColunaDescricao), index(ultima, ColunaDescricao), {Qt::DisplayRole});
     emit dataChanged(index(0, ColunaEstado), index(ultima, ColunaEstado), {Qt::DisplayRole});
+}
+
+int ModeloCorrentes::LinhaDoRotulo(int rotulo) const {
+    for (std::size_t i = 0; i < linhas_.size(); ++i)
+        if (linhas_[i].rotulo == rotulo) return static_cast<int>(i);
+    return -1;
+}
+
+QString ModeloCorrentes::Resumo(int linha) const {
+    if (linha < 0 || linha >= rowCount()) return {};
+    QStringList linhas{Texto(linha, ColunaRotulo) + " – " + Texto(linha, ColunaDescricao)};
+    for (int coluna = ColunaVazaoTh; coluna < NumeroColunas; ++coluna)
+        linhas << Cabecalho(coluna) + ": " + Texto(linha, coluna);
+    return linhas.join('\n');
 }
 
 QString ModeloCorrentes::Texto(int linha, int coluna) const {

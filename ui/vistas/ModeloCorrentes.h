@@ -57,6 +57,11 @@ public:
     // shown again (the owning view calls it).
     void Retraduzir();
     static bool Numerica(int coluna);
+    // The row of a flowsheet label, or -1 for a label without a stream.
+    int LinhaDoRotulo(int rotulo) const;
+    // Every property of a row as the table shows it, one "header: value" a
+    // line under "label – description", for a tooltip.
+    QString Resumo(int linha) const;
     // Whether the row's flow is negative (not physical), shown in red.
     bool VazaoNegativa(int linha) const;
 

@@ -67,6 +67,15 @@ VistaCorrentes::VistaCorrentes(QWidget* pai)
     CriarExportacao(PoliticaExportacaoCorrentes);
 }
 
+bool VistaCorrentes::SelecionarRotulo(int rotulo) {
+    const int linha = modelo_->LinhaDoRotulo(rotulo);
+    if (linha < 0) return false;
+    // The whole row, the current cell in it (selectRow sets it).
+    Tabela->selectRow(linha);
+    Tabela->scrollTo(modelo_->index(linha, 0));
+    return true;
+}
+
 void VistaCorrentes::Preencher() {
     if (!Resultado()) {
         modelo_->Limpar();

@@ -27,6 +27,9 @@ public:
     void ExportarCsv(const QString& caminho) const;
 
     const ModeloCorrentes& Modelo() const { return *modelo_; }
+    // Selects the row of a flowsheet label and scrolls to it; false (the
+    // selection as it was) for a label without a stream.
+    bool SelecionarRotulo(int rotulo);
 
     QTableView* Tabela;  // the content
     QPushButton* BotaoExportar;

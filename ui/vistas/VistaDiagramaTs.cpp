@@ -2,7 +2,10 @@
 
 #include <QChart>
 #include <QCoreApplication>
+#include <QGraphicsLineItem>
+#include <QGraphicsSimpleTextItem>
 #include <QHBoxLayout>
+#include <QLegend>
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLocale>
@@ -22,6 +25,7 @@
 #include "ui/comum/Idioma.h"
 #include "ui/comum/SeparadorDecimal.h"
 #include "ui/comum/TratadorErros.h"
+#include "ui/vistas/RotulosSemSobreposicao.h"
 
 namespace {
 
@@ -30,8 +34,7 @@ constexpr double MargemTemperatura = 50.0;       // K above the hottest state
 constexpr double EntropiaMinimaEixo = 10.0;      // kJ/(kg K): the dome's foot always shown
 constexpr int AlturaMinimaGrafico = 220;         // pixels
 
-constexpr double PertoRelativo = 0.04;  // of each axis' whole range
-const char* const EspacoRotulo = "\u2003\u2003\u2003";  // em spaces: about one label aside
+constexpr double RaioMarcadorRotulo = 5.0;  // pixels kept clear around every labelled point
 constexpr int LarguraLegendaPequena = 900;  // pixels: narrower, a smaller legend
 
 const char* const TextoAjuda = QT_TRANSLATE_NOOP(
@@ -130,14 +133,23 @@ VistaDiagramaTs::VistaDiagramaTs(QWidget* pai)
     grafico->setLocalizeNumbers(true);
     grafico->setMargins(QMargins(4, 4, 4, 4));
     grafico->legend()->setAlignment(Qt::AlignRight);
+    // Each entry a piece of its line, so the legend tells dashed from solid.
+    grafico->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
+    connect(grafico, &QChart::plotAreaChanged, this, [this] { PosicionarRotulosTs(); });
     eixoS_ = new QValueAxis;
     eixoS_->setTitleText("s [kJ/(kg·K)]");
     eixoT_ = new QValueAxis;
     eixoT_->setTitleText("T [°C]");
     grafico->addAxis(eixoS_, Qt::AlignBottom);
     grafico->addAxis(eixoT_, Qt::AlignLeft);
-    connect(eixoS_, &QValueAxis::rangeChanged, this, [this] { FormatarEixos(); });
-    connect(eixoT_, &QValueAxis::rangeChanged, this, [this] { FormatarEixos(); });
+    connect(eixoS_, &QValueAxis::rangeChanged, this, [this] {
+        FormatarEixos();
+        PosicionarRotulosTs();
+    });
+    connect(eixoT_, &QValueAxis::rangeChanged, this, [this] {
+        FormatarEixos();
+        PosicionarRotulosTs();
+    });
     Grafico = new GraficoInterativo(grafico, conteudo);
     Grafico->setObjectName("GraficoTs");
     Grafico->PermitirZoom(true);
@@ -198,6 +210,11 @@ void VistaDiagramaTs::Preencher() {
     QChart* grafico = Grafico->chart();
     nomes_.clear();
     infos_.clear();
+    for (const RotuloTs& r : rotulos_) {
+        delete r.texto;
+        delete r.linha;
+    }
+    rotulos_.clear();
     grafico->removeAllSeries();
     InfoPonto->setText(Tr(TextoAjuda));
     if (!Resultado()) {
@@ -228,6 +245,21 @@ void VistaDiagramaTs::Preencher() {
         for (QLegendMarker* m : grafico->legend()->markers(serie)) m->setVisible(naLegenda);
     };
 
+    // A label of its own on the chart, placed by PosicionarRotulosTs.
+    std::vector<RotuloTs> rotulosIsobaras;
+    const auto rotular = [&](std::vector<RotuloTs>& lista, const QString& texto, QPointF valor,
+                             const QFont& fonte, const QColor& cor) {
+        auto* item = new QGraphicsSimpleTextItem(texto, grafico);
+        item->setFont(fonte);
+        item->setBrush(cor);
+        item->setZValue(10.0);
+        auto* linha = new QGraphicsLineItem(grafico);
+        linha->setPen(QPen(cor, 0.8));
+        linha->setZValue(9.0);
+        linha->hide();
+        lista.push_back({item, linha, valor});
+    };
+
     // The dome as one line: up the liquid side, down the vapour side.
     std::vector<PontoTs> domo = cupula.liquido;
     domo.insert(domo.end(), cupula.vapor.rbegin() + 1, cupula.vapor.rend());
@@ -253,12 +285,11 @@ void VistaDiagramaTs::Preencher() {
         rotulo->setMarkerSize(4);
         rotulo->setColor(QColor(0x90, 0x90, 0x90));
         rotulo->setBorderColor(QColor(0x90, 0x90, 0x90));
-        rotulo->setPointLabelsFormat(
-            QString::fromStdString(TextoFixo(iso.pressao * 10.0, iso.pressao < 1.0 ? 1 : 0,
-                                             separador)) +
-            " bar");
-        rotulo->setPointLabelsVisible(true);
-        rotulo->setPointLabelsColor(QColor(0x60, 0x60, 0x60));
+        rotular(rotulosIsobaras,
+                QString::fromStdString(TextoFixo(iso.pressao * 10.0, iso.pressao < 1.0 ? 1 : 0,
+                                                 separador)) +
+                    " bar",
+                QPointF(ponto->s, ponto->t), grafico->font(), QColor(0x60, 0x60, 0x60));
         adicionar(rotulo, false, [nome = iso.nome] { return NomeIsobara(nome); });
     }
 
@@ -274,29 +305,14 @@ void VistaDiagramaTs::Preencher() {
     // The states: one series per point, its labels as the series' fixed label text.
     QFont negrito = grafico->font();
     negrito.setBold(true);
-    // Two points close together on the whole diagram get their labels
-    // pushed apart sideways (the labels sit centred above their points).
-    const auto perto = [&](const PontoTs& a, const PontoTs& b) {
-        return std::fabs(a.s - b.s) < PertoRelativo * sEixo &&
-               std::fabs(a.t - b.t) < PertoRelativo * tEixo;
-    };
     for (const EstadoTs& estado : diagrama.estados) {
-        QString rotulos = QString::fromStdString(TextoRotulos(estado.rotulos));
-        for (const EstadoTs& outro : diagrama.estados) {
-            if (&outro == &estado || !perto(outro.ponto, estado.ponto)) continue;
-            if (estado.ponto.s >= outro.ponto.s) rotulos = QString(EspacoRotulo) + rotulos;
-            else rotulos = rotulos + QString(EspacoRotulo);
-            break;
-        }
         auto* ponto = new QScatterSeries;
         ponto->append(estado.ponto.s, estado.ponto.t);
         ponto->setMarkerSize(8);
         ponto->setColor(Qt::black);
         ponto->setBorderColor(Qt::white);
         const QString nome = QString::fromStdString(TextoRotulos(estado.rotulos));
-        ponto->setPointLabelsFormat(rotulos);
-        ponto->setPointLabelsVisible(true);
-        ponto->setPointLabelsFont(negrito);
+        rotular(rotulos_, nome, QPointF(estado.ponto.s, estado.ponto.t), negrito, Qt::black);
         const auto numero = [&](double valor, int decimais) {
             return QString::fromStdString(TextoFixo(valor, decimais, separador));
         };
@@ -319,10 +335,47 @@ void VistaDiagramaTs::Preencher() {
                   [nome] { return Tr(QT_TRANSLATE_NOOP("VistaDiagramaTs", "Estado %1")).arg(nome); });
     }
 
+    // The states' labels first: they get the nearer places.
+    for (RotuloTs& r : rotulosIsobaras) rotulos_.push_back(r);
+
     faixaCompleta_ = QRectF(QPointF(0.0, 0.0), QPointF(sEixo, tEixo));
     eixoS_->setTickCount(static_cast<int>(sEixo) + 1);
     eixoT_->setTickCount(static_cast<int>(tEixo / 50.0) + 1);
     RestaurarZoom();
     FormatarEixos();
     MostrarConteudo(true);
+    PosicionarRotulosTs();
+}
+
+void VistaDiagramaTs::PosicionarRotulosTs() {
+    QChart* grafico = Grafico->chart();
+    if (rotulos_.empty() || grafico->series().isEmpty()) return;
+    QAbstractSeries* referencia = grafico->series().front();  // on the two axes
+    const QRectF area = grafico->plotArea();
+    std::vector<RotuloAPosicionar> pedidos;
+    std::vector<std::size_t> mostrados;
+    for (std::size_t i = 0; i < rotulos_.size(); ++i) {
+        const RotuloTs& r = rotulos_[i];
+        const QPointF p = grafico->mapToPosition(r.valor, referencia);
+        // Zoomed in, a point off the plot has no label.
+        const bool visivel = area.adjusted(-0.5, -0.5, 0.5, 0.5).contains(p);
+        r.texto->setVisible(visivel);
+        r.linha->hide();
+        if (!visivel) continue;
+        pedidos.push_back({p, r.texto->boundingRect().size()});
+        mostrados.push_back(i);
+    }
+    const std::vector<QRectF> postos = PosicionarRotulos(pedidos, area, RaioMarcadorRotulo);
+    for (std::size_t k = 0; k < postos.size(); ++k) {
+        const RotuloTs& r = rotulos_[mostrados[k]];
+        r.texto->setPos(postos[k].topLeft());
+        // Pushed away from its point, a label keeps a thin line back to it.
+        const QPointF p = pedidos[k].ponto;
+        const QPointF perto(std::clamp(p.x(), postos[k].left(), postos[k].right()),
+                            std::clamp(p.y(), postos[k].top(), postos[k].bottom()));
+        if (QLineF(p, perto).length() > 2.0 * RaioMarcadorRotulo + 2.0) {
+            r.linha->setLine(QLineF(p, perto));
+            r.linha->show();
+        }
+    }
 }

@@ -3,6 +3,7 @@
 // isobars of the plant's pressures, with zoom, pan and export.
 #pragma once
 
+#include <QPointF>
 #include <QRectF>
 #include <QString>
 #include <functional>
@@ -13,6 +14,8 @@
 #include "ui/vistas/VistaResultado.h"
 
 class QAbstractSeries;
+class QGraphicsLineItem;
+class QGraphicsSimpleTextItem;
 class QLabel;
 class QPushButton;
 class QValueAxis;
@@ -44,6 +47,18 @@ protected:
 
 private:
     void FormatarEixos();
+    // Puts the points' labels where none overlaps another or a point, for
+    // the chart's size and zoom of the moment.
+    void PosicionarRotulosTs();
+
+    // A point's label drawn on the chart: its text, and the thin line back
+    // to its point when it had to go further away.
+    struct RotuloTs {
+        QGraphicsSimpleTextItem* texto;
+        QGraphicsLineItem* linha;
+        QPointF valor;  // s, T
+    };
+    std::vector<RotuloTs> rotulos_;  // the states' first, then the isobars'
 
     QRectF faixaCompleta_;  // s across, T up
     QValueAxis* eixoS_ = nullptr;

@@ -1,7 +1,10 @@
 #include "ui/vistas/VistaFluxograma.h"
 
 #include <QHBoxLayout>
+#include <QHelpEvent>
+#include <QMouseEvent>
 #include <QPaintEvent>
+#include <QToolTip>
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -10,6 +13,7 @@
 #include "ui/comum/SeparadorDecimal.h"
 #include "ui/comum/TratadorErros.h"
 #include "ui/figura/FluxogramaResultados.h"
+#include "ui/vistas/ModeloCorrentes.h"
 
 namespace {
 
@@ -36,8 +40,10 @@ const PoliticaExportacao PoliticaExportacaoFluxograma{
 VistaFluxograma::VistaFluxograma(QWidget* pai)
     : VistaResultado("VistaFluxograma",
                      QT_TRANSLATE_NOOP("VistaFluxograma", "Fluxograma com resultados"), pai),
-      separador_(SeparadorDecimal()) {
+      separador_(SeparadorDecimal()),
+      correntes_(new ModeloCorrentes(this)) {
     setMinimumSize(LarguraMinima, AlturaMinima);
+    setMouseTracking(true);  // the hand over a stream's box
     setAutoFillBackground(false);
 
     exportar_ = new QPushButton(this);
@@ -62,11 +68,59 @@ VistaFluxograma::VistaFluxograma(QWidget* pai)
     CriarExportacao(PoliticaExportacaoFluxograma);
 }
 
-void VistaFluxograma::Preencher() { update(); }
+void VistaFluxograma::Preencher() {
+    // The streams of a finished run only: another has no value boxes.
+    if (Resultado() && Resultado()->situacao == SituacaoCalculo::Completo)
+        correntes_->DefinirResultado(*Resultado(), separador_);
+    else
+        correntes_->Limpar();
+    update();
+}
 
 void VistaFluxograma::DefinirSeparador(const std::string& separador) {
     separador_ = separador;
-    update();
+    Preencher();
+}
+
+int VistaFluxograma::CorrenteNaPosicao(const QPointF& posicao) const {
+    if (!Resultado()) return -1;
+    const int rotulo = RotuloNaPosicao(*Resultado(), AreaDesenho(), posicao);
+    return rotulo >= 0 && correntes_->LinhaDoRotulo(rotulo) >= 0 ? rotulo : -1;
+}
+
+QString VistaFluxograma::DicaCorrente(int rotulo) const {
+    return correntes_->Resumo(correntes_->LinhaDoRotulo(rotulo));
+}
+
+bool VistaFluxograma::event(QEvent* evento) {
+    if (evento->type() == QEvent::ToolTip) {
+        const auto* ajuda = static_cast<QHelpEvent*>(evento);
+        const int rotulo = CorrenteNaPosicao(ajuda->pos());
+        if (rotulo < 0) {
+            QToolTip::hideText();
+            evento->ignore();
+        } else {
+            // Shown while the mouse stays on that box.
+            const QRect caixa = CaixaNaArea(*Resultado(), AreaDesenho(), rotulo).toAlignedRect();
+            QToolTip::showText(ajuda->globalPos(), DicaCorrente(rotulo), this, caixa);
+        }
+        return true;
+    }
+    return VistaResultado::event(evento);
+}
+
+void VistaFluxograma::mouseMoveEvent(QMouseEvent* evento) {
+    setCursor(CorrenteNaPosicao(evento->position()) >= 0 ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    VistaResultado::mouseMoveEvent(evento);
+}
+
+void VistaFluxograma::mouseReleaseEvent(QMouseEvent* evento) {
+    if (evento->button() == Qt::LeftButton)
+        if (const int rotulo = CorrenteNaPosicao(evento->position()); rotulo >= 0) {
+            emit correnteEscolhida(rotulo);
+            return;
+        }
+    VistaResultado::mouseReleaseEvent(evento);
 }
 
 QRectF VistaFluxograma::AreaDesenho() const {
@@ -78,8 +132,12 @@ QRectF VistaFluxograma::AreaDesenho() const {
 }
 
 void VistaFluxograma::changeEvent(QEvent* evento) {
-    // The drawing's captions are translated as it is painted.
-    if (evento->type() == QEvent::LanguageChange) update();
+    // The drawing's captions are translated as it is painted; the tooltips'
+    // headers and states as they are composed.
+    if (evento->type() == QEvent::LanguageChange) {
+        correntes_->Retraduzir();
+        update();
+    }
     QWidget::changeEvent(evento);
 }
 

@@ -8,6 +8,7 @@
 
 #include "ui/vistas/VistaResultado.h"
 
+class ModeloCorrentes;
 class QPushButton;
 class QVBoxLayout;
 
@@ -30,13 +31,28 @@ public:
     // Where the drawing goes, in widget coordinates.
     QRectF AreaDesenho() const;
 
+    // The stream whose value box is at posicao (widget coordinates), or -1:
+    // a shaft's or the fuel's box, or no box, is none.
+    int CorrenteNaPosicao(const QPointF& posicao) const;
+    // What hovering that stream's box shows: every property the stream
+    // table has for it, as the table shows it; empty for no stream.
+    QString DicaCorrente(int rotulo) const;
+
+signals:
+    // A click on a stream's value box: the window shows it in the stream table.
+    void correnteEscolhida(int rotulo);
+
 protected:
     void Preencher() override;
     void changeEvent(QEvent* evento) override;
     void paintEvent(QPaintEvent* evento) override;
+    bool event(QEvent* evento) override;
+    void mouseMoveEvent(QMouseEvent* evento) override;
+    void mouseReleaseEvent(QMouseEvent* evento) override;
 
 private:
     std::string separador_;
     QVBoxLayout* layout_ = nullptr;
     QPushButton* exportar_ = nullptr;
+    ModeloCorrentes* correntes_ = nullptr;  // the run's streams, for the tooltips
 };

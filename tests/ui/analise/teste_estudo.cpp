@@ -117,10 +117,18 @@ TEST_F(Estudo, GraficoETabelaSaoOsResultadosDoMotor) {
         ASSERT_NE(linha, nullptr);
         if (linha->count() > 0) ++trechos[linha->name()];
         for (const QPointF& p : linha->points()) porCurva[linha->name()].push_back(p);
-        for (QLegendMarker* m : vista.Grafico()->legend()->markers(linha))
-            entradasLegenda[linha->name()] += m->isVisible();
     }
-    const char* const nomes[] = {"Eprecal = 40,0 bar", "Eprecal = 80,0 bar", "Eprecal = 120,0 bar"};
+    // The legend beside the chart: one whole name per curve, in order.
+    ASSERT_TRUE(vista.LegendaCurvas->isVisible());
+    for (int k = 0; k < 3; ++k) {
+        const auto* rotulo = vista.LegendaCurvas->findChild<QLabel*>(QString("Legenda%1").arg(k));
+        ASSERT_NE(rotulo, nullptr);
+        ++entradasLegenda[rotulo->text()];
+    }
+    // The inputs' captions with their units, never the field names.
+    const char* const nomes[] = {"Pressão de operação da Caldeira [bar] = 40,0",
+                                 "Pressão de operação da Caldeira [bar] = 80,0",
+                                 "Pressão de operação da Caldeira [bar] = 120,0"};
     for (std::size_t k = 0; k < 3; ++k) {
         const QString nome = nomes[k];
         EXPECT_EQ(entradasLegenda[nome], 1) << nome.toStdString();
@@ -134,7 +142,8 @@ TEST_F(Estudo, GraficoETabelaSaoOsResultadosDoMotor) {
     }
     ASSERT_EQ(vista.ListaFalhas->count(), lacunas);
     const QString primeira = vista.ListaFalhas->item(0)->text();
-    EXPECT_TRUE(primeira.startsWith("Etscal = 250,0 °C, Eprecal = 40,0 bar: " +
+    EXPECT_TRUE(primeira.startsWith("Temperatura de saída da caldeira [°C] = 250,0, "
+                                    "Pressão de operação da Caldeira [bar] = 40,0: " +
                                     QString::fromStdString(motor.pontos[0].erro)))
         << primeira.toStdString();
 
@@ -343,7 +352,9 @@ TEST_F(Estudo, ExportacoesLidasDeVolta) {
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     const QStringList linhas = QString::fromUtf8(csv.readAll()).split("\r\n", Qt::SkipEmptyParts);
     ASSERT_EQ(linhas.size(), 28);
-    EXPECT_EQ(linhas[0], "Etscal;Eprecal;Epotele;Ew14;aviso;erro");
+    // The window's header speaks the window's language; usina-calc keeps the names.
+    EXPECT_EQ(linhas[0], "Temperatura de saída da caldeira [°C];Pressão de operação da Caldeira "
+                         "[bar];Potência Elétrica [kW];Potência fornecida [kW];Aviso;Erro");
     const ResultadoVarredura& r = vista.UltimoResultado();
     for (std::size_t i = 0; i < r.pontos.size(); ++i) {
         const QStringList celulas = linhas[static_cast<qsizetype>(i) + 1].split(';');
@@ -444,8 +455,11 @@ FotoEstudo Fotografar(const VistaEstudo& v) {
                  << v.Modelo().headerData(c, Qt::Horizontal, Qt::ToolTipRole).toString();
     f.textos << v.Grafico()->title();
     for (const QAbstractAxis* eixo : v.Grafico()->axes()) f.textos << eixo->titleText();
-    for (QAbstractSeries* s : v.Grafico()->series())
-        f.series.emplace_back(s->name(), static_cast<QLineSeries*>(s)->points());
+    // A curve's name is its input's caption: a text; its points are not.
+    for (QAbstractSeries* s : v.Grafico()->series()) {
+        f.textos << s->name();
+        f.series.emplace_back(QString(), static_cast<QLineSeries*>(s)->points());
+    }
     f.escolhas << v.Inicio1->text() << v.Fim1->text() << v.Inicio2->text() << v.Fim2->text()
                << QString::number(v.Pontos1->value()) << QString::number(v.Pontos2->value())
                << v.SaidasMarcadas() << QString::number(v.Abas->currentIndex());
@@ -486,7 +500,17 @@ TEST_F(Estudo, IdiomaTrocadoComEstudoNaTela) {
         // The same failed points, each message now in English.
         ASSERT_EQ(ingles.falhas.size(), portugues.falhas.size());
         for (qsizetype i = 0; i < ingles.falhas.size(); ++i) {
-            EXPECT_EQ(ingles.falhas[i].section(": ", 0, 0), portugues.falhas[i].section(": ", 0, 0));
+            // The points' values at the same places, under their captions in English.
+            static const QRegularExpression valores(" = [0-9,]+");
+            const auto numeros = [](const QString& falha) {
+                QStringList n;
+                for (const auto& m : valores.globalMatch(falha.section(": ", 0, 0))) n << m.captured();
+                return n;
+            };
+            EXPECT_EQ(numeros(ingles.falhas[i]), numeros(portugues.falhas[i]));
+            EXPECT_EQ(numeros(ingles.falhas[i]).size(), 2);
+            EXPECT_TRUE(ingles.falhas[i].startsWith("Boiler outlet temperature [°C] = "))
+                << ingles.falhas[i].toStdString();
             EXPECT_TRUE(ingles.falhas[i].contains("Impossible value in")) << ingles.falhas[i].toStdString();
         }
         EXPECT_EQ(concluido.size(), 1);
@@ -496,8 +520,7 @@ TEST_F(Estudo, IdiomaTrocadoComEstudoNaTela) {
         const QList<QAbstractAxis*> eixos = vista.Grafico()->axes();
         EXPECT_EQ(eixos[0]->titleText(), "Boiler outlet temperature [°C]");
         EXPECT_EQ(eixos[1]->titleText(), "Power delivered [kW]");
-        EXPECT_TRUE(vista.Grafico()->title().endsWith(
-            "<br>Curves: Eprecal (Boiler operating pressure [bar])"))
+        EXPECT_TRUE(vista.Grafico()->title().endsWith("<br>Curves: Boiler operating pressure [bar]"))
             << vista.Grafico()->title().toStdString();
         EXPECT_EQ(vista.Modelo().headerData(2, Qt::Horizontal).toString(),
                   "High-Pressure Turbine:\nPower delivered [kW]");

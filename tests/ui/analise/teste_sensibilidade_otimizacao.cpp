@@ -276,9 +276,8 @@ TEST(EstudoConfiguracao, SegundaEntradaDaDuasCurvasComESemTurbina) {
     const ResultadoVarredura r = ExecutarVarredura(pedido);
     const CurvasEstudo curvas = MontarCurvas(pedido, r, 0, ",");
     ASSERT_EQ(curvas.curvas.size(), 2u);
-    EXPECT_EQ(curvas.curvas[0].nome, "Com turbina de alta pressão");
-    EXPECT_EQ(curvas.curvas[1].nome, "Sem turbina de alta pressão");
-    EXPECT_EQ(curvas.curvasPor, "Turbina de alta pressão");
+    EXPECT_EQ(curvas.curvas[0].nome, "Com turbina de alta pressão = sim");
+    EXPECT_EQ(curvas.curvas[1].nome, "Com turbina de alta pressão = não");
     for (std::size_t k = 0; k < 2; ++k) {
         ASSERT_EQ(curvas.curvas[k].trechos.size(), 1u);
         const auto& pontos = curvas.curvas[k].trechos[0];
@@ -294,8 +293,8 @@ TEST(EstudoConfiguracao, SegundaEntradaDaDuasCurvasComESemTurbina) {
     ModeloEstudo modelo;
     modelo.DefinirResultado(ComEixos(pedido, r), ",");
     EXPECT_EQ(modelo.headerData(1, Qt::Horizontal, Qt::ToolTipRole).toString(), "com_turbina_alta");
-    EXPECT_EQ(modelo.data(modelo.index(0, 1)).toString(), "Com turbina de alta pressão");
-    EXPECT_EQ(modelo.data(modelo.index(1, 1)).toString(), "Sem turbina de alta pressão");
+    EXPECT_EQ(modelo.data(modelo.index(0, 1)).toString(), "sim");
+    EXPECT_EQ(modelo.data(modelo.index(1, 1)).toString(), "não");
 }
 
 TEST(EstudoConfiguracao, AVistaOfereceAConfiguracaoComoSegundaEntrada) {

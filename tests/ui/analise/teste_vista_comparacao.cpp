@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -109,7 +110,8 @@ TEST_F(VistaComparacaoTeste, ConfiguracoesEmUmClique) {
 
     const QTreeWidget* a = vista_.Arvore;
     EXPECT_EQ(a->headerItem()->text(1), "Atual");
-    EXPECT_EQ(a->headerItem()->text(2), "Sem turbina de alta pressão");
+    // A long case name on two lines of its heading.
+    EXPECT_EQ(a->headerItem()->text(2), "Sem turbina de\nalta pressão");
     EXPECT_EQ(Textos(Linha(a, "Potência elétrica [kW]")),
               (QStringList{"Potência elétrica [kW]", "18625,4", "15634,1", "-2991,2", "-16,06"}));
     EXPECT_EQ(Textos(Linha(a, "Turbina de alta pressão")),
@@ -123,7 +125,7 @@ TEST_F(VistaComparacaoTeste, ConfiguracoesEmUmClique) {
     // the second column is the plant with the turbine.
     entradas_.comTurbinaAlta = false;
     vista_.Atualizar();
-    EXPECT_EQ(a->headerItem()->text(2), "Com turbina de alta pressão");
+    EXPECT_EQ(a->headerItem()->text(2), "Com turbina de\nalta pressão");
     EXPECT_EQ(Textos(Linha(a, "Potência elétrica [kW]")).mid(3),
               (QStringList{"+2991,2", "+19,13"}));  // 2991,244 / 15634,111
 }
@@ -261,7 +263,7 @@ TEST_F(VistaComparacaoTeste, IdiomaTrocadoComComparacaoNaTela) {
     EXPECT_EQ(vista_.CasoSelecionado(), 1);
     EXPECT_EQ(a->headerItem()->text(0), "Quantity");
     EXPECT_EQ(a->headerItem()->text(1), "Current");
-    EXPECT_EQ(a->headerItem()->text(2), "Without high-pressure turbine");
+    EXPECT_EQ(a->headerItem()->text(2), "Without high-\npressure turbine");
     EXPECT_EQ(a->headerItem()->text(VistaComparacao::ColunaValor(2)), "safra-2024");
     EXPECT_EQ(Textos(Linha(a, "Electric power [kW]")).mid(1), potencia);
     EXPECT_EQ(Textos(Linha(a, "High-pressure turbine")).mid(1, 2), (QStringList{"yes", "no"}));
@@ -294,13 +296,80 @@ TEST_F(VistaComparacaoTeste, IdiomaTrocadoComComparacaoNaTela) {
     vista_.RemoverCaso(0);  // the inputs cannot be read: the table stays as it was
     ASSERT_EQ(vista_.NumeroOutrosCasos(), 1);
     TrocarIdioma(Idioma::Ingles);
-    EXPECT_EQ(a->headerItem()->text(2), "Without high-pressure turbine");
+    EXPECT_EQ(a->headerItem()->text(2), "Without high-\npressure turbine");
     EXPECT_EQ(a->headerItem()->text(VistaComparacao::ColunaValor(2)), "safra-2024");
     EXPECT_TRUE(vista_.AvisoEntradas->text().startsWith(
         "The current inputs could not be read: '4x' is not a valid floating point value"))
         << vista_.AvisoEntradas->text().toStdString();
     TrocarIdioma(Idioma::Portugues);
     EXPECT_TRUE(vista_.AvisoEntradas->text().startsWith("As entradas atuais não puderam ser lidas: '4x'"));
+}
+
+TEST(NomeCasoEmLinhas, QuebraOndePode) {
+    const std::pair<const char*, const char*> casos[] = {
+        {"Atual", "Atual"},
+        {"caldeira-65-bar", "caldeira-65-bar"},                    // 15: one line
+        {"Sem turbina de alta pressão", "Sem turbina de\nalta pressão"},
+        {"Without high-pressure turbine", "Without high-\npressure turbine"},
+        {"abcdefghijklmnopqrstuvwxyz", "abcdefghijklmnop\nqrstuvwxyz"},  // no place to break
+        {"caso_um.usina.v2", "caso_um.usina.v2"},
+        {"caso_um.usina.v20", "caso_um.usina.\nv20"},
+        {"", ""},
+    };
+    for (const auto& [nome, esperado] : casos)
+        EXPECT_EQ(NomeCasoEmLinhas(QString::fromUtf8(nome)), QString::fromUtf8(esperado)) << nome;
+}
+
+// At the width of a 1366-pixel screen, with three other cases: every column
+// in sight without scrolling sideways, and every row's name whole (wrapped
+// onto more lines where it is long, never cut); narrower, the names keep
+// their least width and the table scrolls instead of cutting numbers.
+TEST_F(VistaComparacaoTeste, TudoVisivelNaLarguraDaTela) {
+    EntradasUsina outra;
+    outra.CapacidadeUsina = 450.0;
+    vista_.resize(1366, 700);
+    vista_.show();
+    vista_.CompararConfiguracoes();
+    vista_.CompararFormulacoes();
+    vista_.AdicionarCaso(Salvar("outro-caso-com-nome-longo-para-o-cabecalho.usina", outra));
+    ASSERT_EQ(vista_.NumeroOutrosCasos(), 3);
+    QApplication::processEvents();
+    const QTreeWidget* a = vista_.Arvore;
+    int total = 0;  // pixels
+    for (int c = 0; c < a->columnCount(); ++c) total += a->columnWidth(c);
+    EXPECT_LE(total, a->viewport()->width());
+    EXPECT_FALSE(a->horizontalScrollBar()->isVisible());
+    const QFontMetrics letras(a->font());
+    int quebradas = 0;
+    for (int i = 0; i < a->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = a->topLevelItem(i);
+        if (item->isFirstColumnSpanned()) continue;
+        const QModelIndex indice = a->indexFromItem(item, 0);
+        const QRect celula = a->visualRect(indice);
+        // The name laid out in its cell (less the text's margins) fits its height.
+        const QRect precisa = letras.boundingRect(QRect(0, 0, celula.width() - 6, 10000),
+                                                  Qt::TextWordWrap, item->text(0));
+        EXPECT_GE(celula.height(), precisa.height()) << item->text(0).toStdString();
+        quebradas += precisa.height() > letras.height();
+        EXPECT_FALSE(item->toolTip(0).isEmpty()) << item->text(0).toStdString();
+        // Every number whole in its column.
+        for (int c = 1; c < a->columnCount(); ++c) {
+            const QString t = item->text(c);
+            if (!t.contains(' '))
+                EXPECT_LE(letras.horizontalAdvance(t), a->columnWidth(c)) << t.toStdString();
+        }
+    }
+    EXPECT_GT(quebradas, 3);  // the long names are on two lines or more
+    // The long file name on lines of its heading, as wide as its numbers need.
+    const int arquivo = VistaComparacao::ColunaValor(3);
+    EXPECT_EQ(a->headerItem()->text(arquivo), "outro-caso-com-\nnome-longo-para-\no-cabecalho");
+    EXPECT_LT(a->columnWidth(arquivo), 160);
+
+    // Narrow: the names at their least width, the table scrolls.
+    vista_.resize(700, 500);
+    QApplication::processEvents();
+    EXPECT_EQ(a->columnWidth(0), VistaComparacao::LarguraMinimaNomes);
+    EXPECT_TRUE(a->horizontalScrollBar()->maximum() > 0);
 }
 
 }  // namespace

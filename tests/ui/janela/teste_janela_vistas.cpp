@@ -13,7 +13,9 @@
 #include <QScrollArea>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QItemSelectionModel>
 #include <QTableView>
+#include <QTest>
 
 #include "plant/TabelaEntradas.h"
 #include "plant/TextosPadrao.h"
@@ -309,4 +311,36 @@ TEST_F(VistasTeste, CalculoNaoConfiavelMarcaAsVistas) {
         Campo(nome)->setText(QString::fromStdString(TextoPadrao(nome, ",")));
     Executar(*janela);
     EXPECT_TRUE(textos().isEmpty()) << textos().join("|").toStdString();
+}
+
+// A click on a stream's value box in the flowsheet brings the stream table
+// forward with that stream's row selected; a click beside the boxes does
+// nothing.
+TEST_F(VistasTeste, CliqueNaCaixaDaCorrenteSelecionaNaTabela) {
+    Executar(*janela);
+    janela->ExibirVista(janela->FluxogramaResultados);
+    QCoreApplication::processEvents();
+    VistaFluxograma* fluxograma = janela->FluxogramaResultados;
+    const QTableView* tabela = janela->Correntes->findChild<QTableView*>("TabelaCorrentes");
+    for (int rotulo : {1, 9, 18}) {
+        janela->ExibirVista(fluxograma);
+        QCoreApplication::processEvents();
+        QPoint centro;
+        for (int y = 0; y < fluxograma->height() && centro.isNull(); y += 2)
+            for (int x = 0; x < fluxograma->width(); x += 2)
+                if (fluxograma->CorrenteNaPosicao(QPointF(x, y)) == rotulo) {
+                    centro = QPoint(x + 3, y + 3);
+                    break;
+                }
+        ASSERT_FALSE(centro.isNull()) << rotulo;
+        QTest::mouseClick(fluxograma, Qt::LeftButton, {}, centro);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(janela->Vistas->currentWidget(), janela->Correntes) << rotulo;
+        const QModelIndexList linhas = tabela->selectionModel()->selectedRows();
+        ASSERT_EQ(linhas.size(), 1);
+        EXPECT_EQ(Celula(*janela, linhas.front().row(), 0), QString::number(rotulo));
+    }
+    janela->ExibirVista(fluxograma);
+    QTest::mouseClick(fluxograma, Qt::LeftButton, {}, QPoint(2, 2));
+    EXPECT_EQ(janela->Vistas->currentWidget(), fluxograma);
 }
