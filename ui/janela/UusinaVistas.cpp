@@ -92,7 +92,7 @@ void TFusina::CriarAnalise() {
     analise_ = std::make_unique<JanelaAnalise>();
     Analise = analise_.get();
     for (const FerramentaAnalise& f : FerramentasAnalise())
-        Analise->Adicionar(f.criar(Analise), f.contexto, f.titulo);
+        Analise->Adicionar(f.criar(Analise), f.contexto, f.titulo, f.atalho);
     Estudo = Analise->findChild<VistaEstudo*>();
     Comparacao = Analise->findChild<VistaComparacao*>();
     // The comparison adds saved cases through the window's dialogue.
