@@ -1,5 +1,6 @@
 #include "ui/analise/JanelaAnalise.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTabWidget>
@@ -20,10 +21,21 @@ JanelaAnalise::JanelaAnalise() : QWidget(nullptr) {
 
 JanelaAnalise::~JanelaAnalise() = default;
 
-void JanelaAnalise::Adicionar(VistaAnalise* ferramenta, const char* contexto, const char* titulo) {
+void JanelaAnalise::Adicionar(VistaAnalise* ferramenta, const char* contexto, const char* titulo,
+                              const QKeySequence& atalho) {
     ferramentas_.push_back(ferramenta);
     titulos_.push_back({contexto, titulo});
     abas_->Adicionar(ferramenta, QCoreApplication::translate(contexto, titulo));
+    if (!atalho.isEmpty()) {
+        auto* acao = new QAction(this);
+        acao->setShortcut(atalho);
+        acao->setShortcutContext(Qt::WindowShortcut);
+        addAction(acao);
+        connect(acao, &QAction::triggered, this, [this, ferramenta] {
+            Abas->setCurrentWidget(ferramenta);
+            ferramenta->setFocus();
+        });
+    }
     if (fonte_) ferramenta->DefinirFonteEntradas(fonte_);
     if (escolha_) ferramenta->DefinirEscolhaArquivo(escolha_);
     if (confirmacao_) ferramenta->DefinirConfirmacaoSubstituir(confirmacao_);

@@ -5,6 +5,7 @@
 // shows a tool with Mostrar.
 #pragma once
 
+#include <QKeySequence>
 #include <QString>
 #include <QWidget>
 #include <vector>
@@ -25,8 +26,10 @@ public:
 
     // Adds a tool as the last tab, titled titulo translated in contexto (now
     // and after a change of language), and gives it what the other tools
-    // were given.
-    void Adicionar(VistaAnalise* ferramenta, const char* contexto, const char* titulo);
+    // were given. Its shortcut, when it has one, brings its tab forward
+    // here as the main window's menu entry does there.
+    void Adicionar(VistaAnalise* ferramenta, const char* contexto, const char* titulo,
+                   const QKeySequence& atalho = {});
     const std::vector<VistaAnalise*>& Ferramentas() const { return ferramentas_; }
 
     // Shows the window (filling the screen's work area the first time),

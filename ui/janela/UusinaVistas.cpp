@@ -97,7 +97,7 @@ void TFusina::CriarAnalise() {
     analise_ = std::make_unique<JanelaAnalise>();
     Analise = analise_.get();
     for (const FerramentaAnalise& f : FerramentasAnalise())
-        Analise->Adicionar(f.criar(Analise), f.contexto, f.titulo);
+        Analise->Adicionar(f.criar(Analise), f.contexto, f.titulo, f.atalho);
     Estudo = Analise->findChild<VistaEstudo*>();
     Comparacao = Analise->findChild<VistaComparacao*>();
     // An optimisation's or goal seek's answer goes into the fields; the

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QTabWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -155,6 +156,27 @@ TEST(JanelaAnalise, MostrarTrazAFerramentaETituloDizOCaso) {
     EXPECT_EQ(janela.windowTitle(), QString::fromUtf8("Análise — exemplo.usina*"));
     janela.DefinirNomeCaso("");
     EXPECT_EQ(janela.windowTitle(), "Análise");
+}
+
+// A tool's shortcut works in this window too: the main window's menu is not
+// there to take it.
+TEST(JanelaAnalise, AtalhoDeCadaFerramentaNaJanela) {
+    JanelaAnalise janela;
+    auto* estudo = new FerramentaGravada("Estudo");
+    auto* comparacao = new FerramentaGravada("Comparacao");
+    auto* semAtalho = new FerramentaGravada("SemAtalho");
+    janela.Adicionar(estudo, "Teste", "Estudo", QKeySequence(Qt::CTRL | Qt::Key_4));
+    janela.Adicionar(comparacao, "Teste", "Comparacao", QKeySequence(Qt::CTRL | Qt::Key_5));
+    janela.Adicionar(semAtalho, "Teste", "Sem atalho");
+    janela.Mostrar(semAtalho);
+    QApplication::setActiveWindow(&janela);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&janela));
+    QTest::keyClick(&janela, Qt::Key_5, Qt::ControlModifier);
+    EXPECT_EQ(janela.Abas->currentWidget(), comparacao);
+    QTest::keyClick(&janela, Qt::Key_4, Qt::ControlModifier);
+    EXPECT_EQ(janela.Abas->currentWidget(), estudo);
+    // One action per shortcut, none for the tool without one.
+    EXPECT_EQ(janela.actions().size(), 2);
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 // open the comparison there; the window follows the case's name and goes
 // when the main window closes, a running study stopped first.
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QCloseEvent>
 #include <QMenu>
 #include <QSpinBox>
@@ -90,6 +92,33 @@ TEST_F(AnaliseTeste, ComparacoesDoMenuNaJanelaAnalise) {
     EXPECT_TRUE(janela->MenuAnalise->actions().contains(propriedades->menuAction()));
 }
 
+// The study offers the high-pressure turbine's inputs only while the window's
+// configuration has that turbine: at once while the study is shown, and when
+// it is shown again after a change made while it was hidden.
+TEST_F(AnaliseTeste, EstudoSegueAConfiguracaoDaJanela) {
+    const auto oferece = [&] { return janela->Estudo->CampoEntrada1->findData("Epstap") >= 0; };
+    janela->AcaoEstudo->trigger();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(janela->Estudo->isVisible());
+    EXPECT_TRUE(oferece());
+    janela->CheckBox1->setChecked(false);
+    EXPECT_FALSE(oferece());
+    janela->CheckBox1->setChecked(true);
+    EXPECT_TRUE(oferece());
+
+    janela->Analise->hide();
+    janela->CheckBox1->setChecked(false);
+    janela->AcaoEstudo->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(oferece());
+    // Another tool in front, the change, then the study's tab again.
+    janela->AcaoCompararCasos->trigger();
+    janela->CheckBox1->setChecked(true);
+    janela->AcaoEstudo->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(oferece());
+}
+
 TEST_F(AnaliseTeste, TituloSegueOCaso) {
     EXPECT_EQ(janela->Analise->windowTitle(), QString::fromUtf8("Análise — Sem título"));
     Campo("Eprecal")->setText("70,0");
@@ -123,8 +152,10 @@ TEST_F(AnaliseTeste, FecharAJanelaEncerraAsFerramentas) {
     dialogos->resposta = RespostaAlteracoes::Descartar;
     EXPECT_TRUE(janela->close());
     EXPECT_FALSE(janela->Analise->isVisible());
-    // The study's thread was stopped and joined before the close returned.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !janela->Estudo->Executando(); }, 5000));
+    // The study's thread was stopped and joined before the close returned:
+    // its end is already waiting in the event queue, with no wait.
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(janela->Estudo->Executando());
 }
 
 }  // namespace
