@@ -202,14 +202,10 @@ void LerAnalises(OpcoesCalc& op, const std::optional<std::string>& sensibilidade
 
 }  // namespace
 
-bool SeparadorValido(const std::string& separador) {
-    if (separador.empty()) return false;
-    for (char c : separador) {
-        if ((c >= '0' && c <= '9') || c == '+' || c == '-' || c == 'E' || c == 'e' || c == ' ')
-            return false;
-    }
-    return true;
-}
+// Only these two: every other character either reads as part of a number
+// (digits, signs, exponent letters) or is the CSV outputs' field separator
+// (';', which would print "4;0000E+002" in a semicolon-separated table).
+bool SeparadorValido(const std::string& separador) { return separador == "," || separador == "."; }
 
 std::string SeparadorDoLocale() {
     const char* radix = nl_langinfo(RADIXCHAR);
@@ -277,7 +273,7 @@ OpcoesCalc LerOpcoes(const std::vector<std::string>& argumentos) {
     op.separador = Valor(opSeparador, separador);
     if (op.separador && !SeparadorValido(*op.separador))
         throw ErroOpcoes("unusable decimal separator '" + *op.separador +
-                         "' (it must not be empty nor contain digits, signs, E, e or spaces)");
+                         "' (use ',' or '.')");
     op.relatorio = Valor(opRelatorio, relatorio);
     op.caso = Valor(opCaso, caso);
     op.salvarCaso = Valor(opSalvar, salvarCaso);
@@ -344,7 +340,7 @@ std::string TextoAjuda() {
            "                         (a season field's for --json, --csv, --sweep and the\n"
            "                         analyses)\n"
            "  --without-hp-turbine   calculate without the high-pressure turbine\n"
-           "  --separator C          decimal separator (default: the locale's)\n"
+           "  --separator C          decimal separator, ',' or '.' (default: the locale's)\n"
            "  --case FILE            start from the inputs and configuration of a case\n"
            "                         file (.usina); FIELD=TEXT and --without-hp-turbine\n"
            "                         then change them\n"

@@ -105,12 +105,11 @@ public:
 // value.
 OpcoesCalc LerOpcoes(const std::vector<std::string>& argumentos);
 
-// A decimal separator the number grammar can tell apart from the rest of a
-// number: not empty, and free of digits, signs, exponent letters and spaces.
+// A decimal separator usina-calc accepts: ',' or '.'.
 bool SeparadorValido(const std::string& separador);
 
 // The decimal separator of the user's locale (LC_NUMERIC as set by
-// setlocale(LC_ALL, "")), or "." when the locale's one is unusable.
+// setlocale(LC_ALL, "")), or "." when the locale's one is neither ',' nor '.'.
 std::string SeparadorDoLocale();
 
 // Usage text for --help.
