@@ -395,6 +395,7 @@ std::string TextoAjuda() {
            "Input fields: " + ListaEntradasUsina() + "\n"
            "Season input fields: " + ListaEntradasSafra() + "\n"
            "Season figures (--json \"safra\", --outputs): " + ListaSaidasSafra() + "\n"
+           "Every pressure, of the inputs and of the outputs, is absolute: bar (abs.).\n"
            "\n"
            "Exit status: 0 success (warnings on standard error), 1 the case file, the\n"
            "run, the report or the output failed (message on standard error), 2\n"

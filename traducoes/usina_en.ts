@@ -1091,10 +1091,6 @@
         <translation>The feed water (19) carries the condensate&apos;s flow (18)</translation>
     </message>
     <message>
-        <source>Pressão [bar]</source>
-        <translation>Pressure [bar]</translation>
-    </message>
-    <message>
         <source>Temperatura [°C]</source>
         <translation>Temperature [°C]</translation>
     </message>
@@ -1145,6 +1141,14 @@
     <message>
         <source>Vazão negativa: não física. As turbinas de acionamento e a válvula tomam mais vapor do que a caldeira produz.</source>
         <translation>Negative flow: not physical. The drive turbines and the valve take more steam than the boiler makes.</translation>
+    </message>
+    <message>
+        <source>Pressão [bar (abs.)]</source>
+        <translation>Pressure [bar (abs.)]</translation>
+    </message>
+    <message>
+        <source>Pressão absoluta</source>
+        <translation>Absolute pressure</translation>
     </message>
 </context>
 <context>
@@ -2548,6 +2552,10 @@ Accepted values: %3.</translation>
     <message>
         <source>Falta bagaço: %1 t na safra</source>
         <translation>Bagasse is short: %1 t in the season</translation>
+    </message>
+    <message>
+        <source>bar (abs.)</source>
+        <translation>bar (abs.)</translation>
     </message>
 </context>
 <context>

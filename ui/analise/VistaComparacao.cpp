@@ -574,7 +574,7 @@ void VistaComparacao::ExportarCsv(const QString& caminho) const {
         throw ErroResultadoIncompleto(
             tr("Ainda não há comparação: clique em \"Atualizar\" antes de gravar.").toStdString());
     const std::string csv = ComparacaoCsv(*comparacao_, SeparadorDecimal());
-    GravarArquivo(caminho, QByteArray::fromStdString(csv));
+    GravarCsv(caminho, csv);
 }
 
 void VistaComparacao::AdicionarClick() {

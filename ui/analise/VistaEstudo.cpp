@@ -710,8 +710,7 @@ void VistaEstudo::MostrarGrafico() {
 
 void VistaEstudo::ExportarCsv(const QString& caminho) const {
     if (!temEstudo_) throw ErroResultadoIncompleto(Traduzir(MensagemSemEstudo).toStdString());
-    GravarArquivo(caminho, QByteArray::fromStdString(VarreduraCsv(pedido_, resultado_,
-                                                                  SeparadorDecimal())));
+    GravarCsv(caminho, VarreduraCsv(pedido_, resultado_, SeparadorDecimal()));
 }
 
 void VistaEstudo::ExportarGrafico(const QString& caminho) const {

@@ -339,9 +339,11 @@ void TFusina::ExportarClick() {
                     .toStdString());
         if (!PodeGravar(escolhido)) return;
         const std::string separador = SeparadorDecimal();
-        GravarTexto(escolhido, json ? ResultadosJson(entradasExecucao_, turbinaAltaExecucao_,
-                                                     resultado_, camposExecucao_, separador)
-                                    : ResultadosCsv(resultado_, separador));
+        if (json)
+            GravarTexto(escolhido, ResultadosJson(entradasExecucao_, turbinaAltaExecucao_, resultado_,
+                                                  camposExecucao_, separador));
+        else
+            GravarCsv(escolhido, ResultadosCsv(resultado_, separador, CabecalhoPressao::BarAbsoluto));
         DefinirNota([caminho = Mostrado(escolhido)] {
             return tr("Resultados exportados para %1").arg(caminho);
         });
