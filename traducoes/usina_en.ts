@@ -2178,6 +2178,10 @@
         <source>Propriedades da água: %1</source>
         <translation>Water properties: %1</translation>
     </message>
+    <message>
+        <source>Item</source>
+        <translation>Item</translation>
+    </message>
 </context>
 <context>
     <name>TFusina</name>
@@ -2437,6 +2441,22 @@ Unticked: the live steam goes straight to the header.</translation>
     <message>
         <source>Relativo [%]</source>
         <translation>Relative [%]</translation>
+    </message>
+    <message>
+        <source>Parcela [%]</source>
+        <translation>Share [%]</translation>
+    </message>
+    <message>
+        <source>Ef. 2ª lei [%]</source>
+        <translation>2nd-law eff. [%]</translation>
+    </message>
+    <message>
+        <source>Total sem a caldeira</source>
+        <translation>Total without the boiler</translation>
+    </message>
+    <message>
+        <source>Parcelas sobre a destruição no ciclo de vapor: turbinas, válvula, misturador, processo e bomba, sem a caldeira.</source>
+        <translation>Shares of the destruction in the steam cycle: turbines, valve, mixer, process and pump, without the boiler.</translation>
     </message>
 </context>
 <context>

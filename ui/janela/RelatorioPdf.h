@@ -12,7 +12,9 @@
 #include "plant/ResultadoUsina.h"
 
 class QPainter;
+class QPdfWriter;
 class QRectF;
+class QTextDocument;
 
 struct ConteudoRelatorioPdf {
     QString nomeCaso;                  // the case file's name, or "Sem título"
@@ -29,6 +31,12 @@ struct ConteudoRelatorioPdf {
 // The text pages as HTML for QTextDocument (exposed for the tests), in the
 // window's language; the numbers are the same in every language.
 QString HtmlRelatorioPdf(const ConteudoRelatorioPdf& conteudo);
+
+// The report's pages on pdf (A4 portrait, margins, resolution), and the text
+// pages laid out on them as the PDF gets them (exposed for the tests).
+void PrepararPdfRelatorio(QPdfWriter& pdf, const ConteudoRelatorioPdf& conteudo);
+void ComporDocumentoRelatorio(QTextDocument& documento, QPdfWriter& pdf,
+                              const ConteudoRelatorioPdf& conteudo);
 
 // The whole PDF: text pages in portrait, numbered, then the flowsheet on a
 // landscape page. Throws ErroArquivo when the file cannot be written; an
