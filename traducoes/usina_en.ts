@@ -96,6 +96,25 @@
     </message>
 </context>
 <context>
+    <name>DialogoPropriedadesCaso</name>
+    <message>
+        <source>Propriedades do caso</source>
+        <translation>Case properties</translation>
+    </message>
+    <message>
+        <source>O que este caso representa: usina, safra, hipóteses, autor…</source>
+        <translation>What this case stands for: mill, season, assumptions, author…</translation>
+    </message>
+    <message>
+        <source>Caso:</source>
+        <translation>Case:</translation>
+    </message>
+    <message>
+        <source>&amp;Descrição:</source>
+        <translation>&amp;Description:</translation>
+    </message>
+</context>
+<context>
     <name>DialogoSobre</name>
     <message>
         <source>Sobre o usina</source>
@@ -2182,6 +2201,10 @@
         <source>Item</source>
         <translation>Item</translation>
     </message>
+    <message>
+        <source>Descrição: %1</source>
+        <translation>Description: %1</translation>
+    </message>
 </context>
 <context>
     <name>TFusina</name>
@@ -2394,6 +2417,10 @@ Unticked: the live steam goes straight to the header.</translation>
     <message>
         <source>IAPWS-IF97</source>
         <translation>IAPWS-IF97</translation>
+    </message>
+    <message>
+        <source>Propriedades do caso…</source>
+        <translation>Case properties…</translation>
     </message>
 </context>
 <context>
@@ -2810,6 +2837,10 @@ Accepted values: %3.</translation>
     <message>
         <source>Correntes</source>
         <translation>Streams</translation>
+    </message>
+    <message>
+        <source>Descrição</source>
+        <translation>Description</translation>
     </message>
 </context>
 <context>

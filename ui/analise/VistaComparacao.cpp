@@ -452,6 +452,19 @@ void VistaComparacao::Preencher() {
     }
     cabecalhoItem->setToolTip(ColunaValor(0), tr("As entradas da janela."));
 
+    // The case files' descriptions, when any has one: on one line, whole in
+    // the tooltip; plain text as the file gives it.
+    if (std::any_of(comparados_.begin(), comparados_.end(),
+                    [](const OutroCaso& o) { return !o.descricao.trimmed().isEmpty(); })) {
+        auto* descricao = new QTreeWidgetItem(Arvore, QStringList{tr("Descrição")});
+        descricao->setData(0, Qt::UserRole, QStringLiteral("descricao"));
+        for (int i = 1; i < casos; ++i) {
+            const QString texto = comparados_[static_cast<std::size_t>(i - 1)].descricao.trimmed();
+            descricao->setText(ColunaValor(i), texto.simplified());
+            descricao->setToolTip(ColunaValor(i), DicaLiteral(texto));
+        }
+    }
+
     // How each case's run went; the full messages are under the table.
     auto* situacao = new QTreeWidgetItem(Arvore, QStringList{tr("Situação do cálculo")});
     QStringList mensagens;

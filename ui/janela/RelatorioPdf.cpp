@@ -127,7 +127,13 @@ QString HtmlRelatorioPdf(const ConteudoRelatorioPdf& c) {
     const QString data =
         QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat).toHtmlEscaped();
     html += "<p>" + Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Caso: %1")).arg(c.nomeCaso.toHtmlEscaped()) +
-            "<br>" + Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Calculado em %1")).arg(data) + "<br>" +
+            "<br>";
+    // Someone's own text: escaped, its line ends kept.
+    if (!c.descricao.trimmed().isEmpty())
+        html += Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Descrição: %1"))
+                    .arg(c.descricao.trimmed().toHtmlEscaped().replace('\n', "<br>")) +
+                "<br>";
+    html += Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Calculado em %1")).arg(data) + "<br>" +
             Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Propriedades da água: %1"))
                 .arg(TraduzirNucleo(Pacote(c.resultado->formulacao).nome).toHtmlEscaped()) +
             "</p>";

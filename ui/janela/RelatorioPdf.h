@@ -25,6 +25,7 @@ struct ConteudoRelatorioPdf {
     QString correntesHtml;             // the stream table as an HTML table
     // Draws the flowsheet with results scaled into the rectangle.
     std::function<void(QPainter&, const QRectF&)> desenharFluxograma;
+    QString descricao = {};            // the case's description, plain text; may be empty
 };
 
 
