@@ -39,12 +39,13 @@ std::string Linha(const std::vector<std::string>& celulas, const FormatoCsv& for
 }
 
 // Names, with their units, of the stream table's columns.
-const std::vector<std::string>& CabecalhoCorrentes() {
-    static const std::vector<std::string> cabecalho = {
+std::vector<std::string> CabecalhoCorrentes(CabecalhoPressao pressao) {
+    std::vector<std::string> cabecalho = {
         "Rótulo",          "Descrição",        "Vazão [kg/s]",
         "Pressão [bar]",   "Temperatura [°C]", "Volume específico [m³/kg]",
         "Entalpia [kJ/kg]", "Entropia [kJ/(kg K)]", "Exergia [kJ/kg]",
         "Título"};
+    if (pressao == CabecalhoPressao::BarAbsoluto) cabecalho[3] = "Pressão [bar (abs.)]";
     return cabecalho;
 }
 
@@ -74,10 +75,11 @@ std::string CampoCsv(std::string_view texto, char delimitador) {
     return campo + "\"";
 }
 
-std::string CorrentesCsv(const ResultadoUsina& resultado, const std::string& separadorDecimal) {
+std::string CorrentesCsv(const ResultadoUsina& resultado, const std::string& separadorDecimal,
+                         CabecalhoPressao pressao) {
     ExigirResultadoCompleto(resultado);
     const FormatoCsv formato = Formato(separadorDecimal);
-    std::string csv = Linha(CabecalhoCorrentes(), formato);
+    std::string csv = Linha(CabecalhoCorrentes(pressao), formato);
     for (const LinhaCorrente& l : TabelaCorrentes(resultado)) {
         std::vector<std::string> celulas = {std::to_string(l.rotulo), l.descricao};
         for (double v : {l.vazao, l.pressao, l.temperatura, l.volume, l.entalpia, l.entropia,
@@ -88,9 +90,10 @@ std::string CorrentesCsv(const ResultadoUsina& resultado, const std::string& sep
     return csv;
 }
 
-std::string ResultadosCsv(const ResultadoUsina& resultado, const std::string& separadorDecimal) {
+std::string ResultadosCsv(const ResultadoUsina& resultado, const std::string& separadorDecimal,
+                          CabecalhoPressao pressao) {
     const FormatoCsv formato = Formato(separadorDecimal);
-    std::string csv = CorrentesCsv(resultado, separadorDecimal) + "\r\n";
+    std::string csv = CorrentesCsv(resultado, separadorDecimal, pressao) + "\r\n";
     csv += Linha({"Resultado global", "Valor", "Unidade"}, formato);
     for (const LinhaResultadoGlobal& g : LinhasResultadosGlobais())
         csv += Linha({g.nome, NumeroCsv(resultado.globais.*g.valor, formato), g.unidade}, formato);

@@ -39,6 +39,11 @@ std::string ResultadosJson(const std::vector<std::pair<std::string, double>>& en
                            const std::vector<CampoEscrito>& campos,
                            const std::string& separador);
 
+// How the stream table's pressure header names its unit: "Pressão [bar]" as
+// usina-calc has always printed it (scripts pick columns by that name), or
+// "Pressão [bar (abs.)]", saying the basis, in the window's exports.
+enum class CabecalhoPressao { Bar, BarAbsoluto };
+
 // The stream table: a header row with the units, then one row per stream
 // label (label, description, then the numbers of "estados"). Comma
 // delimiters and a decimal point, or semicolons and a decimal comma when
@@ -47,19 +52,25 @@ std::string ResultadosJson(const std::vector<std::pair<std::string, double>>& en
 // back exactly; a text is quoted only when it holds the delimiter, a quote
 // or a line end (RFC 4180). UTF-8, CR LF line ends. Throws
 // ErroResultadoIncompleto unless the run finished.
-std::string CorrentesCsv(const ResultadoUsina& resultado, const std::string& separadorDecimal);
+std::string CorrentesCsv(const ResultadoUsina& resultado, const std::string& separadorDecimal,
+                         CabecalhoPressao pressao = CabecalhoPressao::Bar);
 
 // The stream table, an empty line, then the global results (name, value,
 // unit) and, for a run not of the 1969 equation, a row "Propriedades da
 // água" with its package's code, for the window's export; for a run with its
 // season, an empty line and the season's table (SafraCsv) after them. Throws
 // like CorrentesCsv.
-std::string ResultadosCsv(const ResultadoUsina& resultado, const std::string& separadorDecimal);
+std::string ResultadosCsv(const ResultadoUsina& resultado, const std::string& separadorDecimal,
+                          CabecalhoPressao pressao = CabecalhoPressao::Bar);
 
 // The season's figures: a header row, then one row each (caption, value,
 // unit), in the CSV form of CorrentesCsv; empty for a run without its
 // season. Throws like CorrentesCsv.
 std::string SafraCsv(const ResultadoUsina& resultado, const std::string& separadorDecimal);
+
+// The UTF-8 byte-order mark the window's CSV files start with, so that a
+// spreadsheet set to another code page reads "Rótulo", not "RÃ³tulo".
+inline constexpr std::string_view MarcaUtf8 = "\xEF\xBB\xBF";
 
 // The delimiter of the CSV files: ';' when separadorDecimal is ",", else ','.
 char DelimitadorCsv(const std::string& separadorDecimal);

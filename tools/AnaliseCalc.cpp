@@ -117,7 +117,7 @@ int ExecutarAnaliseCalc(const OpcoesCalc& opcoes, const std::string& separador,
     saida << texto;
     saida.flush();
     if (!saida) {
-        erros << "usina-calc: could not write the results to standard output\n";
+        erros << TextoFalhaSaidaPadrao(opcoes.idioma.value_or(IdiomaCalc::Ingles)) << '\n';
         return 1;
     }
     return 0;

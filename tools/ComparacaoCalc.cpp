@@ -44,7 +44,7 @@ int ExecutarComparacaoPropriedades(const OpcoesCalc& opcoes, const std::string& 
     saida << ComparacaoCsv(comparacao, separador);
     saida.flush();
     if (!saida) {
-        erros << "usina-calc: could not write the results to standard output\n";
+        erros << TextoFalhaSaidaPadrao(opcoes.idioma.value_or(IdiomaCalc::Ingles)) << '\n';
         return 1;
     }
     return status;

@@ -184,7 +184,7 @@ int ExecutarCalc(const OpcoesCalc& opcoes, const std::string& separador, std::os
     saida.flush();
     // A full disk or a closed pipe must not pass for a successful run.
     if (!saida) {
-        erros << "usina-calc: could not write the results to standard output\n";
+        erros << TextoFalhaSaidaPadrao(opcoes.idioma.value_or(IdiomaCalc::Ingles)) << '\n';
         return 1;
     }
     return status;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "equipment/PacotePropriedades.h"
+#include "tools/MensagensOpcoes.h"
 
 // One --sweep argument split at its '=' and ':'.
 struct VarreduraDigitada {
@@ -61,6 +62,7 @@ struct OpcoesCalc {
     bool json = false;                      // --json
     bool csv = false;                       // --csv
     bool ajuda = false;                     // --help
+    std::optional<IdiomaCalc> idioma;       // --lang pt|en; else the locale's
     // --sweep FIELD=START:END:N, once or twice in the order given; START,
     // END and N as typed, read once the separator is known.
     std::vector<VarreduraDigitada> varreduras;
@@ -80,13 +82,9 @@ struct OpcoesCalc {
     std::vector<RestricaoDigitada> restricoes;  // --constraint, in the order given
 };
 
-// A command line that cannot be used; the tool exits with status 2.
-class ErroOpcoes : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
-// Parses the arguments (without the program name). Throws ErroOpcoes for an
+// Parses the arguments (without the program name). Throws ErroOpcoes for a
+// --lang other than pt and en, an
 // unknown option, a missing option value, an unusable separator, an empty
 // file name, --json with --csv, or a CAMPO=TEXTO whose field is not an input
 // of the calculation nor of the season; for a --sweep not of the form FIELD=START:END:N, more
@@ -105,13 +103,12 @@ public:
 // value.
 OpcoesCalc LerOpcoes(const std::vector<std::string>& argumentos);
 
-// A decimal separator the number grammar can tell apart from the rest of a
-// number: not empty, and free of digits, signs, exponent letters and spaces.
+// A decimal separator usina-calc accepts: ',' or '.'.
 bool SeparadorValido(const std::string& separador);
 
 // The decimal separator of the user's locale (LC_NUMERIC as set by
-// setlocale(LC_ALL, "")), or "." when the locale's one is unusable.
+// setlocale(LC_ALL, "")), or "." when the locale's one is neither ',' nor '.'.
 std::string SeparadorDoLocale();
 
-// Usage text for --help.
-std::string TextoAjuda();
+// Usage text for --help, in idioma.
+std::string TextoAjuda(IdiomaCalc idioma = IdiomaCalc::Ingles);

@@ -102,7 +102,7 @@ int ExecutarVarreduraCalc(const OpcoesCalc& opcoes, const std::string& separador
     }
     saida.flush();
     if (!saida) {
-        erros << "usina-calc: could not write the results to standard output\n";
+        erros << TextoFalhaSaidaPadrao(opcoes.idioma.value_or(IdiomaCalc::Ingles)) << '\n';
         return 1;
     }
     return 0;

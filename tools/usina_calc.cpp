@@ -18,15 +18,20 @@ int main(int argc, char** argv) {
     std::signal(SIGPIPE, SIG_IGN);
     std::setlocale(LC_ALL, "");
 
+    // The language of the messages: --lang, else the locale's, read before
+    // the command line is checked so that its refusals are said in it.
+    const std::vector<std::string> argumentos(argv + 1, argv + argc);
+    const IdiomaCalc idioma = IdiomaCalcDosArgumentos(argumentos).value_or(IdiomaCalcDoAmbiente());
     OpcoesCalc opcoes;
     try {
-        opcoes = LerOpcoes(std::vector<std::string>(argv + 1, argv + argc));
+        opcoes = LerOpcoes(argumentos);
     } catch (const ErroOpcoes& e) {
-        std::cerr << "usina-calc: " << e.what() << "\nTry 'usina-calc --help'.\n";
+        std::cerr << "usina-calc: " << e.Texto(idioma) << '\n' << TextoTenteAjuda(idioma) << '\n';
         return 2;
     }
+    opcoes.idioma = idioma;
     if (opcoes.ajuda) {
-        std::cout << TextoAjuda() << std::flush;
+        std::cout << TextoAjuda(idioma) << std::flush;
         return std::cout ? 0 : 1;
     }
     const std::string separador = opcoes.separador ? *opcoes.separador : SeparadorDoLocale();

@@ -103,6 +103,25 @@
     </message>
 </context>
 <context>
+    <name>DialogoPropriedadesCaso</name>
+    <message>
+        <source>Propriedades do caso</source>
+        <translation>Case properties</translation>
+    </message>
+    <message>
+        <source>O que este caso representa: usina, safra, hipóteses, autor…</source>
+        <translation>What this case stands for: mill, season, assumptions, author…</translation>
+    </message>
+    <message>
+        <source>Caso:</source>
+        <translation>Case:</translation>
+    </message>
+    <message>
+        <source>&amp;Descrição:</source>
+        <translation>&amp;Description:</translation>
+    </message>
+</context>
+<context>
     <name>DialogoSobre</name>
     <message>
         <source>Sobre o usina</source>
@@ -1152,10 +1171,6 @@
         <translation>The feed water (19) carries the condensate&apos;s flow (18)</translation>
     </message>
     <message>
-        <source>Pressão [bar]</source>
-        <translation>Pressure [bar]</translation>
-    </message>
-    <message>
         <source>Temperatura [°C]</source>
         <translation>Temperature [°C]</translation>
     </message>
@@ -1206,6 +1221,14 @@
     <message>
         <source>Vazão negativa: não física. As turbinas de acionamento e a válvula tomam mais vapor do que a caldeira produz.</source>
         <translation>Negative flow: not physical. The drive turbines and the valve take more steam than the boiler makes.</translation>
+    </message>
+    <message>
+        <source>Pressão [bar (abs.)]</source>
+        <translation>Pressure [bar (abs.)]</translation>
+    </message>
+    <message>
+        <source>Pressão absoluta</source>
+        <translation>Absolute pressure</translation>
     </message>
 </context>
 <context>
@@ -2247,6 +2270,14 @@
         <source>Propriedades da água: %1</source>
         <translation>Water properties: %1</translation>
     </message>
+    <message>
+        <source>Item</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>Descrição: %1</source>
+        <translation>Description: %1</translation>
+    </message>
 </context>
 <context>
     <name>TFusina</name>
@@ -2496,6 +2527,10 @@ Unticked: the live steam goes straight to the header.</translation>
         <source>As vistas do último cálculo: fluxograma, correntes, indicadores, safra, exergia e diagrama T-s</source>
         <translation>The views of the last run: flowsheet, streams, indicators, season, exergy and T-s diagram</translation>
     </message>
+    <message>
+        <source>Propriedades do caso…</source>
+        <translation>Case properties…</translation>
+    </message>
 </context>
 <context>
     <name>TabelasHtml</name>
@@ -2542,6 +2577,22 @@ Unticked: the live steam goes straight to the header.</translation>
     <message>
         <source>Relativo [%]</source>
         <translation>Relative [%]</translation>
+    </message>
+    <message>
+        <source>Parcela [%]</source>
+        <translation>Share [%]</translation>
+    </message>
+    <message>
+        <source>Ef. 2ª lei [%]</source>
+        <translation>2nd-law eff. [%]</translation>
+    </message>
+    <message>
+        <source>Total sem a caldeira</source>
+        <translation>Total without the boiler</translation>
+    </message>
+    <message>
+        <source>Parcelas sobre a destruição no ciclo de vapor: turbinas, válvula, misturador, processo e bomba, sem a caldeira.</source>
+        <translation>Shares of the destruction in the steam cycle: turbines, valve, mixer, process and pump, without the boiler.</translation>
     </message>
 </context>
 <context>
@@ -2657,6 +2708,10 @@ Accepted values: %3.</translation>
     <message>
         <source>Falta bagaço: %1 t na safra</source>
         <translation>Bagasse is short: %1 t in the season</translation>
+    </message>
+    <message>
+        <source>bar (abs.)</source>
+        <translation>bar (abs.)</translation>
     </message>
 </context>
 <context>
@@ -2891,6 +2946,10 @@ Accepted values: %3.</translation>
     <message>
         <source>Correntes</source>
         <translation>Streams</translation>
+    </message>
+    <message>
+        <source>Descrição</source>
+        <translation>Description</translation>
     </message>
 </context>
 <context>

@@ -31,9 +31,9 @@ TEST(LerOpcoes, Opcoes) {
     EXPECT_FALSE(op.caso);
     EXPECT_FALSE(op.salvarCaso);
 
-    op = LerOpcoes({"--separator=\xD9\xAB", "--report=r", "--csv", "--case=a b.usina",
+    op = LerOpcoes({"--separator=,", "--report=r", "--csv", "--case=a b.usina",
                     "--save-case", "=c.usina"});
-    EXPECT_EQ(op.separador, "\xD9\xAB");
+    EXPECT_EQ(op.separador, ",");
     EXPECT_EQ(op.relatorio, "r");
     EXPECT_TRUE(op.csv);
     EXPECT_EQ(op.caso, "a b.usina");
@@ -88,6 +88,12 @@ const Invalida CasosInvalidos[] = {
     {{"--separator=E"}, "unusable decimal separator"},
     {{"--separator", "-"}, "unusable decimal separator"},
     {{"--separator", " "}, "unusable decimal separator"},
+    // Only ',' and '.': ';' is the CSV tables' field separator ("4;0000E+002").
+    {{"--separator", ";"}, "unusable decimal separator ';' (use ',' or '.')"},
+    {{"--separator=:"}, "unusable decimal separator ':'"},
+    {{"--separator", "\xD9\xAB"}, "unusable decimal separator"},  // the Arabic one
+    {{"--separator", ",,"}, "unusable decimal separator ',,'"},
+    {{"--separator", ". "}, "unusable decimal separator"},
     {{"--report"}, "needs a value"},
     {{"--report="}, "needs a file name"},
     {{"--bogus"}, "unknown option '--bogus'"},

@@ -314,8 +314,8 @@ TEST_F(UsinaCalc, CsvNosDoisLocais) {
     EXPECT_EQ(convertido, ponto.saida);
 }
 
-// A locale whose decimal mark has two bytes (U+066B): the case file's
-// numbers, written with a point, still read exactly. Made with localedef in
+// A locale whose decimal mark has two bytes (U+066B), neither ',' nor '.':
+// the case file's numbers, written with a point, still read exactly. Made with localedef in
 // the test's directory; skipped where that is not possible.
 TEST_F(UsinaCalc, CasoNumLocaleDeSeparadorLongo) {
     const std::string locais = (dir_ / "locais").string();
@@ -325,11 +325,19 @@ TEST_F(UsinaCalc, CasoNumLocaleDeSeparadorLongo) {
         GTEST_SKIP() << "localedef cannot make ps_AF.UTF-8";
     std::ofstream(dir_ / "exemplo.usina") << Ler(USINA_DIRETORIO_DOCS "/exemplo.usina");
     const std::string ambiente = "LOCPATH=" + Aspas(locais) + " LC_ALL=ps_AF.UTF-8";
+    // The locale's separator is neither ',' nor '.': the tool falls back to
+    // the decimal point; the same separator asked for is refused.
     const Resultado local = Executar({"--case", "exemplo.usina"}, ambiente);
+    const Resultado ponto = Executar({"--separator", ".", "--case", "exemplo.usina"});
     const Resultado explicito = Executar({"--separator", "\xD9\xAB", "--case", "exemplo.usina"});
     ASSERT_EQ(local.status, 0) << local.erros;
-    EXPECT_TRUE(TemLinha(local.saida, "Eprevap=    2\xD9\xAB" "5000E+000")) << local.saida;
-    EXPECT_EQ(local.saida, explicito.saida);
+    EXPECT_TRUE(TemLinha(local.saida, "Eprevap=    2.5000E+000")) << local.saida;
+    EXPECT_EQ(local.saida, ponto.saida);
+    EXPECT_EQ(explicito.status, 2);
+    EXPECT_TRUE(explicito.saida.empty());
+    EXPECT_NE(explicito.erros.find("unusable decimal separator '\xD9\xAB' (use ',' or '.')"),
+              std::string::npos)
+        << explicito.erros;
 }
 
 }  // namespace

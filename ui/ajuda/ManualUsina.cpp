@@ -41,7 +41,7 @@ QString LinhasTabelaEntradas(Idioma idioma, const std::string& separador) {
         // The caption and unit as the window shows them in idioma; numbers
         // are typed the same in both languages.
         linhas += celula(TraduzirNucleo(idioma, c.legenda)) +
-                  celula(TraduzirNucleo(idioma, c.unidade)) +
+                  celula(UnidadeExplicada(c.unidade, idioma)) +
                   celula(QString::fromStdString(TextoPadrao(c.nome, separador))) +
                   celula(FaixaPermitidaTraduzida(c, separador, idioma) + ".") + "</tr>\n";
     }

@@ -154,7 +154,7 @@ QString TextoEntrada(const CampoEntradaUsina& campo, const std::string& separado
     if (const char* explicacao = Procurar(ExplicacoesEntradas, campo.nome))
         texto += Traduzir(explicacao) + "<br>";
     texto += Traduzir(QT_TRANSLATE_NOOP("OQueE", "Unidade: %1. Valores aceitos: %2."))
-                 .arg(TraduzirNucleo(campo.unidade).toHtmlEscaped(),
+                 .arg(UnidadeExplicada(campo.unidade).toHtmlEscaped(),
                       FaixaPermitidaTraduzida(campo, separador).toHtmlEscaped());
     if (campo.soComTurbinaAlta)
         texto += "<br>" + Traduzir(QT_TRANSLATE_NOOP(
@@ -166,7 +166,9 @@ QString TextoSaida(const CampoSaida& campo, const QString& legenda) {
     QString texto = "<b>" + legenda.toHtmlEscaped() + "</b><br>";
     if (const char* explicacao = Procurar(ExplicacoesSaidas, campo.nome))
         texto += Traduzir(explicacao);
-    const QString unidade = QString::fromUtf8(UnidadeExibida(campo.grandeza));
+    const char* exibida = UnidadeExibida(campo.grandeza);
+    const QString unidade = std::string_view(exibida) == "bar" ? UnidadeExplicada(exibida)
+                                                               : QString::fromUtf8(exibida);
     if (!unidade.isEmpty())
         texto += "<br>" + Traduzir(QT_TRANSLATE_NOOP("OQueE", "Unidade: %1."))
                               .arg(unidade.toHtmlEscaped());

@@ -162,6 +162,9 @@ int LarguraColunaValores(const QTreeWidget& arvore, int coluna) {
     for (int i = 0; i < arvore.topLevelItemCount(); ++i) {
         const QTreeWidgetItem* item = arvore.topLevelItem(i);
         if (item->isFirstColumnSpanned()) continue;  // a section's heading
+        // A description is free text, whole in its tooltip: it wraps in
+        // whatever the numbers leave.
+        if (item->data(0, Qt::UserRole).toString() == QStringLiteral("descricao")) continue;
         const QString texto = item->text(coluna);
         if (texto.size() <= TextoCurtoNaColuna) {
             largura = std::max(largura, letras.horizontalAdvance(texto));
@@ -528,6 +531,25 @@ void VistaComparacao::Preencher() {
     }
     cabecalhoItem->setToolTip(ColunaValor(0), tr("As entradas da janela."));
 
+    // The case files' descriptions, when any has one: on one line, whole in
+    // the tooltip; plain text as the file gives it.
+    if (std::any_of(comparados_.begin(), comparados_.end(),
+                    [](const OutroCaso& o) { return !o.descricao.trimmed().isEmpty(); })) {
+        auto* descricao = new QTreeWidgetItem(Arvore, QStringList{tr("Descrição")});
+        descricao->setData(0, Qt::UserRole, QStringLiteral("descricao"));
+        descricao->setToolTip(0, descricao->text(0));
+        for (int i = 1; i < casos; ++i) {
+            const QString texto = comparados_[static_cast<std::size_t>(i - 1)].descricao.trimmed();
+            // A long one is cut short in the cell, whole in the tooltip.
+            constexpr qsizetype MaximoDescricaoNaCelula = 60;  // characters
+            QString celula = texto.simplified();
+            if (celula.size() > MaximoDescricaoNaCelula)
+                celula = celula.left(MaximoDescricaoNaCelula - 1) + QChar(0x2026);
+            descricao->setText(ColunaValor(i), celula);
+            descricao->setToolTip(ColunaValor(i), DicaLiteral(texto));
+        }
+    }
+
     // How each case's run went; the full messages are under the table.
     auto* situacao = new QTreeWidgetItem(Arvore, QStringList{tr("Situação do cálculo")});
     situacao->setToolTip(0, situacao->text(0));
@@ -660,7 +682,7 @@ void VistaComparacao::ExportarCsv(const QString& caminho) const {
         throw ErroResultadoIncompleto(
             tr("Ainda não há comparação: clique em \"Atualizar\" antes de gravar.").toStdString());
     const std::string csv = ComparacaoCsv(*comparacao_, SeparadorDecimal());
-    GravarArquivo(caminho, QByteArray::fromStdString(csv));
+    GravarCsv(caminho, csv);
 }
 
 void VistaComparacao::AdicionarClick() {

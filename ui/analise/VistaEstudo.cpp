@@ -828,8 +828,7 @@ void VistaEstudo::PreencherLegenda(const CurvasEstudo& curvas) {
 void VistaEstudo::ExportarCsv(const QString& caminho) const {
     if (!temEstudo_) throw ErroResultadoIncompleto(Traduzir(MensagemSemEstudo).toStdString());
     // The header in the window's language, the rows as usina-calc writes them.
-    GravarArquivo(caminho, QByteArray::fromStdString(CsvEstudo(pedido_, resultado_,
-                                                               SeparadorDecimal())));
+    GravarCsv(caminho, CsvEstudo(pedido_, resultado_, SeparadorDecimal()));
 }
 
 void VistaEstudo::ExportarGrafico(const QString& caminho) const {

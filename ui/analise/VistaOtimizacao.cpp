@@ -709,7 +709,7 @@ void VistaOtimizacao::ExportarClick() {
                                  const std::string texto =
                                      otimo_ ? OtimizacaoCsv(*pedidoOtimo_, *otimo_, SeparadorDecimal())
                                             : MetaCsv(*pedidoMeta_, *meta_, SeparadorDecimal());
-                                 GravarArquivo(caminho, QByteArray::fromStdString(texto));
+                                 GravarCsv(caminho, texto);
                              });
     });
 }

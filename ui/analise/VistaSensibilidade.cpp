@@ -300,8 +300,7 @@ void VistaSensibilidade::ExportarCsvClick() {
         if (!resultado_) return;
         exportacaoCsv_.Exportar(Tr(QT_TRANSLATE_NOOP("VistaSensibilidade", "Exportar sensibilidade")),
                                 [this](const QString& caminho, const QString&) {
-                                    GravarArquivo(caminho, QByteArray::fromStdString(SensibilidadeCsv(
-                                                               *resultado_, SeparadorDecimal())));
+                                    GravarCsv(caminho, SensibilidadeCsv(*resultado_, SeparadorDecimal()));
                                 });
     });
 }

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "io/ErrosArquivo.h"
+#include "io/ExportacaoResultados.h"
 #include "io/GravacaoAtomica.h"
 #include "properties/Erros.h"
 
@@ -27,6 +28,12 @@ void GravarArquivo(const QString& caminho, const std::function<QByteArray()>& ge
     } catch (const ErroGravacao& erro) {
         LancarErroGravacao(caminho, erro);
     }
+}
+
+void GravarCsv(const QString& caminho, const std::string& csv) {
+    QByteArray conteudo(MarcaUtf8.data(), static_cast<qsizetype>(MarcaUtf8.size()));
+    conteudo += QByteArray::fromStdString(csv);
+    GravarArquivo(caminho, conteudo);
 }
 
 void LancarErroGravacao(const QString& caminho, const ErroGravacao& erro) {

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <functional>
+#include <string>
 
 #include "io/ErrosArquivo.h"
 
@@ -15,6 +16,10 @@ void GravarArquivo(const QString& caminho, const QByteArray& conteudo);
 // name the system refuses is said before any long drawing work; what gerar
 // throws leaves nothing behind.
 void GravarArquivo(const QString& caminho, const std::function<QByteArray()>& gerar);
+
+// A CSV table the window exports: the UTF-8 byte-order mark, then csv (UTF-8),
+// through GravarArquivo.
+void GravarCsv(const QString& caminho, const std::string& csv);
 
 // The ErroArquivoNaoGravado for a failed write of caminho: which file and
 // why (the error box says it in the window's language).

@@ -1,6 +1,7 @@
 #include "ui/comum/TextosNucleoJanela.h"
 
 #include <QCoreApplication>
+#include <string_view>
 
 #include "plant/EntradasUsina.h"
 #include "plant/Numeros.h"
@@ -81,9 +82,17 @@ QString FaixaPermitidaTraduzida(const CampoEntradaUsina& campo, const std::strin
     return faixa;
 }
 
+QString UnidadeExplicada(const char* unidade) { return UnidadeExplicada(unidade, IdiomaAtual()); }
+
+QString UnidadeExplicada(const char* unidade, Idioma idioma) {
+    if (std::string_view(unidade) == "bar")
+        return TraduzirEm(idioma, "TextosNucleoJanela", QT_TRANSLATE_NOOP("TextosNucleoJanela", "bar (abs.)"));
+    return TraduzirNucleo(idioma, unidade);
+}
+
 QString DicaEntrada(const CampoEntradaUsina& campo, const std::string& separador) {
     return Traduzir(QT_TRANSLATE_NOOP("TextosNucleoJanela", "%1\nUnidade: %2\nValores aceitos: %3."))
-        .arg(TraduzirNucleo(campo.legenda), TraduzirNucleo(campo.unidade),
+        .arg(TraduzirNucleo(campo.legenda), UnidadeExplicada(campo.unidade),
              FaixaPermitidaTraduzida(campo, separador));
 }
 

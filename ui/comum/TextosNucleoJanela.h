@@ -19,6 +19,12 @@ QString FaixaPermitidaTraduzida(const CampoEntradaUsina& campo, const std::strin
 QString FaixaPermitidaTraduzida(const CampoEntradaUsina& campo, const std::string& separador,
                                 Idioma idioma);
 
+// A unit of the core in the window's language, for the texts that explain a
+// figure (tooltips, what's-this, the PDF report): pressures are absolute,
+// so "bar" reads "bar (abs.)". Captions keep the unit as written.
+QString UnidadeExplicada(const char* unidade);
+QString UnidadeExplicada(const char* unidade, Idioma idioma);
+
 // The tooltip of an input field: caption, unit and the values accepted.
 QString DicaEntrada(const CampoEntradaUsina& campo, const std::string& separador);
 

@@ -19,6 +19,7 @@
 #include "ui/comum/GravarArquivo.h"
 #include "ui/comum/Idioma.h"
 #include "ui/comum/TextosNucleoJanela.h"
+#include "ui/vistas/TabelasHtml.h"
 
 namespace {
 
@@ -33,7 +34,15 @@ QString Tr(const char* texto) { return QCoreApplication::translate("RelatorioPdf
 
 QString Linha(const QString& legenda, const QString& valor, const QString& unidade) {
     return "<tr><td>" + legenda.toHtmlEscaped() + "</td><td align=\"right\">" + valor +
-           "</td><td>" + unidade.toHtmlEscaped() + "</td></tr>";
+           "</td><td>" + TextoCelulaHtml(unidade) + "</td></tr>";
+}
+
+// A table's start and its header row, repeated on every page it continues on.
+QString InicioTabela(std::initializer_list<const char*> titulos, const char* largura = nullptr) {
+    QString html = "<table class=\"dados\" cellspacing=\"0\" cellpadding=\"3\"" +
+                   (largura ? QString(" width=\"%1\"").arg(largura) : QString()) + "><thead><tr>";
+    for (const char* t : titulos) html += "<th>" + CabecalhoCelulaHtml(Tr(t)) + "</th>";
+    return html + "</tr></thead>";
 }
 
 // The caption, translated, without the unit in brackets the window adds to it.
@@ -45,15 +54,14 @@ QString SemUnidade(const char* legenda) {
 }
 
 QString TabelaEntradas(const ConteudoRelatorioPdf& c) {
-    QString html = "<h2>" + Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Dados de entrada")) +
-                   "</h2><table class=\"dados\" cellspacing=\"0\" cellpadding=\"3\"><tr><th>" +
-                   Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Dado")) + "</th><th>" +
-                   Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Valor")) + "</th><th>" +
-                   Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Unidade")) + "</th></tr>";
+    QString html = "<h2>" + Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Dados de entrada")) + "</h2>" +
+                   InicioTabela({QT_TRANSLATE_NOOP("RelatorioPdf", "Dado"),
+                                 QT_TRANSLATE_NOOP("RelatorioPdf", "Valor"),
+                                 QT_TRANSLATE_NOOP("RelatorioPdf", "Unidade")});
     for (const CampoEntradaUsina& campo : CamposEntradaUsina()) {
         if (campo.soComTurbinaAlta && !c.entradas.comTurbinaAlta) continue;
         html += Linha(SemUnidade(campo.legenda), Html(TextoExato(c.entradas.*campo.membro, c.separador)),
-                      TraduzirNucleo(campo.unidade));
+                      UnidadeExplicada(campo.unidade));
     }
     html += Linha(Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Turbina de alta pressão")),
                   c.entradas.comTurbinaAlta ? Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "sim"))
@@ -65,11 +73,10 @@ QString TabelaEntradas(const ConteudoRelatorioPdf& c) {
 QString TabelaGlobais(const ConteudoRelatorioPdf& c) {
     const ResultadosGlobais& g = c.resultado->globais;
     const auto v = [&](double valor, int decimais) { return Html(TextoFixo(valor, decimais, c.separador)); };
-    QString html = "<h2>" + Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Resultados globais")) +
-                   "</h2><table class=\"dados\" cellspacing=\"0\" cellpadding=\"3\"><tr><th>" +
-                   Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Resultado")) + "</th><th>" +
-                   Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Valor")) + "</th><th>" +
-                   Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Unidade")) + "</th></tr>";
+    QString html = "<h2>" + Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Resultados globais")) + "</h2>" +
+                   InicioTabela({QT_TRANSLATE_NOOP("RelatorioPdf", "Resultado"),
+                                 QT_TRANSLATE_NOOP("RelatorioPdf", "Valor"),
+                                 QT_TRANSLATE_NOOP("RelatorioPdf", "Unidade")});
     // Two decimals for flows and shares, one for powers (kW).
     for (const LinhaResultadoGlobal& l : LinhasResultadosGlobais())
         html += Linha(TraduzirNucleo(l.nome),
@@ -85,7 +92,9 @@ QString Paginacao(int pagina, int total) {
 // The season: its inputs and figures, money as the window writes it.
 QString TabelaSafra(const ConteudoRelatorioPdf& c) {
     QString html = "<h2>" + Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Safra")) + "</h2>";
-    html += "<table class=\"dados\" cellpadding=\"3\" cellspacing=\"0\" width=\"70%\">";
+    html += InicioTabela({QT_TRANSLATE_NOOP("RelatorioPdf", "Item"),
+                          QT_TRANSLATE_NOOP("RelatorioPdf", "Valor")},
+                         "70%");
     for (const CampoEntradaSafra& e : CamposEntradaSafra())
         html += "<tr><td>" + TraduzirNucleo(e.legenda).toHtmlEscaped() + "</td><td align=\"right\">" +
                 QString::fromStdString(TextoExato(c.entradas.safra.*e.membro, c.separador)) +
@@ -97,7 +106,7 @@ QString TabelaSafra(const ConteudoRelatorioPdf& c) {
                                                : TextoAgrupado(valor, unidade == "h" ? 1 : 2, c.separador) +
                                                      " " + TraduzirNucleo(s.unidade);
         html += "<tr><td>" + TraduzirNucleo(s.legenda).toHtmlEscaped() + "</td><td align=\"right\">" +
-                numero.toHtmlEscaped() + "</td></tr>";
+                TextoCelulaHtml(numero) + "</td></tr>";
     }
     return html + "</table>";
 }
@@ -107,7 +116,7 @@ QString TabelaSafra(const ConteudoRelatorioPdf& c) {
 QString HtmlRelatorioPdf(const ConteudoRelatorioPdf& c) {
     QString html =
         "<html><head><style>"
-        "body { font-family: 'DejaVu Sans'; font-size: 9pt; }"
+        "body { font-family: '" + QString(FamiliaRelatorio) + "'; font-size: 9pt; }"
         "h1 { font-size: 15pt; } h2 { font-size: 11pt; margin-top: 14px; }"
         "table.dados { border-collapse: collapse; }"
         "table.dados td, table.dados th { border: 0.5px solid #808080; }"
@@ -118,7 +127,13 @@ QString HtmlRelatorioPdf(const ConteudoRelatorioPdf& c) {
     const QString data =
         QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat).toHtmlEscaped();
     html += "<p>" + Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Caso: %1")).arg(c.nomeCaso.toHtmlEscaped()) +
-            "<br>" + Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Calculado em %1")).arg(data) + "<br>" +
+            "<br>";
+    // Someone's own text: escaped, its line ends kept.
+    if (!c.descricao.trimmed().isEmpty())
+        html += Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Descrição: %1"))
+                    .arg(c.descricao.trimmed().toHtmlEscaped().replace('\n', "<br>")) +
+                "<br>";
+    html += Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Calculado em %1")).arg(data) + "<br>" +
             Tr(QT_TRANSLATE_NOOP("RelatorioPdf", "Propriedades da água: %1"))
                 .arg(TraduzirNucleo(Pacote(c.resultado->formulacao).nome).toHtmlEscaped()) +
             "</p>";
@@ -135,26 +150,36 @@ QString HtmlRelatorioPdf(const ConteudoRelatorioPdf& c) {
     return html + "</body></html>";
 }
 
+void PrepararPdfRelatorio(QPdfWriter& pdf, const ConteudoRelatorioPdf& c) {
+    pdf.setResolution(ResolucaoPdf);
+    pdf.setCreator("usina");
+    pdf.setTitle("Usina: " + c.nomeCaso);
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                  QMarginsF(MargemMm, MargemMm, MargemMm, MargemMm),
+                                  QPageLayout::Millimeter));
+}
+
+void ComporDocumentoRelatorio(QTextDocument& documento, QPdfWriter& pdf,
+                              const ConteudoRelatorioPdf& c) {
+    documento.documentLayout()->setPaintDevice(&pdf);
+    documento.setHtml(HtmlRelatorioPdf(c));
+    const QRect area = pdf.pageLayout().paintRectPixels(ResolucaoPdf);
+    const double rodape = AlturaRodapeMm / 25.4 * ResolucaoPdf;  // device pixels
+    documento.setPageSize(QSizeF(area.width(), area.height() - rodape));
+}
+
 void GravarRelatorioPdf(const QString& caminho, const ConteudoRelatorioPdf& c) {
     QByteArray bytes;
     {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter pdf(&buffer);
-        pdf.setResolution(ResolucaoPdf);
-        pdf.setCreator("usina");
-        pdf.setTitle("Usina: " + c.nomeCaso);
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                      QMarginsF(MargemMm, MargemMm, MargemMm, MargemMm),
-                                      QPageLayout::Millimeter));
+        PrepararPdfRelatorio(pdf, c);
 
         QTextDocument documento;
-        documento.documentLayout()->setPaintDevice(&pdf);
-        documento.setHtml(HtmlRelatorioPdf(c));
-        const QRect area = pdf.pageLayout().paintRectPixels(ResolucaoPdf);
+        ComporDocumentoRelatorio(documento, pdf, c);
         const double rodape = AlturaRodapeMm / 25.4 * ResolucaoPdf;  // device pixels
-        const QSizeF pagina(area.width(), area.height() - rodape);
-        documento.setPageSize(pagina);
+        const QSizeF pagina = documento.pageSize();
         const int paginas = documento.pageCount();
         const int total = paginas + 1;  // the flowsheet's page
 

@@ -12,7 +12,9 @@
 #include "plant/ResultadoUsina.h"
 
 class QPainter;
+class QPdfWriter;
 class QRectF;
+class QTextDocument;
 
 struct ConteudoRelatorioPdf {
     QString nomeCaso;                  // the case file's name, or "Sem título"
@@ -23,12 +25,19 @@ struct ConteudoRelatorioPdf {
     QString correntesHtml;             // the stream table as an HTML table
     // Draws the flowsheet with results scaled into the rectangle.
     std::function<void(QPainter&, const QRectF&)> desenharFluxograma;
+    QString descricao = {};            // the case's description, plain text; may be empty
 };
 
 
 // The text pages as HTML for QTextDocument (exposed for the tests), in the
 // window's language; the numbers are the same in every language.
 QString HtmlRelatorioPdf(const ConteudoRelatorioPdf& conteudo);
+
+// The report's pages on pdf (A4 portrait, margins, resolution), and the text
+// pages laid out on them as the PDF gets them (exposed for the tests).
+void PrepararPdfRelatorio(QPdfWriter& pdf, const ConteudoRelatorioPdf& conteudo);
+void ComporDocumentoRelatorio(QTextDocument& documento, QPdfWriter& pdf,
+                              const ConteudoRelatorioPdf& conteudo);
 
 // The whole PDF: text pages in portrait, numbered, then the flowsheet on a
 // landscape page. Throws ErroArquivo when the file cannot be written; an

@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -75,9 +76,19 @@ public:
 
     // The case file in use (absolute path), empty for a new case.
     const QString& CaminhoCaso() const { return caminhoCaso_; }
-    // Whether the inputs (the numbers the fields show, and CheckBox1) differ
-    // from the case as opened or saved, or from the defaults for a new case.
+    // Whether the inputs (the numbers the fields show, and CheckBox1) or the
+    // description differ from the case as opened or saved, or from the
+    // defaults for a new case.
     bool CasoAlterado() const;
+    // The case's description (plain text), as the file gives it or as typed
+    // in "Propriedades do caso…"; a change marks the case modified.
+    QString DescricaoCaso() const { return QString::fromStdString(descricaoCaso_); }
+    void DefinirDescricaoCaso(const QString& descricao);
+    // Replaces the "Propriedades do caso" dialogue (tests answer it): given
+    // the case's name and description, the description typed, or nothing
+    // when cancelled.
+    using EdicaoDescricao = std::function<std::optional<QString>(const QString&, const QString&)>;
+    void DefinirEdicaoDescricao(EdicaoDescricao edicao) { editarDescricao_ = std::move(edicao); }
     // Opens a case file (start-up, a dropped file, "Abrir recente"): asks
     // first about unsaved changes; a file that cannot be read is refused in
     // the error box and nothing changes. True when the case was opened.
@@ -105,6 +116,7 @@ public:
     void AbrirRecenteClick(const QString& caminho);
     void ExportarClick();
     void RelatorioPdfClick();
+    void PropriedadesCasoClick();
     // Brings a view of the last run forward (on its page when the views
     // have one), or an analysis tool in the "Análise" window.
     void ExibirVista(QWidget* vista);
@@ -114,8 +126,8 @@ public:
     QMenu* MenuArquivo = nullptr;
     QMenu* MenuRecentes = nullptr;
     QAction *AcaoNovo = nullptr, *AcaoAbrir = nullptr, *AcaoSalvar = nullptr,
-            *AcaoSalvarComo = nullptr, *AcaoExportar = nullptr, *AcaoRelatorioPdf = nullptr,
-            *AcaoSair = nullptr;
+            *AcaoSalvarComo = nullptr, *AcaoPropriedadesCaso = nullptr, *AcaoExportar = nullptr,
+            *AcaoRelatorioPdf = nullptr, *AcaoSair = nullptr;
     QMenu* MenuExibir = nullptr;
     QAction *AcaoExibirFluxograma = nullptr, *AcaoExibirCorrentes = nullptr,
             *AcaoExibirIndicadores = nullptr, *AcaoExibirSafra = nullptr;
@@ -342,6 +354,8 @@ private:
     QString caminhoCaso_;
     EntradasUsina entradasCaso_;
     std::string descricaoCaso_;
+    std::string descricaoArquivo_;  // as opened or saved
+    EdicaoDescricao editarDescricao_;
 
     // What the last run read and wrote, for the export of its results.
     std::vector<std::pair<std::string, double>> entradasExecucao_;

@@ -27,6 +27,7 @@
 #include "ui/analise/JanelaAnalise.h"
 #include "ui/comum/DialogosArquivo.h"
 #include "ui/comum/GravarArquivo.h"
+#include "ui/janela/DialogoPropriedadesCaso.h"
 #include "ui/comum/Idioma.h"
 #include "ui/comum/MensagensNucleo.h"
 #include "ui/comum/SeparadorDecimal.h"
@@ -87,6 +88,8 @@ QMenuBar* TFusina::CriarMenus() {
                       QKeySequence(Qt::CTRL | Qt::Key_S));
     AcaoSalvarComo = acao("AcaoSalvarComo", QT_TRANSLATE_NOOP("TFusina", "Salvar &como…"),
                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    AcaoPropriedadesCaso = acao("AcaoPropriedadesCaso",
+                                QT_TRANSLATE_NOOP("TFusina", "Propriedades do caso…"), QKeySequence());
     MenuArquivo->addSeparator();
     AcaoExportar =
         acao("AcaoExportar", QT_TRANSLATE_NOOP("TFusina", "&Exportar resultados…"), QKeySequence());
@@ -100,6 +103,7 @@ QMenuBar* TFusina::CriarMenus() {
     connect(AcaoAbrir, &QAction::triggered, this, &TFusina::AbrirClick);
     connect(AcaoSalvar, &QAction::triggered, this, [this] { SalvarClick(); });
     connect(AcaoSalvarComo, &QAction::triggered, this, [this] { SalvarComoClick(); });
+    connect(AcaoPropriedadesCaso, &QAction::triggered, this, &TFusina::PropriedadesCasoClick);
     connect(AcaoExportar, &QAction::triggered, this, &TFusina::ExportarClick);
     connect(AcaoRelatorioPdf, &QAction::triggered, this, &TFusina::RelatorioPdfClick);
     connect(AcaoSair, &QAction::triggered, this, &QWidget::close);
@@ -151,7 +155,25 @@ void TFusina::LigarCaso() {
 
 bool TFusina::CasoAlterado() const {
     // A field that is not a number is no number of the case.
-    return !entradas_->Iguais(entradasCaso_);
+    return !entradas_->Iguais(entradasCaso_) || descricaoCaso_ != descricaoArquivo_;
+}
+
+void TFusina::DefinirDescricaoCaso(const QString& descricao) {
+    descricaoCaso_ = descricao.toStdString();
+    AtualizarTitulo();
+}
+
+void TFusina::PropriedadesCasoClick() {
+    ExecutarTratando([this] {
+        std::optional<QString> digitada;
+        if (editarDescricao_) {
+            digitada = editarDescricao_(NomeCaso(), DescricaoCaso());
+        } else {
+            DialogoPropriedadesCaso dialogo(NomeCaso(), DescricaoCaso(), this);
+            if (dialogo.exec() == QDialog::Accepted) digitada = dialogo.Descricao();
+        }
+        if (digitada) DefinirDescricaoCaso(*digitada);
+    });
 }
 
 QString TFusina::NomeCaso() const {
@@ -190,6 +212,7 @@ void TFusina::MostrarCaso(const QString& caminho, const CasoLido& lido) {
     caminhoCaso_ = QFileInfo(caminho).absoluteFilePath();
     entradasCaso_ = lido.caso.entradas;
     descricaoCaso_ = lido.caso.descricao;
+    descricaoArquivo_ = lido.caso.descricao;
     for (const auto& [nome, texto] : TextosDoCaso(lido.caso.entradas, SeparadorDecimal()))
         campos_->DefinirTexto(nome, texto);
     CheckBox1->setChecked(lido.caso.entradas.comTurbinaAlta);
@@ -240,6 +263,7 @@ void TFusina::NovoClick() {
         caminhoCaso_.clear();
         entradasCaso_ = EntradasUsina{};
         descricaoCaso_.clear();
+        descricaoArquivo_.clear();
         const std::string separador = SeparadorDecimal();
         for (const CampoEntradaUsina& c : CamposEntradaUsina())
             campos_->DefinirTexto(c.nome, TextoPadrao(c.nome, separador));
@@ -300,6 +324,7 @@ void TFusina::GravarCasoNoArquivo(const QString& caminho, const CasoUsina& caso)
     GravarCaso(CaminhoLocal(caminho), caso, SeparadorDecimal());
     caminhoCaso_ = QFileInfo(caminho).absoluteFilePath();
     entradasCaso_ = caso.entradas;
+    descricaoArquivo_ = caso.descricao;
     CasosRecentes::Acrescentar(caminhoCaso_);
     PreencherRecentes();
     AtualizarTitulo();
@@ -351,9 +376,11 @@ void TFusina::ExportarClick() {
                     .toStdString());
         if (!PodeGravar(escolhido)) return;
         const std::string separador = SeparadorDecimal();
-        GravarTexto(escolhido, json ? ResultadosJson(entradasExecucao_, turbinaAltaExecucao_,
-                                                     resultado_, camposExecucao_, separador)
-                                    : ResultadosCsv(resultado_, separador));
+        if (json)
+            GravarTexto(escolhido, ResultadosJson(entradasExecucao_, turbinaAltaExecucao_, resultado_,
+                                                  camposExecucao_, separador));
+        else
+            GravarCsv(escolhido, ResultadosCsv(resultado_, separador, CabecalhoPressao::BarAbsoluto));
         DefinirNota([caminho = Mostrado(escolhido)] {
             return tr("Resultados exportados para %1").arg(caminho);
         });

@@ -403,7 +403,8 @@ void TFusina::RelatorioPdfClick() {
             CorrentesHtml(r, separador),
             [&](QPainter& pintor, const QRectF& area) {
                 DesenharFluxogramaResultados(pintor, area, &r, separador);
-            }};
+            },
+            DescricaoCaso()};
         GravarRelatorioPdf(escolhido, conteudo);
         DefinirNota([caminho = QDir::toNativeSeparators(QFileInfo(escolhido).absoluteFilePath())] {
             return tr("Relatório PDF gravado em %1").arg(caminho);

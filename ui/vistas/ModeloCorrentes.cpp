@@ -29,7 +29,8 @@ const DefinicaoColuna Colunas[ModeloCorrentes::NumeroColunas] = {
     {QT_TRANSLATE_NOOP("ModeloCorrentes", "Vazão [kg/s]"), 3,
      QT_TRANSLATE_NOOP("ModeloCorrentes",
                        "A água de alimentação (19) leva a vazão do condensado (18)")},
-    {QT_TRANSLATE_NOOP("ModeloCorrentes", "Pressão [bar]"), 2, nullptr},
+    {QT_TRANSLATE_NOOP("ModeloCorrentes", "Pressão [bar (abs.)]"), 2,
+     QT_TRANSLATE_NOOP("ModeloCorrentes", "Pressão absoluta")},
     {QT_TRANSLATE_NOOP("ModeloCorrentes", "Temperatura [°C]"), 1, nullptr},
     {QT_TRANSLATE_NOOP("ModeloCorrentes", "Entalpia [kJ/kg]"), 1, nullptr},
     {QT_TRANSLATE_NOOP("ModeloCorrentes", "Entropia [kJ/(kg·K)]"), 4, nullptr},
@@ -74,6 +75,7 @@ void ModeloCorrentes::DefinirResultado(const ResultadoUsina& resultado,
     linhas_ = std::move(linhas);
     estados_ = std::move(estados);
     separador_ = separador;
+    csv_ = CorrentesCsv(resultado, separador, CabecalhoPressao::BarAbsoluto);
     endResetModel();
 }
 
@@ -81,6 +83,7 @@ void ModeloCorrentes::Limpar() {
     beginResetModel();
     linhas_.clear();
     estados_.clear();
+    csv_.clear();
     endResetModel();
 }
 
@@ -198,19 +201,4 @@ QVariant ModeloCorrentes::headerData(int secao, Qt::Orientation orientacao, int 
     return {};
 }
 
-std::string ModeloCorrentes::Csv() const {
-    const char delimitador = DelimitadorCsv(separador_);
-    const std::string decimal = separador_ == "," ? "," : ".";
-    std::vector<std::string> celulas;
-    for (int c = 0; c < NumeroColunas; ++c) celulas.push_back(Colunas[c].cabecalho);
-    std::string csv = LinhaCsv(celulas, delimitador);
-    for (std::size_t i = 0; i < linhas_.size(); ++i) {
-        const LinhaCorrente& l = linhas_[i];
-        celulas = {std::to_string(l.rotulo), l.descricao};
-        for (int c = ColunaVazaoTh; c <= ColunaExergia; ++c)
-            celulas.push_back(TextoExato(Numero(l, c), decimal));
-        celulas.push_back(TextoEstado(estados_[i], decimal));
-        csv += LinhaCsv(celulas, delimitador);
-    }
-    return csv;
-}
+std::string ModeloCorrentes::Csv() const { return csv_; }

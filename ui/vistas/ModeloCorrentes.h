@@ -65,12 +65,11 @@ public:
     // Whether the row's flow is negative (not physical), shown in red.
     bool VazaoNegativa(int linha) const;
 
-    // The table as CSV for a spreadsheet: the headers, then every row with
-    // the numbers unrounded (shortest text that reads back to the same
-    // double). Commas and decimal points, or semicolons and decimal commas
-    // when the separator is a comma; the states written with the same
-    // decimal mark. Always in Portuguese, whatever the window's language.
-    // UTF-8, CR LF line ends.
+    // The table as CSV for a spreadsheet, the columns and rows usina-calc
+    // --csv prints (CorrentesCsv: flows in kg/s, specific volume, quality as
+    // a number, every number unrounded), the pressure header saying the
+    // basis; in Portuguese whatever the window's language. UTF-8, CR LF line
+    // ends, no byte-order mark (the export adds it).
     std::string Csv() const;
 
     int rowCount(const QModelIndex& pai = QModelIndex()) const override;
@@ -83,4 +82,5 @@ private:
     std::vector<LinhaCorrente> linhas_;
     std::vector<std::optional<EstadoLegivel>> estados_;  // one per row
     std::string separador_ = ",";
+    std::string csv_;  // Csv(), composed with the rows
 };

@@ -172,7 +172,7 @@ void VistaCorrentes::ExportarCsv(const QString& caminho) const {
         throw ErroResultadoIncompleto(
             tr("Ainda não há resultados: execute o cálculo (Executar) antes de gravar.")
                 .toStdString());
-    GravarArquivo(caminho, QByteArray::fromStdString(modelo_->Csv()));
+    GravarCsv(caminho, modelo_->Csv());
 }
 
 void VistaCorrentes::ExportarClick() {

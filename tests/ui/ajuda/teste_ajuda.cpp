@@ -161,7 +161,10 @@ TEST_F(ManualAjuda, TabelaDeEntradasRepeteAsVerificacoes) {
             EXPECT_EQ(TextoCelula(*tabela, i + 1, 3), QString::fromStdString(TextoPadrao(c.nome, ",")));
             if (pagina.idioma != Idioma::Portugues) continue;
             EXPECT_EQ(TextoCelula(*tabela, i + 1, 1), QString::fromUtf8(c.legenda));
-            EXPECT_EQ(TextoCelula(*tabela, i + 1, 2), QString::fromUtf8(c.unidade));
+            // Pressures are absolute, and the manual says so.
+            EXPECT_EQ(TextoCelula(*tabela, i + 1, 2),
+                      QString::fromUtf8(c.unidade) +
+                          (std::string(c.unidade) == "bar" ? " (abs.)" : ""));
             EXPECT_EQ(TextoCelula(*tabela, i + 1, 4),
                       QString::fromStdString(FaixaPermitida(c, ",") + "."));
         }
@@ -267,14 +270,14 @@ TEST_F(AjudaJanela, OQueEDasSaidasNomeiaUnidadeERotulo) {
         const char* contem;
         const char* naoContem;
     } casos[] = {
-        {"Ep18", "Unidade: bar.<br>Rótulo 18 do fluxograma: Condensado de retorno.", nullptr},
+        {"Ep18", "Unidade: bar (abs.).<br>Rótulo 18 do fluxograma: Condensado de retorno.", nullptr},
         {"Eirr4", "Rótulo 13 do fluxograma: Eixo da turbomoenda.", "Rótulo 4 "},
         {"Ew20", "Unidade: kW.<br>Rótulo 20 do fluxograma: Eixo da bomba de condensado.", nullptr},
         {"Etit11", "Rótulo 11 do fluxograma", "Unidade"},
         {"Em1c", "Unidade: t/h.", "Rótulo"},
         {"Eprodvap", "<b>Quantidade de vapor [ton/h]</b>", "Rótulo"},
         {"Epstap", "Lido só com a turbina de alta pressão.", nullptr},
-        {"Eprecal", "Unidade: bar. Valores aceitos: De 0,006109 a 190 bar; acima de 190 bar é "
+        {"Eprecal", "Unidade: bar (abs.). Valores aceitos: De 0,006109 a 190 bar; acima de 190 bar é "
                     "lido como 190.", "turbina de alta"},
     };
     for (const auto& caso : casos) {
@@ -406,7 +409,7 @@ TEST_F(AjudaIdioma, OQueEMudaDeIdiomaEVoltaExato) {
         EXPECT_FALSE(ingles.contains("Unidade") || ingles.contains("Rótulo")) << nome;
     });
     EXPECT_TRUE(Campo("Eprecal")->whatsThis().endsWith(
-        "Unit: bar. Accepted values: From 0,006109 to 190 bar; above 190 bar it is read as 190."));
+        "Unit: bar (abs.). Accepted values: From 0,006109 to 190 bar; above 190 bar it is read as 190."));
     EXPECT_TRUE(Campo("Ecapusi")->whatsThis().contains("Unit: t cane/h."));
     EXPECT_TRUE(Campo("Ep18")->whatsThis().endsWith("Flowsheet label 18: Return condensate."));
     // The sentences after the caption (which the window's own panels

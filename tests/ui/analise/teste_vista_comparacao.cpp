@@ -21,6 +21,7 @@
 #include "io/CasoUsina.h"
 #include "properties/Erros.h"
 #include "ui/analise/VistaComparacao.h"
+#include "ui/comum/TextoLiteral.h"
 #include "ui/comum/Idioma.h"
 #include "ui/comum/TratadorErros.h"
 
@@ -94,6 +95,26 @@ protected:
     std::string erroEntrada_;
     int leituras_ = 0;
 };
+
+// The case files' descriptions in a row of their own, on one line, whole
+// in the tooltip and never read as markup; no row when no case has one.
+TEST_F(VistaComparacaoTeste, DescricaoDosCasos) {
+    vista_.show();
+    QTest::mouseClick(vista_.BotaoConfiguracoes, Qt::LeftButton);
+    EXPECT_EQ(Linha(vista_.Arvore, "Descrição"), nullptr);
+
+    const QString caminho = dir_.filePath("descrito.usina");
+    GravarCaso(QFile::encodeName(caminho).toStdString(),
+               {EntradasUsina{}, "Safra <b>2026</b>\n  caldeira nova"});
+    vista_.AdicionarCaso(caminho);
+    const QTreeWidgetItem* linha = Linha(vista_.Arvore, "Descrição");
+    ASSERT_NE(linha, nullptr);
+    EXPECT_EQ(vista_.Arvore->indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(linha)), 0);
+    EXPECT_EQ(Textos(linha), (QStringList{"Descrição", "", "", "", "", "Safra <b>2026</b> caldeira nova"}));
+    EXPECT_EQ(linha->toolTip(5), DicaLiteral("Safra <b>2026</b>\n  caldeira nova"));
+    // The rows of figures are where they were.
+    EXPECT_NE(Linha(vista_.Arvore, "Potência elétrica [kW]"), nullptr);
+}
 
 // Hidden, the view only notes that the inputs changed and runs the cases
 // when shown. One click then compares the current inputs with and without

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <csetjmp>
 #include <csignal>
 #include <cstdio>
@@ -131,6 +132,68 @@ TEST_F(SalvarJpeg, ArquivoBaselineDe538x317ComTresComponentes) {
     EXPECT_LT(luz(400, 244), 128);  // exhaust collector
     EXPECT_GT(luz(5, 5), 200);
     EXPECT_GT(luz(400, 100), 200);
+}
+
+// The quantisation tables of the written file, in the order the DQT
+// segments give them (each 64 entries, zigzag order as stored).
+std::vector<std::vector<int>> TabelasQuantizacao(const std::vector<unsigned char>& b) {
+    std::vector<std::vector<int>> tabelas;
+    std::size_t i = 2;  // after SOI
+    while (i + 4 <= b.size() && b[i] == 0xFF && b[i + 1] != 0xDA) {  // up to the scan
+        const std::size_t tamanho = static_cast<std::size_t>(b[i + 2]) << 8 | b[i + 3];
+        if (b[i + 1] == 0xDB) {
+            for (std::size_t p = i + 4; p < i + 2 + tamanho;) {
+                const bool dezesseisBits = (b[p] >> 4) != 0;
+                ++p;
+                std::vector<int> t;
+                for (int k = 0; k < 64; ++k, p += dezesseisBits ? 2 : 1)
+                    t.push_back(dezesseisBits ? b[p] << 8 | b[p + 1] : b[p]);
+                tabelas.push_back(t);
+            }
+        }
+        i += 2 + tamanho;
+    }
+    return tabelas;
+}
+
+// The example tables of the JPEG standard (Annex K), in natural (row) order,
+// scaled as libjpeg scales them for a quality q: factor 200 - 2q percent,
+// rounded, kept within 1..255 for a baseline file; then read in zigzag order.
+std::vector<int> TabelaPadrao(const int (&base)[64], int qualidade) {
+    const int escala = qualidade < 50 ? 5000 / qualidade : 200 - 2 * qualidade;
+    std::vector<int> zigzag;
+    for (int s = 0; s <= 14; ++s) {  // anti-diagonals, alternating direction
+        for (int k = 0; k <= s; ++k) {
+            const int linha = s % 2 == 0 ? s - k : k;
+            const int coluna = s - linha;
+            if (linha > 7 || coluna > 7) continue;
+            const int q = (base[linha * 8 + coluna] * escala + 50) / 100;
+            zigzag.push_back(std::clamp(q, 1, 255));
+        }
+    }
+    return zigzag;
+}
+
+constexpr int Luminancia[64] = {
+    16, 11, 10, 16, 24,  40,  51,  61,  12, 12, 14, 19, 26,  58,  60,  55,
+    14, 13, 16, 24, 40,  57,  69,  56,  14, 17, 22, 29, 51,  87,  80,  62,
+    18, 22, 37, 56, 68,  109, 103, 77,  24, 35, 55, 64, 81,  104, 113, 92,
+    49, 64, 78, 87, 103, 121, 120, 101, 72, 92, 95, 98, 112, 100, 103, 99};
+constexpr int Crominancia[64] = {
+    17, 18, 24, 47, 99, 99, 99, 99, 18, 21, 26, 66, 99, 99, 99, 99,
+    24, 26, 56, 99, 99, 99, 99, 99, 47, 66, 99, 99, 99, 99, 99, 99,
+    99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99,
+    99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99};
+
+TEST_F(SalvarJpeg, TabelasDeQuantizacaoDaQualidade90) {
+    SalvarFiguraJpeg(figura_, "fluxograma");
+    const std::vector<std::vector<int>> tabelas = TabelasQuantizacao(Ler("fluxograma.jpg"));
+    ASSERT_EQ(tabelas.size(), 2u) << "luminance and chrominance";
+    EXPECT_EQ(tabelas[0], TabelaPadrao(Luminancia, 90));
+    EXPECT_EQ(tabelas[1], TabelaPadrao(Crominancia, 90));
+    // The scaling itself, checked on entries known by hand: 16 -> 3, 99 -> 20.
+    EXPECT_EQ(tabelas[0][0], 3);
+    EXPECT_EQ(tabelas[1][63], 20);
 }
 
 TEST_F(SalvarJpeg, SalvarDuasVezesDaArquivosIdenticos) {

@@ -253,7 +253,8 @@ TEST_F(ArquivoTeste, ExportarSoDepoisDeUmCalculoCompleto) {
     janela->BitBtn1->click();
     janela->AcaoExportar->trigger();
     EXPECT_EQ(Conteudo(Caminho("r.csv")),
-              QByteArray::fromStdString(ResultadosCsv(janela->Resultado(), ",")));
+              "\xEF\xBB\xBF" + QByteArray::fromStdString(ResultadosCsv(
+                                      janela->Resultado(), ",", CabecalhoPressao::BarAbsoluto)));
     EXPECT_EQ(janela->LinhaAviso->text(),
               "Resultados exportados para " + QDir::toNativeSeparators(Caminho("r.csv")));
     dialogos->exportar = Caminho("r.json");

@@ -61,9 +61,11 @@ TEST(TextosNucleoJanela, EmPortuguesSaoOsTextosDoNucleo) {
         for (const CampoEntradaUsina& c : CamposEntradaUsina()) {
             SCOPED_TRACE(c.nome);
             EXPECT_EQ(FaixaPermitidaTraduzida(c, separador).toStdString(), FaixaPermitida(c, separador));
-            // The tooltip as the window always wrote it.
+            // The tooltip as the window always wrote it, pressures said absolute.
+            const QString unidade = std::string(c.unidade) == "bar" ? "bar (abs.)"
+                                                                   : QString::fromUtf8(c.unidade);
             EXPECT_EQ(DicaEntrada(c, separador),
-                      QString::fromUtf8(c.legenda) + "\nUnidade: " + QString::fromUtf8(c.unidade) +
+                      QString::fromUtf8(c.legenda) + "\nUnidade: " + unidade +
                           "\nValores aceitos: " +
                           QString::fromStdString(FaixaPermitida(c, separador)) + ".");
         }

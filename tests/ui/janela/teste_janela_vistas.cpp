@@ -150,7 +150,11 @@ TEST_F(VistasTeste, DicaDeCadaEntradaComUnidadeEFaixa) {
     for (const CampoEntradaUsina& c : CamposEntradaUsina()) {
         const QString dica = Campo(c.nome)->toolTip();
         EXPECT_TRUE(dica.startsWith(QString::fromUtf8(c.legenda))) << c.nome;
-        EXPECT_TRUE(dica.contains("Unidade: " + QString::fromUtf8(c.unidade))) << c.nome;
+        // Pressures are absolute: "bar (abs.)" in the tooltip, the caption as written.
+        const bool pressao = std::string(c.unidade) == "bar";
+        EXPECT_TRUE(dica.contains("Unidade: " + QString::fromUtf8(c.unidade) + (pressao ? " (abs.)\n" : "\n")))
+            << c.nome;
+        EXPECT_EQ(dica.contains("[bar]"), pressao) << c.nome;
         EXPECT_TRUE(dica.contains("Valores aceitos: ")) << c.nome;
     }
     EXPECT_FALSE(janela->CheckBox1->toolTip().isEmpty());

@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "io/ErrosArquivo.h"
+#include "io/ExportacaoResultados.h"
 #include "plant/CalculoUsina.h"
 #include "plant/DiagramaTs.h"
 #include "plant/ErrosPlanta.h"
@@ -167,9 +168,9 @@ TEST(VistaCorrentes, CopiaASelecaoParaPlanilha) {
         QString esperado;
     } casos[] = {
         {QLocale(QLocale::Portuguese, QLocale::Brazil),
-         "Pressão [bar]\tTemperatura [°C]\n80,00\t450,0\n22,00\t298,8\n"},
+         "Pressão [bar (abs.)]\tTemperatura [°C]\n80,00\t450,0\n22,00\t298,8\n"},
         {QLocale(QLocale::English, QLocale::UnitedStates),
-         "Pressão [bar]\tTemperatura [°C]\n80.00\t450.0\n22.00\t298.8\n"},
+         "Pressão [bar (abs.)]\tTemperatura [°C]\n80.00\t450.0\n22.00\t298.8\n"},
     };
     for (const auto& c : casos) {
         LocaleTemporario locale(c.locale);
@@ -227,9 +228,11 @@ protected:
     int dialogos = 0;
 };
 
-// The CSV read back gives every number of the model to the bit and the
-// states as shown, with either decimal mark.
-TEST_F(VistaCorrentesArquivo, CsvLidoDeVolta) {
+// The exported CSV starts with the UTF-8 byte-order mark, then holds the
+// columns and rows usina-calc --csv prints for the same run (CorrentesCsv),
+// the pressure header alone saying the basis; its numbers read back to the
+// model's to the bit, with either decimal mark.
+TEST_F(VistaCorrentesArquivo, CsvComMarcaEAsColunasDoUsinaCalc) {
     const struct {
         QLocale locale;
         QChar delimitador;
@@ -238,39 +241,50 @@ TEST_F(VistaCorrentesArquivo, CsvLidoDeVolta) {
         {QLocale(QLocale::Portuguese, QLocale::Brazil), ';', ","},
         {QLocale(QLocale::English, QLocale::UnitedStates), ',', "."},
     };
+    const ResultadoUsina resultado = Calculado();
     for (const auto& c : casos) {
         SCOPED_TRACE(c.decimal);
         LocaleTemporario locale(c.locale);
         VistaCorrentes vista;
-        vista.MostrarResultado(Calculado());
+        vista.MostrarResultado(resultado);
         const QString caminho = Exportar(vista, "correntes" + QString::fromStdString(c.decimal));
         ASSERT_TRUE(erros.erros.isEmpty()) << erros.erros.join('\n').toStdString();
         QFile arquivo(caminho + ".csv");  // the suffix is added to a bare name
         ASSERT_TRUE(arquivo.open(QIODevice::ReadOnly));
-        const QString texto = QString::fromUtf8(arquivo.readAll());
-        EXPECT_TRUE(texto.endsWith("\r\n"));
-        QStringList linhas = texto.split("\r\n");
-        linhas.removeLast();
-        ASSERT_EQ(linhas.size(), 14);
+        QByteArray bytes = arquivo.readAll();
+        ASSERT_TRUE(bytes.startsWith("\xEF\xBB\xBF")) << "no UTF-8 byte-order mark";
+        bytes.remove(0, 3);
+        EXPECT_FALSE(bytes.startsWith("\xEF\xBB\xBF")) << "the mark written twice";
+
+        // usina-calc's table for the same run, line by line.
+        const QStringList janela = QString::fromUtf8(bytes).split("\r\n");
+        const QStringList calc = QString::fromStdString(CorrentesCsv(resultado, c.decimal)).split("\r\n");
+        ASSERT_EQ(janela.size(), calc.size());
+        const QStringList cabecalhoJanela = CamposCsv(janela[0], c.delimitador);
+        QStringList cabecalhoCalc = CamposCsv(calc[0], c.delimitador);
+        ASSERT_EQ(cabecalhoJanela.size(), cabecalhoCalc.size());
+        EXPECT_EQ(cabecalhoCalc[3], "Pressão [bar]");
+        cabecalhoCalc[3] = "Pressão [bar (abs.)]";
+        EXPECT_EQ(cabecalhoJanela, cabecalhoCalc);
+        for (qsizetype l = 1; l < janela.size(); ++l) EXPECT_EQ(janela[l], calc[l]) << l;
+
+        // Every number of the model to the bit, in the model's own units.
         const ModeloCorrentes& modelo = vista.Modelo();
-        const QStringList cabecalho = CamposCsv(linhas[0], c.delimitador);
-        for (int col = 0; col < ModeloCorrentes::NumeroColunas; ++col)
-            EXPECT_EQ(cabecalho.value(col), ModeloCorrentes::Cabecalho(col));
+        ASSERT_EQ(janela.size(), modelo.rowCount() + 2);  // header, rows, the final line end
+        const struct {
+            int csv;
+            int modelo;
+        } colunas[] = {{2, ModeloCorrentes::ColunaVazaoKgs}, {3, ModeloCorrentes::ColunaPressao},
+                       {4, ModeloCorrentes::ColunaTemperatura}, {6, ModeloCorrentes::ColunaEntalpia},
+                       {7, ModeloCorrentes::ColunaEntropia}, {8, ModeloCorrentes::ColunaExergia}};
         for (int l = 0; l < modelo.rowCount(); ++l) {
-            const QStringList campos = CamposCsv(linhas[l + 1], c.delimitador);
-            ASSERT_EQ(campos.size(), ModeloCorrentes::NumeroColunas) << linhas[l + 1].toStdString();
+            const QStringList campos = CamposCsv(janela[l + 1], c.delimitador);
+            ASSERT_EQ(campos.size(), 10) << janela[l + 1].toStdString();
             EXPECT_EQ(campos[0].toInt(), modelo.ValorBruto(l, 0).toInt());
-            EXPECT_EQ(campos[1], modelo.Texto(l, 1));
-            for (int col = ModeloCorrentes::ColunaVazaoTh; col <= ModeloCorrentes::ColunaExergia;
-                 ++col)
-                EXPECT_EQ(LerNumero(campos[col].toStdString(), c.decimal),
-                          modelo.ValorBruto(l, col).toDouble());
-            EXPECT_EQ(campos[ModeloCorrentes::ColunaEstado],
-                      modelo.Texto(l, ModeloCorrentes::ColunaEstado));
+            for (const auto& col : colunas)
+                EXPECT_EQ(LerNumero(campos[col.csv].toStdString(), c.decimal),
+                          modelo.ValorBruto(l, col.modelo).toDouble());
         }
-        // The wet exhaust's text holds a comma: quoted where that is the
-        // delimiter.
-        EXPECT_EQ(linhas[9].contains("\"úmido, título 0.997\""), c.decimal == ".");
     }
 }
 
@@ -366,8 +380,10 @@ TEST(TabelasHtml, CorrentesEIndicadoresSemEstimativas) {
     const ResultadoUsina r = Calculado();
     const QString correntes = CorrentesHtml(r, ",");
     EXPECT_EQ(correntes.count("<tr>"), 14);
-    EXPECT_TRUE(correntes.contains("superaquecido 38,4 K"));
-    EXPECT_TRUE(correntes.contains("Entropia [kJ/(kg·K)]"));
+    // The number and its unit on one line; the header's unit whole on a line of its own.
+    EXPECT_TRUE(correntes.contains("superaquecido 38,4&nbsp;K"));
+    EXPECT_TRUE(correntes.contains("Entropia<br>[kJ/&#8288;(kg·K)]"));
+    EXPECT_TRUE(correntes.contains("Pressão<br>[bar&nbsp;(abs.)]"));
 
     const QString indicadores = IndicadoresHtml(r, ",");
     EXPECT_TRUE(indicadores.contains("Eficiência de primeira lei da usina"));
@@ -541,7 +557,7 @@ TEST_F(VistasIdioma, TabelaDeCorrentesIdaEVolta) {
     }
     const ModeloCorrentes& m = vista.Modelo();
     EXPECT_EQ(m.headerData(ModeloCorrentes::ColunaPressao, Qt::Horizontal).toString(),
-              "Pressure\n[bar]");
+              "Pressure\n[bar (abs.)]");
     EXPECT_EQ(m.Texto(0, ModeloCorrentes::ColunaDescricao), "Live steam");
     for (int l = 0; l < m.rowCount(); ++l) {
         for (int c = 0; c < ModeloCorrentes::NumeroColunas; ++c) {
@@ -621,7 +637,10 @@ TEST_F(VistasIdioma, RelatorioPdfNoIdiomaDaJanela) {
         // The date and time of the run may turn over between two calls.
         return HtmlRelatorioPdf(conteudo).remove(QRegularExpression("<br>[^<]*</p>"));
     };
-    const auto numeros = [](const QString& texto) {
+    const auto numeros = [](QString texto) {
+        // The stream table's column widths follow the headers' lengths in
+        // each language: not numbers of the report.
+        texto.remove(QRegularExpression(" width=\"\\d+%\""));
         QStringList lista;
         for (const auto& m : QRegularExpression("\\d+(,\\d+)?").globalMatch(texto))
             lista << m.captured();
@@ -635,7 +654,7 @@ TEST_F(VistasIdioma, RelatorioPdfNoIdiomaDaJanela) {
                               "Caso:", "Como é calculado", "não", "Turbomoenda"})
         EXPECT_FALSE(ingles.contains(QString::fromUtf8(texto))) << texto;
     for (const char* texto : {"Input data", "Overall results", "Cogeneration indicators",
-                              "Stream table", "Live steam", "superheated 38,4 K", "Case: caso.usina",
+                              "Stream table", "Live steam", "superheated 38,4&nbsp;K", "Case: caso.usina",
                               "Mill capacity", "t cane/h", "Mill drive turbine"})
         EXPECT_TRUE(ingles.contains(QString::fromUtf8(texto))) << texto;
     EXPECT_EQ(numeros(ingles), numeros(portugues));
