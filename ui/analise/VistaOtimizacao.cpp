@@ -26,6 +26,7 @@
 #include "plant/CamposNomeados.h"
 #include "plant/Numeros.h"
 #include "ui/analise/CamposAnalise.h"
+#include "ui/comum/FormatoResultados.h"
 #include "ui/comum/GravarArquivo.h"
 #include "ui/comum/Idioma.h"
 #include "ui/comum/MensagensNucleo.h"
@@ -44,6 +45,14 @@ QString Tr(const char* texto) { return QCoreApplication::translate(Contexto, tex
 QString Numero(double valor) { return QString::fromStdString(TextoExato(valor, SeparadorDecimal())); }
 
 QString Numero(const std::optional<double>& valor) { return valor ? Numero(*valor) : QString(); }
+
+// The answer's numbers read rounded; exact in their tooltips, the CSV and
+// what "Aplicar à janela" puts in the fields.
+constexpr int DecimaisResposta = 2;
+
+QString Arredondado(const std::optional<double>& valor) {
+    return valor ? TextoAgrupado(*valor, DecimaisResposta, SeparadorDecimal()) : QString();
+}
 
 // The inputs offered first, as an engineer would start: boiler pressure and
 // temperature, the header's pressure and the valve's share.
@@ -153,7 +162,8 @@ VistaOtimizacao::VistaOtimizacao(QWidget* pai) : VistaAnalise(pai), exportacao_(
     Restricoes->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     Restricoes->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     Restricoes->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
-    Restricoes->setMinimumHeight(90);
+    Restricoes->setMinimumHeight(70);
+    Restricoes->setMaximumHeight(140);
     BotaoAdicionarRestricao = botao("BotaoAdicionarRestricao",
                                     QT_TRANSLATE_NOOP("VistaOtimizacao", "Adicionar restrição"));
     BotaoRemoverRestricao = botao("BotaoRemoverRestricao",
@@ -168,7 +178,7 @@ VistaOtimizacao::VistaOtimizacao(QWidget* pai) : VistaAnalise(pai), exportacao_(
     colunaOtimo->addLayout(linhaObjetivo);
     colunaOtimo->addLayout(grade);
     colunaOtimo->addWidget(rotulo(QT_TRANSLATE_NOOP("VistaOtimizacao", "Restrições:")));
-    colunaOtimo->addWidget(Restricoes, 1);
+    colunaOtimo->addWidget(Restricoes);
     colunaOtimo->addLayout(linhaRestricoes);
 
     // The goal seek.
@@ -241,8 +251,10 @@ VistaOtimizacao::VistaOtimizacao(QWidget* pai) : VistaAnalise(pai), exportacao_(
     auto* divisao = new QSplitter(Qt::Horizontal, this);
     divisao->addWidget(Resposta);
     divisao->addWidget(Evolucao);
-    divisao->setStretchFactor(0, 3);
-    divisao->setStretchFactor(1, 2);
+    divisao->setChildrenCollapsible(false);
+    divisao->setStretchFactor(0, 1);
+    divisao->setStretchFactor(1, 1);
+    Evolucao->setMinimumWidth(360);
     BotaoAplicar = botao("BotaoAplicarOtimizacao", QT_TRANSLATE_NOOP("VistaOtimizacao", "Aplicar à janela"));
     BotaoExportar = botao("BotaoExportarOtimizacao", QT_TRANSLATE_NOOP("VistaOtimizacao", "Exportar CSV…"));
     BotaoAplicar->setEnabled(false);
@@ -567,30 +579,43 @@ void VistaOtimizacao::Cancelar() {
     if (executando_) cancelar_.store(true);
 }
 
+void VistaOtimizacao::LinhaResposta(const QString& grandeza, const std::optional<double>& atual,
+                                    const std::optional<double>& resposta, const QString& observacao) {
+    const int n = Resposta->rowCount();
+    Resposta->insertRow(n);
+    const auto texto = [this, n](int coluna, const QString& t) {
+        auto* item = new QTableWidgetItem(t);
+        item->setToolTip(t);
+        Resposta->setItem(n, coluna, item);
+    };
+    const auto numero = [this, n](int coluna, const std::optional<double>& valor) {
+        auto* item = new QTableWidgetItem(Arredondado(valor));
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        item->setToolTip(Numero(valor));
+        Resposta->setItem(n, coluna, item);
+    };
+    texto(0, grandeza);
+    numero(1, atual);
+    numero(2, resposta);
+    texto(3, observacao);
+}
+
 void VistaOtimizacao::MostrarOtimo() {
     const ResultadoOtimizacao& r = *otimo_;
     const PedidoOtimizacao& p = *pedidoOtimo_;
     Resposta->setRowCount(0);
-    const auto linha = [this](const QString& grandeza, const QString& atual, const QString& resposta,
-                              const QString& observacao) {
-        const int n = Resposta->rowCount();
-        Resposta->insertRow(n);
-        const QStringList textos = {grandeza, atual, resposta, observacao};
-        for (int c = 0; c < 4; ++c) {
-            auto* item = new QTableWidgetItem(textos[c]);
-            if (c == 1 || c == 2) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            if (c == 0) item->setToolTip(textos[c]);
-            Resposta->setItem(n, c, item);
-        }
+    const auto linha = [this](const QString& grandeza, const std::optional<double>& atual,
+                              const std::optional<double>& resposta, const QString& observacao) {
+        LinhaResposta(grandeza, atual, resposta, observacao);
     };
     const bool otimo = r.situacao == SituacaoOtimizacao::Otimo;
     for (std::size_t k = 0; k < p.faixas.size(); ++k) {
         const FaixaEntrada& f = p.faixas[k];
-        linha(LegendaCampoAnalise(f.campo), Numero(ValorEntrada(p.base, f.campo)),
-              otimo ? Numero(r.valores[k]) : QString(),
+        linha(LegendaCampoAnalise(f.campo), ValorEntrada(p.base, f.campo),
+              otimo ? std::optional<double>(r.valores[k]) : std::nullopt,
               Tr(QT_TRANSLATE_NOOP("VistaOtimizacao", "faixa %1 a %2")).arg(Numero(f.minimo), Numero(f.maximo)));
     }
-    linha(LegendaCampoAnalise(p.objetivo), Numero(SaidaDaBase(p.base, p.objetivo)), Numero(r.objetivo),
+    linha(LegendaCampoAnalise(p.objetivo), SaidaDaBase(p.base, p.objetivo), r.objetivo,
           p.maximizar ? Tr(QT_TRANSLATE_NOOP("VistaOtimizacao", "objetivo: máximo"))
                       : Tr(QT_TRANSLATE_NOOP("VistaOtimizacao", "objetivo: mínimo")));
     for (const RestricaoAvaliada& a : r.restricoes) {
@@ -604,8 +629,8 @@ void VistaOtimizacao::MostrarOtimo() {
         else
             observacao += a.valor ? Tr(QT_TRANSLATE_NOOP("VistaOtimizacao", "; o valor mais próximo do limite que alguma usina das faixas atingiu"))
                                   : Tr(QT_TRANSLATE_NOOP("VistaOtimizacao", "; nenhuma execução foi uma usina"));
-        linha(LegendaCampoAnalise(a.restricao.saida), Numero(SaidaDaBase(p.base, a.restricao.saida)),
-              Numero(a.valor), observacao);
+        linha(LegendaCampoAnalise(a.restricao.saida), SaidaDaBase(p.base, a.restricao.saida), a.valor,
+              observacao);
     }
     Resposta->resizeRowsToContents();
     QString texto;
@@ -640,7 +665,9 @@ void VistaOtimizacao::MostrarOtimo() {
         auto* x = new QValueAxis;
         x->setTitleText(Tr(QT_TRANSLATE_NOOP("VistaOtimizacao", "Execuções")));
         x->setLabelFormat("%d");
-        x->setRange(0.0, static_cast<double>(std::max<std::size_t>(1, r.avaliacoes)));
+        // From the grid's end, where the first best is known, to the last run.
+        x->setRange(static_cast<double>(r.historico.front().avaliacoes),
+                    static_cast<double>(std::max(r.avaliacoes, r.historico.front().avaliacoes + 1)));
         auto* y = new QValueAxis;
         y->setTitleText(LegendaCampoAnalise(p.objetivo));
         double menor = r.historico.front().objetivo, maior = menor;
@@ -663,22 +690,14 @@ void VistaOtimizacao::MostrarMeta() {
     const ResultadoMeta& r = *meta_;
     const PedidoMeta& p = *pedidoMeta_;
     Resposta->setRowCount(0);
-    const auto linha = [this](const QString& grandeza, const QString& atual, const QString& resposta,
-                              const QString& observacao) {
-        const int n = Resposta->rowCount();
-        Resposta->insertRow(n);
-        const QStringList textos = {grandeza, atual, resposta, observacao};
-        for (int c = 0; c < 4; ++c) {
-            auto* item = new QTableWidgetItem(textos[c]);
-            if (c == 1 || c == 2) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            Resposta->setItem(n, c, item);
-        }
+    const auto linha = [this](const QString& grandeza, const std::optional<double>& atual,
+                              const std::optional<double>& resposta, const QString& observacao) {
+        LinhaResposta(grandeza, atual, resposta, observacao);
     };
     const bool atingida = r.situacao == SituacaoMeta::Atingida;
-    linha(LegendaCampoAnalise(p.faixa.campo), Numero(ValorEntrada(p.base, p.faixa.campo)),
-          Numero(r.valor),
+    linha(LegendaCampoAnalise(p.faixa.campo), ValorEntrada(p.base, p.faixa.campo), r.valor,
           Tr(QT_TRANSLATE_NOOP("VistaOtimizacao", "faixa %1 a %2")).arg(Numero(p.faixa.minimo), Numero(p.faixa.maximo)));
-    linha(LegendaCampoAnalise(p.saida), Numero(SaidaDaBase(p.base, p.saida)), Numero(r.saida),
+    linha(LegendaCampoAnalise(p.saida), SaidaDaBase(p.base, p.saida), r.saida,
           Tr(QT_TRANSLATE_NOOP("VistaOtimizacao", "meta %1")).arg(Numero(p.alvo)));
     Resposta->resizeRowsToContents();
     Situacao->setText(

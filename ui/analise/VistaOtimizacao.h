@@ -107,6 +107,10 @@ private:
     void Iniciar();  // the controls while a search runs
     void Terminar();
     void AdicionarRestricao(const QString& saida, int operador, const QString& limite);
+    // One row of the answer: the quantity, its value in the window's inputs
+    // and in the answer (rounded; exact in the tooltips), a note.
+    void LinhaResposta(const QString& grandeza, const std::optional<double>& atual,
+                       const std::optional<double>& resposta, const QString& observacao);
     void MostrarOtimo();
     void MostrarMeta();
     void Retraduzir();

@@ -15,6 +15,8 @@
 #include <QHorizontalStackedBarSeries>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QSplitter>
 #include <QTableWidget>
 #include <QToolTip>
 #include <QValueAxis>
@@ -28,6 +30,7 @@
 #include "ui/analise/CamposAnalise.h"
 #include "ui/comum/AvisosVista.h"
 #include "ui/comum/DesenhoArquivo.h"
+#include "ui/comum/FormatoResultados.h"
 #include "ui/comum/GravarArquivo.h"
 #include "ui/comum/Idioma.h"
 #include "ui/comum/MensagensNucleo.h"
@@ -50,6 +53,11 @@ const PoliticaExportacao PoliticaGrafico{
 
 constexpr int LarguraExportacao = 1100;  // pixels of an exported chart
 constexpr int AlturaExportacao = 700;
+constexpr int DecimaisTabela = 2;        // of the numbers shown; exact in their tooltips
+// Pixels of chart per bar: a category's label needs its line's height, or
+// the axis cuts it to "…".
+constexpr int AlturaPorBarra = 24;
+constexpr int AlturaForaDasBarras = 150;  // title, value axis, its title, legend
 
 QString Tr(const char* texto) { return QCoreApplication::translate("VistaSensibilidade", texto); }
 
@@ -82,7 +90,8 @@ void PreencherTornado(QChart& grafico, const ResultadoSensibilidade& r, QBarSet*
     for (QAbstractAxis* eixo : grafico.axes()) grafico.removeAxis(eixo);
     barras.clear();
     for (auto l = r.linhas.rbegin(); l != r.linhas.rend(); ++l)
-        if (l->motivo == MotivoSemSensibilidade::Nenhum) barras.push_back(&*l);
+        // An input that moves nothing has no bar: it is in the table.
+        if (l->motivo == MotivoSemSensibilidade::Nenhum && l->variacao != 0.0) barras.push_back(&*l);
     const int passo = static_cast<int>(std::lround(r.passo * 100.0));
     baixo = new QBarSet(Tr(QT_TRANSLATE_NOOP("VistaSensibilidade", "Entrada −%1 %")).arg(passo));
     alto = new QBarSet(Tr(QT_TRANSLATE_NOOP("VistaSensibilidade", "Entrada +%1 %")).arg(passo));
@@ -115,7 +124,7 @@ void PreencherTornado(QChart& grafico, const ResultadoSensibilidade& r, QBarSet*
                                                "Variação de %1 em relação ao caso base (%2)"))
                               .arg(LegendaCampoAnalise(r.saida.usina ? r.saida.usina->nome
                                                                      : r.saida.safra->nome),
-                                   Numero(r.base, SeparadorDecimal())));
+                                   TextoAgrupado(r.base, DecimaisTabela, SeparadorDecimal())));
     grafico.addAxis(valores, Qt::AlignBottom);
     serie->attachAxis(valores);
     grafico.setTitle(Tr(QT_TRANSLATE_NOOP("VistaSensibilidade", "Sensibilidade: as entradas que mais movem a saída")));
@@ -167,6 +176,11 @@ VistaSensibilidade::VistaSensibilidade(QWidget* pai)
     Grafico->setObjectName("GraficoSensibilidade");
     Grafico->setRenderHint(QPainter::Antialiasing);
     Grafico->setMinimumHeight(260);
+    // Tall enough for every bar's label; scrolls when the view is shorter.
+    rolagem_ = new QScrollArea(this);
+    rolagem_->setWidgetResizable(true);
+    rolagem_->setFrameShape(QFrame::NoFrame);
+    rolagem_->setWidget(Grafico);
     Baixo = nullptr;
     Alto = nullptr;
 
@@ -196,8 +210,14 @@ VistaSensibilidade::VistaSensibilidade(QWidget* pai)
     exportar->addWidget(BotaoExportarGrafico);
     auto* coluna = new QVBoxLayout(this);
     coluna->addLayout(linha);
-    coluna->addWidget(Grafico, 3);
-    coluna->addWidget(Tabela, 2);
+    auto* divisao = new QSplitter(Qt::Vertical, this);
+    divisao->setChildrenCollapsible(false);
+    divisao->addWidget(rolagem_);
+    divisao->addWidget(Tabela);
+    divisao->setStretchFactor(0, 3);
+    divisao->setStretchFactor(1, 1);
+    Tabela->setMinimumHeight(120);
+    coluna->addWidget(divisao, 1);
     coluna->addLayout(exportar);
     Retraduzir();
 }
@@ -249,6 +269,7 @@ void VistaSensibilidade::Preencher() {
     const ResultadoSensibilidade& r = *resultado_;
     const std::string separador = SeparadorDecimal();
     PreencherTornado(*Grafico->chart(), r, Baixo, Alto, barras_);
+    Grafico->setMinimumHeight(AlturaForaDasBarras + AlturaPorBarra * static_cast<int>(barras_.size()));
     for (QBarSet* conjunto : {Baixo, Alto})
         connect(conjunto, &QBarSet::hovered, this,
                 [this](bool dentro, int indice) { MostrarValor(dentro, indice); });
@@ -256,20 +277,25 @@ void VistaSensibilidade::Preencher() {
     for (const LinhaSensibilidade& l : r.linhas) {
         const int linha = Tabela->rowCount();
         Tabela->insertRow(linha);
-        const auto celula = [&](int coluna, const QString& texto, bool numero) {
-            auto* item = new QTableWidgetItem(texto);
-            if (numero) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        const auto celula = [&](int coluna, const QString& texto) {
+            Tabela->setItem(linha, coluna, new QTableWidgetItem(texto));
+        };
+        // Read rounded, exact in the tooltip (and in the CSV).
+        const auto numero = [&](int coluna, double valor) {
+            auto* item = new QTableWidgetItem(TextoAgrupado(valor, DecimaisTabela, separador));
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            item->setToolTip(Numero(valor, separador));
             Tabela->setItem(linha, coluna, item);
         };
-        celula(0, LegendaCampoAnalise(l.campo), false);
+        celula(0, LegendaCampoAnalise(l.campo));
         Tabela->item(linha, 0)->setToolTip(QString::fromStdString(l.campo));
-        celula(2, Numero(r.base, separador), true);
+        numero(2, r.base);
         if (l.motivo == MotivoSemSensibilidade::Nenhum) {
-            celula(1, Numero(*l.baixo, separador), true);
-            celula(3, Numero(*l.alto, separador), true);
-            celula(4, Numero(l.variacao, separador), true);
+            numero(1, *l.baixo);
+            numero(3, *l.alto);
+            numero(4, l.variacao);
         } else {
-            celula(5, TextoMotivo(l), false);
+            celula(5, TextoMotivo(l));
             Tabela->item(linha, 5)->setToolTip(TextoMotivo(l));
         }
     }
@@ -316,7 +342,10 @@ void VistaSensibilidade::ExportarGraficoClick() {
                 QGraphicsScene cena;
                 auto* grafico = new QChart;
                 cena.addItem(grafico);
-                const QRectF area(0, 0, LarguraExportacao, AlturaExportacao);
+                const QRectF area(0, 0, LarguraExportacao,
+                                  std::max(AlturaExportacao,
+                                           AlturaForaDasBarras +
+                                               AlturaPorBarra * static_cast<int>(barras_.size())));
                 grafico->setGeometry(area);
                 QBarSet *b = nullptr, *a = nullptr;
                 std::vector<const LinhaSensibilidade*> barras;

@@ -20,6 +20,7 @@ class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QTableWidget;
 class QChartView;
 
@@ -66,6 +67,7 @@ private:
     FonteEntradas fonte_;
     std::optional<ResultadoSensibilidade> resultado_;
     std::vector<const LinhaSensibilidade*> barras_;  // bottom to top, as the chart
+    QScrollArea* rolagem_ = nullptr;
     ExportacaoVista exportacaoCsv_;
     ExportacaoVista exportacaoGrafico_;
 };

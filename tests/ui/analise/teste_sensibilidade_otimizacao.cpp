@@ -29,6 +29,7 @@
 #include "ui/analise/VistaEstudo.h"
 #include "ui/analise/VistaOtimizacao.h"
 #include "ui/analise/VistaSensibilidade.h"
+#include "ui/comum/FormatoResultados.h"
 #include "ui/comum/MensagensNucleo.h"
 #include "ui/comum/TratadorErros.h"
 
@@ -70,9 +71,10 @@ TEST(VistaSensibilidade, TornadoETabelaSaoOsNumerosDoNucleo) {
         ASSERT_TRUE(vista.Resultado());
         ASSERT_EQ(vista.Tabela->rowCount(), static_cast<int>(nucleo.linhas.size()));
         // Bars bottom to top: the smallest swing first, the largest on top.
+        // Bars only for inputs that move the output.
         std::vector<const LinhaSensibilidade*> comBarra;
         for (const LinhaSensibilidade& l : nucleo.linhas)
-            if (l.motivo == MotivoSemSensibilidade::Nenhum) comBarra.push_back(&l);
+            if (l.motivo == MotivoSemSensibilidade::Nenhum && l.variacao != 0.0) comBarra.push_back(&l);
         ASSERT_EQ(vista.Baixo->count(), static_cast<int>(comBarra.size()));
         for (std::size_t k = 0; k < comBarra.size(); ++k) {
             const LinhaSensibilidade& l = *comBarra[comBarra.size() - 1 - k];
@@ -83,11 +85,13 @@ TEST(VistaSensibilidade, TornadoETabelaSaoOsNumerosDoNucleo) {
         for (int r = 0; r < vista.Tabela->rowCount(); ++r) {
             const LinhaSensibilidade& l = nucleo.linhas[static_cast<std::size_t>(r)];
             EXPECT_EQ(vista.Tabela->item(r, 0)->toolTip().toStdString(), l.campo);
-            EXPECT_EQ(vista.Tabela->item(r, 2)->text(), Exato(nucleo.base));
+            EXPECT_EQ(vista.Tabela->item(r, 2)->toolTip(), Exato(nucleo.base));
             if (l.motivo == MotivoSemSensibilidade::Nenhum) {
-                EXPECT_EQ(vista.Tabela->item(r, 1)->text(), Exato(*l.baixo)) << l.campo;
-                EXPECT_EQ(vista.Tabela->item(r, 3)->text(), Exato(*l.alto)) << l.campo;
-                EXPECT_EQ(vista.Tabela->item(r, 4)->text(), Exato(l.variacao)) << l.campo;
+                // Exact in the tooltips, two decimals on sight.
+                EXPECT_EQ(vista.Tabela->item(r, 1)->toolTip(), Exato(*l.baixo)) << l.campo;
+                EXPECT_EQ(vista.Tabela->item(r, 3)->toolTip(), Exato(*l.alto)) << l.campo;
+                EXPECT_EQ(vista.Tabela->item(r, 4)->toolTip(), Exato(l.variacao)) << l.campo;
+                EXPECT_EQ(vista.Tabela->item(r, 1)->text(), TextoAgrupado(*l.baixo, 2, ",")) << l.campo;
                 if (r > 0 && nucleo.linhas[static_cast<std::size_t>(r - 1)].motivo ==
                                  MotivoSemSensibilidade::Nenhum)
                     EXPECT_GE(nucleo.linhas[static_cast<std::size_t>(r - 1)].variacao, l.variacao);
@@ -142,10 +146,12 @@ TEST(VistaOtimizacao, RespostaEAquelaDoNucleoEAplicarEntregaAsEntradasDoOtimo) {
     EXPECT_TRUE(r.restricoes[0].ativa);
     // Inputs, objective and constraint, with the answer's exact numbers.
     ASSERT_EQ(vista.Resposta->rowCount(), 4);
-    EXPECT_EQ(vista.Resposta->item(0, 2)->text(), Exato(r.valores[0]));
-    EXPECT_EQ(vista.Resposta->item(1, 2)->text(), Exato(r.valores[1]));
-    EXPECT_EQ(vista.Resposta->item(2, 2)->text(), Exato(*r.objetivo));
-    EXPECT_EQ(vista.Resposta->item(0, 1)->text(), "80");  // the window's boiler pressure
+    EXPECT_EQ(vista.Resposta->item(0, 2)->toolTip(), Exato(r.valores[0]));
+    EXPECT_EQ(vista.Resposta->item(1, 2)->toolTip(), Exato(r.valores[1]));
+    EXPECT_EQ(vista.Resposta->item(2, 2)->toolTip(), Exato(*r.objetivo));
+    EXPECT_EQ(vista.Resposta->item(1, 2)->text(), TextoAgrupado(r.valores[1], 2, ","));
+    EXPECT_EQ(vista.Resposta->item(0, 1)->text(), "80,00");  // the window's boiler pressure
+    EXPECT_EQ(vista.Resposta->item(3, 2)->toolTip(), Exato(*r.restricoes[0].valor));
     EXPECT_TRUE(vista.Resposta->item(3, 3)->text().contains("ativa"));
 
     ASSERT_TRUE(vista.BotaoAplicar->isEnabled());
