@@ -170,6 +170,7 @@ TFusina::TFusina(QWidget* pai)
 
     campos_ = std::make_unique<CamposJanela>(*this, *CheckBox1);
     LigarFontesEntradas();
+    LigarCamposTurbinaAlta();
     LigarEventos();
     LigarCaso();
     DefinirDicas();
@@ -338,6 +339,24 @@ void TFusina::LigarTeclado() {
             connect(campo, &QLineEdit::returnPressed, this, &TFusina::BitBtn1Click);
         }
     }
+}
+
+void TFusina::LigarCamposTurbinaAlta() {
+    for (const CampoEntradaUsina& c : CamposEntradaUsina()) {
+        if (!c.soComTurbinaAlta) continue;
+        QWidget* campo = findChild<QLineEdit*>(c.nome);
+        QSizePolicy politica = campo->sizePolicy();
+        politica.setRetainSizeWhenHidden(true);
+        campo->setSizePolicy(politica);
+    }
+    connect(CheckBox1, &QCheckBox::toggled, this, &TFusina::MostrarCamposTurbinaAlta);
+    MostrarCamposTurbinaAlta();
+}
+
+void TFusina::MostrarCamposTurbinaAlta() {
+    const bool comTurbinaAlta = CheckBox1->isChecked();
+    for (const CampoEntradaUsina& c : CamposEntradaUsina())
+        if (c.soComTurbinaAlta) campos_->DefinirVisivel(c.nome, comTurbinaAlta);
 }
 
 void TFusina::DefinirDialogosImpressao(std::unique_ptr<DialogosImpressao> dialogos) {

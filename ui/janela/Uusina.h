@@ -253,6 +253,10 @@ private:
     void CriarMenuExibir();
     void CriarMenuAnalise();
     void LigarFontesEntradas();  // once the fields' holder exists
+    // The high-pressure turbine's inputs follow CheckBox1 at once, and keep
+    // their place when hidden so that the rows below never move.
+    void LigarCamposTurbinaAlta();
+    void MostrarCamposTurbinaAlta();
     // The property package of the window's runs: the menu, the fields'
     // holder, the stale tracking and the title follow it.
     void DefinirFormulacao(Formulacao formulacao);
