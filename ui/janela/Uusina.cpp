@@ -11,11 +11,13 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QColor>
 #include <QIcon>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPalette>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
@@ -67,6 +69,7 @@
 namespace {
 
 constexpr int AlturaBanner = 41;  // pixels
+const QColor CorAviso(0xa0, 0x00, 0x00);  // the warning line's warnings and failures
 
 // Width that shows the memo's longest line unbroken, frame and margins
 // included (pixels).
@@ -154,7 +157,6 @@ TFusina::TFusina(QWidget* pai)
     LinhaAviso = new QLabel(this);
     LinhaAviso->setObjectName("LinhaAviso");
     LinhaAviso->setWordWrap(true);
-    LinhaAviso->setStyleSheet("color: #a00000;");
     // Its texts carry files' keys and names: never taken for markup.
     LinhaAviso->setTextFormat(Qt::PlainText);
 
@@ -179,7 +181,8 @@ TFusina::TFusina(QWidget* pai)
     RadioGroup1Click();
     // A settings file that could not be used is said once, at the start.
     if (const auto problema = ProblemaConfiguracoes())
-        DefinirNota([problema = *problema] { return TextoProblemaConfiguracoes(problema); });
+        DefinirNota([problema = *problema] { return TextoProblemaConfiguracoes(problema); },
+                    TipoNota::Aviso);
 
     // Fill the screen's work area; main() then maximizes.
     if (QScreen* tela = screen()) setGeometry(tela->availableGeometry());
@@ -382,14 +385,13 @@ void TFusina::BitBtn1Click() {
     ExecutarTratando([this] {
         avisosExecucao_.clear();
         situacaoExecucao_ = SituacaoCalculo::SemCalculo;
-        nota_ = nullptr;
-        MostrarLinhaAviso();
+        DefinirNota(nullptr);
         // Warnings found before a failure are shown too, followed by the
         // statement that the results are incomplete.
         const auto mostrarAvisos = [this] {
             avisosExecucao_ = AvisosComSafra(resultado_);
             situacaoExecucao_ = resultado_.situacao;
-            MostrarLinhaAviso();
+            MostrarNotaExecucao();
         };
         entradasExecucao_.clear();
         // The season's form is no written field: a text of it that is not a
@@ -490,23 +492,39 @@ void TFusina::AtualizarSeletores() {
 bool TFusina::PodeGravar(const QString& caminho) { return ::PodeGravar(*dialogosArquivo_, caminho); }
 
 void TFusina::MostrarLinhaAviso() {
-    QStringList partes;
-    const std::string separador = SeparadorDecimal();
-    for (const AvisoUsina& aviso : avisosExecucao_) partes << TextoAvisoTraduzido(aviso, separador);
-    if (const QString situacao = TextoSituacaoTraduzida(situacaoExecucao_); !situacao.isEmpty())
-        partes << situacao;
-    // After a run that stopped, the line already says the results are
-    // incomplete; the views still say their own results are stale.
-    if (desatualizado_ && resultado_.situacao == SituacaoCalculo::Completo)
-        partes << TextoDesatualizadoTraduzido();
-    if (nota_)
-        if (const QString nota = nota_(); !nota.isEmpty()) partes << nota;
-    LinhaAviso->setText(partes.join("  "));
+    LinhaAviso->setText(nota_ ? nota_() : QString());
+    // Only the colour of the text is the line's own; the rest is the window's.
+    QPalette paleta;
+    if (tipoNota_ == TipoNota::Aviso) paleta.setColor(QPalette::WindowText, CorAviso);
+    LinhaAviso->setPalette(paleta);
 }
 
-void TFusina::DefinirNota(Nota nota) {
+void TFusina::DefinirNota(Nota nota, TipoNota tipo) {
     nota_ = std::move(nota);
+    tipoNota_ = tipo;
+    notaDesatualizada_ = false;
     MostrarLinhaAviso();
+}
+
+void TFusina::MostrarNotaExecucao() {
+    if (avisosExecucao_.empty() && TextoSituacaoTraduzida(situacaoExecucao_).isEmpty()) {
+        DefinirNota(nullptr);
+        return;
+    }
+    // The run's warnings are one message, with the statement that it did
+    // not finish after them.
+    DefinirNota(
+        [this] {
+            QStringList partes;
+            const std::string separador = SeparadorDecimal();
+            for (const AvisoUsina& aviso : avisosExecucao_)
+                partes << TextoAvisoTraduzido(aviso, separador);
+            if (const QString situacao = TextoSituacaoTraduzida(situacaoExecucao_);
+                !situacao.isEmpty())
+                partes << situacao;
+            return partes.join("  ");
+        },
+        TipoNota::Aviso);
 }
 
 void TFusina::changeEvent(QEvent* evento) {

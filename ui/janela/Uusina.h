@@ -296,12 +296,16 @@ private:
     // A file the window is about to write: false when it exists and the
     // user keeps it.
     bool PodeGravar(const QString& caminho);
-    // The warning line: the last run's warnings, then a note (a file
-    // written, results from before the case was opened), composed each time
-    // it is shown so that it follows the language.
+    // The warning line shows one message at a time, the newest replacing
+    // the last: the last run's warnings or failure, the results gone stale,
+    // a file written, a case opened. Composed each time it is shown so that
+    // it follows the language; warnings and failures in red, the rest in
+    // the text's own colour.
     using Nota = std::function<QString()>;
+    enum class TipoNota { Aviso, Informacao };
     void MostrarLinhaAviso();
-    void DefinirNota(Nota nota);
+    void DefinirNota(Nota nota, TipoNota tipo = TipoNota::Informacao);
+    void MostrarNotaExecucao();  // the last run's warnings and situation
 
     QButtonGroup* itens_ = nullptr;                 // the radio buttons of RadioGroup1
     std::vector<QFrame*> paineisPorItem_;           // panel of each list item
@@ -343,5 +347,7 @@ private:
     bool executando_ = false;  // a run rewrites fields: not a change by the user
     int larguraPaineis_ = 0;  // pixels, the widest data panel with its scroll bar
     bool divisaoArrastada_ = false;
-    Nota nota_;              // shown after them; none when empty
+    Nota nota_;  // the warning line's message; none when empty
+    TipoNota tipoNota_ = TipoNota::Informacao;
+    bool notaDesatualizada_ = false;  // the message says the results are stale
 };

@@ -201,12 +201,15 @@ void TFusina::MostrarCaso(const QString& caminho, const CasoLido& lido) {
     // note is shown, in the language of the moment.
     const std::vector<AvisoCaso> avisos = lido.avisosTipados;
     const bool anterior = resultado_.situacao != SituacaoCalculo::SemCalculo;
-    DefinirNota([avisos, anterior] {
-        QStringList nota;
-        for (const AvisoCaso& aviso : avisos) nota << TextoAvisoCasoTraduzido(aviso, IdiomaAtual());
-        if (anterior) nota << tr("Caso aberto: os resultados mostrados são do cálculo anterior.");
-        return nota.join("  ");
-    });
+    DefinirNota(
+        [avisos, anterior] {
+            QStringList nota;
+            for (const AvisoCaso& aviso : avisos)
+                nota << TextoAvisoCasoTraduzido(aviso, IdiomaAtual());
+            if (anterior) nota << tr("Caso aberto: os resultados mostrados são do cálculo anterior.");
+            return nota.join("  ");
+        },
+        avisos.empty() ? TipoNota::Informacao : TipoNota::Aviso);
     AtualizarTitulo();
 }
 

@@ -301,13 +301,23 @@ void TFusina::VerificarDesatualizado() {
     if (desatualizado == desatualizado_ && naoConfiavel == naoConfiavel_ && resultadoCompleto_ &&
         !vistasNovas_)
         return;
+    // The line's news: results that just went stale (or a run stale from
+    // the start); back to the run's own message when they match again.
+    const bool ficouDesatualizado = desatualizado && (!desatualizado_ || vistasNovas_);
     vistasNovas_ = false;
     desatualizado_ = desatualizado;
     naoConfiavel_ = naoConfiavel;
     for (VistaResultado* vista : vistasResultado_)
         vista->MarcarDesatualizado(desatualizado_ || naoConfiavel_);
     DefinirMotivoAvisos(Vistas, !desatualizado_ && naoConfiavel_);
-    MostrarLinhaAviso();
+    // After a run that stopped, the line already says the results are
+    // incomplete; the views still say their own results are stale.
+    if (ficouDesatualizado && resultado_.situacao == SituacaoCalculo::Completo) {
+        DefinirNota(TextoDesatualizadoTraduzido, TipoNota::Aviso);
+        notaDesatualizada_ = true;
+    } else if (!desatualizado_ && notaDesatualizada_) {
+        MostrarNotaExecucao();
+    }
 }
 
 QSize TFusina::ExtraAreaPaineis() const {

@@ -1,7 +1,11 @@
-// What the window shows of its own state: the high-pressure turbine's inputs
-// shown as CheckBox1 says, the same number as the same text whether typed by
-// default or opened from a case.
+// What the window shows of its own state: the warning line's one message at
+// a time, the panels' outputs greyed while they are not the inputs' results,
+// the high-pressure turbine's inputs shown as CheckBox1 says, the same number
+// as the same text whether typed by default or opened from a case.
+#include <QAction>
 #include <QCheckBox>
+#include <QColor>
+#include <QPalette>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -11,7 +15,9 @@
 #include <vector>
 
 #include "plant/TabelaEntradas.h"
+#include "EmIngles.h"
 #include "teste_janela_apoio.h"
+#include "ui/comum/AvisosVista.h"
 #include "ui/vistas/VistaSafra.h"
 
 namespace {
@@ -84,6 +90,75 @@ TEST_F(EstadoTeste, CamposDaTurbinaDeAltaSeguemSimNaHoraSemMoverAsLinhas) {
     EXPECT_TRUE(Campo("Eefitap")->isHidden());
     janela->CheckBox1->setChecked(true);
     EXPECT_FALSE(Campo("Eefitap")->isHidden());
+}
+
+const QColor Vermelho(0xa0, 0x00, 0x00);
+
+QColor CorLinha(const TFusina& janela) { return janela.LinhaAviso->palette().color(QPalette::WindowText); }
+
+QString Absoluto(const char* nome) {
+    return QDir::toNativeSeparators(QDir::current().absoluteFilePath(nome));
+}
+
+// The line says one thing at a time, the newest: never the run's warnings
+// or the stale results joined to the file just written; warnings, stale
+// results and failures in red, files written in the window's text colour.
+TEST_F(EstadoTeste, LinhaDeAvisoMostraSoAMensagemMaisNova) {
+    const QColor normal = janela->palette().color(QPalette::WindowText);
+    ASSERT_NE(normal, Vermelho);
+    const auto esperar = [&](const QString& texto, bool vermelho, int passo) {
+        EXPECT_EQ(janela->LinhaAviso->text(), texto) << "passo " << passo;
+        EXPECT_EQ(CorLinha(*janela), vermelho ? Vermelho : normal) << "passo " << passo;
+    };
+    Campo("Emvalv")->setText("95,0");
+    janela->BitBtn1->click();
+    const QString avisos = janela->LinhaAviso->text();
+    ASSERT_TRUE(avisos.startsWith("Vapor insuficiente")) << avisos.toStdString();
+    esperar(avisos, true, 1);
+
+    Campo("Etxt")->setText("rel");
+    janela->Button1->click();
+    esperar(QString::fromUtf8("Relatório gravado em ") + Absoluto("rel.txt"), false, 2);
+
+    const QString desatualizado = QString::fromUtf8(TextoDesatualizado);
+    Campo("Ecapusi")->setText("451");
+    esperar(desatualizado, true, 3);
+    const QString bagaco = Campo("Ebag")->text();
+    Campo("Ebag")->setText("260");  // still stale: no news
+    esperar(desatualizado, true, 4);
+    {
+        const EmIngles ingles;
+        esperar(TextoDesatualizadoTraduzido(), true, 5);
+    }
+    Campo("Ebag")->setText(bagaco);
+    Campo("Ecapusi")->setText("400");  // the run's inputs again: its warnings
+    esperar(avisos, true, 6);
+
+    dialogos->gravar = QDir::current().absoluteFilePath("relatorio.pdf");
+    janela->RelatorioPdfClick();
+    ASSERT_TRUE(apresentador.erros.empty()) << Mensagens();
+    esperar(QString::fromUtf8("Relatório PDF gravado em ") + Absoluto("relatorio.pdf"), false, 7);
+
+    Campo("Ecapusi")->setText("451");
+    esperar(desatualizado, true, 8);
+    Campo("Ejpeg")->setText("figura");
+    janela->Button3->click();
+    esperar(QString::fromUtf8("Figura salva em ") + Absoluto("figura.jpg"), false, 9);
+    {
+        const EmIngles ingles;
+        esperar("Picture saved to " + Absoluto("figura.jpg"), false, 10);
+    }
+
+    Campo("Ecapusi")->setText("x");
+    janela->BitBtn1->click();
+    esperar(QString::fromUtf8(
+                "O último cálculo parou com um erro: os resultados mostrados estão incompletos."),
+            true, 11);
+    Campo("Ecapusi")->setText("400");
+    Campo("Emvalv")->setText("10,0");
+    janela->BitBtn1->click();  // a clean run: nothing to say
+    esperar("", false, 12);
+    ASSERT_EQ(apresentador.erros.size(), 1u) << Mensagens();
 }
 
 }  // namespace
