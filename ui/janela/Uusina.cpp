@@ -406,11 +406,14 @@ void TFusina::BitBtn1Click() {
             lidas = CalcularUsinaNosCampos(gravados, resultado_, SeparadorDecimal(), &safra);
         } catch (...) {
             executando_ = false;
+            // Refused or stopped: the panels keep numbers of another run.
+            saidasDeOutroCaso_ = true;
             mostrarAvisos();
             AtualizarVistas();
             throw;
         }
         executando_ = false;
+        saidasDeOutroCaso_ = false;
         // The inputs the run read, as typed, for the export of its results.
         turbinaAltaExecucao_ = lidas.comTurbinaAlta;
         entradasExecucao_ = EntradasLidasPorNome(lidas);

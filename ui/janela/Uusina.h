@@ -306,6 +306,10 @@ private:
     void MostrarLinhaAviso();
     void DefinirNota(Nota nota, TipoNota tipo = TipoNota::Informacao);
     void MostrarNotaExecucao();  // the last run's warnings and situation
+    // The output fields of the panels greyed while their numbers are not
+    // those of the inputs shown (same texts), in the text's colour again
+    // after a run that finished.
+    void MarcarSaidasAntigas();
 
     QButtonGroup* itens_ = nullptr;                 // the radio buttons of RadioGroup1
     std::vector<QFrame*> paineisPorItem_;           // panel of each list item
@@ -350,4 +354,8 @@ private:
     Nota nota_;  // the warning line's message; none when empty
     TipoNota tipoNota_ = TipoNota::Informacao;
     bool notaDesatualizada_ = false;  // the message says the results are stale
+    // The panels' outputs are from before a case was opened or started anew,
+    // or from a run that was refused or stopped: old until a run finishes.
+    bool saidasDeOutroCaso_ = false;
+    bool saidasCinza_ = false;  // as the output fields show it
 };

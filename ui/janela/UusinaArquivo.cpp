@@ -210,6 +210,8 @@ void TFusina::MostrarCaso(const QString& caminho, const CasoLido& lido) {
             return nota.join("  ");
         },
         avisos.empty() ? TipoNota::Informacao : TipoNota::Aviso);
+    saidasDeOutroCaso_ = true;
+    MarcarSaidasAntigas();
     AtualizarTitulo();
 }
 
@@ -242,6 +244,8 @@ void TFusina::NovoClick() {
                 [] { return tr("Caso novo: os resultados mostrados são do cálculo anterior."); });
         else
             DefinirNota(nullptr);
+        saidasDeOutroCaso_ = true;
+        MarcarSaidasAntigas();
         AtualizarTitulo();
     });
 }

@@ -32,6 +32,7 @@
 #include "ui/comum/TratadorErros.h"
 #include "ui/figura/FluxogramaResultados.h"
 #include "ui/janela/CamposJanela.h"
+#include "ui/janela/DefinicaoJanela.h"
 #include "ui/janela/RelatorioPdf.h"
 #include "ui/janela/Uusina.h"
 #include "ui/vistas/TabelasHtml.h"
@@ -299,8 +300,10 @@ void TFusina::VerificarDesatualizado() {
     // its numbers may mean nothing.
     const bool naoConfiavel = resultadoCompleto_ && ResultadoNaoConfiavel(resultadoCompleto_->avisos);
     if (desatualizado == desatualizado_ && naoConfiavel == naoConfiavel_ && resultadoCompleto_ &&
-        !vistasNovas_)
+        !vistasNovas_) {
+        MarcarSaidasAntigas();
         return;
+    }
     // The line's news: results that just went stale (or a run stale from
     // the start); back to the run's own message when they match again.
     const bool ficouDesatualizado = desatualizado && (!desatualizado_ || vistasNovas_);
@@ -317,6 +320,25 @@ void TFusina::VerificarDesatualizado() {
         notaDesatualizada_ = true;
     } else if (!desatualizado_ && notaDesatualizada_) {
         MostrarNotaExecucao();
+    }
+    MarcarSaidasAntigas();
+}
+
+void TFusina::MarcarSaidasAntigas() {
+    const bool cinza = saidasDeOutroCaso_ || desatualizado_;
+    if (cinza == saidasCinza_) return;
+    saidasCinza_ = cinza;
+    // The texts stay; only their colour says they are from another run.
+    const QColor cor = palette().color(cinza ? QPalette::Disabled : QPalette::Active, QPalette::Text);
+    for (const DefinicaoPainel& painel : PaineisJanela()) {
+        if (painel.forma != FormaPainel::Dados) continue;
+        for (const LinhaCampo& linha : painel.linhas) {
+            if (linha.tipo == TipoCampo::Entrada) continue;
+            QLineEdit* campo = this->*linha.campo;
+            QPalette paleta = campo->palette();
+            paleta.setColor(QPalette::Text, cor);
+            campo->setPalette(paleta);
+        }
     }
 }
 

@@ -161,4 +161,70 @@ TEST_F(EstadoTeste, LinhaDeAvisoMostraSoAMensagemMaisNova) {
     ASSERT_EQ(apresentador.erros.size(), 1u) << Mensagens();
 }
 
+// The panels' outputs greyed, with the same texts, after an input changed,
+// a case opened (even one with the very inputs of the run), a case started
+// anew, or a run refused; in the text's colour again after a run that
+// finished, and only then for the last two.
+TEST_F(EstadoTeste, SaidasDosPaineisCinzentasAteUmCalculoTerminar) {
+    const QColor preto = janela->palette().color(QPalette::Active, QPalette::Text);
+    const QColor cinza = janela->palette().color(QPalette::Disabled, QPalette::Text);
+    ASSERT_NE(preto, cinza);
+    const std::vector<QLineEdit*> saidas = {Campo("Em11"), Campo("Emcomb"), Campo("Ew12"),
+                                            Campo("Ep6"),  Campo("Ew13"),   Campo("Epotele"),
+                                            Campo("Eirrvalv")};
+    const auto textos = [&] {
+        std::vector<QString> t;
+        for (const QLineEdit* campo : saidas) t.push_back(campo->text());
+        return t;
+    };
+    const auto esperarCor = [&](const QColor& cor, const char* quando) {
+        for (const QLineEdit* campo : saidas)
+            EXPECT_EQ(campo->palette().color(QPalette::Text), cor)
+                << quando << ": " << campo->objectName().toStdString();
+        // The inputs are never greyed.
+        EXPECT_EQ(Campo("Ecapusi")->palette().color(QPalette::Text), preto) << quando;
+    };
+    const auto executar = [&] {
+        janela->BitBtn1->click();
+        QCoreApplication::processEvents();
+    };
+    executar();
+    const std::vector<QString> calculados = textos();
+    esperarCor(preto, "calculado");
+
+    // An input changed, and changed back.
+    Campo("Ecapusi")->setText("451");
+    esperarCor(cinza, "entrada mudada");
+    EXPECT_EQ(textos(), calculados);
+    Campo("Ecapusi")->setText("400");
+    esperarCor(preto, "entrada de volta");
+
+    // A case opened that holds the run's very inputs: still from before it.
+    dialogos->salvar = QDir::current().absoluteFilePath("igual.usina");
+    ASSERT_TRUE(janela->SalvarComoClick()) << Mensagens();
+    ASSERT_TRUE(janela->AbrirCaso(dialogos->salvar)) << Mensagens();
+    esperarCor(cinza, "caso aberto");
+    EXPECT_EQ(textos(), calculados);
+    executar();
+    esperarCor(preto, "calculado depois de abrir");
+
+    janela->NovoClick();
+    esperarCor(cinza, "caso novo");
+    executar();
+    esperarCor(preto, "calculado depois de novo");
+
+    // A refused run, then the input as it was: still greyed until a run
+    // finishes.
+    Campo("Eefitap")->setText("150");
+    executar();
+    ASSERT_EQ(apresentador.erros.size(), 1u) << Mensagens();
+    Campo("Eefitap")->setText("75,0");
+    esperarCor(cinza, "cálculo recusado");
+    EXPECT_EQ(textos(), calculados);
+    executar();
+    esperarCor(preto, "calculado de novo");
+    EXPECT_EQ(textos(), calculados);
+    ASSERT_EQ(apresentador.erros.size(), 1u) << Mensagens();
+}
+
 }  // namespace
