@@ -2387,6 +2387,18 @@ Unticked: the live steam goes straight to the header.</translation>
         <source>IAPWS-IF97</source>
         <translation>IAPWS-IF97</translation>
     </message>
+    <message>
+        <source>%1: use vírgula decimal, por exemplo %2</source>
+        <translation>%1: use a decimal comma, for example %2</translation>
+    </message>
+    <message>
+        <source>%1: use ponto decimal, por exemplo %2</source>
+        <translation>%1: use a decimal point, for example %2</translation>
+    </message>
+    <message>
+        <source>%1: escreva um número, por exemplo %2</source>
+        <translation>%1: type a number, for example %2</translation>
+    </message>
 </context>
 <context>
     <name>TabelasHtml</name>

@@ -30,6 +30,8 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
+#include <exception>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -120,6 +122,38 @@ private:
     std::vector<std::pair<std::string, std::string>>& escritos_;
     std::unordered_map<std::string, std::size_t> indices_;
 };
+
+// "Pressão de operação da Caldeira: use vírgula decimal, por exemplo 80,5":
+// the caption of a field whose text is not a number, without its unit, and
+// a number near the field's default written with the window's separator.
+QString DicaNumero(const char* legenda, double padrao) {
+    const std::string separador = SeparadorDecimal();
+    QString campo = TraduzirNucleo(legenda);
+    if (const qsizetype colchete = campo.lastIndexOf('['); colchete > 0)
+        campo = campo.left(colchete).trimmed();
+    const QString exemplo =
+        QString::fromStdString(TextoFixo(std::floor(padrao) + 0.5, 1, separador));
+    const char* modelo =
+        separador == ","   ? QT_TRANSLATE_NOOP("TFusina", "%1: use vírgula decimal, por exemplo %2")
+        : separador == "." ? QT_TRANSLATE_NOOP("TFusina", "%1: use ponto decimal, por exemplo %2")
+                           : QT_TRANSLATE_NOOP("TFusina", "%1: escreva um número, por exemplo %2");
+    return QCoreApplication::translate("TFusina", modelo).arg(campo, exemplo);
+}
+
+// The hint for a run stopped at a field's text that is not a number; none
+// for any other error.
+std::function<QString()> DicaDoErro(const std::exception_ptr& erro) {
+    try {
+        std::rethrow_exception(erro);
+    } catch (const ErroEntradaNaoNumerica& e) {
+        const EntradasUsina padrao;
+        return [legenda = e.campo().legenda, valor = padrao.*e.campo().membro] {
+            return DicaNumero(legenda, valor);
+        };
+    } catch (...) {
+    }
+    return nullptr;
+}
 
 // A file name typed on an output panel, refused when there is none: the
 // extension alone would make a hidden file.
@@ -386,6 +420,7 @@ void TFusina::BitBtn1Click() {
         avisosExecucao_.clear();
         situacaoExecucao_ = SituacaoCalculo::SemCalculo;
         DefinirNota(nullptr);
+        dicaNumero_ = nullptr;
         // Warnings found before a failure are shown too, followed by the
         // statement that the results are incomplete.
         const auto mostrarAvisos = [this] {
@@ -396,8 +431,20 @@ void TFusina::BitBtn1Click() {
         entradasExecucao_.clear();
         // The season's form is no written field: a text of it that is not a
         // number stops the run as one of theirs does, before anything runs.
-        if (const CampoEntradaSafra* ilegivel = entradas_->SafraIlegivel())
-            LerNumero(Safra->Texto(ilegivel->nome).toStdString(), SeparadorDecimal());
+        if (const CampoEntradaSafra* ilegivel = entradas_->SafraIlegivel()) {
+            try {
+                LerNumero(Safra->Texto(ilegivel->nome).toStdString(), SeparadorDecimal());
+            } catch (const ErroConversao&) {
+                saidasDeOutroCaso_ = true;
+                MarcarSaidasAntigas();
+                const EntradasSafra padrao;
+                dicaNumero_ = [legenda = ilegivel->legenda, valor = padrao.*ilegivel->membro] {
+                    return DicaNumero(legenda, valor);
+                };
+                MostrarNotaExecucao();
+                throw;
+            }
+        }
         const EntradasSafra safra = entradas_->Entradas().safra;
         CamposGravados gravados(*campos_, camposExecucao_);
         executando_ = true;
@@ -408,6 +455,7 @@ void TFusina::BitBtn1Click() {
             executando_ = false;
             // Refused or stopped: the panels keep numbers of another run.
             saidasDeOutroCaso_ = true;
+            dicaNumero_ = DicaDoErro(std::current_exception());
             mostrarAvisos();
             AtualizarVistas();
             throw;
@@ -510,7 +558,8 @@ void TFusina::DefinirNota(Nota nota, TipoNota tipo) {
 }
 
 void TFusina::MostrarNotaExecucao() {
-    if (avisosExecucao_.empty() && TextoSituacaoTraduzida(situacaoExecucao_).isEmpty()) {
+    if (avisosExecucao_.empty() && TextoSituacaoTraduzida(situacaoExecucao_).isEmpty() &&
+        !dicaNumero_) {
         DefinirNota(nullptr);
         return;
     }
@@ -525,6 +574,7 @@ void TFusina::MostrarNotaExecucao() {
             if (const QString situacao = TextoSituacaoTraduzida(situacaoExecucao_);
                 !situacao.isEmpty())
                 partes << situacao;
+            if (dicaNumero_) partes << dicaNumero_();
             return partes.join("  ");
         },
         TipoNota::Aviso);

@@ -353,6 +353,9 @@ private:
     bool divisaoArrastada_ = false;
     Nota nota_;  // the warning line's message; none when empty
     TipoNota tipoNota_ = TipoNota::Informacao;
+    // After a run stopped at a text that is not a number: which field, and
+    // what a number looks like; shown after the run's own message.
+    Nota dicaNumero_;
     bool notaDesatualizada_ = false;  // the message says the results are stale
     // The panels' outputs are from before a case was opened or started anew,
     // or from a run that was refused or stopped: old until a run finishes.

@@ -152,7 +152,8 @@ TEST_F(EstadoTeste, LinhaDeAvisoMostraSoAMensagemMaisNova) {
     Campo("Ecapusi")->setText("x");
     janela->BitBtn1->click();
     esperar(QString::fromUtf8(
-                "O último cálculo parou com um erro: os resultados mostrados estão incompletos."),
+                "O último cálculo parou com um erro: os resultados mostrados estão incompletos.  "
+                "Capacidade da Usina: use vírgula decimal, por exemplo 400,5"),
             true, 11);
     Campo("Ecapusi")->setText("400");
     Campo("Emvalv")->setText("10,0");
