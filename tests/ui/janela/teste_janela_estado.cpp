@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QColor>
+#include <QFile>
 #include <QPalette>
 #include <QLabel>
 #include <QLayout>
@@ -159,6 +160,39 @@ TEST_F(EstadoTeste, LinhaDeAvisoMostraSoAMensagemMaisNova) {
     Campo("Emvalv")->setText("10,0");
     janela->BitBtn1->click();  // a clean run: nothing to say
     esperar("", false, 12);
+    ASSERT_EQ(apresentador.erros.size(), 1u) << Mensagens();
+
+    // A run that leaves the results stale from the start (an input it does
+    // not read is no number) says so, though they were stale before it too.
+    janela->CheckBox1->setChecked(false);
+    Campo("Epstap")->setText("x");
+    esperar(desatualizado, true, 13);
+    janela->BitBtn1->click();
+    esperar(desatualizado, true, 14);
+    Campo("Epstap")->setText("22,0");
+    janela->CheckBox1->setChecked(true);
+    janela->BitBtn1->click();
+    esperar("", false, 15);
+
+    // A case opened: a note, not red; red when its reading warns of
+    // something (a key the program does not know).
+    dialogos->salvar = QDir::current().absoluteFilePath("c.usina");
+    ASSERT_TRUE(janela->SalvarComoClick()) << Mensagens();
+    ASSERT_TRUE(janela->AbrirCaso(dialogos->salvar)) << Mensagens();
+    esperar(QString::fromUtf8("Caso aberto: os resultados mostrados são do cálculo anterior."),
+            false, 16);
+    QFile arquivo(dialogos->salvar);
+    ASSERT_TRUE(arquivo.open(QIODevice::ReadOnly));
+    QByteArray texto = arquivo.readAll();
+    arquivo.close();
+    ASSERT_TRUE(texto.startsWith("{"));
+    texto.insert(1, "\"operador\": \"Ana\", ");
+    ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    arquivo.write(texto);
+    arquivo.close();
+    ASSERT_TRUE(janela->AbrirCaso(dialogos->salvar)) << Mensagens();
+    EXPECT_TRUE(janela->LinhaAviso->text().contains("operador")) << janela->LinhaAviso->text().toStdString();
+    EXPECT_EQ(CorLinha(*janela), Vermelho);
     ASSERT_EQ(apresentador.erros.size(), 1u) << Mensagens();
 }
 
