@@ -17,6 +17,7 @@
 #include "plant/Numeros.h"
 #include "plant/TabelaEntradas.h"
 #include "plant/TabelaSafra.h"
+#include "plant/TextosPadrao.h"
 #include "plant/ValidacaoEntradas.h"
 
 namespace {
@@ -489,7 +490,7 @@ std::vector<std::pair<std::string, std::string>> TextosDoCaso(const EntradasUsin
                                                               const std::string& separador) {
     std::vector<std::pair<std::string, std::string>> textos;
     for (const CampoEntradaUsina& c : CamposEntradaUsina())
-        textos.emplace_back(c.nome, TextoExato(entradas.*c.membro, separador));
+        textos.emplace_back(c.nome, TextoEntrada(entradas.*c.membro, separador));
     return textos;
 }
 

@@ -70,9 +70,10 @@ void GravarCaso(const std::string& caminho, const CasoUsina& caso,
 // whose text is not a number.
 CasoUsina CasoDosCampos(const Campos& campos, const std::string& separador);
 
-// The 18 input texts of a case, in panel order: each the shortest text that
-// reads back as exactly the case's number (TextoExato), so a run on them
-// reads the very doubles of the case. CheckBox1 is entradas.comTurbinaAlta.
+// The 18 input texts of a case, in panel order: each written as the default
+// texts are, with more decimals only where the case's number needs them
+// (TextoEntrada), so a run on them reads the very doubles of the case.
+// CheckBox1 is entradas.comTurbinaAlta.
 std::vector<std::pair<std::string, std::string>> TextosDoCaso(const EntradasUsina& entradas,
                                                               const std::string& separador);
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "plant/CalculoUsina.h"
+#include "plant/EntradasCampos.h"
 #include "plant/ErrosPlanta.h"
 #include "plant/Numeros.h"
 #include "plant/SafraUsina.h"
@@ -55,7 +56,9 @@ struct LeituraAntecipada {
                 lida.valor = LerNumero(texto, separador);
             } catch (const ErroConversao&) {
                 falha = leituras.size();
-                erro = std::current_exception();
+                // The same error and message, naming the field for a front
+                // end that says which one it was.
+                erro = std::make_exception_ptr(ErroEntradaNaoNumerica(c, texto));
                 leituras.push_back(lida);
                 return;
             }

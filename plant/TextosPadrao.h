@@ -19,3 +19,9 @@ const std::vector<CampoEntrada>& CamposEntrada();
 // Default text of an input field with ',' replaced by separador; throws
 // std::out_of_range for an unknown name.
 std::string TextoPadrao(const std::string& nome, const std::string& separador);
+
+// An input's number as the default texts are written: one decimal ("400,0",
+// "21,5") when that reads back as exactly valor, otherwise the shortest
+// text that does (TextoExato: "0,035", "1e-07"). The same number then always
+// shows the same text, typed by default or opened from a case.
+std::string TextoEntrada(double valor, const std::string& separador);

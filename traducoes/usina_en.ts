@@ -2531,6 +2531,18 @@ Unticked: the live steam goes straight to the header.</translation>
         <source>Propriedades do caso…</source>
         <translation>Case properties…</translation>
     </message>
+    <message>
+        <source>%1: use vírgula decimal, por exemplo %2</source>
+        <translation>%1: use a decimal comma, for example %2</translation>
+    </message>
+    <message>
+        <source>%1: use ponto decimal, por exemplo %2</source>
+        <translation>%1: use a decimal point, for example %2</translation>
+    </message>
+    <message>
+        <source>%1: escreva um número, por exemplo %2</source>
+        <translation>%1: type a number, for example %2</translation>
+    </message>
 </context>
 <context>
     <name>TabelasHtml</name>

@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include "plant/Numeros.h"
+#include "plant/TabelaEntradas.h"
+#include "plant/TextosPadrao.h"
 #include "properties/Erros.h"
 
 namespace {
@@ -132,6 +134,51 @@ TEST(TextoExato, LidoDeVoltaBitABit) {
     EXPECT_EQ(TextoExato(400.0, ","), "400");
     EXPECT_EQ(TextoExato(0.1, ","), "0,1");
     EXPECT_EQ(TextoExato(-2.5e-7, "."), "-2.5e-07");
+}
+
+}  // namespace
+
+namespace {
+
+// An input's text is written as the defaults are: one decimal when that is
+// the number exactly, the shortest exact text otherwise; either way it reads
+// back to the very same bits.
+TEST(TextoEntrada, UmaCasaComoOsPadroesSenaoExato) {
+    const struct {
+        double valor;
+        const char* virgula;
+        const char* ponto;
+    } casos[] = {
+        {400.0, "400,0", "400.0"},     {21.5, "21,5", "21.5"},      {0.0, "0,0", "0.0"},
+        {-0.0, "-0", "-0"},            {-3.5, "-3,5", "-3.5"},      {0.035, "0,035", "0.035"},
+        {0.1, "0,1", "0.1"},           {80.25, "80,25", "80.25"},   {1e-7, "1e-07", "1e-07"},
+        {100000.0, "100000,0", "100000.0"}, {1e20, "1e+20", "1e+20"},
+    };
+    for (const auto& c : casos) {
+        EXPECT_EQ(TextoEntrada(c.valor, ","), c.virgula) << c.virgula;
+        EXPECT_EQ(TextoEntrada(c.valor, "."), c.ponto) << c.ponto;
+    }
+    std::mt19937_64 gerador(11);
+    std::uniform_real_distribution<double> faixa(-1e6, 1e6);
+    for (int i = 0; i < 20000; ++i) {
+        // Half of them on tenths, as typed numbers mostly are.
+        const double x = i % 2 ? faixa(gerador) : std::round(faixa(gerador) * 10) / 10;
+        for (const std::string& separador : {std::string(","), std::string(".")}) {
+            const std::string texto = TextoEntrada(x, separador);
+            ASSERT_EQ(std::bit_cast<std::uint64_t>(LerNumero(texto, separador)),
+                      std::bit_cast<std::uint64_t>(x))
+                << texto;
+        }
+    }
+}
+
+// The defaults are written by the same rule: a number opened from a case
+// shows the text the field had at start.
+TEST(TextoEntrada, PadroesSaoSeusProprios) {
+    const EntradasUsina padrao;
+    for (const CampoEntradaUsina& c : CamposEntradaUsina())
+        EXPECT_EQ(TextoPadrao(c.nome, ","), TextoEntrada(padrao.*c.membro, ",")) << c.nome;
+    EXPECT_EQ(TextoPadrao("Ecapusi", ","), "400,0");
 }
 
 }  // namespace

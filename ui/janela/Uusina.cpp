@@ -11,11 +11,13 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QColor>
 #include <QIcon>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPalette>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
@@ -29,6 +31,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
+#include <exception>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -69,6 +73,7 @@
 namespace {
 
 constexpr int AlturaBanner = 41;  // pixels
+const QColor CorAviso(0xa0, 0x00, 0x00);  // the warning line's warnings and failures
 
 // Width that shows the memo's longest line unbroken, frame and margins
 // included (pixels).
@@ -120,6 +125,38 @@ private:
     std::unordered_map<std::string, std::size_t> indices_;
 };
 
+// "Pressão de operação da Caldeira: use vírgula decimal, por exemplo 80,5":
+// the caption of a field whose text is not a number, without its unit, and
+// a number near the field's default written with the window's separator.
+QString DicaNumero(const char* legenda, double padrao) {
+    const std::string separador = SeparadorDecimal();
+    QString campo = TraduzirNucleo(legenda);
+    if (const qsizetype colchete = campo.lastIndexOf('['); colchete > 0)
+        campo = campo.left(colchete).trimmed();
+    const QString exemplo =
+        QString::fromStdString(TextoFixo(std::floor(padrao) + 0.5, 1, separador));
+    const char* modelo =
+        separador == ","   ? QT_TRANSLATE_NOOP("TFusina", "%1: use vírgula decimal, por exemplo %2")
+        : separador == "." ? QT_TRANSLATE_NOOP("TFusina", "%1: use ponto decimal, por exemplo %2")
+                           : QT_TRANSLATE_NOOP("TFusina", "%1: escreva um número, por exemplo %2");
+    return QCoreApplication::translate("TFusina", modelo).arg(campo, exemplo);
+}
+
+// The hint for a run stopped at a field's text that is not a number; none
+// for any other error.
+std::function<QString()> DicaDoErro(const std::exception_ptr& erro) {
+    try {
+        std::rethrow_exception(erro);
+    } catch (const ErroEntradaNaoNumerica& e) {
+        const EntradasUsina padrao;
+        return [legenda = e.campo().legenda, valor = padrao.*e.campo().membro] {
+            return DicaNumero(legenda, valor);
+        };
+    } catch (...) {
+    }
+    return nullptr;
+}
+
 // A file name typed on an output panel, refused when there is none: the
 // extension alone would make a hidden file.
 void ExigirNome(const QString& nome, const QString& mensagem) {
@@ -155,7 +192,6 @@ TFusina::TFusina(QWidget* pai)
     LinhaAviso = new QLabel(this);
     LinhaAviso->setObjectName("LinhaAviso");
     LinhaAviso->setWordWrap(true);
-    LinhaAviso->setStyleSheet("color: #a00000;");
     // Its texts carry files' keys and names: never taken for markup.
     LinhaAviso->setTextFormat(Qt::PlainText);
 
@@ -172,6 +208,7 @@ TFusina::TFusina(QWidget* pai)
 
     campos_ = std::make_unique<CamposJanela>(*this, *CheckBox1);
     LigarFontesEntradas();
+    LigarCamposTurbinaAlta();
     LigarEventos();
     LigarCaso();
     DefinirDicas();
@@ -180,7 +217,8 @@ TFusina::TFusina(QWidget* pai)
     RadioGroup1Click();
     // A settings file that could not be used is said once, at the start.
     if (const auto problema = ProblemaConfiguracoes())
-        DefinirNota([problema = *problema] { return TextoProblemaConfiguracoes(problema); });
+        DefinirNota([problema = *problema] { return TextoProblemaConfiguracoes(problema); },
+                    TipoNota::Aviso);
 
     // Fill the screen's work area; main() then maximizes.
     if (QScreen* tela = screen()) setGeometry(tela->availableGeometry());
@@ -358,6 +396,24 @@ void TFusina::LigarTeclado() {
     }
 }
 
+void TFusina::LigarCamposTurbinaAlta() {
+    for (const CampoEntradaUsina& c : CamposEntradaUsina()) {
+        if (!c.soComTurbinaAlta) continue;
+        QWidget* campo = findChild<QLineEdit*>(c.nome);
+        QSizePolicy politica = campo->sizePolicy();
+        politica.setRetainSizeWhenHidden(true);
+        campo->setSizePolicy(politica);
+    }
+    connect(CheckBox1, &QCheckBox::toggled, this, &TFusina::MostrarCamposTurbinaAlta);
+    MostrarCamposTurbinaAlta();
+}
+
+void TFusina::MostrarCamposTurbinaAlta() {
+    const bool comTurbinaAlta = CheckBox1->isChecked();
+    for (const CampoEntradaUsina& c : CamposEntradaUsina())
+        if (c.soComTurbinaAlta) campos_->DefinirVisivel(c.nome, comTurbinaAlta);
+}
+
 void TFusina::DefinirDialogosImpressao(std::unique_ptr<DialogosImpressao> dialogos) {
     dialogos_ = std::move(dialogos);
 }
@@ -383,20 +439,32 @@ void TFusina::BitBtn1Click() {
     ExecutarTratando([this] {
         avisosExecucao_.clear();
         situacaoExecucao_ = SituacaoCalculo::SemCalculo;
-        nota_ = nullptr;
-        MostrarLinhaAviso();
+        DefinirNota(nullptr);
+        dicaNumero_ = nullptr;
         // Warnings found before a failure are shown too, followed by the
         // statement that the results are incomplete.
         const auto mostrarAvisos = [this] {
             avisosExecucao_ = AvisosComSafra(resultado_);
             situacaoExecucao_ = resultado_.situacao;
-            MostrarLinhaAviso();
+            MostrarNotaExecucao();
         };
         entradasExecucao_.clear();
         // The season's form is no written field: a text of it that is not a
         // number stops the run as one of theirs does, before anything runs.
-        if (const CampoEntradaSafra* ilegivel = entradas_->SafraIlegivel())
-            LerNumero(Safra->Texto(ilegivel->nome).toStdString(), SeparadorDecimal());
+        if (const CampoEntradaSafra* ilegivel = entradas_->SafraIlegivel()) {
+            try {
+                LerNumero(Safra->Texto(ilegivel->nome).toStdString(), SeparadorDecimal());
+            } catch (const ErroConversao&) {
+                saidasDeOutroCaso_ = true;
+                MarcarSaidasAntigas();
+                const EntradasSafra padrao;
+                dicaNumero_ = [legenda = ilegivel->legenda, valor = padrao.*ilegivel->membro] {
+                    return DicaNumero(legenda, valor);
+                };
+                MostrarNotaExecucao();
+                throw;
+            }
+        }
         const EntradasSafra safra = entradas_->Entradas().safra;
         CamposGravados gravados(*campos_, camposExecucao_);
         executando_ = true;
@@ -405,11 +473,15 @@ void TFusina::BitBtn1Click() {
             lidas = CalcularUsinaNosCampos(gravados, resultado_, SeparadorDecimal(), &safra);
         } catch (...) {
             executando_ = false;
+            // Refused or stopped: the panels keep numbers of another run.
+            saidasDeOutroCaso_ = true;
+            dicaNumero_ = DicaDoErro(std::current_exception());
             mostrarAvisos();
             AtualizarVistas();
             throw;
         }
         executando_ = false;
+        saidasDeOutroCaso_ = false;
         // The inputs the run read, as typed, for the export of its results.
         turbinaAltaExecucao_ = lidas.comTurbinaAlta;
         entradasExecucao_ = EntradasLidasPorNome(lidas);
@@ -491,23 +563,41 @@ void TFusina::AtualizarSeletores() {
 bool TFusina::PodeGravar(const QString& caminho) { return ::PodeGravar(*dialogosArquivo_, caminho); }
 
 void TFusina::MostrarLinhaAviso() {
-    QStringList partes;
-    const std::string separador = SeparadorDecimal();
-    for (const AvisoUsina& aviso : avisosExecucao_) partes << TextoAvisoTraduzido(aviso, separador);
-    if (const QString situacao = TextoSituacaoTraduzida(situacaoExecucao_); !situacao.isEmpty())
-        partes << situacao;
-    // After a run that stopped, the line already says the results are
-    // incomplete; the views still say their own results are stale.
-    if (desatualizado_ && resultado_.situacao == SituacaoCalculo::Completo)
-        partes << TextoDesatualizadoTraduzido();
-    if (nota_)
-        if (const QString nota = nota_(); !nota.isEmpty()) partes << nota;
-    LinhaAviso->setText(partes.join("  "));
+    LinhaAviso->setText(nota_ ? nota_() : QString());
+    // Only the colour of the text is the line's own; the rest is the window's.
+    QPalette paleta;
+    if (tipoNota_ == TipoNota::Aviso) paleta.setColor(QPalette::WindowText, CorAviso);
+    LinhaAviso->setPalette(paleta);
 }
 
-void TFusina::DefinirNota(Nota nota) {
+void TFusina::DefinirNota(Nota nota, TipoNota tipo) {
     nota_ = std::move(nota);
+    tipoNota_ = tipo;
+    notaDesatualizada_ = false;
     MostrarLinhaAviso();
+}
+
+void TFusina::MostrarNotaExecucao() {
+    if (avisosExecucao_.empty() && TextoSituacaoTraduzida(situacaoExecucao_).isEmpty() &&
+        !dicaNumero_) {
+        DefinirNota(nullptr);
+        return;
+    }
+    // The run's warnings are one message, with the statement that it did
+    // not finish after them.
+    DefinirNota(
+        [this] {
+            QStringList partes;
+            const std::string separador = SeparadorDecimal();
+            for (const AvisoUsina& aviso : avisosExecucao_)
+                partes << TextoAvisoTraduzido(aviso, separador);
+            if (const QString situacao = TextoSituacaoTraduzida(situacaoExecucao_);
+                !situacao.isEmpty())
+                partes << situacao;
+            if (dicaNumero_) partes << dicaNumero_();
+            return partes.join("  ");
+        },
+        TipoNota::Aviso);
 }
 
 void TFusina::changeEvent(QEvent* evento) {

@@ -288,6 +288,10 @@ private:
     void CriarMenuExibir();
     void CriarMenuAnalise();
     void LigarFontesEntradas();  // once the fields' holder exists
+    // The high-pressure turbine's inputs follow CheckBox1 at once, and keep
+    // their place when hidden so that the rows below never move.
+    void LigarCamposTurbinaAlta();
+    void MostrarCamposTurbinaAlta();
     // The property package of the window's runs: the menu, the fields'
     // holder, the stale tracking and the title follow it.
     void DefinirFormulacao(Formulacao formulacao);
@@ -328,12 +332,20 @@ private:
     // A file the window is about to write: false when it exists and the
     // user keeps it.
     bool PodeGravar(const QString& caminho);
-    // The warning line: the last run's warnings, then a note (a file
-    // written, results from before the case was opened), composed each time
-    // it is shown so that it follows the language.
+    // The warning line shows one message at a time, the newest replacing
+    // the last: the last run's warnings or failure, the results gone stale,
+    // a file written, a case opened. Composed each time it is shown so that
+    // it follows the language; warnings and failures in red, the rest in
+    // the text's own colour.
     using Nota = std::function<QString()>;
+    enum class TipoNota { Aviso, Informacao };
     void MostrarLinhaAviso();
-    void DefinirNota(Nota nota);
+    void DefinirNota(Nota nota, TipoNota tipo = TipoNota::Informacao);
+    void MostrarNotaExecucao();  // the last run's warnings and situation
+    // The output fields of the panels greyed while their numbers are not
+    // those of the inputs shown (same texts), in the text's colour again
+    // after a run that finished.
+    void MarcarSaidasAntigas();
 
     QButtonGroup* itens_ = nullptr;                 // the radio buttons of RadioGroup1
     std::vector<QFrame*> paineisPorItem_;           // panel of each list item
@@ -379,5 +391,14 @@ private:
     bool paginaVistas_ = false;  // on their own page, the views rather than the panel
     AbasEmLinhas* abasVistas_ = nullptr;
     std::unique_ptr<JanelaAnalise> analise_;
-    Nota nota_;              // shown after them; none when empty
+    Nota nota_;  // the warning line's message; none when empty
+    TipoNota tipoNota_ = TipoNota::Informacao;
+    // After a run stopped at a text that is not a number: which field, and
+    // what a number looks like; shown after the run's own message.
+    Nota dicaNumero_;
+    bool notaDesatualizada_ = false;  // the message says the results are stale
+    // The panels' outputs are from before a case was opened or started anew,
+    // or from a run that was refused or stopped: old until a run finishes.
+    bool saidasDeOutroCaso_ = false;
+    bool saidasCinza_ = false;  // as the output fields show it
 };

@@ -226,12 +226,17 @@ void TFusina::MostrarCaso(const QString& caminho, const CasoLido& lido) {
     // note is shown, in the language of the moment.
     const std::vector<AvisoCaso> avisos = lido.avisosTipados;
     const bool anterior = resultado_.situacao != SituacaoCalculo::SemCalculo;
-    DefinirNota([avisos, anterior] {
-        QStringList nota;
-        for (const AvisoCaso& aviso : avisos) nota << TextoAvisoCasoTraduzido(aviso, IdiomaAtual());
-        if (anterior) nota << tr("Caso aberto: os resultados mostrados são do cálculo anterior.");
-        return nota.join("  ");
-    });
+    DefinirNota(
+        [avisos, anterior] {
+            QStringList nota;
+            for (const AvisoCaso& aviso : avisos)
+                nota << TextoAvisoCasoTraduzido(aviso, IdiomaAtual());
+            if (anterior) nota << tr("Caso aberto: os resultados mostrados são do cálculo anterior.");
+            return nota.join("  ");
+        },
+        avisos.empty() ? TipoNota::Informacao : TipoNota::Aviso);
+    saidasDeOutroCaso_ = true;
+    MarcarSaidasAntigas();
     AtualizarTitulo();
 }
 
@@ -275,6 +280,8 @@ void TFusina::NovoClick() {
                 [] { return tr("Caso novo: os resultados mostrados são do cálculo anterior."); });
         else
             DefinirNota(nullptr);
+        saidasDeOutroCaso_ = true;
+        MarcarSaidasAntigas();
         AtualizarTitulo();
     });
 }

@@ -36,6 +36,7 @@
 #include "ui/comum/TratadorErros.h"
 #include "ui/figura/FluxogramaResultados.h"
 #include "ui/janela/CamposJanela.h"
+#include "ui/janela/DefinicaoJanela.h"
 #include "ui/janela/FerramentasAnalise.h"
 #include "ui/janela/RelatorioPdf.h"
 #include "ui/janela/Uusina.h"
@@ -316,15 +317,46 @@ void TFusina::VerificarDesatualizado() {
     // its numbers may mean nothing.
     const bool naoConfiavel = resultadoCompleto_ && ResultadoNaoConfiavel(resultadoCompleto_->avisos);
     if (desatualizado == desatualizado_ && naoConfiavel == naoConfiavel_ && resultadoCompleto_ &&
-        !vistasNovas_)
+        !vistasNovas_) {
+        MarcarSaidasAntigas();
         return;
+    }
+    // The line's news: results that just went stale (or a run stale from
+    // the start); back to the run's own message when they match again.
+    const bool ficouDesatualizado = desatualizado && (!desatualizado_ || vistasNovas_);
     vistasNovas_ = false;
     desatualizado_ = desatualizado;
     naoConfiavel_ = naoConfiavel;
     for (VistaResultado* vista : vistasResultado_)
         vista->MarcarDesatualizado(desatualizado_ || naoConfiavel_);
     DefinirMotivoAvisos(Vistas, !desatualizado_ && naoConfiavel_);
-    MostrarLinhaAviso();
+    // After a run that stopped, the line already says the results are
+    // incomplete; the views still say their own results are stale.
+    if (ficouDesatualizado && resultado_.situacao == SituacaoCalculo::Completo) {
+        DefinirNota(TextoDesatualizadoTraduzido, TipoNota::Aviso);
+        notaDesatualizada_ = true;
+    } else if (!desatualizado_ && notaDesatualizada_) {
+        MostrarNotaExecucao();
+    }
+    MarcarSaidasAntigas();
+}
+
+void TFusina::MarcarSaidasAntigas() {
+    const bool cinza = saidasDeOutroCaso_ || desatualizado_;
+    if (cinza == saidasCinza_) return;
+    saidasCinza_ = cinza;
+    // The texts stay; only their colour says they are from another run.
+    const QColor cor = palette().color(cinza ? QPalette::Disabled : QPalette::Active, QPalette::Text);
+    for (const DefinicaoPainel& painel : PaineisJanela()) {
+        if (painel.forma != FormaPainel::Dados) continue;
+        for (const LinhaCampo& linha : painel.linhas) {
+            if (linha.tipo == TipoCampo::Entrada) continue;
+            QLineEdit* campo = this->*linha.campo;
+            QPalette paleta = campo->palette();
+            paleta.setColor(QPalette::Text, cor);
+            campo->setPalette(paleta);
+        }
+    }
 }
 
 QSize TFusina::ExtraAreaPaineis() const {

@@ -198,10 +198,10 @@ TEST_F(ArquivoTeste, RecentesGuardamOsOitoUltimos) {
     EXPECT_TRUE(apresentador.erros[0].mensagem.contains(QString::fromUtf8("não existe mais")));
     esperado.removeAll(casos[9]);
     EXPECT_EQ(CasosRecentes::Lista(), esperado);
-    EXPECT_EQ(Campo("Ecapusi")->text(), "305");
+    EXPECT_EQ(Campo("Ecapusi")->text(), "305,0");
 
     janela->MenuRecentes->actions().at(1)->trigger();
-    EXPECT_EQ(Campo("Ecapusi")->text(), "308");
+    EXPECT_EQ(Campo("Ecapusi")->text(), "308,0");
     EXPECT_EQ(janela->windowTitle(), Titulo("c8.usina"));
 }
 
@@ -237,7 +237,7 @@ TEST_F(ArquivoTeste, LinhaDeComandoEArrastarAbremOCaso) {
     QDropEvent soltar(QPointF(20, 20), Qt::CopyAction, &dados, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(janela.get(), &soltar);
     QCoreApplication::processEvents();
-    EXPECT_EQ(Campo("Ecapusi")->text(), "333");
+    EXPECT_EQ(Campo("Ecapusi")->text(), "333,0");
     EXPECT_EQ(janela->CaminhoCaso(), arrastado);
     EXPECT_TRUE(apresentador.erros.empty()) << Mensagens();
 }

@@ -145,7 +145,8 @@ TEST_F(ExecucaoTeste, AvisosFicamNaLinhaDeAvisoAteAProximaExecucao) {
     Campo("Ecapusi")->setText("x");
     Executar();
     EXPECT_EQ(janela->LinhaAviso->text(),
-              "O último cálculo parou com um erro: os resultados mostrados estão incompletos.");
+              "O último cálculo parou com um erro: os resultados mostrados estão incompletos.  "
+              "Capacidade da Usina: use vírgula decimal, por exemplo 400,5");
     Escolher(2);
     EXPECT_FALSE(janela->LinhaAviso->text().isEmpty());
     Campo("Ecapusi")->setText("400");

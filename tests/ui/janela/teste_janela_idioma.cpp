@@ -150,20 +150,18 @@ protected:
 };
 
 TEST_F(JanelaIdioma, TextosCompostosSeguemOIdiomaEVoltamExatos) {
-    // A case with a name, changed after saving; a run with a warning; a
-    // report written; then an input changed, so the results are stale.
+    // A case with a name, changed after saving; then a run with a warning,
+    // the warning line's newest message. (The line's other messages, stale
+    // results and files written, follow the language in teste_janela_estado.)
     dialogos->salvar = QDir::current().absoluteFilePath("meu.usina");
     ASSERT_TRUE(janela->SalvarComoClick()) << Mensagens();
+    Campo("Ecapusi")->setText("451");
     Campo("Emvalv")->setText("95,0");
     janela->BitBtn1->click();
-    Campo("Etxt")->setText("rel");
-    janela->Button1->click();
-    Campo("Ecapusi")->setText("451");
     QCoreApplication::processEvents();
     ASSERT_TRUE(apresentador.erros.empty()) << Mensagens();
     const auto portugues = Compostos();
     ASSERT_TRUE(portugues.at("LinhaAviso").startsWith("Vapor insuficiente: faltam"));
-    ASSERT_TRUE(portugues.at("LinhaAviso").contains(QString::fromUtf8(TextoDesatualizado)));
     ASSERT_TRUE(portugues.at("título").startsWith("meu.usina* — Modelagem"));
 
     {
@@ -177,10 +175,6 @@ TEST_F(JanelaIdioma, TextosCompostosSeguemOIdiomaEVoltamExatos) {
                   QString::fromUtf8("meu.usina* — Computer Modelling of a Sugar and Alcohol Mill"));
         const QString linha = janela->LinhaAviso->text();
         EXPECT_TRUE(linha.startsWith("Insufficient steam: ")) << linha.toStdString();
-        EXPECT_TRUE(linha.contains(TextoDesatualizadoTraduzido())) << linha.toStdString();
-        EXPECT_TRUE(linha.contains("Report written to " +
-                                   QDir::toNativeSeparators(QDir::current().absoluteFilePath("rel.txt"))))
-            << linha.toStdString();
         EXPECT_EQ(Numeros(linha), Numeros(portugues.at("LinhaAviso")));
         for (const CampoEntradaUsina& c : CamposEntradaUsina())
             EXPECT_EQ(Campo(c.nome)->toolTip(), DicaEntrada(c, ",")) << c.nome;
