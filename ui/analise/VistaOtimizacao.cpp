@@ -254,6 +254,7 @@ VistaOtimizacao::VistaOtimizacao(QWidget* pai) : VistaAnalise(pai), exportacao_(
     divisao->setChildrenCollapsible(false);
     divisao->setStretchFactor(0, 1);
     divisao->setStretchFactor(1, 1);
+    divisao->setSizes({1100, 900});  // shares
     Evolucao->setMinimumWidth(360);
     BotaoAplicar = botao("BotaoAplicarOtimizacao", QT_TRANSLATE_NOOP("VistaOtimizacao", "Aplicar à janela"));
     BotaoExportar = botao("BotaoExportarOtimizacao", QT_TRANSLATE_NOOP("VistaOtimizacao", "Exportar CSV…"));
@@ -656,15 +657,19 @@ void VistaOtimizacao::MostrarOtimo() {
     for (QAbstractAxis* eixo : grafico->axes()) grafico->removeAxis(eixo);
     curva_ = nullptr;
     if (!r.historico.empty()) {
+        // The best so far is a step: it holds until the next improvement.
         curva_ = new QLineSeries;
-        for (const MarcoOtimizacao& m : r.historico)
+        for (std::size_t i = 0; i < r.historico.size(); ++i) {
+            const MarcoOtimizacao& m = r.historico[i];
+            if (i > 0) curva_->append(static_cast<double>(m.avaliacoes), r.historico[i - 1].objetivo);
             curva_->append(static_cast<double>(m.avaliacoes), m.objetivo);
+        }
         // The last improvement holds up to the last run.
         curva_->append(static_cast<double>(r.avaliacoes), r.historico.back().objetivo);
         grafico->addSeries(curva_);
         auto* x = new QValueAxis;
         x->setTitleText(Tr(QT_TRANSLATE_NOOP("VistaOtimizacao", "Execuções")));
-        x->setLabelFormat("%d");
+        x->setLabelFormat("%.0f");
         // From the grid's end, where the first best is known, to the last run.
         x->setRange(static_cast<double>(r.historico.front().avaliacoes),
                     static_cast<double>(std::max(r.avaliacoes, r.historico.front().avaliacoes + 1)));

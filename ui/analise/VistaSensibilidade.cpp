@@ -216,6 +216,7 @@ VistaSensibilidade::VistaSensibilidade(QWidget* pai)
     divisao->addWidget(Tabela);
     divisao->setStretchFactor(0, 3);
     divisao->setStretchFactor(1, 1);
+    divisao->setSizes({3000, 1000});  // shares: the chart first
     Tabela->setMinimumHeight(120);
     coluna->addWidget(divisao, 1);
     coluna->addLayout(exportar);
