@@ -318,3 +318,29 @@ TEST(EstudoConfiguracao, AVistaOfereceAConfiguracaoComoSegundaEntrada) {
     EXPECT_EQ(pedido.eixos[1].fim, 0.0);
     EXPECT_EQ(pedido.eixos[1].pontos, 2);
 }
+
+TEST(VistaOtimizacao, InviavelDizPorqueENaoAplicaNada) {
+    VistaOtimizacao vista;
+    EntradasUsina base;
+    vista.DefinirFonteEntradas([base] { return base; });
+    vista.UsarEntrada[2]->setChecked(false);
+    vista.UsarEntrada[3]->setChecked(false);
+    // No plant of the ranges keeps 90 % of its bagasse.
+    qobject_cast<QLineEdit*>(vista.Restricoes->cellWidget(0, 2))->setText("90");
+    vista.BotaoOtimizar->click();
+    ASSERT_TRUE(EsperarFim(vista));
+    ASSERT_TRUE(vista.ResultadoOtimo());
+    EXPECT_EQ(vista.ResultadoOtimo()->situacao, SituacaoOtimizacao::Inviavel);
+    EXPECT_FALSE(vista.BotaoAplicar->isEnabled());
+    EXPECT_TRUE(vista.Situacao->text().startsWith("Inviável")) << vista.Situacao->text().toStdString();
+    // The constraint's best value reached, and no answer for the inputs.
+    ASSERT_EQ(vista.Resposta->rowCount(), 4);
+    EXPECT_TRUE(vista.Resposta->item(0, 2)->text().isEmpty());
+    EXPECT_FALSE(vista.Resposta->item(3, 2)->text().isEmpty());
+}
+
+TEST(TextosAnalise, SemCampoFicaAFraseDoNucleo) {
+    // A grid of fewer than two points names no field: the core's sentence.
+    const ErroAnalise erro(MotivoErroAnalise::FaixaInvalida, "", "frase do núcleo");
+    EXPECT_EQ(TextoErroTraduzido(erro, Idioma::Ingles), "frase do núcleo");
+}
