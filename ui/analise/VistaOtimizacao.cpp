@@ -423,7 +423,11 @@ void VistaOtimizacao::Iniciar() {
     Situacao->setText(Tr(QT_TRANSLATE_NOOP("VistaOtimizacao", "Calculando…")));
     curva_ = nullptr;
     Evolucao->chart()->removeAllSeries();
-    for (QAbstractAxis* eixo : Evolucao->chart()->axes()) Evolucao->chart()->removeAxis(eixo);
+    // A removed axis is the caller's to delete.
+    for (QAbstractAxis* eixo : Evolucao->chart()->axes()) {
+        Evolucao->chart()->removeAxis(eixo);
+        delete eixo;
+    }
 }
 
 void VistaOtimizacao::Terminar() {
@@ -654,7 +658,10 @@ void VistaOtimizacao::MostrarOtimo() {
     // The chart of the best objective, complete.
     auto* grafico = Evolucao->chart();
     grafico->removeAllSeries();
-    for (QAbstractAxis* eixo : grafico->axes()) grafico->removeAxis(eixo);
+    for (QAbstractAxis* eixo : grafico->axes()) {
+        grafico->removeAxis(eixo);
+        delete eixo;  // a removed axis is the caller's to delete
+    }
     curva_ = nullptr;
     if (!r.historico.empty()) {
         // The best so far is a step: it holds until the next improvement.

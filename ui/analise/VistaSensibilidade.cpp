@@ -87,7 +87,10 @@ QString TextoMotivo(const LinhaSensibilidade& l) {
 void PreencherTornado(QChart& grafico, const ResultadoSensibilidade& r, QBarSet*& baixo,
                       QBarSet*& alto, std::vector<const LinhaSensibilidade*>& barras) {
     grafico.removeAllSeries();
-    for (QAbstractAxis* eixo : grafico.axes()) grafico.removeAxis(eixo);
+    for (QAbstractAxis* eixo : grafico.axes()) {
+        grafico.removeAxis(eixo);
+        delete eixo;  // a removed axis is the caller's to delete
+    }
     barras.clear();
     for (auto l = r.linhas.rbegin(); l != r.linhas.rend(); ++l)
         // An input that moves nothing has no bar: it is in the table.
