@@ -9,6 +9,12 @@
 constexpr int PercentualConcluido(std::size_t feitos, std::size_t total) {
     if (total == 0) return 0;
     if (feitos >= total) return 100;
-    // In 128 bits, so that a count near the top of size_t cannot overflow.
-    return static_cast<int>(static_cast<unsigned __int128>(feitos) * 100u / total);
+    // Whole hundredths and the rest apart, so that no product overflows
+    // size_t: feitos = q total + r with r < total, and 100 r / total is taken
+    // without forming 100 r when that would not fit.
+    const std::size_t q = feitos / total, r = feitos % total;
+    const std::size_t parte = r <= static_cast<std::size_t>(-1) / 100u
+                                  ? r * 100u / total
+                                  : r / (total / 100u + (total % 100u != 0 ? 1u : 0u));
+    return static_cast<int>(q * 100u + parte);
 }

@@ -81,8 +81,9 @@ TEST_F(EstudoEmCurso, BotoesNoLugarEProgressoHonesto) {
         QApplication::processEvents();
         EXPECT_EQ(vista.BotaoExecutar->mapTo(&vista, QPoint()), executar);
         EXPECT_EQ(vista.BotaoCancelar->mapTo(&vista, QPoint()), cancelar);
-        if (vista.Progresso->value() < vista.Progresso->maximum())
+        if (vista.Progresso->value() < vista.Progresso->maximum()) {
             EXPECT_NE(vista.Progresso->text(), "100%");
+        }
         vista.Cancelar();
         ASSERT_TRUE(Terminou(vista));
         QApplication::processEvents();

@@ -93,8 +93,9 @@ TEST(VistaSensibilidade, TornadoETabelaSaoOsNumerosDoNucleo) {
                 EXPECT_EQ(vista.Tabela->item(r, 4)->toolTip(), Exato(l.variacao)) << l.campo;
                 EXPECT_EQ(vista.Tabela->item(r, 1)->text(), TextoAgrupado(*l.baixo, 2, ",")) << l.campo;
                 if (r > 0 && nucleo.linhas[static_cast<std::size_t>(r - 1)].motivo ==
-                                 MotivoSemSensibilidade::Nenhum)
+                                 MotivoSemSensibilidade::Nenhum) {
                     EXPECT_GE(nucleo.linhas[static_cast<std::size_t>(r - 1)].variacao, l.variacao);
+                }
             } else {
                 // Listed with the reason, never dropped.
                 EXPECT_FALSE(vista.Tabela->item(r, 5)->text().isEmpty()) << l.campo;
@@ -214,8 +215,9 @@ TEST(VistaOtimizacao, MetaAtingidaESemSolucaoNaFaixa) {
         EXPECT_EQ(vista.ResultadoAtingido()->valor, nucleo.valor);
         vista.BotaoAplicar->click();
         EXPECT_EQ(aplicadas, c.situacao == SituacaoMeta::Atingida ? 1 : 0);
-        if (c.situacao == SituacaoMeta::SemSolucao)
+        if (c.situacao == SituacaoMeta::SemSolucao) {
             EXPECT_TRUE(vista.Situacao->text().startsWith("Sem solução na faixa")) << vista.Situacao->text().toStdString();
+        }
     }
 }
 
@@ -245,9 +247,10 @@ TEST(VistaOtimizacao, PedidosRecusadosChegamAoTratadorNaLinguaDaJanela) {
             InstalarApresentador(anterior);
             EXPECT_FALSE(vista.Executando());
             ASSERT_EQ(erros.erros.size(), 1) << c.maximo;
-            if (std::string(c.portugues) != "Executar")
+            if (std::string(c.portugues) != "Executar") {
                 EXPECT_TRUE(erros.erros[0].contains(QString::fromUtf8(ingles ? c.ingles : c.portugues)))
                     << erros.erros[0].toStdString();
+            }
         }
     }
 }
@@ -269,7 +272,9 @@ TEST(TextosAnalise, CadaMotivoTemFraseInglesaComOCampo) {
         // English words, none of the core's Portuguese ones.
         for (const char* palavra : {"campo", "faixa", "otimização", "sensibilidade", "número", " de "})
             EXPECT_FALSE(ingles.contains(QString::fromUtf8(palavra))) << ingles.toStdString();
-        if (!campo.empty()) EXPECT_TRUE(ingles.contains(QString::fromStdString(campo))) << ingles.toStdString();
+        if (!campo.empty()) {
+            EXPECT_TRUE(ingles.contains(QString::fromStdString(campo))) << ingles.toStdString();
+        }
     }
 }
 

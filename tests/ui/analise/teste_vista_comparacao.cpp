@@ -376,8 +376,9 @@ TEST_F(VistaComparacaoTeste, TudoVisivelNaLarguraDaTela) {
         // Every number whole in its column.
         for (int c = 1; c < a->columnCount(); ++c) {
             const QString t = item->text(c);
-            if (!t.contains(' '))
+            if (!t.contains(' ')) {
                 EXPECT_LE(letras.horizontalAdvance(t), a->columnWidth(c)) << t.toStdString();
+            }
         }
     }
     EXPECT_GT(quebradas, 3);  // the long names are on two lines or more
