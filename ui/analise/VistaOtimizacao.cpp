@@ -439,12 +439,9 @@ void VistaOtimizacao::Terminar() {
     Progresso->hide();
 }
 
-void VistaOtimizacao::Otimizar(const PedidoOtimizacao& pedido) {
-    if (executando_) return;
-    PedidoOtimizacao copia = pedido;
-    copia.cancelar = &cancelar_;
-    // Called from the worker: the numbers travel to this thread.
-    copia.progresso = [this](std::size_t feitos, std::size_t total) {
+ProgressoVarredura VistaOtimizacao::ProgressoNaVista() {
+    // Called from the worker: the counts travel to this thread.
+    return [this](std::size_t feitos, std::size_t total) {
         QMetaObject::invokeMethod(
             this,
             [this, feitos, total] {
@@ -454,6 +451,36 @@ void VistaOtimizacao::Otimizar(const PedidoOtimizacao& pedido) {
             },
             Qt::QueuedConnection);
     };
+}
+
+template <typename Resultado, typename Executar, typename Concluir>
+void VistaOtimizacao::Rodar(Executar executar, Concluir concluir) {
+    Iniciar();
+    trabalho_ = std::thread([this, executar = std::move(executar), concluir = std::move(concluir)]() mutable {
+        auto resultado = std::make_shared<Resultado>();
+        std::exception_ptr erro;
+        try {
+            *resultado = executar();
+        } catch (...) {
+            erro = std::current_exception();
+        }
+        QMetaObject::invokeMethod(
+            this,
+            [this, resultado, erro, concluir] {
+                Terminar();
+                concluir(std::move(*resultado), erro);
+                emit concluida();
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void VistaOtimizacao::Otimizar(const PedidoOtimizacao& pedido) {
+    if (executando_) return;
+    PedidoOtimizacao copia = pedido;
+    copia.cancelar = &cancelar_;
+    // Called from the worker: the numbers travel to this thread.
+    copia.progresso = ProgressoNaVista();
     copia.melhoria = [this](const MarcoOtimizacao& marco) {
         QMetaObject::invokeMethod(
             this,
@@ -492,51 +519,29 @@ void VistaOtimizacao::Otimizar(const PedidoOtimizacao& pedido) {
     otimo_.reset();
     meta_.reset();
     pedidoMeta_.reset();
-    Iniciar();
-    trabalho_ = std::thread([this, copia = std::move(copia)]() mutable {
-        auto resultado = std::make_shared<ResultadoOtimizacao>();
-        std::exception_ptr erro;
-        try {
-            *resultado = ExecutarOtimizacao(copia);
-        } catch (...) {
-            erro = std::current_exception();
-        }
-        QMetaObject::invokeMethod(
-            this,
-            [this, resultado, erro] {
-                Terminar();
-                if (erro != nullptr) {
-                    Situacao->setText(Tr(QT_TRANSLATE_NOOP("VistaOtimizacao", "A otimização não terminou.")));
-                    MostrarExcecao(erro);
-                } else if (resultado->situacao == SituacaoOtimizacao::Cancelada) {
-                    // Nothing of a cancelled search is kept or applied.
-                    Situacao->setText(Tr(QT_TRANSLATE_NOOP("VistaOtimizacao",
-                                                           "Otimização cancelada: nada foi aplicado.")));
-                    Resposta->setRowCount(0);
-                } else {
-                    otimo_ = std::move(*resultado);
-                    MostrarOtimo();
-                }
-                emit concluida();
-            },
-            Qt::QueuedConnection);
-    });
+    Rodar<ResultadoOtimizacao>(
+        [copia = std::move(copia)] { return ExecutarOtimizacao(copia); },
+        [this](ResultadoOtimizacao resultado, std::exception_ptr erro) {
+            if (erro != nullptr) {
+                Situacao->setText(Tr(QT_TRANSLATE_NOOP("VistaOtimizacao", "A otimização não terminou.")));
+                MostrarExcecao(erro);
+            } else if (resultado.situacao == SituacaoOtimizacao::Cancelada) {
+                // Nothing of a cancelled search is kept or applied.
+                Situacao->setText(Tr(QT_TRANSLATE_NOOP("VistaOtimizacao",
+                                                       "Otimização cancelada: nada foi aplicado.")));
+                Resposta->setRowCount(0);
+            } else {
+                otimo_ = std::move(resultado);
+                MostrarOtimo();
+            }
+        });
 }
 
 void VistaOtimizacao::AtingirMeta(const PedidoMeta& pedido) {
     if (executando_) return;
     PedidoMeta copia = pedido;
     copia.cancelar = &cancelar_;
-    copia.progresso = [this](std::size_t feitos, std::size_t total) {
-        QMetaObject::invokeMethod(
-            this,
-            [this, feitos, total] {
-                if (!executando_) return;
-                Progresso->setRange(0, static_cast<int>(total));
-                Progresso->setValue(static_cast<int>(std::min(feitos, total)));
-            },
-            Qt::QueuedConnection);
-    };
+    copia.progresso = ProgressoNaVista();
     // The request's checks, before anything runs: a cancelled seek checks
     // everything and runs nothing.
     {
@@ -550,34 +555,21 @@ void VistaOtimizacao::AtingirMeta(const PedidoMeta& pedido) {
     meta_.reset();
     otimo_.reset();
     pedidoOtimo_.reset();
-    Iniciar();
-    trabalho_ = std::thread([this, copia = std::move(copia)]() mutable {
-        auto resultado = std::make_shared<ResultadoMeta>();
-        std::exception_ptr erro;
-        try {
-            *resultado = ExecutarMeta(copia);
-        } catch (...) {
-            erro = std::current_exception();
-        }
-        QMetaObject::invokeMethod(
-            this,
-            [this, resultado, erro] {
-                Terminar();
-                if (erro != nullptr) {
-                    Situacao->setText(Tr(QT_TRANSLATE_NOOP("VistaOtimizacao", "A busca da meta não terminou.")));
-                    MostrarExcecao(erro);
-                } else if (resultado->situacao == SituacaoMeta::Cancelada) {
-                    Situacao->setText(Tr(QT_TRANSLATE_NOOP("VistaOtimizacao",
-                                                           "Busca cancelada: nada foi aplicado.")));
-                    Resposta->setRowCount(0);
-                } else {
-                    meta_ = std::move(*resultado);
-                    MostrarMeta();
-                }
-                emit concluida();
-            },
-            Qt::QueuedConnection);
-    });
+    Rodar<ResultadoMeta>(
+        [copia = std::move(copia)] { return ExecutarMeta(copia); },
+        [this](ResultadoMeta resultado, std::exception_ptr erro) {
+            if (erro != nullptr) {
+                Situacao->setText(Tr(QT_TRANSLATE_NOOP("VistaOtimizacao", "A busca da meta não terminou.")));
+                MostrarExcecao(erro);
+            } else if (resultado.situacao == SituacaoMeta::Cancelada) {
+                Situacao->setText(Tr(QT_TRANSLATE_NOOP("VistaOtimizacao",
+                                                       "Busca cancelada: nada foi aplicado.")));
+                Resposta->setRowCount(0);
+            } else {
+                meta_ = std::move(resultado);
+                MostrarMeta();
+            }
+        });
 }
 
 void VistaOtimizacao::Cancelar() {

@@ -105,6 +105,12 @@ protected:
 
 private:
     void Iniciar();  // the controls while a search runs
+    // The worker's counts shown in the bar, on this thread.
+    ProgressoVarredura ProgressoNaVista();
+    // Runs executar off this thread; then, on it, the controls back and
+    // concluir with the result or the error, and concluida.
+    template <typename Resultado, typename Executar, typename Concluir>
+    void Rodar(Executar executar, Concluir concluir);
     void Terminar();
     void AdicionarRestricao(const QString& saida, int operador, const QString& limite);
     // One row of the answer: the quantity, its value in the window's inputs

@@ -25,7 +25,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-using ArquivosEspeciais = DiretorioTemporario;
+using ArquivosNaoRegulares = DiretorioTemporario;
 
 // A listening-less Unix socket bound at nome.
 void CriarSoquete(const std::string& nome) {
@@ -68,7 +68,7 @@ void GravarAtomico(const std::string& caminho, const std::string& texto) {
     arquivo.Concluir();
 }
 
-TEST_F(ArquivosEspeciais, FifoSoqueteEDispositivoRecusadosSemBloquear) {
+TEST_F(ArquivosNaoRegulares, FifoSoqueteEDispositivoRecusadosSemBloquear) {
     ASSERT_EQ(mkfifo("f.usina", 0600), 0);
     CriarSoquete("s.usina");
     fs::create_symlink("/dev/null", "nulo.txt");
@@ -89,7 +89,7 @@ TEST_F(ArquivosEspeciais, FifoSoqueteEDispositivoRecusadosSemBloquear) {
                   std::string("Não foi possível ler o arquivo \"") + c.caminho + "\": " + c.motivo);
         EXPECT_EQ(Mensagem([&] { ExigirDestinoComum(c.caminho); }, "f.usina"),
                   std::string("Não foi possível gravar o arquivo \"x\": ") + c.motivo);
-        // Written over, the special file would be replaced by a regular one
+        // Written over, the FIFO, socket or device would be replaced by a regular one
         // (or, opened, block): refused, and left as it was.
         if (c.gravar) {
             EXPECT_EQ(Mensagem([&] { GravarAtomico(c.caminho, "x"); }, "f.usina"),
@@ -105,7 +105,7 @@ TEST_F(ArquivosEspeciais, FifoSoqueteEDispositivoRecusadosSemBloquear) {
 // file cannot be made there, so the file is written in place; a new file in
 // that folder is refused with the reason. Root writes anywhere: the checks
 // then run in a child process as "nobody".
-TEST_F(ArquivosEspeciais, PastaSemPermissaoGravaDiretoNoArquivo) {
+TEST_F(ArquivosNaoRegulares, PastaSemPermissaoGravaDiretoNoArquivo) {
     fs::create_directory("fechada");
     Gravar("fechada/r.txt", "conteúdo antigo e mais longo");
     chmod("fechada/r.txt", 0666);
